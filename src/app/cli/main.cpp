@@ -1,0 +1,56 @@
+#include "app/cli/Commands.h"
+#include "core/ProgramFolder.h"
+
+#include <iostream>
+
+namespace varnelo::cli {
+
+namespace {
+std::vector<Command>& registry() {
+    static std::vector<Command> list;
+    return list;
+}
+} // namespace
+
+bool registerCommand(Command command) {
+    registry().push_back(std::move(command));
+    return true;
+}
+
+const std::vector<Command>& commands() { return registry(); }
+
+std::string takeFolderOption(std::vector<std::string>& args) {
+    std::string folder = defaultProgramFolder().string();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--cartella" && i + 1 < args.size()) {
+            folder = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    }
+    return folder;
+}
+
+} // namespace varnelo::cli
+
+int main(int argc, char** argv) {
+    using namespace varnelo::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    auto usage = [] {
+        std::cerr << "Uso: varnelo-cli COMANDO [opzioni]\nComandi:\n";
+        for (const auto& c : commands())
+            std::cerr << "  " << c.usage << '\n';
+    };
+    if (args.empty()) {
+        usage();
+        return kBadInput;
+    }
+    const std::string name = args.front();
+    args.erase(args.begin());
+    for (const auto& c : commands())
+        if (c.name == name)
+            return c.run(args);
+    std::cerr << "Comando sconosciuto: " << name << '\n';
+    usage();
+    return kBadInput;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "conditions/ConditionSet.h"
+#include "core/ColumnStore.h"
+#include "core/ProgramFolder.h"
+#include "core/Selection.h"
+
+#include <string>
+
+namespace varnelo {
+
+// Everything a run of the program shares: the program folder and the current
+// system. Owned by the main window (or the command line) and handed to the
+// windows by reference.
+struct ProgramState {
+    explicit ProgramState(ProgramFolder programFolder);
+
+    ProgramFolder folder;
+    std::string systemName;  // without folder and extension
+    Selection selection;
+    ColumnStore columns;
+    ConditionSet conditions;
+    ModifiedFamilies modifiedFamilies;
+    double coverage = kDefaultCoverage;
+    std::string forecastLock;  // "Blocca" while the forecast is locked
+
+    // Caption text of the main window.
+    std::string caption() const;
+    std::string finalCountText() const;
+};
+
+} // namespace varnelo
