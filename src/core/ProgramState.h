@@ -4,6 +4,7 @@
 #include "core/ColumnStore.h"
 #include "core/ProgramFolder.h"
 #include "core/Selection.h"
+#include "core/SystemOptions.h"
 
 #include <string>
 
@@ -21,7 +22,9 @@ struct ProgramState {
     ColumnStore columns;
     ConditionSet conditions;
     ModifiedFamilies modifiedFamilies;
-    double coverage = kDefaultCoverage;
+    SystemOptions options;
+    ProgramSettings settings;
+    bool modified = false;  // the current system has unsaved changes
     std::string forecastLock;  // "Blocca" while the forecast is locked
 
     // Caption text of the main window.
