@@ -19,7 +19,9 @@ bool registerCase(Case c) {
     return true;
 }
 
-void keep(const void* p) { asm volatile("" : : "g"(p) : "memory"); }
+void keep(const void* p) {
+    asm volatile("" : : "g"(p) : "memory");
+}
 
 double medianMs(const std::function<void()>& f, int runs) {
     std::vector<double> t;

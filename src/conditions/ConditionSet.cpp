@@ -28,7 +28,8 @@ constexpr std::array<NameRange, 25> kNamedSlots = {{
       " 4 ) Sequele Pari Dispari", " 5 ) Sequele Pari Dispari", " 6 ) Sequele Pari Dispari",
       " 7 ) Sequele Pari Dispari", " 8 ) Sequele Pari Dispari", " 9 ) Sequele Pari Dispari",
       " 10) Sequele Pari Dispari", " 11) Sequele Pari Dispari"}},
-    {34, {"Vortice diretto", "Vortice Bracci diretto", "Vortice inverso", "Vortice Bracci inverso"}},
+    {34,
+     {"Vortice diretto", "Vortice Bracci diretto", "Vortice inverso", "Vortice Bracci inverso"}},
     {38, {"Sequenze 1", "Sequenze 2", "Sequenze 3", "Sequenze 4"}},
     {42, {"Somma    3", "Somma    4", "Somma    5"}},
     {45, {"Decine Differenti", "Confr. col. Vin", "Confr. Con. Vin. -1 +1"}},
@@ -158,7 +159,8 @@ std::string_view slotDisplayName(int slot) {
         if (r.first == 0)
             break;
         const int i = slot - r.first;
-        if (i >= 0 && i < static_cast<int>(r.names.size()) && !r.names[static_cast<std::size_t>(i)].empty())
+        if (i >= 0 && i < static_cast<int>(r.names.size()) &&
+            !r.names[static_cast<std::size_t>(i)].empty())
             return r.names[static_cast<std::size_t>(i)];
     }
     return "";
@@ -182,7 +184,8 @@ void ConditionSet::setActive(int slot, bool on) {
 std::size_t ConditionSet::index(int slot, int value) const {
     if (slot < 1 || slot > kSlotCount || value < 0)
         return cells_.size();
-    const std::size_t at = offset_[static_cast<std::size_t>(slot)] + static_cast<std::size_t>(value);
+    const std::size_t at =
+        offset_[static_cast<std::size_t>(slot)] + static_cast<std::size_t>(value);
     return at < offset_[static_cast<std::size_t>(slot) + 1] ? at : cells_.size();
 }
 
@@ -207,7 +210,8 @@ CellStatus ConditionSet::effectiveStatus(int slot, int value) const {
 bool ConditionSet::hasAdmittedCell(int slot) const {
     if (slot < 1 || slot > kSlotCount)
         return false;
-    for (std::size_t i = offset_[static_cast<std::size_t>(slot)]; i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
+    for (std::size_t i = offset_[static_cast<std::size_t>(slot)];
+         i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
         if (cells_[i].status != CellStatus::NotAdmitted)
             return true;
     return false;
@@ -216,7 +220,8 @@ bool ConditionSet::hasAdmittedCell(int slot) const {
 bool ConditionSet::hasRedWithoutLevel(int slot) const {
     if (slot < 1 || slot > kSlotCount)
         return false;
-    for (std::size_t i = offset_[static_cast<std::size_t>(slot)]; i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
+    for (std::size_t i = offset_[static_cast<std::size_t>(slot)];
+         i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
         if (cells_[i].status == CellStatus::Recovery && cells_[i].level == 0)
             return true;
     return false;
@@ -225,7 +230,8 @@ bool ConditionSet::hasRedWithoutLevel(int slot) const {
 void ConditionSet::resetSlot(int slot) {
     if (slot < 1 || slot > kSlotCount)
         return;
-    for (std::size_t i = offset_[static_cast<std::size_t>(slot)]; i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
+    for (std::size_t i = offset_[static_cast<std::size_t>(slot)];
+         i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
         cells_[i] = ValueCell{};
     active_[static_cast<std::size_t>(slot)] = 0;
 }
@@ -233,7 +239,8 @@ void ConditionSet::resetSlot(int slot) {
 void ConditionSet::dropStrayLevels(int slot) {
     if (slot < 1 || slot > kSlotCount)
         return;
-    for (std::size_t i = offset_[static_cast<std::size_t>(slot)]; i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
+    for (std::size_t i = offset_[static_cast<std::size_t>(slot)];
+         i < offset_[static_cast<std::size_t>(slot) + 1]; ++i)
         if (cells_[i].status != CellStatus::Recovery)
             cells_[i].level = 0;
 }

@@ -8,14 +8,14 @@
 
 namespace varnelo {
 
-inline constexpr int kSlotCount = 200;  // activation slots 1..200 (0 unused)
-inline constexpr int kLevelCount = 40;  // recovery levels 1..40, 0 = "----"
+inline constexpr int kSlotCount = 200; // activation slots 1..200 (0 unused)
+inline constexpr int kLevelCount = 40; // recovery levels 1..40, 0 = "----"
 
 enum class CellStatus : std::uint8_t { NotAdmitted = 0, Admitted = 1, Recovery = 2 };
 
 struct ValueCell {
     CellStatus status = CellStatus::NotAdmitted;
-    std::uint8_t level = 0;  // 0..40, meaningful for a red cell
+    std::uint8_t level = 0; // 0..40, meaningful for a red cell
     bool operator==(const ValueCell&) const = default;
 };
 
@@ -35,7 +35,7 @@ std::string_view slotDisplayName(int slot);
 
 // Which sub-conditions are on and which values each admits.
 class ConditionSet {
-public:
+  public:
     ConditionSet();
 
     bool isActive(int slot) const { return active_[static_cast<std::size_t>(slot)] != 0; }
@@ -57,7 +57,7 @@ public:
 
     bool operator==(const ConditionSet&) const = default;
 
-private:
+  private:
     std::size_t index(int slot, int value) const;
 
     std::array<std::uint8_t, kSlotCount + 1> active_{};
@@ -69,7 +69,7 @@ private:
 inline constexpr int kFamilyCount = 41;
 struct Family {
     std::string_view name;
-    std::vector<int> activationSlots;  // empty for families that keep their own tables
+    std::vector<int> activationSlots; // empty for families that keep their own tables
 };
 const std::array<Family, kFamilyCount>& families();
 // Family index 0..40 of a slot, or -1.
@@ -79,14 +79,14 @@ bool familyInPlay(const ConditionSet& set, int family);
 
 // Families changed since the last development, for "Condizioni Modificate:".
 class ModifiedFamilies {
-public:
+  public:
     void markSlot(int slot);
     void markFamily(int family) { modified_.set(static_cast<std::size_t>(family)); }
-    void clear() { modified_.reset(); }  // at the start of every development
+    void clear() { modified_.reset(); } // at the start of every development
     bool isModified(int family) const { return modified_.test(static_cast<std::size_t>(family)); }
     std::vector<std::string_view> names() const;
 
-private:
+  private:
     std::bitset<kFamilyCount> modified_;
 };
 

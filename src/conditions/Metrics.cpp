@@ -112,7 +112,9 @@ struct VortexTable {
 };
 constexpr VortexTable kVortex{};
 
-int gap(const Column& c, int k) { return c[k] - c[k - 1]; }  // k = 1..4: gap before position k + 1
+int gap(const Column& c, int k) {
+    return c[k] - c[k - 1];
+} // k = 1..4: gap before position k + 1
 
 // Greedy count of gaps equal to `size`, skipping the position after each one.
 int alternateCount(const Column& c, int size) {
@@ -139,9 +141,13 @@ std::string_view metricLabel(int code) {
     return code >= 0 && code <= kMaxMetricCode ? kLabels[static_cast<std::size_t>(code)] : "";
 }
 
-int metricMaxValue(int code) { return isCatalogueCode(code) ? 5 : 0; }
+int metricMaxValue(int code) {
+    return isCatalogueCode(code) ? 5 : 0;
+}
 
-VortexResult vortexWalk(const std::array<bool, 5>& even) { return walk(even); }
+VortexResult vortexWalk(const std::array<bool, 5>& even) {
+    return walk(even);
+}
 
 void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues& v) {
     v = {};
@@ -380,7 +386,9 @@ int sumMetric(Sum kind, const Column& c, const MetricContext& ctx) {
     return s;
 }
 
-int positionValue(const Column& c, int position) { return c[static_cast<std::size_t>(position - 1)]; }
+int positionValue(const Column& c, int position) {
+    return c[static_cast<std::size_t>(position - 1)];
+}
 
 int distanceBetween(const Column& c, int i, int j) {
     return c[static_cast<std::size_t>(j - 1)] - c[static_cast<std::size_t>(i - 1)];

@@ -16,7 +16,7 @@ struct SystemOptions {
     int kindCode = 0;
     // Orthogonal guarantee kind 1..9 (0: no orthogonal development).
     int guaranteeKind = 0;
-    double coverage = kDefaultCoverage;  // percentage, one decimal
+    double coverage = kDefaultCoverage; // percentage, one decimal
 
     bool differenceOn() const { return kindCode >= 21 && kindCode <= 25; }
     int difference() const { return differenceOn() ? kindCode - 20 : 0; }
@@ -26,11 +26,11 @@ struct SystemOptions {
 // Program-wide options of enal/varie.csv, in the order of the file.
 struct ProgramSettings {
     double columnPrice = 0.50;
-    int displayOptions = 0;  // bit 0: show conditions on system, bit 1: immediate calculation
+    int displayOptions = 0; // bit 0: show conditions on system, bit 1: immediate calculation
     bool saveColumns = true;
     bool endWarning = false;
     int warningSound = 0;  // 0 or 1
-    int contestNumber = 1;  // 1..500
+    int contestNumber = 1; // 1..500
     bool shuffle = false;
     int recalcFlag1 = 0;
     int recalcFlag2 = 0;

@@ -21,8 +21,8 @@ Result runCli(const std::string& args, const std::string& input) {
     const auto in = dir / ("varnelo-cli-in-" + tag + ".txt");
     const auto err = dir / ("varnelo-cli-err-" + tag + ".txt");
     std::ofstream(in) << input;
-    const std::string cmd = std::string(VARNELO_CLI_PATH) + " " + args + " < " + in.string() +
-                            " 2> " + err.string();
+    const std::string cmd =
+        std::string(VARNELO_CLI_PATH) + " " + args + " < " + in.string() + " 2> " + err.string();
     Result r{};
     FILE* p = popen(cmd.c_str(), "r");
     std::array<char, 4096> buf;

@@ -9,7 +9,7 @@ using namespace varnelo;
 TEST(ConditionSet, RecoveryLevelList) {
     EXPECT_EQ(recoveryLevelName(0), "----");
     EXPECT_EQ(recoveryLevelName(1), "A");
-    EXPECT_EQ(recoveryLevelName(10), "L");  // no J, no K
+    EXPECT_EQ(recoveryLevelName(10), "L"); // no J, no K
     EXPECT_EQ(recoveryLevelName(20), "V");
     EXPECT_EQ(recoveryLevelName(21), "AA");
     EXPECT_EQ(recoveryLevelName(40), "VV");
@@ -21,13 +21,13 @@ TEST(ConditionSet, CellsAreSizedByTheSlotRange) {
     ConditionSet set;
     set.setCell(111, 235, {CellStatus::Admitted, 0});
     EXPECT_EQ(set.cell(111, 235).status, CellStatus::Admitted);
-    set.setCell(1, 6, {CellStatus::Admitted, 0});  // Pari has values 0..5 only
+    set.setCell(1, 6, {CellStatus::Admitted, 0}); // Pari has values 0..5 only
     EXPECT_EQ(set.cell(1, 6).status, CellStatus::NotAdmitted);
     EXPECT_FALSE(set.hasAdmittedCell(1));
     set.setCell(0, 1, {CellStatus::Admitted, 0});
     set.setCell(201, 1, {CellStatus::Admitted, 0});
     EXPECT_EQ(set.cell(201, 1).status, CellStatus::NotAdmitted);
-    set.setCell(2, 1, {CellStatus::Recovery, 41});  // no such level
+    set.setCell(2, 1, {CellStatus::Recovery, 41}); // no such level
     EXPECT_EQ(set.cell(2, 1).status, CellStatus::NotAdmitted);
 }
 
@@ -59,11 +59,11 @@ TEST(ConditionSet, MenuCheckNeedsAnActiveSlotWithAnAdmittedCell) {
     const int somma = 28;
     ASSERT_EQ(families()[somma].name, "Somma");
     set.setActive(111, true);
-    EXPECT_FALSE(familyInPlay(set, somma));  // active but nothing admitted
+    EXPECT_FALSE(familyInPlay(set, somma)); // active but nothing admitted
     set.setCell(111, 120, {CellStatus::Admitted, 0});
     EXPECT_TRUE(familyInPlay(set, somma));
     set.setActive(111, false);
-    EXPECT_FALSE(familyInPlay(set, somma));  // admitted cells but switched off
+    EXPECT_FALSE(familyInPlay(set, somma)); // admitted cells but switched off
 }
 
 TEST(ConditionSet, FamiliesOwnDistinctSlots) {

@@ -19,8 +19,7 @@ CatalogueValues values(const Column& c) {
     return v;
 }
 
-template <typename F>
-void forEveryColumn(F f) {
+template <typename F> void forEveryColumn(F f) {
     for (int a = 1; a <= 45; ++a)
         for (int b = a + 1; b <= 46; ++b)
             for (int c = b + 1; c <= 47; ++c)
@@ -38,8 +37,22 @@ TEST(Metrics, EdgeColumnsOfTheCatalogue) {
     };
     const Expect cases[] = {
         {col(1, 2, 3, 4, 5),
-         {{1, 2}, {3, 3}, {7, 4}, {6, 3}, {5, 2}, {8, 2}, {27, 0}, {28, 0}, {29, 0}, {30, 0},
-          {41, 5}, {42, 5}, {12, 1}, {15, 4}, {18, 4}, {34, 1}}},
+         {{1, 2},
+          {3, 3},
+          {7, 4},
+          {6, 3},
+          {5, 2},
+          {8, 2},
+          {27, 0},
+          {28, 0},
+          {29, 0},
+          {30, 0},
+          {41, 5},
+          {42, 5},
+          {12, 1},
+          {15, 4},
+          {18, 4},
+          {34, 1}}},
         {col(2, 4, 6, 8, 10), {{13, 4}, {14, 2}, {21, 0}, {22, 1}, {2, 5}, {19, 4}}},
         {col(1, 3, 20, 30, 45), {{13, 1}, {14, 1}, {41, 1}, {42, 1}, {27, 5}}},
         {col(10, 20, 30, 40, 49), {{34, 4}, {40, 2}}},
@@ -51,9 +64,9 @@ TEST(Metrics, EdgeColumnsOfTheCatalogue) {
     for (const auto& e : cases) {
         const CatalogueValues v = values(e.c);
         for (auto [code, want] : e.codes)
-            EXPECT_EQ(v[code], want) << "codice " << code << " (" << metricLabel(code) << ") di "
-                                     << int(e.c[0]) << " " << int(e.c[1]) << " " << int(e.c[2])
-                                     << " " << int(e.c[3]) << " " << int(e.c[4]);
+            EXPECT_EQ(v[code], want)
+                << "codice " << code << " (" << metricLabel(code) << ") di " << int(e.c[0]) << " "
+                << int(e.c[1]) << " " << int(e.c[2]) << " " << int(e.c[3]) << " " << int(e.c[4]);
     }
 }
 
@@ -89,8 +102,9 @@ TEST(Metrics, VortexTableOfAllThirtyTwoPatterns) {
 TEST(Metrics, ArchiveBridgeRule) {
     EXPECT_EQ(archiveBridgeCount(col(2, 4, 6, 8, 10)), 0);
     EXPECT_EQ(archiveBridgeCount(col(1, 3, 20, 30, 45)), 1);
-    EXPECT_EQ(archiveBridgeCount(col(1, 3, 5, 20, 22)), 2);  // one per chain of bridges
-    EXPECT_EQ(archiveBridgeCount(col(2, 4, 10, 12, 30)), 1);  // a column beginning 2, 4 skips its first chain
+    EXPECT_EQ(archiveBridgeCount(col(1, 3, 5, 20, 22)), 2); // one per chain of bridges
+    EXPECT_EQ(archiveBridgeCount(col(2, 4, 10, 12, 30)),
+              1); // a column beginning 2, 4 skips its first chain
 }
 
 TEST(Metrics, ShapeMetrics) {
@@ -98,9 +112,9 @@ TEST(Metrics, ShapeMetrics) {
     EXPECT_EQ(distanceMetric(Distance::Extreme, c), 10);
     EXPECT_EQ(distanceMetric(Distance::Min, c), 2);
     EXPECT_EQ(distanceMetric(Distance::Max, c), 3);
-    EXPECT_EQ(distanceMetric(Distance::Mean, c), 2);  // 2.5 goes to 2
-    EXPECT_EQ(distanceMetric(Distance::Mean, col(1, 2, 3, 4, 15)), 4);  // 3.5 goes to 4
-    EXPECT_EQ(distanceMetric(Distance::Mean, col(1, 2, 3, 4, 7)), 2);   // 1.5 goes to 2
+    EXPECT_EQ(distanceMetric(Distance::Mean, c), 2);                   // 2.5 goes to 2
+    EXPECT_EQ(distanceMetric(Distance::Mean, col(1, 2, 3, 4, 15)), 4); // 3.5 goes to 4
+    EXPECT_EQ(distanceMetric(Distance::Mean, col(1, 2, 3, 4, 7)), 2);  // 1.5 goes to 2
     EXPECT_EQ(sumMetric(Sum::Total, c), 31);
     EXPECT_EQ(sumMetric(Sum::Even, c), 10);
     EXPECT_EQ(sumMetric(Sum::Odd, c), 21);
@@ -125,8 +139,8 @@ TEST(Metrics, ComparisonAndForecastContext) {
     const MetricContext ctx{&rank, &comparison, nullptr};
     CatalogueValues v;
     catalogueMetrics(col(4, 5, 6, 21, 34), ctx, v);
-    EXPECT_EQ(v[35], 1);  // 5
-    EXPECT_EQ(v[36], 4);  // 4, 6 (by 5), 21 (by 20), 34 (by 33); 5 itself does not count
+    EXPECT_EQ(v[35], 1); // 5
+    EXPECT_EQ(v[36], 4); // 4, 6 (by 5), 21 (by 20), 34 (by 33); 5 itself does not count
     catalogueMetrics(col(3, 7, 9, 12, 30), ctx, v);
     EXPECT_EQ(v[39], 3);
     EXPECT_EQ(v[38], 2);

@@ -14,9 +14,10 @@ namespace {
 struct TempDir {
     fs::path path;
     TempDir() {
-        path = fs::temp_directory_path() /
-               ("varnelo-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path =
+            fs::temp_directory_path() /
+            ("varnelo-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }
@@ -57,7 +58,7 @@ TEST(ProgramFolder, NeverOverwritesAUsedFolder) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line, "mio");
-    EXPECT_TRUE(fs::is_directory(tmp.path / "utente" / "ridotti"));  // missing ones are added
+    EXPECT_TRUE(fs::is_directory(tmp.path / "utente" / "ridotti")); // missing ones are added
 }
 
 TEST(ProgramFolder, FindsFilesWhateverTheirCase) {

@@ -1,5 +1,5 @@
-#include "core/ColumnStore.h"
 #include "core/Selection.h"
+#include "core/ColumnStore.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ TEST(Selection, NeverAFifthFixedNumber) {
     EXPECT_FALSE(s.setState(5, Selection::Fixed));
     EXPECT_EQ(s.state(5), Selection::NotChosen);
     EXPECT_EQ(s.fixedCount(), 4);
-    EXPECT_TRUE(s.setState(4, Selection::Fixed));  // already fixed: no change
+    EXPECT_TRUE(s.setState(4, Selection::Fixed)); // already fixed: no change
     EXPECT_TRUE(s.setState(4, Selection::Chosen));
     EXPECT_TRUE(s.setState(5, Selection::Fixed));
     EXPECT_EQ(s.fixedCount(), 4);
@@ -30,7 +30,7 @@ TEST(Selection, PairCountByChosenNumeroni) {
     for (int n = 1; n <= 8; ++n)
         s.setNumerone(n, true);
     EXPECT_EQ(s.pairCount(), 28);
-    s.setNumerone(11, true);  // tables keep room for 11 and 12; they never count
+    s.setNumerone(11, true); // tables keep room for 11 and 12; they never count
     EXPECT_EQ(s.numeroneCount(), 8);
 }
 

@@ -13,7 +13,7 @@
 
 class StartupTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void mainWindowShowsCaptionAndStatus() {
@@ -21,7 +21,8 @@ private slots:
         varnelo::ProgramState state(varnelo::ProgramFolder(dir.path().toStdString()));
         varnelo::Varnelo window(state);
         window.show();
-        QCOMPARE(window.windowTitle(), QString("Programma del Varnelo   ...Nome sistema = qor1.cna"));
+        QCOMPARE(window.windowTitle(),
+                 QString("Programma del Varnelo   ...Nome sistema = qor1.cna"));
         auto* status = window.findChild<QLabel*>("ColonneFinali");
         QVERIFY(status);
         QCOMPARE(status->text(), QString("Colonne finali = 0"));
@@ -42,7 +43,8 @@ private slots:
     }
 
     void commandLineOptions() {
-        auto o = varnelo::parseStartupOptions({"varnelo", "--cartella", "/tmp/x", "--chiudi-dopo-avvio"});
+        auto o = varnelo::parseStartupOptions(
+            {"varnelo", "--cartella", "/tmp/x", "--chiudi-dopo-avvio"});
         QCOMPARE(o.folder, QString("/tmp/x"));
         QVERIFY(o.closeAfterStart);
         QVERIFY(o.error.isEmpty());

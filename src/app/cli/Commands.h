@@ -13,7 +13,7 @@ inline constexpr int kBadInput = 2;
 
 struct Command {
     std::string name;
-    std::string usage;  // one Italian line for the help text
+    std::string usage; // one Italian line for the help text
     std::function<int(const std::vector<std::string>& args)> run;
 };
 

@@ -11,12 +11,13 @@ namespace varnelo::cli {
 
 namespace {
 
-constexpr int kPrintedCodes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
-                                 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 34, 40, 41, 42};
+constexpr int kPrintedCodes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
+                                 25, 26, 27, 28, 29, 30, 34, 40, 41, 42};
 
 // Output goes through one buffer: all 1,906,884 columns make about 200 MB of text.
 class Writer {
-public:
+  public:
     ~Writer() { flush(); }
     void number(int v) {
         if (v >= 100)
@@ -35,7 +36,7 @@ public:
         used_ = 0;
     }
 
-private:
+  private:
     char buffer_[1 << 16];
     std::size_t used_ = 0;
 };
@@ -96,7 +97,8 @@ int run(const std::vector<std::string>& args) {
 }
 
 const bool registered = registerCommand(
-    {"metriche", "metriche [FILE]   valori delle condizioni di ogni colonna (da FILE o dallo standard input)",
+    {"metriche",
+     "metriche [FILE]   valori delle condizioni di ogni colonna (da FILE o dallo standard input)",
      run});
 
 } // namespace

@@ -17,14 +17,17 @@ bool registerCommand(Command command) {
     return true;
 }
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands() {
+    return registry();
+}
 
 std::string takeFolderOption(std::vector<std::string>& args) {
     std::string folder = defaultProgramFolder().string();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--cartella" && i + 1 < args.size()) {
             folder = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
             break;
         }
     }

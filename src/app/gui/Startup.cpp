@@ -48,7 +48,8 @@ int runVarnelo(int argc, char** argv) {
         QMessageBox::critical(nullptr, "Varnelo", options.error);
         return 2;
     }
-    const QString folderName = options.folder.isEmpty() ? defaultGuiProgramFolder() : options.folder;
+    const QString folderName =
+        options.folder.isEmpty() ? defaultGuiProgramFolder() : options.folder;
     ProgramFolder folder(folderName.toStdString());
     std::string error;
     if (!folder.ensureSeeded(shippedDataFolder(executableDir()), error)) {
@@ -60,8 +61,8 @@ int runVarnelo(int argc, char** argv) {
     try {
         state = std::make_unique<ProgramState>(folder);
     } catch (const std::bad_alloc&) {
-        QMessageBox::critical(nullptr, "Poca memoria:",
-                              "Memoria insufficiente per aprire\nl'applicazione.");
+        QMessageBox::critical(nullptr,
+                              "Poca memoria:", "Memoria insufficiente per aprire\nl'applicazione.");
         return 1;
     }
 

@@ -6,9 +6,9 @@
 namespace varnelo {
 
 struct StartupOptions {
-    QString folder;  // empty: the per-user default
+    QString folder; // empty: the per-user default
     bool closeAfterStart = false;
-    QString error;  // Italian, for a bad command line
+    QString error; // Italian, for a bad command line
 };
 
 StartupOptions parseStartupOptions(const QStringList& arguments);

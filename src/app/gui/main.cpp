@@ -1,3 +1,5 @@
 #include "app/gui/Startup.h"
 
-int main(int argc, char** argv) { return varnelo::runVarnelo(argc, argv); }
+int main(int argc, char** argv) {
+    return varnelo::runVarnelo(argc, argv);
+}

@@ -1,27 +1,72 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "shell/ui/Pronostico.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
-class QMdiArea;
+#include <functional>
+
+class QAction;
 class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
 
 namespace varnelo {
 
-// The main window: a multiple-document frame with the caption and status of
-// the current system.
+// The main window: menus, toolbar and status bar of the current system, and
+// the multiple-document area that holds every child window.
 class Varnelo : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit Varnelo(ProgramState& state, QWidget* parent = nullptr);
 
-    void refreshCaption();
+    ProgramState& state() { return state_; }
 
-private:
+    // Runs a command by its name, as the menu item or toolbar key does;
+    // false when the command is not available.
+    bool runCommand(const QString& command);
+    bool hasCommand(const QString& command) const { return commands_.contains(command); }
+
+    // Rebuilds captions, status, check marks and the enabled state of the
+    // commands from the shared state.
+    void refresh();
+
+    // Shows a single-instance child window inside the frame.
+    QMdiSubWindow* showChild(QWidget* window);
+
+    Pronostico* pronostico() const { return pronostico_; }
+
+    // While a long task runs the menus and toolbar stay disabled.
+    void setBusy(bool busy);
+
+  signals:
+    void systemChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildCommands();
+    void buildMenus();
+    void buildToolbar();
+    void buildPopups();
+    bool needsColumns(const QString& command) const;
+
     ProgramState& state_;
     QMdiArea* mdi_ = nullptr;
     QLabel* finalCount_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QHash<QString, std::function<void()>> commands_;
+    QList<QAction*> commandActions_; // menu items and toolbar keys
+    QHash<int, QAction*> conditionItems_;
+    QPointer<Pronostico> pronostico_;
+    QHash<QString, QPointer<QWidget>> children_;
+    bool busy_ = false;
 };
 
 } // namespace varnelo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/Notice.h"
+
+#include <QDialog>
+
+namespace varnelo {
+
+// The shared notice window: a title, a few lines and buttons chosen by the kind.
+class Avviso : public QDialog {
+    Q_OBJECT
+  public:
+    // Kinds: 113 plain notice (OK); 4 a Yes/No question; 3 Yes/No/Annulla.
+    enum Kind { Plain = 113, YesNo = 4, YesNoCancel = 3 };
+    enum Reply { Ok, Yes, No, Cancel };
+
+    explicit Avviso(const Notice& notice, QWidget* parent = nullptr);
+
+    Reply reply() const { return reply_; }
+
+    // Shows the notice modally and returns the user's reply.
+    static Reply show(const Notice& notice, QWidget* parent);
+
+  private:
+    Reply reply_ = Cancel;
+};
+
+} // namespace varnelo

@@ -1,0 +1,93 @@
+#include "shell/ui/CondizioniInGioco.h"
+
+#include "conditions/ConditionSet.h"
+#include "shell/ui/Varnelo.h"
+
+#include <QCursor>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+namespace {
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+} // namespace
+
+CondizioniInGioco::CondizioniInGioco(Varnelo& main) : main_(main) {
+    setObjectName("CondizioniInGioco");
+    setWindowTitle("Condizioni:");
+    list_ = new QTableWidget(kFamilyCount, 1, this);
+    list_->setObjectName("MSFCondizioni");
+    list_->horizontalHeader()->hide();
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->verticalHeader()->setDefaultSectionSize(20);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    for (int f = 0; f < kFamilyCount; ++f)
+        list_->setItem(f, 0,
+                       new QTableWidgetItem(qs(families()[static_cast<std::size_t>(f)].name)));
+    connect(list_, &QTableWidget::cellClicked, this, [this](int row, int) { showPopup(row); });
+
+    auto* modLabel = new QLabel("Condizioni Modificate:", this);
+    modified_ = new QLabel(this);
+    modified_->setObjectName("LabModificate");
+    modified_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(modLabel);
+    layout->addWidget(modified_);
+    resize(300, 620);
+    connect(&main_, &Varnelo::systemChanged, this, &CondizioniInGioco::refresh);
+    refresh();
+}
+
+void CondizioniInGioco::refresh() {
+    const ProgramState& st = main_.state();
+    for (int f = 0; f < kFamilyCount; ++f)
+        list_->item(f, 0)->setBackground(familyInPlay(st.conditions, f) ? QColor(0xC0, 0xFF, 0xC0)
+                                                                        : QColor(Qt::white));
+    QStringList names;
+    for (auto n : st.modifiedFamilies.names())
+        names << qs(n);
+    modified_->setText(" Condizioni modificate dall'ultimo sviluppo effettuato: " +
+                       (names.isEmpty() ? QString("nessuna") : names.join(", ")));
+}
+
+QList<QPair<int, QString>> CondizioniInGioco::subConditions(int family) const {
+    QList<QPair<int, QString>> out;
+    for (int slot : families()[static_cast<std::size_t>(family)].activationSlots) {
+        const QString name = qs(slotDisplayName(slot)).trimmed();
+        const bool on = main_.state().conditions.isActive(slot);
+        out.append({slot, name + (on ? " attivata" : " disattivata")});
+    }
+    return out;
+}
+
+void CondizioniInGioco::toggleSlot(int slot) {
+    ProgramState& st = main_.state();
+    st.conditions.setActive(slot, !st.conditions.isActive(slot));
+    st.modifiedFamilies.markSlot(slot);
+    st.modified = true;
+    main_.refresh();
+}
+
+void CondizioniInGioco::showPopup(int family) {
+    const auto entries = subConditions(family);
+    if (entries.isEmpty())
+        return;
+    QMenu menu(this);
+    for (const auto& [slot, text] : entries) {
+        QAction* a = menu.addAction(text);
+        connect(a, &QAction::triggered, this, [this, slot = slot] { toggleSlot(slot); });
+    }
+    menu.exec(QCursor::pos());
+}
+
+} // namespace varnelo

@@ -1,0 +1,281 @@
+#include "shell/ui/Pronostico.h"
+
+#include "shell/ui/Varnelo.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+namespace {
+
+const QColor kChosen(0xff, 0x60, 0x60); // light red
+const QColor kFixed(0xff, 0xff, 0x40);  // yellow
+const QColor kFree(0x10, 0x10, 0x10);   // black
+
+QTableWidget* makeGrid(const QString& name, int rows, int cols, QWidget* parent) {
+    auto* g = new QTableWidget(rows, cols, parent);
+    g->setObjectName(name);
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->horizontalHeader()->setDefaultSectionSize(36);
+    g->verticalHeader()->setDefaultSectionSize(30);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setFixedSize(cols * 36 + 2, rows * 30 + 2);
+    QFont f = g->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 1);
+    g->setFont(f);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            g->setItem(r, c, item);
+        }
+    return g;
+}
+
+} // namespace
+
+Pronostico::Pronostico(Varnelo& main) : main_(main) {
+    setObjectName("Pronostico");
+
+    gridFrame_ = new QGroupBox("Pronostico:", this);
+    gridFrame_->setObjectName("FramePronostico");
+    auto* range = new QLabel(" Da  1  a  49", gridFrame_);
+    numbers_ = makeGrid("MSFlexGrid3", 5, 10, gridFrame_);
+    for (int n = 1; n <= 50; ++n) {
+        QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
+        if (n == 50) {
+            // Not a lottery number: the cell stays empty and inert.
+            item->setFlags(Qt::NoItemFlags);
+            item->setBackground(palette().window());
+            continue;
+        }
+        item->setText(QString::number(n));
+    }
+    numbers_->viewport()->installEventFilter(this);
+    numbers_->installEventFilter(this);
+
+    auto* euroLabel = new QLabel("EuroNum", gridFrame_);
+    numeroni_ = makeGrid("MSFlEuroNumP", 1, 10, gridFrame_);
+    for (int c = 0; c < 10; ++c)
+        numeroni_->item(0, c)->setText(QString::number(c + 1));
+    connect(numeroni_, &QTableWidget::cellClicked, this,
+            [this](int, int c) { toggleNumerone(c + 1); });
+
+    counts_ = new QLabel(gridFrame_);
+    counts_->setObjectName("LabConteggi");
+    auto* hint = new QLabel("Clic: scegli o togli   Ctrl+clic: fissa   Clic destro: togli\n"
+                            "Tastiera: S o + sceglie, F fissa, C o - toglie",
+                            gridFrame_);
+    hint->setEnabled(false);
+
+    auto* frameLayout = new QVBoxLayout(gridFrame_);
+    frameLayout->addWidget(range);
+    frameLayout->addWidget(numbers_);
+    frameLayout->addSpacing(6);
+    frameLayout->addWidget(euroLabel);
+    frameLayout->addWidget(numeroni_);
+    frameLayout->addWidget(counts_);
+    frameLayout->addWidget(hint);
+
+    lock_ = new QPushButton("Blocca", this);
+    lock_->setObjectName("ComRossoNero");
+    connect(lock_, &QPushButton::clicked, this, [this] { setLocked(!isLocked()); });
+
+    auto* buttons = new QGroupBox("Comandi:", this);
+    auto* grid = new QGridLayout(buttons);
+    const struct {
+        int index;
+        const char* caption;
+        const char* command;
+    } defs[] = {
+        {0, "Sviluppa Colonne", "SviluppaColonne"},
+        {4, "Imposta sistema", "Sviluppatore"},
+        {3, "Apri sistema", "GestioneSistemi"},
+        {1, "Ridotto Personale", "GestRidottiP"},
+        {5, "Ridotti Immediati", "GestRidotti"},
+        {16, "  Impostazione di ricerca dell'archivio  ", "Ricerca"},
+        {9, "Condizioni sul sistema", "video"},
+        {8, "Pronostico statistico", "StatComputer"},
+        {7, "Cruciverba", "Cruciverba"},
+        {12, "Cadenze", "Cadenze"},
+    };
+    int at = 0;
+    for (const auto& d : defs) {
+        QPushButton* b = commandButton(d.index, d.caption, d.command);
+        grid->addWidget(b, at / 2, at % 2);
+        ++at;
+    }
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(lock_);
+    side->addWidget(buttons);
+    side->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(gridFrame_);
+    layout->addLayout(side);
+    refresh();
+}
+
+QPushButton* Pronostico::commandButton(int index, const QString& caption, const QString& command) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString("CalcSviluppo(%1)").arg(index));
+    b->setProperty("command", command);
+    connect(b, &QPushButton::clicked, this, [this, command] { main_.runCommand(command); });
+    commands_ << b;
+    return b;
+}
+
+void Pronostico::applyMode(int number, Mode mode) {
+    if (number < 1 || number > kMaxNumber || isLocked())
+        return;
+    Selection& s = main_.state().selection;
+    const Selection::State old = s.state(number);
+    Selection::State next = old;
+    switch (mode) {
+    case Choose:
+        next = Selection::Chosen;
+        break;
+    case ToggleChosen:
+        next = old == Selection::NotChosen ? Selection::Chosen : Selection::NotChosen;
+        break;
+    case ToggleFixed:
+        next = old != Selection::NotChosen || s.fixedCount() >= kMaxFixed ? Selection::NotChosen
+                                                                          : Selection::Fixed;
+        break;
+    case Fix:
+        if (s.fixedCount() < kMaxFixed)
+            next = Selection::Fixed;
+        break;
+    case Drop:
+        next = Selection::NotChosen;
+        break;
+    }
+    if (next == old || !s.setState(number, next))
+        return;
+    main_.state().modified = true;
+    paintNumber(number);
+    updateCounts();
+}
+
+void Pronostico::toggleNumerone(int n) {
+    if (isLocked())
+        return;
+    Selection& s = main_.state().selection;
+    s.setNumerone(n, !s.numerone(n));
+    main_.state().modified = true;
+    paintNumeroni();
+    updateCounts();
+}
+
+bool Pronostico::isLocked() const {
+    return main_.state().forecastLock == "Blocca";
+}
+
+void Pronostico::setLocked(bool locked) {
+    main_.state().forecastLock = locked ? "Blocca" : "";
+    refresh();
+}
+
+void Pronostico::paintNumber(int n) {
+    QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
+    const Selection::State st = main_.state().selection.state(n);
+    item->setBackground(st == Selection::Fixed    ? kFixed
+                        : st == Selection::Chosen ? kChosen
+                                                  : kFree);
+    item->setForeground(st == Selection::NotChosen ? QColor(Qt::white) : QColor(Qt::black));
+}
+
+void Pronostico::paintNumeroni() {
+    for (int c = 0; c < 10; ++c) {
+        const bool on = main_.state().selection.numerone(c + 1);
+        numeroni_->item(0, c)->setBackground(on ? kFixed : kFree);
+        numeroni_->item(0, c)->setForeground(on ? QColor(Qt::black) : QColor(Qt::white));
+    }
+}
+
+void Pronostico::updateCounts() {
+    const Selection& s = main_.state().selection;
+    counts_->setText(QString("Numeri scelti: %1   Fisse: %2   Numeroni: %3\nColonne integrali: %4")
+                         .arg(s.chosenCount())
+                         .arg(s.fixedCount())
+                         .arg(s.numeroneCount())
+                         .arg(QLocale().toString(
+                             kIntegralCounts.count[static_cast<std::size_t>(s.chosenCount())])));
+}
+
+void Pronostico::refresh() {
+    setWindowTitle(QString("Pronostico   ...Nome sistema = %1.cna")
+                       .arg(QString::fromStdString(main_.state().systemName)));
+    for (int n = 1; n <= kMaxNumber; ++n)
+        paintNumber(n);
+    paintNumeroni();
+    updateCounts();
+    const bool locked = isLocked();
+    lock_->setText(locked ? "Sblocca" : "Blocca");
+    gridFrame_->setEnabled(!locked);
+    for (QPushButton* b : commands_) {
+        const QString command = b->property("command").toString();
+        const bool available = main_.hasCommand(command);
+        bool enabled = available;
+        if (command == "SviluppaColonne")
+            enabled = enabled && !locked;
+        b->setEnabled(enabled);
+        b->setToolTip(available ? QString()
+                                : "Non ancora disponibile in questa versione del programma");
+    }
+}
+
+bool Pronostico::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == numbers_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        const QModelIndex at = numbers_->indexAt(me->position().toPoint());
+        if (!at.isValid())
+            return true;
+        const int n = at.row() * 10 + at.column() + 1;
+        numbers_->setCurrentCell(at.row(), at.column());
+        // Left click toggles chosen, Ctrl+left or the middle button toggles
+        // fixed, the right button always drops the number.
+        if (me->button() == Qt::RightButton)
+            applyMode(n, Drop);
+        else if (me->button() == Qt::MiddleButton || (me->modifiers() & Qt::ControlModifier))
+            applyMode(n, ToggleFixed);
+        else
+            applyMode(n, ToggleChosen);
+        return true;
+    }
+    if (watched == numbers_ && event->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        const int n = numbers_->currentRow() * 10 + numbers_->currentColumn() + 1;
+        const QString t = ke->text();
+        if (ke->key() == Qt::Key_Backspace || t == "-" ||
+            t.compare("c", Qt::CaseInsensitive) == 0) {
+            applyMode(n, Drop);
+            return true;
+        }
+        if (ke->key() == Qt::Key_Space || t == "+" || t.compare("s", Qt::CaseInsensitive) == 0) {
+            applyMode(n, Choose);
+            return true;
+        }
+        if (t.compare("f", Qt::CaseInsensitive) == 0) {
+            applyMode(n, Fix);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace varnelo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QGroupBox;
+
+namespace varnelo {
+
+class Varnelo;
+
+// The number-entry window: chosen and fixed numbers, Numeroni, the lock.
+class Pronostico : public QWidget {
+    Q_OBJECT
+  public:
+    // Edit modes of the number grid.
+    enum Mode { ToggleFixed = 0, Choose = 1, Fix = 2, Drop = 3, ToggleChosen = 5 };
+
+    explicit Pronostico(Varnelo& main);
+
+    // Applies an edit mode to a number 1..49 (never to the cell for 50).
+    void applyMode(int number, Mode mode);
+    void toggleNumerone(int n);
+    void setLocked(bool locked);
+    bool isLocked() const;
+    void refresh();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void paintNumber(int number);
+    void paintNumeroni();
+    void updateCounts();
+    QPushButton* commandButton(int index, const QString& caption, const QString& command);
+
+    Varnelo& main_;
+    QTableWidget* numbers_ = nullptr;
+    QTableWidget* numeroni_ = nullptr;
+    QGroupBox* gridFrame_ = nullptr;
+    QPushButton* lock_ = nullptr;
+    QLabel* counts_ = nullptr;
+    QList<QPushButton*> commands_;
+};
+
+} // namespace varnelo

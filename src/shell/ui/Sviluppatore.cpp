@@ -1,0 +1,281 @@
+#include "shell/ui/Sviluppatore.h"
+
+#include "shell/ui/Avviso.h"
+#include "shell/ui/Varnelo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+namespace {
+constexpr double kPriceStep = 0.05;
+
+template <typename T> T* named(T* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+} // namespace
+
+Sviluppatore::Sviluppatore(Varnelo& main) : main_(main) {
+    setObjectName("Sviluppatore");
+    setWindowTitle("Imposta sistema:");
+
+    // Frame "Sviluppo:": the development level and the coverage.
+    auto* devFrame = new QGroupBox("Sviluppo:", this);
+    auto* devLayout = new QVBoxLayout(devFrame);
+    const char* levels[] = {"  Integrale", " Garanzia 4", " Garanzia 3", " Garanzia 2",
+                            " Garanzia 1"};
+    for (int i = 0; i < 5; ++i) {
+        level_[i] = named(new QRadioButton(levels[i], devFrame), QString("Option1(%1)").arg(i));
+        devLayout->addWidget(level_[i]);
+        connect(level_[i], &QRadioButton::toggled, this, [this] { updateEnabled(); });
+    }
+    devLayout->addWidget(new QLabel("Copertura del sistema %", devFrame));
+    auto* covRow = new QHBoxLayout;
+    coverageScroll_ = named(new QScrollBar(Qt::Horizontal, devFrame), "HScroll1");
+    coverageScroll_->setRange(0, 1000);
+    coverageText_ = named(new QLineEdit(devFrame), "Text1");
+    coverageText_->setMaximumWidth(70);
+    covRow->addWidget(coverageScroll_, 1);
+    covRow->addWidget(coverageText_);
+    devLayout->addLayout(covRow);
+    connect(coverageScroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!coverageText_->hasFocus())
+            coverageText_->setText(QLocale().toString(v / 10.0, 'f', 1));
+    });
+    connect(coverageText_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        coverageScroll_->setValue(static_cast<int>(coverageFromText(t.toStdString()) * 10));
+    });
+
+    // Difference and orthogonal development.
+    auto* kindFrame = new QGroupBox("Altri sviluppi:", this);
+    auto* kindLayout = new QGridLayout(kindFrame);
+    differenceOn_ = named(new QCheckBox("Differenza  tra Colonne:", kindFrame), "Check2");
+    difference_ = named(new QSpinBox(kindFrame), "TexMR");
+    difference_->setRange(1, 5);
+    orthogonalOn_ = named(new QCheckBox("Sviluppo Ortogonale", kindFrame), "Check3");
+    guarantee_ = named(new QComboBox(kindFrame), "Combs");
+    for (int i = 0; i < 9; ++i)
+        guarantee_->addItem(orthogonalEntry(i));
+    kindLayout->addWidget(differenceOn_, 0, 0);
+    kindLayout->addWidget(difference_, 0, 1);
+    kindLayout->addWidget(orthogonalOn_, 1, 0);
+    kindLayout->addWidget(guarantee_, 1, 1);
+    kindLayout->addWidget(new QLabel("             Estratti", kindFrame), 2, 1);
+    connect(differenceOn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+    connect(orthogonalOn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+
+    // Options of the program.
+    auto* optFrame = new QGroupBox("Opzioni:", this);
+    auto* optLayout = new QVBoxLayout(optFrame);
+    shuffle_ = named(new QCheckBox("Mescola le Colonne dello Sviluppo:", optFrame), "Check7");
+    warn_ = named(new QCheckBox("Avvisa alla fine del calcolo", optFrame), "Check5");
+    sound_[0] = named(new QRadioButton("Suono breve", optFrame), "Option2(0)");
+    sound_[1] = named(new QRadioButton("Suono doppio", optFrame), "Option2(1)");
+    saveColumns_ = named(new QCheckBox("Salva le Colonne insieme al sistema:", optFrame), "Check4");
+    showConditions_ =
+        named(new QCheckBox("Visualizza finestra: condizioni sul sistema.", optFrame), "Check1");
+    optLayout->addWidget(shuffle_);
+    optLayout->addWidget(warn_);
+    auto* soundRow = new QHBoxLayout;
+    soundRow->addSpacing(20);
+    soundRow->addWidget(sound_[0]);
+    soundRow->addWidget(sound_[1]);
+    optLayout->addLayout(soundRow);
+    optLayout->addWidget(saveColumns_);
+    optLayout->addWidget(showConditions_);
+    connect(warn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+    connect(showConditions_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on)
+            Avviso::show({"Visualizza condizioni",
+                          {"Selezionando questa casella si ridurra di molto",
+                           "la velocità dello sviluppo o calcolo del programma,",
+                           "per il semplice motivo che il programma dovra trovare",
+                           "in base al pronostico inserito tutti i valori delle condizioni."}},
+                         this);
+    });
+
+    auto* recalcFrame = new QGroupBox("Ricalcolo automatico:", this);
+    auto* recalcLayout = new QGridLayout(recalcFrame);
+    immediate_ = named(new QCheckBox("Calcolo Immediato:", recalcFrame), "Check8");
+    immediateReal_ = named(new QRadioButton("Calcolo Reale", recalcFrame), "OptImmediato");
+    contest_ = named(new QLineEdit(recalcFrame), "TexNumConcorso");
+    contest_->setValidator(new QIntValidator(0, 99999, contest_));
+    contest_->setMaximumWidth(70);
+    recalcLayout->addWidget(immediate_, 0, 0);
+    recalcLayout->addWidget(immediateReal_, 0, 1);
+    recalcLayout->addWidget(new QLabel("Concorso N.", recalcFrame), 1, 0);
+    recalcLayout->addWidget(contest_, 1, 1);
+    connect(immediate_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+
+    auto* slipFrame = new QGroupBox("Schedine e costo:", this);
+    auto* slipLayout = new QGridLayout(slipFrame);
+    slip_[0] = named(new QRadioButton("Stampa Schedine Italiane", slipFrame), "OptItaEst(0)");
+    slip_[1] = named(new QRadioButton("Stampa Schedine Estere", slipFrame), "OptItaEst(1)");
+    auto* price = named(new QPushButton("Costo della colonna:", slipFrame), "CmdCosto");
+    price->setToolTip("Clic: aumenta di 0,05   Clic destro o Giù: diminuisce");
+    price->installEventFilter(this);
+    priceButton_ = price;
+    priceLabel_ = named(new QLabel(slipFrame), "Label2");
+    slipLayout->addWidget(slip_[0], 0, 0);
+    slipLayout->addWidget(slip_[1], 0, 1);
+    slipLayout->addWidget(price, 1, 0);
+    slipLayout->addWidget(priceLabel_, 1, 1);
+
+    auto* cancel = named(new QPushButton("Annulla", this), "CalcSviluppo(0)");
+    auto* ok = named(new QPushButton("OK", this), "CalcSviluppo(1)");
+    ok->setDefault(true);
+    connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(devFrame);
+    left->addWidget(kindFrame);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(optFrame);
+    right->addWidget(recalcFrame);
+    right->addWidget(slipFrame);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    load();
+}
+
+void Sviluppatore::showEvent(QShowEvent* event) {
+    load();
+    QWidget::showEvent(event);
+}
+
+void Sviluppatore::load() {
+    loading_ = true;
+    const ProgramState& st = main_.state();
+    const SetupForm f = SetupForm::fromState(st.options, st.settings);
+    level_[f.levelIndex]->setChecked(true);
+    coverageScroll_->setValue(static_cast<int>(f.coverage * 10));
+    coverageText_->setText(QLocale().toString(f.coverage, 'f', 1));
+    differenceOn_->setChecked(f.differenceOn);
+    difference_->setValue(f.difference);
+    orthogonalOn_->setChecked(f.orthogonalOn);
+    guarantee_->setCurrentIndex(f.guaranteeIndex);
+    const ProgramSettings& s = f.settings;
+    shuffle_->setChecked(s.shuffle);
+    warn_->setChecked(s.endWarning);
+    sound_[s.warningSound == 1 ? 1 : 0]->setChecked(true);
+    saveColumns_->setChecked(s.saveColumns);
+    showConditions_->setChecked(s.displayOptions & 1);
+    immediate_->setChecked(s.displayOptions & 2);
+    immediateReal_->setChecked(s.recalcFlag1 != 0);
+    contest_->setText(QString::number(s.contestNumber));
+    slip_[s.slipFormat == 1 ? 1 : 0]->setChecked(true);
+    price_ = s.columnPrice;
+    showPrice();
+    loading_ = false;
+    updateEnabled();
+}
+
+SetupForm Sviluppatore::form() const {
+    SetupForm f = SetupForm::fromState(main_.state().options, main_.state().settings);
+    for (int i = 0; i < 5; ++i)
+        if (level_[i]->isChecked())
+            f.levelIndex = i;
+    f.coverage = coverageFromText(coverageText_->text().toStdString());
+    f.differenceOn = differenceOn_->isChecked();
+    f.difference = difference_->value();
+    f.orthogonalOn = orthogonalOn_->isChecked();
+    f.guaranteeIndex = guarantee_->currentIndex();
+    ProgramSettings& s = f.settings;
+    s.shuffle = shuffle_->isChecked();
+    s.endWarning = warn_->isChecked();
+    s.warningSound = sound_[1]->isChecked() ? 1 : 0;
+    s.saveColumns = saveColumns_->isChecked();
+    s.displayOptions = (showConditions_->isChecked() ? 1 : 0) | (immediate_->isChecked() ? 2 : 0);
+    s.recalcFlag1 = immediate_->isChecked() && immediateReal_->isChecked() ? 1 : 0;
+    s.recalcFlag2 = immediate_->isChecked() && !immediateReal_->isChecked() ? 1 : 0;
+    s.contestNumber = contestFromText(contest_->text().toStdString());
+    s.slipFormat = slip_[1]->isChecked() ? 1 : 0;
+    s.columnPrice = price_;
+    return f;
+}
+
+void Sviluppatore::updateEnabled() {
+    if (loading_)
+        return;
+    const SetupForm f = form();
+    for (QRadioButton* b : level_)
+        b->setEnabled(f.levelsEnabled());
+    coverageScroll_->setEnabled(f.coverageEnabled());
+    coverageText_->setEnabled(f.coverageEnabled());
+    difference_->setEnabled(f.differenceEnabled());
+    differenceOn_->setEnabled(!f.orthogonalOn);
+    guarantee_->setEnabled(f.guaranteeEnabled());
+    sound_[0]->setEnabled(warn_->isChecked());
+    sound_[1]->setEnabled(warn_->isChecked());
+    immediateReal_->setEnabled(immediate_->isChecked());
+    contest_->setEnabled(immediate_->isChecked());
+}
+
+void Sviluppatore::showPrice() {
+    priceLabel_->setText(QLocale().toString(price_, 'f', 2) + " Euro");
+}
+
+bool Sviluppatore::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == priceButton_) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            price_ += me->button() == Qt::RightButton ? -kPriceStep : kPriceStep;
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Up && key != Qt::Key_Down)
+                return false;
+            price_ += key == Qt::Key_Up ? kPriceStep : -kPriceStep;
+        } else {
+            return false;
+        }
+        price_ = std::max(kPriceStep, std::round(price_ * 100) / 100);
+        showPrice();
+        return event->type() == QEvent::KeyPress;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Sviluppatore::accept() {
+    ProgramState& st = main_.state();
+    form().applyTo(st.options, st.settings);
+    st.modified = true;
+    emit applied();
+    closeWindow();
+    main_.refresh();
+}
+
+void Sviluppatore::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace varnelo
