@@ -1,6 +1,7 @@
 #include "shell/ui/Sviluppatore.h"
 
 #include "shell/ui/Avviso.h"
+#include "shell/ui/Sounds.h"
 #include "shell/ui/Varnelo.h"
 
 #include <QCheckBox>
@@ -100,6 +101,8 @@ Sviluppatore::Sviluppatore(Varnelo& main) : main_(main) {
     optLayout->addWidget(saveColumns_);
     optLayout->addWidget(showConditions_);
     connect(warn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+    for (int i = 0; i < 2; ++i)
+        connect(sound_[i], &QRadioButton::clicked, this, [i] { playWarning(i); });
     connect(showConditions_, &QCheckBox::clicked, this, [this](bool on) {
         if (on)
             Avviso::show({"Visualizza condizioni",
