@@ -10,7 +10,7 @@ namespace varnelo {
 // `Colonne`: the developed columns of the current system, position-major
 // (one contiguous plane of capacity + 1 bytes per position), allocated once.
 class ColumnStore {
-  public:
+public:
     static constexpr std::int32_t kCapacity = 2120000;
 
     // Throws std::bad_alloc when the memory is not there.
@@ -40,13 +40,13 @@ class ColumnStore {
     // Empties the table (never shrinks it) and zeroes every counter.
     void clear();
 
-    std::int32_t storedCount = 0;    // rows 1..storedCount are valid
-    std::int32_t systemTotal = 0;    // all columns of the system, overflow included
-    std::int32_t developedCount = 0; // produced by the last development before any reduction
-    std::int32_t finalCount = 0;     // shown as "Colonne finali = "
+    std::int32_t storedCount = 0;     // rows 1..storedCount are valid
+    std::int32_t systemTotal = 0;     // all columns of the system, overflow included
+    std::int32_t developedCount = 0;  // produced by the last development before any reduction
+    std::int32_t finalCount = 0;      // shown as "Colonne finali = "
     bool hasColumns = false;
 
-  private:
+private:
     std::unique_ptr<std::uint8_t[]> data_;
 };
 

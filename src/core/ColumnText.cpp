@@ -52,8 +52,7 @@ bool parseColumn(std::string_view line, Column& column, std::string& error) {
             return false;
         }
     for (int k = 0; k < kColumnSize; ++k)
-        column[static_cast<std::size_t>(k)] =
-            static_cast<std::uint8_t>(n[static_cast<std::size_t>(k)]);
+        column[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(n[static_cast<std::size_t>(k)]);
     return true;
 }
 

@@ -56,8 +56,9 @@ fs::path ProgramFolder::path(std::string_view relative) const {
 }
 
 const std::vector<std::string>& ProgramFolder::subfolders() {
-    static const std::vector<std::string> names = {
-        "enal", "qor", "andor", "ridotti", "piramide", "picchetto", "giocate", "immagini", "midi"};
+    static const std::vector<std::string> names = {"enal",     "qor",       "andor",
+                                                   "ridotti",  "piramide",  "picchetto",
+                                                   "giocate",  "immagini",  "midi"};
     return names;
 }
 
@@ -66,8 +67,8 @@ bool ProgramFolder::ensureSeeded(const fs::path& shippedData, std::string& error
     const bool seed = isEmptyOrMissing(root_);
     fs::create_directories(root_, ec);
     if (ec) {
-        error =
-            "Impossibile creare la cartella del programma " + root_.string() + ": " + ec.message();
+        error = "Impossibile creare la cartella del programma " + root_.string() + ": " +
+                ec.message();
         return false;
     }
     if (seed && fs::is_directory(shippedData, ec)) {
@@ -91,8 +92,8 @@ bool ProgramFolder::ensureSeeded(const fs::path& shippedData, std::string& error
             continue;
         fs::create_directories(root_ / name, ec);
         if (ec) {
-            error =
-                "Impossibile creare la cartella " + (root_ / name).string() + ": " + ec.message();
+            error = "Impossibile creare la cartella " + (root_ / name).string() + ": " +
+                    ec.message();
             return false;
         }
     }
@@ -117,9 +118,7 @@ fs::path shippedDataFolder(const fs::path& executableDir) {
     return fs::path(VARNELO_SOURCE_DATA_DIR);
 }
 
-fs::path catalogueFolder(const fs::path& shippedData) {
-    return shippedData / "catalogo";
-}
+fs::path catalogueFolder(const fs::path& shippedData) { return shippedData / "catalogo"; }
 
 fs::path executableDir() {
     std::error_code ec;

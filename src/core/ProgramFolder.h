@@ -10,7 +10,7 @@ namespace varnelo {
 // The user's program folder (enal/, qor/, ...). Every path of the program is
 // built here; the working directory is never changed.
 class ProgramFolder {
-  public:
+public:
     explicit ProgramFolder(std::filesystem::path root) : root_(std::move(root)) {}
 
     const std::filesystem::path& root() const { return root_; }
@@ -27,7 +27,7 @@ class ProgramFolder {
     // missing sub-folder. Returns false with an Italian message on failure.
     bool ensureSeeded(const std::filesystem::path& shippedData, std::string& error) const;
 
-  private:
+private:
     std::filesystem::path root_;
 };
 

@@ -12,7 +12,7 @@ namespace varnelo {
 
 // The chosen numbers and Numeroni of the current system.
 class Selection {
-  public:
+public:
     enum State : std::int32_t { NotChosen = 0, Chosen = 1, Fixed = 2 };
 
     State state(int number) const { return static_cast<State>(chosen_[number]); }
@@ -20,13 +20,13 @@ class Selection {
     bool setState(int number, State s);
     void clear();
 
-    int chosenCount() const; // chosen or fixed
+    int chosenCount() const;  // chosen or fixed
     int fixedCount() const { return fixedCount_; }
-    std::vector<int> chosenNumbers() const; // ascending, fixed ones included
+    std::vector<int> chosenNumbers() const;  // ascending, fixed ones included
     std::vector<int> fixedNumbers() const;
 
     bool numerone(int n) const { return numeroni_[n] == 1; }
-    bool setNumerone(int n, bool on); // false for n outside 1..12
+    bool setNumerone(int n, bool on);  // false for n outside 1..12
     int numeroneCount() const;
     std::int32_t pairCount() const { return numeronePairCount(numeroneCount()); }
 
@@ -37,7 +37,7 @@ class Selection {
 
     bool operator==(const Selection&) const = default;
 
-  private:
+private:
     std::array<std::int32_t, kMaxNumber + 2> chosen_{};
     std::array<std::int16_t, kNumeroneSlots + 1> numeroni_{};
     int fixedCount_ = 0;
