@@ -20,7 +20,7 @@ struct ProgramState {
     explicit ProgramState(ProgramFolder programFolder);
 
     ProgramFolder folder;
-    std::string systemName; // without folder and extension
+    std::string systemName;  // without folder and extension
     Selection selection;
     ColumnStore columns;
     ConditionSet conditions;
@@ -29,11 +29,11 @@ struct ProgramState {
     ProgramSettings settings;
     WindowPositions windowPositions;
     PrintSettings printSettings;
-    ArchiveFigures archive; // statistics count and current delays of the selection
+    ArchiveFigures archive;  // statistics count and current delays of the selection
     // Sections of the system's settings file that no family of this program reads.
     std::vector<SystemSectionLines> otherSections;
-    bool modified = false;    // the current system has unsaved changes
-    std::string forecastLock; // "Blocca" while the forecast is locked
+    bool modified = false;  // the current system has unsaved changes
+    std::string forecastLock;  // "Blocca" while the forecast is locked
 
     // Caption text of the main window.
     std::string caption() const;

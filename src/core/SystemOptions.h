@@ -16,13 +16,13 @@ struct SystemOptions {
     int kindCode = 0;
     // Orthogonal guarantee kind 1..9 (0: no orthogonal development).
     int guaranteeKind = 0;
-    double coverage = kDefaultCoverage; // percentage, one decimal
+    double coverage = kDefaultCoverage;  // percentage, one decimal
     // Further set-up options kept in header fields 2, 4 and 11 and in line 5
     // of the settings file; carried through a save unchanged.
     int headerOption2 = 0;
     int headerOption4 = 0;
     int headerOption11 = 0;
-    int optionFlag = 0; // one byte
+    int optionFlag = 0;  // one byte
     // Shown by the open window; "Sistema Colonnare" for a columns-only system.
     std::string description;
 
@@ -34,11 +34,11 @@ struct SystemOptions {
 // Program-wide options of enal/varie.csv, in the order of the file.
 struct ProgramSettings {
     double columnPrice = 0.50;
-    int displayOptions = 0; // bit 0: show conditions on system, bit 1: immediate calculation
+    int displayOptions = 0;  // bit 0: show conditions on system, bit 1: immediate calculation
     bool saveColumns = true;
     bool endWarning = false;
     int warningSound = 0;  // 0 or 1
-    int contestNumber = 1; // 1..500
+    int contestNumber = 1;  // 1..500
     bool shuffle = false;
     int recalcFlag1 = 0;
     int recalcFlag2 = 0;
