@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/ArchiveEditor.h"
+#include "TestFolder.h"
 #include "core/StatisticsSelection.h"
 
 using namespace varnelo;

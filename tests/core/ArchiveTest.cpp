@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/Archive.h"
+#include "TestFolder.h"
 #include "core/Delays.h"
 #include "core/StatisticsSelection.h"
 #include "stats/NumberStatistics.h"
@@ -65,9 +65,9 @@ namespace {
 
 // Jan 2016: Sat 2, Tue 5, Thu 7, Sat 9; Feb 2016: Tue 2, Thu 4, Sat 6.
 std::vector<std::string> sixMonthsStart() {
-    return {drawLine({1, 2, 3, 4, 5}, 2, 1, 2016),    drawLine({2, 3, 4, 5, 6}, 5, 1, 2016),
-            drawLine({3, 4, 5, 6, 7}, 7, 1, 2016),    drawLine({4, 5, 6, 7, 8}, 9, 1, 2016),
-            drawLine({5, 6, 7, 8, 9}, 2, 2, 2016),    drawLine({6, 7, 8, 9, 10}, 4, 2, 2016),
+    return {drawLine({1, 2, 3, 4, 5}, 2, 1, 2016),  drawLine({2, 3, 4, 5, 6}, 5, 1, 2016),
+            drawLine({3, 4, 5, 6, 7}, 7, 1, 2016),  drawLine({4, 5, 6, 7, 8}, 9, 1, 2016),
+            drawLine({5, 6, 7, 8, 9}, 2, 2, 2016),  drawLine({6, 7, 8, 9, 10}, 4, 2, 2016),
             drawLine({7, 8, 9, 10, 11}, 6, 2, 2016)};
 }
 
@@ -109,7 +109,7 @@ TEST(StatisticsSelection, WeekdayBoxLeavesOutADrawWhoseMonthAndPositionAreTicked
     TestFolder t;
     writeMaster(t);
     SearchSettings s;
-    s.weekdays[5] = false;  // Sabato
+    s.weekdays[5] = false; // Sabato
     const auto out = buildStatisticsSelection(t.folder(), s);
     EXPECT_EQ(out.count, 4);
     EXPECT_EQ(dates(t / "enal/archivio2.cna"),
@@ -121,7 +121,7 @@ TEST(StatisticsSelection, PositionRestartsEveryMonthAndCountsOnlyDrawsInTheRange
     writeMaster(t);
     SearchSettings s;
     s.positions.fill(false);
-    s.positions[0] = true;  // only the first draw of each month
+    s.positions[0] = true; // only the first draw of each month
     buildStatisticsSelection(t.folder(), s);
     EXPECT_EQ(dates(t / "enal/archivio2.cna"),
               (std::vector<std::string>{"02-01-2016", "02-02-2016"}));
@@ -143,9 +143,8 @@ TEST(StatisticsSelection, PositionRestartsEveryMonthAndCountsOnlyDrawsInTheRange
 
 TEST(StatisticsSelection, LongerLineIsCopiedTruncatedTo28Characters) {
     TestFolder t;
-    writeFile(t / "enal/archivio.cna",
-              std::string(kFirstArchiveLine) + "\r\n" + drawLine({1, 2, 3, 4, 5}, 27, 3, 2012) +
-                  "X\r\n");
+    writeFile(t / "enal/archivio.cna", std::string(kFirstArchiveLine) + "\r\n" +
+                                           drawLine({1, 2, 3, 4, 5}, 27, 3, 2012) + "X\r\n");
     const auto out = buildStatisticsSelection(t.folder(), SearchSettings{});
     EXPECT_EQ(out.count, 2);
     EXPECT_EQ(readFile(t / "enal/archivio2.cna"),
@@ -169,7 +168,7 @@ TEST(StatisticsSelection, SettingsFileRoundTripAndShortFile) {
     const SearchSettings shortOne = loadSearchSettings(t.folder());
     EXPECT_FALSE(shortOne.months[0]);
     EXPECT_TRUE(shortOne.months[1]);
-    EXPECT_TRUE(shortOne.months[2]);  // unreadable: default
+    EXPECT_TRUE(shortOne.months[2]); // unreadable: default
     EXPECT_EQ(shortOne.last, SearchSettings{}.last);
 }
 
@@ -186,9 +185,10 @@ TEST(StatisticsSelection, PersonalArchiveBecomesTheSelection) {
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.count, 1);
     ASSERT_EQ(out.notices.size(), 1u);
-    EXPECT_EQ(out.notices[0], (Notice{"Archivio Cambiato:",
-                                      {"Archivio cambiato.", "da questo momento il programma usera ",
-                                       "questo archivio per fare Statistiche =  mio.cna"}}));
+    EXPECT_EQ(out.notices[0],
+              (Notice{"Archivio Cambiato:",
+                      {"Archivio cambiato.", "da questo momento il programma usera ",
+                       "questo archivio per fare Statistiche =  mio.cna"}}));
     EXPECT_EQ(fileLines(t / "enal/archivio2.cna").size(), 1u);
     EXPECT_FALSE(usePersonalArchive(t.folder(), "../qor/x.cna").ok);
 }
@@ -206,7 +206,9 @@ TEST(Delays, NeverDrawnNumberHasTheSelectionSizeAndAgreesWithTheNumberTable) {
     EXPECT_EQ(f.delays[6], 1);
     const NumberStatistics table = computeNumberStatistics(f.selection);
     for (int n = 1; n <= kMaxNumber; ++n)
-        EXPECT_EQ(table.rows[static_cast<std::size_t>(n)].delay, f.delays[static_cast<std::size_t>(n)]) << n;
+        EXPECT_EQ(table.rows[static_cast<std::size_t>(n)].delay,
+                  f.delays[static_cast<std::size_t>(n)])
+            << n;
     // A selection that cannot be read leaves the figures as they were.
     std::filesystem::remove(t / "enal/archivio2.cna");
     const ArchiveFigures before = f;

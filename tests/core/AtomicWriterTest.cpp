@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/AtomicWriter.h"
+#include "TestFolder.h"
 #include "core/TextFile.h"
 
 #include <sys/resource.h>
@@ -46,6 +46,8 @@ TEST(TextFile, LineEndsAndEncodings) {
     EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string_view>{"a", ""}));
     EXPECT_TRUE(splitLines("").empty());
     EXPECT_EQ(decodeText("caff\xe8 \x80"), "caffè €");
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "caffè"), "caffè");
-    EXPECT_EQ(decodeText("abc\xC3"), "abcÃ");  // a cut UTF-8 sequence is not UTF-8
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF"
+                         "caffè"),
+              "caffè");
+    EXPECT_EQ(decodeText("abc\xC3"), "abcÃ"); // a cut UTF-8 sequence is not UTF-8
 }

@@ -59,7 +59,9 @@ std::string goodColumns(int n) {
     return s;
 }
 
-bool italian(const Notice& n) { return !n.title.empty() && n.title.back() == ':' && !n.lines.empty(); }
+bool italian(const Notice& n) {
+    return !n.title.empty() && n.title.back() == ':' && !n.lines.empty();
+}
 bool anyItalian(const std::vector<Notice>& ns) {
     return std::any_of(ns.begin(), ns.end(), italian);
 }
@@ -165,7 +167,8 @@ TEST(BadInput, SettingsFiles) {
         }
         const SearchSettings search = loadSearchSettings(t.folder());
         EXPECT_GE(search.first, 1);
-        if (v != Variant::Truncated)
+        if (v != Variant::Truncated) {
             EXPECT_EQ(search, SearchSettings{});
+        }
     }
 }

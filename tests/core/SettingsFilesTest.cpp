@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/SettingsFiles.h"
+#include "TestFolder.h"
 #include "core/TextFile.h"
 
 using namespace varnelo;
@@ -37,9 +37,9 @@ TEST(SettingsFiles, AWindowLeftNearTheScreenEdgeReopensAtItsOldPlace) {
     w.remember(29, 3000, 2000, screenW, screenH);
     EXPECT_EQ(w.value(29), 3000);
     EXPECT_EQ(w.value(30), 2000);
-    w.remember(29, screenW - 1400, 2500, screenW, screenH);  // within 1500 of the right edge
-    w.remember(29, 4000, screenH - 1000, screenW, screenH);  // within 2000 of the bottom
-    w.remember(29, 30000, 30000, screenW, screenH);          // off the screen
+    w.remember(29, screenW - 1400, 2500, screenW, screenH); // within 1500 of the right edge
+    w.remember(29, 4000, screenH - 1000, screenW, screenH); // within 2000 of the bottom
+    w.remember(29, 30000, 30000, screenW, screenH);         // off the screen
     EXPECT_EQ(w.placement(29, screenW, screenH), std::make_pair(3000, 2000));
     // A stored place that a smaller screen cannot show keeps the designed place.
     w.set(31, 15000);
@@ -88,7 +88,7 @@ TEST(SettingsFiles, ProgramSettingsValuesOutOfRange) {
     std::vector<Notice> notices;
     const ProgramSettings p = loadProgramSettings(t.folder(), notices);
     EXPECT_EQ(p.columnPrice, 0.50);
-    EXPECT_EQ(p.displayOptions, 0);  // 7 is no value of the word
+    EXPECT_EQ(p.displayOptions, 0); // 7 is no value of the word
     EXPECT_TRUE(p.saveColumns);
     EXPECT_FALSE(p.endWarning);
     EXPECT_EQ(p.warningSound, 1);

@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/SystemFile.h"
+#include "TestFolder.h"
 #include "core/TextFile.h"
 
 using namespace varnelo;
@@ -29,7 +29,8 @@ SystemSettings everyValueSet() {
         s.conditions.setActive(slot, slot % 3 == 0);
         const ValueRange r = slotValueRange(slot);
         s.conditions.setCell(slot, r.min, {CellStatus::Admitted, 0});
-        s.conditions.setCell(slot, r.max, {CellStatus::Recovery, static_cast<std::uint8_t>(slot % 41)});
+        s.conditions.setCell(slot, r.max,
+                             {CellStatus::Recovery, static_cast<std::uint8_t>(slot % 41)});
     }
     s.otherSections.push_back({"futura", {"1 2 3", "abc"}});
     return s;
@@ -70,7 +71,7 @@ TEST(SystemFile, LinesOneToSevenAsTheOpenWindowReadsThem) {
     EXPECT_EQ(lines[2], " 1  0  0  0  0  0  0  0  0  1 ");
     EXPECT_EQ(lines[3], "Sistema di prova à");
     EXPECT_EQ(lines[4], " 255 ");
-    EXPECT_EQ(lines[5], " 0  0  0  1  0  0 ");  // slots 0..5: slot 3 active
+    EXPECT_EQ(lines[5], " 0  0  0  1  0  0 "); // slots 0..5: slot 3 active
     EXPECT_EQ(lines[105], "87.5");
     EXPECT_EQ(lines[106], "[condizioni]");
     s.options.coverage = 0.5;
@@ -123,21 +124,22 @@ TEST(SystemFile, DamagedFilesAreRefusedAndLeaveTheTargetUnchanged) {
     for (int i = 0; i < 3000; ++i)
         binary += static_cast<char>((i * 131) & 0xFF);
     const std::string bad[] = {
-        upTo(3),                                              // ends in the selection
-        upTo(50),                                             // ends in the activation table
-        upTo(105),                                            // no coverage line
-        replaced(0, " 1  2  3 "),                             // short header
+        upTo(3),                  // ends in the selection
+        upTo(50),                 // ends in the activation table
+        upTo(105),                // no coverage line
+        replaced(0, " 1  2  3 "), // short header
         replaced(0, " x  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 "),
         replaced(0, " 0  0  0  0 -5  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 "),
-        replaced(1, listForm({2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})),  // five fixed
-        replaced(1, " 3 "),                                   // a state that is not 0, 1, 2
-        replaced(2, " 1  1 "),                                // short Numeroni
-        replaced(105, "cento"),                               // coverage
-        replaced(107, "500 1 1 1"),                           // condition slot out of range
-        replaced(107, "1 9 1 0"),                             // value past the slot's range
-        replaced(107, "1 0 3 0"),                             // status 3
-        replaced(107, "1 0 2 41"),                            // level 41
+        replaced(1, listForm({2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})), // five fixed
+        replaced(1, " 3 "),         // a state that is not 0, 1, 2
+        replaced(2, " 1  1 "),      // short Numeroni
+        replaced(105, "cento"),     // coverage
+        replaced(107, "500 1 1 1"), // condition slot out of range
+        replaced(107, "1 9 1 0"),   // value past the slot's range
+        replaced(107, "1 0 3 0"),   // status 3
+        replaced(107, "1 0 2 41"),  // level 41
         binary,
     };
     for (const auto& text : bad) {

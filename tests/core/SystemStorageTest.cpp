@@ -1,7 +1,7 @@
+#include "core/SystemStorage.h"
 #include "TestFolder.h"
 #include "core/ColumnsFileFormat.h"
 #include "core/SystemName.h"
-#include "core/SystemStorage.h"
 
 #include <cstring>
 #include <sys/resource.h>
@@ -89,9 +89,10 @@ TEST(SystemStorage, SavedClosedAndReopenedIsIdentical) {
         const TaskOutcome put = saveSystem(saved, progress);
         ASSERT_TRUE(put.done()) << (put.notice ? put.notice->lines[1] : "");
         EXPECT_FALSE(saved.modified);
-        if (n == kAllColumns)
+        if (n == kAllColumns) {
             EXPECT_EQ(std::filesystem::file_size(t / ("qor/" + saved.systemName + ".cna")),
                       static_cast<std::uintmax_t>(kAllColumns) * kColumnLineBytes);
+        }
         ProgramState opened(t.folder());
         opened.selection.setState(20, Selection::Chosen);
         fillColumns(opened.columns, 3);
@@ -148,7 +149,7 @@ TEST(SystemStorage, CancelledLoadLeavesEverythingAtZero) {
         watched.cancel = true;
     });
     const TaskOutcome out = openSystem(s, "lungo", watched);
-    watched.done = 3000;  // lets the watcher end even if the load never got there
+    watched.done = 3000; // lets the watcher end even if the load never got there
     watcher.join();
     EXPECT_EQ(out.status, TaskStatus::Cancelled);
     EXPECT_EQ(s.columns.storedCount, 0);
@@ -177,7 +178,7 @@ TEST(SystemStorage, ASaveThatFailsHalfWayLeavesThePreviousFilesWhole) {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
-    small.rlim_cur = 100 * 1024;  // the disk "fills up" in the middle of the columns
+    small.rlim_cur = 100 * 1024; // the disk "fills up" in the middle of the columns
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const TaskOutcome out = saveSystem(s, progress);
     setrlimit(RLIMIT_FSIZE, &old);

@@ -1,5 +1,5 @@
-#include "TestFolder.h"
 #include "core/TextColumns.h"
+#include "TestFolder.h"
 
 using namespace varnelo;
 using namespace varnelo::test;
@@ -47,7 +47,7 @@ TEST(TextColumns, ImportAppendsSortedColumnsSkipsShortLinesAndMarksTheNumbers) {
     EXPECT_EQ(f.options.kindCode, 5);
     EXPECT_EQ(f.selection.chosenNumbers(), (std::vector<int>{3, 7, 9, 10, 12, 20, 30, 40, 45, 48}));
     EXPECT_EQ(f.selection.state(45), Selection::Fixed);
-    EXPECT_EQ(f.selection.state(4), Selection::NotChosen);  // only in a skipped line
+    EXPECT_EQ(f.selection.state(4), Selection::NotChosen); // only in a skipped line
 }
 
 TEST(TextColumns, BadNumbersStopTheImportAndChangeNothing) {

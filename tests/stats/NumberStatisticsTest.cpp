@@ -49,7 +49,7 @@ TEST(NumberStatistics, EdgeRowsOfTenDraws) {
 
 TEST(NumberStatistics, DelayFiguresUseTheNewest5000Draws) {
     std::vector<Draw> draws;
-    draws.push_back(draw({1, 2, 3, 4, 5}));  // falls out of the window
+    draws.push_back(draw({1, 2, 3, 4, 5})); // falls out of the window
     for (int i = 0; i < 5000; ++i)
         draws.push_back(draw({10, 11, 12, 13, static_cast<std::uint8_t>(14 + i % 3)}));
     const DelayFigures f = computeDelayFigures(draws);
@@ -57,7 +57,7 @@ TEST(NumberStatistics, DelayFiguresUseTheNewest5000Draws) {
     EXPECT_EQ(f.numbers.rows[1].delay, 5000);
     EXPECT_EQ(f.pairDelay[1 * 100 + 2], 5000);
     EXPECT_EQ(f.pairDelay[10 * 100 + 11], 0);
-    EXPECT_EQ(f.pairDelay[14 * 100 + 16], 5000);  // never together
+    EXPECT_EQ(f.pairDelay[14 * 100 + 16], 5000); // never together
     EXPECT_EQ(f.percentOut[10], 100 * 10000);
     // 14 came 1667 times: 5000 / 1667 = 2.9994 shows 3.00.
     EXPECT_EQ(f.numbers.rows[14].outs, 1667);
