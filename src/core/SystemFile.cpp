@@ -148,7 +148,8 @@ std::string formatSystemSettings(const SystemSettings& s, bool saveColumns) {
     return joinLines(lines);
 }
 
-SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out) {
+SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
+                                      SettingsLayout layout) {
     auto lines = splitLines(text);
     while (!lines.empty() && trimBlanks(lines.back()).empty())
         lines.pop_back();
@@ -191,7 +192,7 @@ SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out
     }
     s.options.description = std::string(trimBlanks(lines[3]));
 
-    if (lines.size() == 4) {
+    if (lines.size() == 4 || layout == SettingsLayout::PreviousVersion) {
         s.columnsOnly = true;
         out = std::move(s);
         return SettingsFileState::Read;

@@ -44,7 +44,14 @@ enum class SettingsFileState { Read, Empty, Damaged };
 // Empty: nothing but blanks. Damaged: lines 1-4 missing or not numbers, or a
 // file that goes past line 4 and ends before line 7, or a bad record in a
 // known section. On Damaged `out` is left unchanged.
-SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out);
+enum class SettingsLayout {
+    Current,
+    // Systems of the previous version: only lines 1-4 share the layout, the
+    // rest is not read and the system opens without conditions.
+    PreviousVersion
+};
+SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
+                                      SettingsLayout layout = SettingsLayout::Current);
 
 // A section of the settings file owned by a condition family. A section
 // missing from a file leaves what `read` would fill at its default; `read`

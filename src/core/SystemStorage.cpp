@@ -162,13 +162,14 @@ void newSystem(ProgramState& state) {
     state.modified = false;
 }
 
-TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress) {
+TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress,
+                       SettingsLayout layout) {
     std::string text;
     std::string error;
     if (!readTextFile(settingsPath(state.folder, name), kMaxSettingsFileBytes, text, error))
         return {TaskStatus::Failed, damagedSystemNotice(name)};
     SystemSettings s;
-    switch (parseSystemSettings(text, s)) {
+    switch (parseSystemSettings(text, s, layout)) {
     case SettingsFileState::Damaged:
         return {TaskStatus::Failed, damagedSystemNotice(name)};
     case SettingsFileState::Empty:

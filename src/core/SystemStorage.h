@@ -54,7 +54,10 @@ TaskOutcome saveSystemAs(ProgramState& state, const std::string& name, Progress&
 // or damaged file changes nothing and gives its notice; an empty one clears
 // the current system quietly. A cancelled or failed column load leaves the
 // opened system without columns, every counter at 0.
-TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress);
+// "Apri sistemi versione precedente" reads the settings file with the
+// previous layout.
+TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress,
+                       SettingsLayout layout = SettingsLayout::Current);
 
 // "Nuovo": clears numbers, Numeroni, options, conditions and columns and
 // takes the first free default name.

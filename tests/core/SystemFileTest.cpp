@@ -92,6 +92,18 @@ TEST(SystemFile, AFileEndingAfterLineFourIsAColumnsOnlySystem) {
     EXPECT_EQ(s.options.description, "Sistema Colonnare");
 }
 
+TEST(SystemFile, PreviousVersionReadsLinesOneToFourOnly) {
+    const std::string text = formatSystemSettings(everyValueSet(), true);
+    const std::string old = text.substr(0, text.find("[condizioni]")) + "qualsiasi cosa\r\n";
+    SystemSettings s;
+    ASSERT_EQ(parseSystemSettings(old, s, SettingsLayout::PreviousVersion),
+              SettingsFileState::Read);
+    EXPECT_EQ(s.selection, everyValueSet().selection);
+    EXPECT_EQ(s.counts, everyValueSet().counts);
+    EXPECT_EQ(s.conditions, ConditionSet{});
+    EXPECT_TRUE(s.columnsOnly);
+}
+
 TEST(SystemFile, MissingSectionsKeepDefaultsAndUnknownOnesAreKept) {
     SystemSettings s = everyValueSet();
     std::string text = formatSystemSettings(s, true);
