@@ -57,6 +57,14 @@ bool ArchiveEditor::open(const ProgramFolder& folder, std::vector<Notice>& notic
     const std::size_t keepUpTo = firstLoaded > 0 ? archive.drawLines[firstLoaded - 1] : 0;
     for (std::size_t i = 0; i < keepUpTo; ++i)
         keptLines_.emplace_back(lines[i]);
+    // A malformed line among the loaded draws has no row: "OK" drops it.
+    for (const auto& p : archive.problems)
+        if (p.line > keepUpTo) {
+            notices.push_back(Notice{"Aggiornamento archivio:",
+                                     {"Le righe non valide dell'archivio non sono nella griglia:",
+                                      "con \"OK\" saranno tolte dall'archivio."}});
+            break;
+        }
     for (std::size_t k = firstLoaded; k < n; ++k) {
         const std::string_view line = lines[archive.drawLines[k] - 1];
         const std::string_view tail =

@@ -105,6 +105,22 @@ TEST(ArchiveEditor, AddChecksEveryFieldAndLeavesTheGridOnError) {
               std::string(kFirstArchiveLine) + "\r\n03-07-09-12-45041016-06-2016\r\n");
 }
 
+TEST(ArchiveEditor, MalformedLinesAreReportedAndDroppedByOk) {
+    TestFolder t;
+    writeFile(t / "enal/archivio.cna", std::string(kFirstArchiveLine) +
+                                           "\r\n05-08-21-37-99060823-03-2012\r\n" +
+                                           drawLine({1, 2, 3, 4, 5}, 24, 3, 2012) + "\r\n");
+    ArchiveEditor editor;
+    std::vector<Notice> notices;
+    ASSERT_TRUE(editor.open(t.folder(), notices));
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[0].title, "Archivio non valido:");
+    EXPECT_EQ(notices[1].title, "Aggiornamento archivio:");
+    EXPECT_EQ(editor.rows().size(), 2u);
+    ASSERT_TRUE(editor.commit(t.folder()).done());
+    EXPECT_EQ(fileLines(t / "enal/archivio.cna").size(), 2u);
+}
+
 TEST(ArchiveEditor, MissingArchiveIsReported) {
     TestFolder t;
     ArchiveEditor editor;
