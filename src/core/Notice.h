@@ -5,12 +5,17 @@
 
 namespace varnelo {
 
+// Kinds of the notice window: a plain notice with OK, and the questions.
+inline constexpr int kNoticePlain = 113;
+inline constexpr int kNoticeYesNo = 36;
+inline constexpr int kNoticeYesNoCancel = 35;
+
 // What the notice window `Avviso` shows: a title, a few lines and the kind
-// code that selects its buttons (113: plain notice with OK).
+// code that selects its buttons.
 struct Notice {
     std::string title;
     std::vector<std::string> lines;
-    int kind = 113;
+    int kind = kNoticePlain;
 
     bool operator==(const Notice&) const = default;
 };

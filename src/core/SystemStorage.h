@@ -11,10 +11,6 @@
 
 namespace varnelo {
 
-// Kinds of the notice window that ask a question.
-inline constexpr int kNoticeYesNo = 36;
-inline constexpr int kNoticeYesNoCancel = 35;
-
 // "Avviso:" for a settings file that is missing or ends before its last block.
 Notice damagedSystemNotice(const std::string& name);
 // "Avviso:" for a save under the reserved name; with the two further lines

@@ -13,7 +13,7 @@ Avviso::Avviso(const Notice& notice, QWidget* parent) : QDialog(parent) {
     setObjectName("Avviso");
     setWindowTitle(QString::fromStdString(notice.title));
     auto* icon = new QLabel(this);
-    const bool question = notice.kind == YesNo || notice.kind == YesNoCancel;
+    const bool question = notice.kind == kNoticeYesNo || notice.kind == kNoticeYesNoCancel;
     icon->setPixmap(style()
                         ->standardIcon(question ? QStyle::SP_MessageBoxQuestion
                                                 : QStyle::SP_MessageBoxInformation)
@@ -38,10 +38,10 @@ Avviso::Avviso(const Notice& notice, QWidget* parent) : QDialog(parent) {
         });
         return b;
     };
-    if (notice.kind == YesNo || notice.kind == YesNoCancel) {
+    if (notice.kind == kNoticeYesNo || notice.kind == kNoticeYesNoCancel) {
         add("Sì", QDialogButtonBox::YesRole, Yes, "Si")->setDefault(true);
         add("No", QDialogButtonBox::NoRole, No, "No");
-        if (notice.kind == YesNoCancel)
+        if (notice.kind == kNoticeYesNoCancel)
             add("Annulla", QDialogButtonBox::RejectRole, Cancel, "Annulla");
     } else {
         add("OK", QDialogButtonBox::AcceptRole, Ok, "OK")->setDefault(true);

@@ -10,8 +10,6 @@ namespace varnelo {
 class Avviso : public QDialog {
     Q_OBJECT
   public:
-    // Kinds: 113 plain notice (OK); 4 a Yes/No question; 3 Yes/No/Annulla.
-    enum Kind { Plain = 113, YesNo = 4, YesNoCancel = 3 };
     enum Reply { Ok, Yes, No, Cancel };
 
     explicit Avviso(const Notice& notice, QWidget* parent = nullptr);

@@ -1,0 +1,152 @@
+#include "core/ui/ColonneUscite.h"
+
+#include "core/Delays.h"
+#include "shell/ui/Avviso.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName("ColonneUscite");
+    setWindowTitle("Aggiornamento archivio:");
+
+    grid_ = new QTableWidget(0, 4, this);
+    grid_->setObjectName("MSFlexGrid6");
+    grid_->setHorizontalHeaderLabels({"Data", "Colonna vincente", "EuroNum 1", "EuroNum 2"});
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    QFont mono("Monospace");
+    mono.setStyleHint(QFont::TypeWriter);
+    grid_->setFont(mono);
+
+    auto* entry = new QGroupBox("Nuova estrazione:", this);
+    auto* entryGrid = new QGridLayout(entry);
+    entryGrid->addWidget(new QLabel("Numeri", entry), 0, 0);
+    for (int i = 0; i < 7; ++i) {
+        numbers_[i] = new QLineEdit(entry);
+        numbers_[i]->setObjectName(QString("TextNumCol(%1)").arg(i));
+        numbers_[i]->setMaxLength(2);
+        numbers_[i]->setMaximumWidth(40);
+        numbers_[i]->setValidator(new QIntValidator(0, 99, numbers_[i]));
+        entryGrid->addWidget(numbers_[i], 0, 1 + i + (i >= 5 ? 1 : 0));
+    }
+    entryGrid->addWidget(new QLabel("5+", entry), 0, 6, Qt::AlignRight);
+    entryGrid->addWidget(new QLabel("Data (g m a)", entry), 1, 0);
+    const int widths[3] = {40, 40, 60};
+    for (int i = 0; i < 3; ++i) {
+        date_[i] = new QLineEdit(entry);
+        date_[i]->setObjectName(QString("TextNumUsc(%1)").arg(i));
+        date_[i]->setMaxLength(i == 2 ? 4 : 2);
+        date_[i]->setMaximumWidth(widths[i]);
+        date_[i]->setValidator(new QIntValidator(0, 9999, date_[i]));
+        entryGrid->addWidget(date_[i], 1, 1 + i);
+    }
+    auto* add = new QPushButton("Aggiungi", entry);
+    add->setObjectName("CommAggiungi");
+    connect(add, &QPushButton::clicked, this, &ColonneUscite::addFromFields);
+    entryGrid->addWidget(add, 1, 6, 1, 3);
+
+    count_ = new QLabel(this);
+    count_->setObjectName("LabConcorsi");
+    auto* remove = new QPushButton("Elimina", this);
+    remove->setObjectName("CommElimina");
+    connect(remove, &QPushButton::clicked, this, &ColonneUscite::removeSelected);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (commit())
+            accept();
+    });
+    auto* cancel = new QPushButton("Annulla", this);
+    cancel->setObjectName("Annulla");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(count_);
+    buttons->addStretch();
+    buttons->addWidget(remove);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(entry);
+    layout->addLayout(buttons);
+    resize(560, 560);
+
+    std::vector<Notice> notices;
+    open_ = editor_.open(state_.folder, notices);
+    for (const Notice& n : notices)
+        Avviso::show(n, parent);
+    fillGrid();
+}
+
+void ColonneUscite::fillGrid() {
+    const auto& rows = editor_.rows();
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const EditorRow& row = rows[static_cast<std::size_t>(r)];
+        const std::string cells[4] = {row.date, row.numbers, row.numerone1, row.numerone2};
+        for (int c = 0; c < 4; ++c)
+            grid_->setItem(r, c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+    }
+    grid_->resizeColumnsToContents();
+    grid_->scrollToBottom();
+    count_->setText(QString("Estrazioni nella griglia: %1").arg(QLocale().toString(grid_->rowCount())));
+}
+
+void ColonneUscite::addFromFields() {
+    EditorEntry e;
+    for (int i = 0; i < 5; ++i)
+        e.numbers[static_cast<std::size_t>(i)] = numbers_[i]->text().toStdString();
+    for (int i = 0; i < 2; ++i)
+        e.numeroni[static_cast<std::size_t>(i)] = numbers_[5 + i]->text().toStdString();
+    e.day = date_[0]->text().toStdString();
+    e.month = date_[1]->text().toStdString();
+    e.year = date_[2]->text().toStdString();
+    if (const auto notice = editor_.add(e)) {
+        Avviso::show(*notice, this);
+        return;
+    }
+    for (QLineEdit* f : numbers_)
+        f->clear();
+    fillGrid();
+    numbers_[0]->setFocus();
+}
+
+void ColonneUscite::removeSelected() {
+    const int r = grid_->currentRow();
+    if (r < 0)
+        return;
+    const Notice q{"Aggiornamento archivio:", {editor_.removeQuestion(static_cast<std::size_t>(r))}, kNoticeYesNo};
+    if (Avviso::show(q, this) != Avviso::Yes)
+        return;
+    editor_.remove(static_cast<std::size_t>(r));
+    fillGrid();
+}
+
+bool ColonneUscite::commit() {
+    if (!open_)
+        return true;
+    const TaskOutcome out = editor_.commit(state_.folder);
+    if (out.notice)
+        Avviso::show(*out.notice, this);
+    if (out.status != TaskStatus::Done)
+        return false;
+    for (const Notice& n : refreshArchiveFigures(state_.folder, state_.archive))
+        Avviso::show(n, this);
+    return true;
+}
+
+} // namespace varnelo
