@@ -1,0 +1,464 @@
+#include "engine/DevelopmentRun.h"
+
+#include "core/ProgramState.h"
+#include "engine/CandidatePlan.h"
+#include "engine/ColumnOutput.h"
+#include "engine/StreamingReduction.h"
+#include "engine/SubsetIndex.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace varnelo {
+
+namespace {
+
+// The display refreshes (and the cancel flag is read) when the work counter passes this.
+constexpr std::int64_t kRefreshWork = 499999;
+
+enum class PostFilter { Store, Orthogonal, Difference, Reduction };
+
+// The state of positions 1..p of the candidate, built from position p - 1.
+struct Prefix {
+    std::uint32_t key = 0;
+    std::int32_t sum = 0, evenSum = 0, delaySum = 0, compare = 0, near = 0;
+    std::uint32_t decades = 0, units = 0, rankUp = 0;
+    std::int32_t minGap = kMaxNumber, maxGap = 0;
+    std::uint64_t gaps = 0;
+};
+
+// Pair indices of betweenPair() that end at position p.
+constexpr std::array<std::array<int, 4>, 6> kPairsEndingAt = {{
+    {-1, -1, -1, -1},
+    {-1, -1, -1, -1},
+    {0, -1, -1, -1},
+    {1, 4, -1, -1},
+    {2, 5, 7, -1},
+    {3, 6, 8, 9},
+}};
+
+struct Check {
+    int input;
+    const std::uint16_t* table;
+};
+
+class Runner {
+public:
+    Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
+           const CandidatePlan& plan, ColumnOutput& output)
+        : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
+          reduction_(std::max(2, state.options.developmentLevel)),
+          index_(1) {
+        for (const PlanCheck& c : plan.checks()) {
+            if (c.prunes)
+                levelChecks_[static_cast<std::size_t>(c.level)].push_back({c.input, c.table.data()});
+            else
+                innerChecks_.push_back({c.input, c.table.data()});
+        }
+        ids_.resize(innerChecks_.size());
+        tracks_ = !plan.passesAll();
+        const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
+        const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
+        placesPositions_ = (plan.needs() & (positions | between)) != 0;
+
+        const SystemOptions& o = state.options;
+        const int threshold = std::max(1, o.developmentLevel);
+        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9)
+            mode_ = PostFilter::Orthogonal;
+        else if (o.differenceOn())
+            mode_ = PostFilter::Difference;
+        else if (threshold >= 2 && o.coverage >= kDefaultCoverage)
+            mode_ = PostFilter::Reduction;
+        if (mode_ == PostFilter::Difference)
+            index_ = SubsetIndex(6 - o.difference());
+        else if (mode_ == PostFilter::Reduction)
+            index_ = SubsetIndex(reduction_.sharedToBeClose());
+        weight_ = (options.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+    }
+
+    PostFilter mode() const { return mode_; }
+
+    void startWithPreset() {
+        for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
+            const Column c = state_.columns.column(i);
+            if (options_.tally)
+                state_.distribution.tally(c, options_.context);
+            if (mode_ == PostFilter::Difference || mode_ == PostFilter::Reduction)
+                index_.insert(c);
+        }
+        kept_ = options_.presetColumns;
+    }
+
+    void enumerate(const std::vector<int>& chosen, const std::vector<int>& fixed) {
+        list_ = chosen;
+        for (int f : fixed)
+            fixedAt_.push_back(static_cast<int>(std::find(list_.begin(), list_.end(), f) - list_.begin()));
+        descend<1>(0, 0);
+    }
+
+    void table(const std::vector<Column>& rows) {
+        for (const Column& row : rows) {
+            if (stop_)
+                return;
+            if (fromScratch(row))
+                candidate();
+            else
+                skip(1);
+        }
+    }
+
+    // Drains the reduction buffer at the end of a completed run.
+    void finish() {
+        if (!stop_ && mode_ == PostFilter::Reduction && reduction_.size() > 0 &&
+            !reduction_.reduce(0, [this](const Column& c) { keep(c); }, progress_.cancel))
+            stop_ = true;
+        publish();
+    }
+
+    bool cancelled() const { return stop_; }
+    std::int64_t examined() const { return examined_; }
+    std::int32_t conditioned() const { return conditioned_; }
+    std::int32_t kept() const { return kept_; }
+
+private:
+    template <int P>
+    void descend(int start, int placedFixed) {
+        const int rest = 5 - P;
+        const int fixedCount = static_cast<int>(fixedAt_.size());
+        int lo = start;
+        int hi = static_cast<int>(list_.size()) - 1 - rest;
+        if (placedFixed < fixedCount) {
+            const int next = fixedAt_[static_cast<std::size_t>(placedFixed)];
+            hi = std::min(hi, next);
+            if (fixedCount - placedFixed > rest)
+                lo = next;
+        }
+        if constexpr (P == 5) {
+            if (!tracks_ && mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally) {
+                storeRun(lo, hi);
+                return;
+            }
+        }
+        for (int i = lo; i <= hi; ++i) {
+            const bool isFixed = placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
+            const int placed = placedFixed + isFixed;
+            column_[P - 1] = static_cast<std::uint8_t>(list_[static_cast<std::size_t>(i)]);
+            if (tracks_ && !place<P>()) {
+                skip(subtree(i, rest, fixedCount - placed));
+                continue;
+            }
+            if constexpr (P == 5)
+                candidate();
+            else
+                descend<P + 1>(i + 1, placed);
+            if (stop_)
+                return;
+        }
+    }
+
+    // Every completion of the prefix by the last position goes straight to the list.
+    void storeRun(int lo, int hi) {
+        if (hi < lo)
+            return;
+        for (int i = lo; i <= hi; ++i) {
+            column_[4] = static_cast<std::uint8_t>(list_[static_cast<std::size_t>(i)]);
+            output_.put(column_);
+        }
+        const int n = hi - lo + 1;
+        examined_ += n;
+        conditioned_ += n;
+        work_ += static_cast<std::int64_t>(n) * (1 + weight_);
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    std::int64_t subtree(int index, int rest, int fixedLeft) const {
+        const int free = static_cast<int>(list_.size()) - 1 - index - fixedLeft;
+        return binomial(free, rest - fixedLeft);
+    }
+
+    void skip(std::int64_t candidates) {
+        examined_ += candidates;
+        work_ += candidates * (1 + weight_);
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    bool fromScratch(const Column& row) {
+        column_ = row;
+        return place<1>() && place<2>() && place<3>() && place<4>() && place<5>();
+    }
+
+    // Builds the state of position P and runs the checks known there.
+    template <int P>
+    bool place() {
+        const int n = column_[P - 1];
+        const CandidatePlan::NumberInfo& info = plan_.number(n);
+        Prefix& s = prefix_[P];
+        const Prefix& b = prefix_[P - 1];
+        s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
+        s.sum = b.sum + n;
+        s.evenSum = b.evenSum + (info.even ? n : 0);
+        s.delaySum = b.delaySum + info.delay;
+        s.compare = b.compare + info.present;
+        s.near = b.near + info.near;
+        s.decades = b.decades | info.decadeBit;
+        s.units = b.units | info.unitBit;
+        if constexpr (P == 1) {
+            s.rankUp = 0;
+            s.minGap = kMaxNumber;
+            s.maxGap = 0;
+            s.gaps = 0;
+        } else {
+            const int gap = n - column_[P - 2];
+            s.key |= keyGapBits(gap) << (5 + 2 * (P - 2));
+            s.rankUp = b.rankUp | static_cast<std::uint32_t>(info.rank == plan_.number(column_[P - 2]).rank + 1)
+                                      << (P - 2);
+            s.minGap = std::min(b.minGap, gap);
+            s.maxGap = std::max(b.maxGap, gap);
+            s.gaps = b.gaps | std::uint64_t{1} << gap;
+        }
+        if (placesPositions_) {
+            in_[kPosition1 + P - 1] = n;
+            for (int pair : kPairsEndingAt[P]) {
+                if (pair < 0)
+                    break;
+                in_[kBetween1 + pair] = n - column_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
+            }
+        }
+        for (const Check& c : levelChecks_[P])
+            if (c.table[in_[c.input]] == kReject)
+                return false;
+        return true;
+    }
+
+    bool passes() {
+        if (innerChecks_.empty())
+            return plan_.cleanPass();
+        const Prefix& s = prefix_[5];
+        const std::uint32_t needs = plan_.needs();
+        in_[kKey] = static_cast<int>(s.key);
+        if (needs & (1u << kGemelli))
+            in_[kGemelli] = std::popcount(s.gaps);
+        if (needs & (1u << kDecades))
+            in_[kDecades] = std::popcount(s.decades);
+        if (needs & (1u << kUnits))
+            in_[kUnits] = std::popcount(s.units);
+        in_[kCompare] = s.compare;
+        in_[kNear] = s.near;
+        in_[kRankUp] = static_cast<int>(s.rankUp);
+        in_[kSum] = s.sum;
+        in_[kEvenSum] = s.evenSum;
+        in_[kOddSum] = s.sum - s.evenSum;
+        in_[kDelaySum] = std::min(s.delaySum, 255);
+        in_[kExtreme] = column_[4] - column_[0];
+        in_[kMinGap] = s.minGap;
+        in_[kMaxGap] = s.maxGap;
+        std::uint32_t any = 0;
+        const std::size_t n = innerChecks_.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint16_t id = innerChecks_[i].table[in_[innerChecks_[i].input]];
+            ids_[i] = id;
+            any |= id;
+        }
+        if (any == kPass)
+            return plan_.cleanPass();
+        if (any & kReject)
+            return false;
+        return plan_.judge(ids_.data(), static_cast<int>(n));
+    }
+
+    void candidate() {
+        ++examined_;
+        work_ += 1 + weight_;
+        if (passes()) {
+            ++conditioned_;
+            if (!options_.calculateOnly)
+                postFilter(column_);
+        }
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    void postFilter(const Column& c) {
+        switch (mode_) {
+        case PostFilter::Store:
+            store(c);
+            return;
+        case PostFilter::Orthogonal:
+            if (options_.orthogonal)
+                options_.orthogonal->take(c, state_.options.guaranteeKind);
+            keep(c);
+            return;
+        case PostFilter::Difference:
+            if (!index_.sharesWithAny(c))
+                keep(c);
+            return;
+        case PostFilter::Reduction:
+            if (kept_ > 0 && index_.sharesWithAny(c))
+                return;
+            reduction_.add(c);
+            if (reduction_.full() &&
+                !reduction_.reduce(StreamingReduction::kLowMark, [this](const Column& k) { keep(k); },
+                                   progress_.cancel))
+                stop_ = true;
+            return;
+        }
+    }
+
+    void keep(const Column& c) {
+        ++kept_;
+        // Only the columns held in memory are compared with later candidates.
+        if (output_.holdsInMemory() && mode_ != PostFilter::Store && mode_ != PostFilter::Orthogonal)
+            index_.insert(c);
+        store(c);
+    }
+
+    void store(const Column& c) {
+        output_.put(c);
+        if (options_.tally)
+            state_.distribution.tally(c, options_.context);
+    }
+
+    void publish() {
+        progress_.examined.store(examined_, std::memory_order_relaxed);
+        progress_.conditioned.store(conditioned_, std::memory_order_relaxed);
+        progress_.kept.store(kept_, std::memory_order_relaxed);
+        progress_.inMemory.store(output_.inMemory(), std::memory_order_relaxed);
+    }
+
+    void refresh() {
+        work_ = 0;
+        publish();
+        if (progress_.cancel.load(std::memory_order_relaxed))
+            stop_ = true;
+    }
+
+    ProgramState& state_;
+    const RunOptions& options_;
+    RunProgress& progress_;
+    const CandidatePlan& plan_;
+    ColumnOutput& output_;
+    PostFilter mode_ = PostFilter::Store;
+    StreamingReduction reduction_;
+    SubsetIndex index_;
+    int weight_ = 0;
+    bool tracks_ = true;
+    bool placesPositions_ = false;
+    bool stop_ = false;
+
+    std::vector<int> list_;
+    std::vector<int> fixedAt_;
+    std::array<std::vector<Check>, 6> levelChecks_;
+    std::vector<Check> innerChecks_;
+    std::vector<std::uint16_t> ids_;
+    std::array<Prefix, 6> prefix_{};
+    std::array<int, kInputCount> in_{};
+    Column column_{};
+
+    std::int64_t examined_ = 0;
+    std::int64_t work_ = 0;
+    std::int32_t conditioned_ = 0;
+    std::int32_t kept_ = 0;
+};
+
+template <typename Source>
+RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress, Source source) {
+    RunResult result;
+    const SystemOptions& o = state.options;
+    const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
+    result.description = std::max(1, o.developmentLevel) >= 2 && !orthogonal && !o.differenceOn()
+                             ? "Sistema Cond. + Rid."
+                             : "Sistema Condizionato";
+    if (o.differenceOn())
+        result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
+
+    progress.examined = 0;
+    progress.conditioned = 0;
+    progress.kept = 0;
+    progress.inMemory = 0;
+
+    state.links.prepareForRun();
+    state.quadri.prepareForRun();
+    const CandidatePlan plan({state.conditions, state.links, state.quadri, state.levels, options.context});
+
+    const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
+    RunOptions effective = options;
+    effective.presetColumns = preset;
+    ColumnOutput output(state.columns, preset, options.memoryRows,
+                        state.folder.path("qor/qor.qor"));
+    std::string error;
+    if (!output.open(error)) {
+        result.failure = Notice{"Sviluppo:", {error}};
+        return result;
+    }
+    if (options.tally)
+        state.distribution.clear();
+
+    Runner runner(state, effective, progress, plan, output);
+    runner.startWithPreset();
+    source(runner);
+    runner.finish();
+
+    if (runner.cancelled()) {
+        output.discard();
+        state.columns.clear();
+        progress.examined = 0;
+        progress.conditioned = 0;
+        progress.kept = 0;
+        progress.inMemory = 0;
+        result.cancelled = true;
+        return result;
+    }
+    if (!output.close()) {
+        output.discard();
+        state.columns.clear();
+        result.failure = Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
+        return result;
+    }
+    result.examined = runner.examined();
+    result.conditioned = runner.conditioned();
+    result.kept = runner.kept();
+    result.inMemory = output.inMemory();
+    result.total = output.total();
+    // Calculate-only counts without storing: the final count tells how many
+    // columns passed, while the list and its counters keep only what it holds.
+    result.finalCount = options.calculateOnly ? result.conditioned : result.total;
+
+    ColumnStore& columns = state.columns;
+    columns.storedCount = result.inMemory;
+    columns.systemTotal = result.total;
+    columns.developedCount = result.conditioned;
+    columns.finalCount = result.finalCount;
+    columns.hasColumns = result.total > 0;
+    return result;
+}
+
+} // namespace
+
+RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
+    const std::vector<int> chosen = state.selection.chosenNumbers();
+    const std::vector<int> fixed = state.selection.fixedNumbers();
+    return run(state, options, progress, [&](Runner& r) { r.enumerate(chosen, fixed); });
+}
+
+RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
+                         const RunOptions& options, RunProgress& progress) {
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const Column& c = source[i];
+        bool valid = c[0] >= 1 && c[4] <= kMaxNumber;
+        for (int p = 1; p < kColumnSize; ++p)
+            valid = valid && c[static_cast<std::size_t>(p - 1)] < c[static_cast<std::size_t>(p)];
+        if (!valid) {
+            RunResult r;
+            r.failure = Notice{"Sviluppo:",
+                               {"Le colonne da sviluppare non sono valide:",
+                                "(colonna " + std::to_string(i + 1) + ")"}};
+            return r;
+        }
+    }
+    return run(state, options, progress, [&](Runner& r) { r.table(source); });
+}
+
+} // namespace varnelo
