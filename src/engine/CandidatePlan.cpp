@@ -117,6 +117,25 @@ void CandidatePlan::addEffect(Pending& into, int slot, int value) const {
                 add(Effect::Points, q, value);
 }
 
+void CandidatePlan::merge(Pending& into, const Pending& effect) {
+    if (into.reject)
+        return;
+    if (effect.reject) {
+        into.reject = true;
+        into.effect.items.clear();
+        return;
+    }
+    for (const auto& item : effect.effect.items) {
+        auto same = std::find_if(into.effect.items.begin(), into.effect.items.end(), [&](const Effect::Item& i) {
+            return i.kind == item.kind && i.index == item.index;
+        });
+        if (same == into.effect.items.end())
+            into.effect.items.push_back(item);
+        else
+            same->amount += item.amount;
+    }
+}
+
 std::uint16_t CandidatePlan::intern(const Pending& p) {
     if (p.reject)
         return kReject;

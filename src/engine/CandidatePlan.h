@@ -92,6 +92,8 @@ public:
     bool passesAll() const { return checks_.empty() && cleanPass_; }
     // With no effect counted: what the link, quadro and level tests say.
     bool cleanPass() const { return cleanPass_; }
+    // Some table entry counts something (a link error, a recovery pass, points).
+    bool counts() const { return effects_.size() > 1; }
     const std::vector<PlanCheck>& checks() const { return checks_; }
     // Inputs some check needs, bit per Input.
     std::uint32_t needs() const { return needs_; }
@@ -123,6 +125,7 @@ private:
         Effect effect;
     };
     void addEffect(Pending& into, int slot, int value) const;
+    static void merge(Pending& into, const Pending& effect);
     std::uint16_t intern(const Pending& p);
 
     const ConditionSet& conditions_;
@@ -142,10 +145,15 @@ void CandidatePlan::addSlot(int slot, int input, ValueOf valueOf) {
     auto& table = pending_[static_cast<std::size_t>(input)];
     if (table.empty())
         table.resize(static_cast<std::size_t>(inputTableSize(input)));
+    // The slot's effect for each of its values; a value outside its row is refused.
+    const int top = slotValueRange(slot).max + 1;
+    std::vector<Pending> byValue(static_cast<std::size_t>(top) + 1);
+    for (int v = 0; v <= top; ++v)
+        addEffect(byValue[static_cast<std::size_t>(v)], slot, v);
     for (std::size_t x = 0; x < table.size(); ++x) {
         const int value = valueOf(static_cast<int>(x));
-        if (value >= 0 && !table[x].reject)
-            addEffect(table[x], slot, value);
+        if (value >= 0)
+            merge(table[x], byValue[static_cast<std::size_t>(std::min(value, top))]);
     }
 }
 

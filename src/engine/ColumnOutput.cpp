@@ -29,6 +29,27 @@ bool ColumnOutput::open(std::string& error) {
     return true;
 }
 
+void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
+    const int inMemory = std::min(count, memoryRows_ - inMemory_);
+    const std::size_t at = static_cast<std::size_t>(inMemory_) + 1;
+    std::uint8_t* p1 = store_.plane(1) + at;
+    std::uint8_t* p2 = store_.plane(2) + at;
+    std::uint8_t* p3 = store_.plane(3) + at;
+    std::uint8_t* p4 = store_.plane(4) + at;
+    std::uint8_t* p5 = store_.plane(5) + at;
+    const std::uint8_t a = prefix[0], b = prefix[1], c = prefix[2], d = prefix[3];
+    for (int j = 0; j < inMemory; ++j) {
+        p1[j] = a;
+        p2[j] = b;
+        p3[j] = c;
+        p4[j] = d;
+        p5[j] = static_cast<std::uint8_t>(last[j]);
+    }
+    inMemory_ += inMemory;
+    for (int j = inMemory; j < count; ++j)
+        spill({a, b, c, d, static_cast<std::uint8_t>(last[j])});
+}
+
 void ColumnOutput::spill(const Column& c) {
     char line[kColumnLineBytes];
     formatColumnLine(c, line);

@@ -27,6 +27,9 @@ public:
         else
             spill(c);
     }
+    // `count` columns sharing the first four numbers of `prefix`, the last
+    // number taken from `last` in turn.
+    void putRun(const Column& prefix, const int* last, int count);
     std::int32_t inMemory() const { return inMemory_; }
     std::int32_t total() const { return inMemory_ + overflow_; }
     bool holdsInMemory() const { return inMemory_ < memoryRows_; }

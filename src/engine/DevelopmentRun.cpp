@@ -57,10 +57,28 @@ public:
                 innerChecks_.push_back({c.input, c.table.data()});
         }
         ids_.resize(innerChecks_.size());
+        lastChecks_ = innerChecks_;
+        for (const Check& c : levelChecks_[5])
+            lastChecks_.push_back(c);
         tracks_ = !plan.passesAll();
         const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
         const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
         placesPositions_ = (plan.needs() & (positions | between)) != 0;
+        auto needs = [&](std::initializer_list<int> inputs) {
+            for (int i : inputs)
+                if (plan.needs() >> i & 1)
+                    return true;
+            return false;
+        };
+        key_ = needs({kKey});
+        sums_ = needs({kSum, kEvenSum, kOddSum});
+        delays_ = needs({kDelaySum});
+        compare_ = needs({kCompare});
+        near_ = needs({kNear});
+        decades_ = needs({kDecades});
+        units_ = needs({kUnits});
+        rank_ = needs({kRankUp});
+        gaps_ = needs({kGemelli, kMinGap, kMaxGap});
 
         const SystemOptions& o = state.options;
         const int threshold = std::max(1, o.developmentLevel);
@@ -139,11 +157,15 @@ private:
                 storeRun(lo, hi);
                 return;
             }
+            if (tracks_) {
+                batch(lo, hi);
+                return;
+            }
         }
         for (int i = lo; i <= hi; ++i) {
             const bool isFixed = placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
             const int placed = placedFixed + isFixed;
-            column_[P - 1] = static_cast<std::uint8_t>(list_[static_cast<std::size_t>(i)]);
+            number_[P - 1] = list_[static_cast<std::size_t>(i)];
             if (tracks_ && !place<P>()) {
                 skip(subtree(i, rest, fixedCount - placed));
                 continue;
@@ -157,15 +179,125 @@ private:
         }
     }
 
+    // The last position of a complete prefix: every check runs over all the
+    // completions at once, each in a loop of its own without branches; the
+    // candidates are then taken in order.
+    void batch(int lo, int hi) {
+        if (hi < lo)
+            return;
+        const int m = hi - lo + 1;
+        const int* last = list_.data() + lo;
+        std::array<std::uint16_t, kMaxNumber> acc{};
+        const Prefix& s = prefix_[4];
+        const int c1 = number_[0], c4 = number_[3];
+        for (const Check& check : lastChecks_) {
+            const std::uint16_t* t = check.table;
+            auto each = [&](auto input) {
+                for (int j = 0; j < m; ++j)
+                    acc[static_cast<std::size_t>(j)] |= t[input(last[j])];
+            };
+            auto info = [this](int n) -> const CandidatePlan::NumberInfo& { return plan_.number(n); };
+            switch (check.input) {
+            case kKey: {
+                const std::uint32_t key = s.key;
+                each([&](int n) { return key | std::uint32_t{info(n).even} << 4 | keyGapBits(n - c4) << 11; });
+                break;
+            }
+            case kGemelli:
+                each([&](int n) { return std::popcount(s.gaps | std::uint64_t{1} << (n - c4)); });
+                break;
+            case kDecades:
+                each([&](int n) { return std::popcount(s.decades | info(n).decadeBit); });
+                break;
+            case kUnits:
+                each([&](int n) { return std::popcount(s.units | info(n).unitBit); });
+                break;
+            case kCompare:
+                each([&](int n) { return s.compare + info(n).present; });
+                break;
+            case kNear:
+                each([&](int n) { return s.near + info(n).near; });
+                break;
+            case kRankUp: {
+                const int rank = info(c4).rank + 1;
+                each([&](int n) { return s.rankUp | std::uint32_t{info(n).rank == rank} << 3; });
+                break;
+            }
+            case kSum:
+                each([&](int n) { return s.sum + n; });
+                break;
+            case kEvenSum:
+                each([&](int n) { return s.evenSum + (info(n).even ? n : 0); });
+                break;
+            case kOddSum:
+                each([&](int n) { return s.sum - s.evenSum + (info(n).even ? 0 : n); });
+                break;
+            case kDelaySum:
+                each([&](int n) { return std::min(s.delaySum + info(n).delay, 255); });
+                break;
+            case kExtreme:
+                each([&](int n) { return n - c1; });
+                break;
+            case kMinGap:
+                each([&](int n) { return std::min(s.minGap, n - c4); });
+                break;
+            case kMaxGap:
+                each([&](int n) { return std::max(s.maxGap, n - c4); });
+                break;
+            case kPosition1 + 4:
+                each([](int n) { return n; });
+                break;
+            default:
+                if (inputLevel(check.input) == 5) {
+                    const int from = number_[static_cast<std::size_t>(betweenPair(check.input - kBetween1)[0] - 1)];
+                    each([&](int n) { return n - from; });
+                } else {
+                    const std::uint16_t id = t[in_[check.input]];
+                    for (int j = 0; j < m; ++j)
+                        acc[static_cast<std::size_t>(j)] |= id;
+                }
+                break;
+            }
+        }
+        examined_ += m;
+        work_ += static_cast<std::int64_t>(m) * (1 + weight_);
+        const bool clean = plan_.cleanPass();
+        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally) {
+            if (clean) {
+                std::array<int, kMaxNumber> passing;
+                int k = 0;
+                for (int j = 0; j < m; ++j) {
+                    passing[static_cast<std::size_t>(k)] = last[j];
+                    k += acc[static_cast<std::size_t>(j)] == kPass;
+                }
+                output_.putRun(current(), passing.data(), k);
+                conditioned_ += k;
+            }
+        } else {
+            for (int j = 0; j < m; ++j) {
+                const std::uint16_t a = acc[static_cast<std::size_t>(j)];
+                if (a & kReject)
+                    continue;
+                number_[4] = last[j];
+                if (a == kPass ? clean : place<5>() && passes()) {
+                    ++conditioned_;
+                    if (!options_.calculateOnly)
+                        postFilter(current());
+                    if (stop_)
+                        return;
+                }
+            }
+        }
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
     // Every completion of the prefix by the last position goes straight to the list.
     void storeRun(int lo, int hi) {
         if (hi < lo)
             return;
-        for (int i = lo; i <= hi; ++i) {
-            column_[4] = static_cast<std::uint8_t>(list_[static_cast<std::size_t>(i)]);
-            output_.put(column_);
-        }
         const int n = hi - lo + 1;
+        output_.putRun(current(), list_.data() + lo, n);
         examined_ += n;
         conditioned_ += n;
         work_ += static_cast<std::int64_t>(n) * (1 + weight_);
@@ -185,46 +317,67 @@ private:
             refresh();
     }
 
+    Column current() const {
+        Column c;
+        for (int p = 0; p < kColumnSize; ++p)
+            c[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(number_[static_cast<std::size_t>(p)]);
+        return c;
+    }
+
     bool fromScratch(const Column& row) {
-        column_ = row;
+        for (int p = 0; p < kColumnSize; ++p)
+            number_[static_cast<std::size_t>(p)] = row[static_cast<std::size_t>(p)];
         return place<1>() && place<2>() && place<3>() && place<4>() && place<5>();
     }
 
     // Builds the state of position P and runs the checks known there.
     template <int P>
     bool place() {
-        const int n = column_[P - 1];
+        const int n = number_[P - 1];
         const CandidatePlan::NumberInfo& info = plan_.number(n);
         Prefix& s = prefix_[P];
         const Prefix& b = prefix_[P - 1];
-        s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
-        s.sum = b.sum + n;
-        s.evenSum = b.evenSum + (info.even ? n : 0);
-        s.delaySum = b.delaySum + info.delay;
-        s.compare = b.compare + info.present;
-        s.near = b.near + info.near;
-        s.decades = b.decades | info.decadeBit;
-        s.units = b.units | info.unitBit;
+        if (key_)
+            s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
+        if (sums_) {
+            s.sum = b.sum + n;
+            s.evenSum = b.evenSum + (info.even ? n : 0);
+        }
+        if (delays_)
+            s.delaySum = b.delaySum + info.delay;
+        if (compare_)
+            s.compare = b.compare + info.present;
+        if (near_)
+            s.near = b.near + info.near;
+        if (decades_)
+            s.decades = b.decades | info.decadeBit;
+        if (units_)
+            s.units = b.units | info.unitBit;
         if constexpr (P == 1) {
             s.rankUp = 0;
             s.minGap = kMaxNumber;
             s.maxGap = 0;
             s.gaps = 0;
         } else {
-            const int gap = n - column_[P - 2];
-            s.key |= keyGapBits(gap) << (5 + 2 * (P - 2));
-            s.rankUp = b.rankUp | static_cast<std::uint32_t>(info.rank == plan_.number(column_[P - 2]).rank + 1)
-                                      << (P - 2);
-            s.minGap = std::min(b.minGap, gap);
-            s.maxGap = std::max(b.maxGap, gap);
-            s.gaps = b.gaps | std::uint64_t{1} << gap;
+            const int before = number_[P - 2];
+            const int gap = n - before;
+            if (key_)
+                s.key |= keyGapBits(gap) << (5 + 2 * (P - 2));
+            if (rank_)
+                s.rankUp = b.rankUp | static_cast<std::uint32_t>(info.rank == plan_.number(before).rank + 1)
+                                          << (P - 2);
+            if (gaps_) {
+                s.minGap = std::min(b.minGap, gap);
+                s.maxGap = std::max(b.maxGap, gap);
+                s.gaps = b.gaps | std::uint64_t{1} << gap;
+            }
         }
         if (placesPositions_) {
             in_[kPosition1 + P - 1] = n;
             for (int pair : kPairsEndingAt[P]) {
                 if (pair < 0)
                     break;
-                in_[kBetween1 + pair] = n - column_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
+                in_[kBetween1 + pair] = n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
             }
         }
         for (const Check& c : levelChecks_[P])
@@ -241,9 +394,9 @@ private:
         in_[kKey] = static_cast<int>(s.key);
         if (needs & (1u << kGemelli))
             in_[kGemelli] = std::popcount(s.gaps);
-        if (needs & (1u << kDecades))
+        if (decades_)
             in_[kDecades] = std::popcount(s.decades);
-        if (needs & (1u << kUnits))
+        if (units_)
             in_[kUnits] = std::popcount(s.units);
         in_[kCompare] = s.compare;
         in_[kNear] = s.near;
@@ -252,7 +405,7 @@ private:
         in_[kEvenSum] = s.evenSum;
         in_[kOddSum] = s.sum - s.evenSum;
         in_[kDelaySum] = std::min(s.delaySum, 255);
-        in_[kExtreme] = column_[4] - column_[0];
+        in_[kExtreme] = number_[4] - number_[0];
         in_[kMinGap] = s.minGap;
         in_[kMaxGap] = s.maxGap;
         std::uint32_t any = 0;
@@ -275,7 +428,7 @@ private:
         if (passes()) {
             ++conditioned_;
             if (!options_.calculateOnly)
-                postFilter(column_);
+                postFilter(current());
         }
         if (work_ > kRefreshWork)
             refresh();
@@ -352,10 +505,16 @@ private:
     std::vector<int> fixedAt_;
     std::array<std::vector<Check>, 6> levelChecks_;
     std::vector<Check> innerChecks_;
+    std::vector<Check> lastChecks_;  // every check not already tested on the prefix
     std::vector<std::uint16_t> ids_;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
-    Column column_{};
+    // Ints, not bytes: a byte store may alias anything and would make the
+    // compiler reload the whole state after each number placed.
+    std::array<int, kColumnSize> number_{};
+    // Which parts of the incremental state some check reads.
+    bool key_ = false, sums_ = false, delays_ = false, compare_ = false, near_ = false,
+         decades_ = false, units_ = false, rank_ = false, gaps_ = false;
 
     std::int64_t examined_ = 0;
     std::int64_t work_ = 0;

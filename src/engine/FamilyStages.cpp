@@ -35,6 +35,22 @@ bool columnOfKey(std::uint32_t key, Column& c) {
     return true;
 }
 
+// The catalogue values of every key (computed once), or -1 where no column has the key.
+const std::vector<CatalogueValues>& keyValues() {
+    static const std::vector<CatalogueValues> values = [] {
+        std::vector<CatalogueValues> v(std::size_t{1} << kKeyBits);
+        for (std::uint32_t key = 0; key < v.size(); ++key) {
+            Column c;
+            if (columnOfKey(key, c))
+                catalogueMetrics(c, {}, v[key]);
+            else
+                v[key].fill(-1);
+        }
+        return v;
+    }();
+    return values;
+}
+
 // Catalogue codes that follow from parities and gap kinds alone.
 bool valuedByKey(int code) {
     return (code >= 1 && code <= 30 && code != 12) || code == 41 || code == 42;
@@ -94,11 +110,9 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
         if (!code || !in.conditions.isActive(slot))
             continue;
         if (valuedByKey(code)) {
-            plan.addSlot(slot, kKey, [code](int key) {
-                Column c;
-                if (!columnOfKey(static_cast<std::uint32_t>(key), c))
-                    return -1;
-                return metricValue(code, c, {});
+            const std::vector<CatalogueValues>& values = keyValues();
+            plan.addSlot(slot, kKey, [&values, code](int key) {
+                return static_cast<int>(values[static_cast<std::size_t>(key)][static_cast<std::size_t>(code)]);
             });
             continue;
         }
