@@ -45,11 +45,11 @@ std::function<void()> develop(std::shared_ptr<ProgramState> s) {
 
 std::shared_ptr<ProgramState> typical() {
     std::shared_ptr<ProgramState> s = freshState("tipiche", 49);
-    admit(*s, 111, 100, 150);  // Somma totale
-    admit(*s, 1, 2, 3);        // Pari
-    admit(*s, 64, 0, 2);       // Consecutivi Max
-    admit(*s, 45, 3, 5);       // Decine Differenti
-    admit(*s, 116, 2, 49);     // Distanza minima
+    admit(*s, 111, 100, 150); // Somma totale
+    admit(*s, 1, 2, 3);       // Pari
+    admit(*s, 64, 0, 2);      // Consecutivi Max
+    admit(*s, 45, 3, 5);      // Decine Differenti
+    admit(*s, 116, 2, 49);    // Distanza minima
     return s;
 }
 

@@ -9,7 +9,9 @@ LevelLimits::LevelLimits() {
     groupMax_.fill(kNoLevelLimit);
 }
 
-std::size_t LevelLimits::at(int i) { return static_cast<std::size_t>(std::clamp(i, 0, kLevelCount)); }
+std::size_t LevelLimits::at(int i) {
+    return static_cast<std::size_t>(std::clamp(i, 0, kLevelCount));
+}
 
 void LevelLimits::setMin(int level, std::int32_t value) {
     if (level >= 1 && level <= kLevelCount)

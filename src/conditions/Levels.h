@@ -15,7 +15,7 @@ inline constexpr std::int32_t kNoLevelLimit = 999;
 
 // Limits of the levels window `livellazione`, saved with the system.
 class LevelLimits {
-public:
+  public:
     LevelLimits();
 
     std::int32_t min(int level) const { return min_[at(level)]; }
@@ -37,7 +37,7 @@ public:
 
     bool operator==(const LevelLimits&) const = default;
 
-private:
+  private:
     static std::size_t at(int i);
 
     std::array<std::int32_t, kLevelCount + 1> min_{};
@@ -55,20 +55,20 @@ LevelUse levelsInUse(const ConditionSet& set);
 // The level test compiled for a run: only the levels in use and the groups
 // in use are tested.
 class LevelJudge {
-public:
+  public:
     LevelJudge(const LevelLimits& limits, const LevelUse& use);
 
     // counters: passes on recovery per level 0..40 of one column.
     bool pass(const std::int32_t* counters) const;
     bool testsNothing() const { return levels_.empty() && groups_.empty(); }
 
-private:
+  private:
     struct Bound {
         int level;
         std::int32_t min, max;
     };
     struct Group {
-        std::uint64_t levels;  // bit L: level L belongs to the group
+        std::uint64_t levels; // bit L: level L belongs to the group
         std::int32_t min, max;
     };
     std::vector<Bound> levels_;

@@ -95,7 +95,8 @@ void GroupTable::recompute(bool flagOnly) {
         for (int s = 1; s <= kSlotCount; ++s)
             if (holds(g, s)) {
                 any = true;
-                slotIndex_[static_cast<std::size_t>(s)] = flagOnly ? 1 : static_cast<std::uint8_t>(g);
+                slotIndex_[static_cast<std::size_t>(s)] =
+                    flagOnly ? 1 : static_cast<std::uint8_t>(g);
             }
         setInUse(g, any);
     }

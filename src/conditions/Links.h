@@ -7,7 +7,7 @@
 
 namespace varnelo {
 
-inline constexpr int kGroupCount = 15;  // links 1..15, quadri 1..15
+inline constexpr int kGroupCount = 15; // links 1..15, quadri 1..15
 
 // A (from, to) pair of a range picker.
 struct RangePair {
@@ -23,7 +23,7 @@ void chooseTo(RangePair& pair, std::int32_t value);
 
 // Membership of slots in numbered groups, the shape links and point quadri share.
 class GroupTable {
-public:
+  public:
     std::int16_t membership(int group, int slot) const;
     bool holds(int group, int slot) const { return membership(group, slot) > 0; }
     void setMembership(int group, int slot, std::int16_t value);
@@ -51,7 +51,7 @@ public:
 
     bool operator==(const GroupTable&) const = default;
 
-private:
+  private:
     static std::size_t clampGroup(int group);
 
     std::array<std::array<std::int16_t, kSlotCount + 1>, kGroupCount + 1> membership_{};
@@ -63,8 +63,8 @@ private:
 // The links of the condition set with their two overall ranges.
 struct Links {
     GroupTable table;
-    RangePair overallExcess;  // "Errori ammessi tra tutte le Link"
-    RangePair wrongLinks;     // "Link Sbagliati:"
+    RangePair overallExcess; // "Errori ammessi tra tutte le Link"
+    RangePair wrongLinks;    // "Link Sbagliati:"
 
     void tidy(const ConditionSet& set) { table.tidy(set); }
     void recompute() { table.recompute(false); }
@@ -86,9 +86,8 @@ struct Quadri {
 
 // An editor session over links or quadri: tidies and keeps a copy on
 // opening; OK recomputes and reports a change, Annulla puts the copy back.
-template <typename Groups>
-class GroupEditSession {
-public:
+template <typename Groups> class GroupEditSession {
+  public:
     GroupEditSession(Groups& groups, const ConditionSet& set) : groups_(groups) {
         groups_.tidy(set);
         opened_ = groups_;
@@ -107,7 +106,7 @@ public:
     // group restored by Annulla is also counted by the next run.
     void cancel() { groups_ = opened_; }
 
-private:
+  private:
     Groups& groups_;
     Groups opened_;
 };

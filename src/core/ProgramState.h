@@ -20,19 +20,19 @@ struct ProgramState {
     explicit ProgramState(ProgramFolder programFolder);
 
     ProgramFolder folder;
-    std::string systemName;  // without folder and extension
+    std::string systemName; // without folder and extension
     Selection selection;
     ColumnStore columns;
     ConditionSet conditions;
     Links links;
     Quadri quadri;
     LevelLimits levels;
-    DistributionTable distribution;  // of the last development
+    DistributionTable distribution; // of the last development
     ModifiedFamilies modifiedFamilies;
     SystemOptions options;
     ProgramSettings settings;
-    bool modified = false;  // the current system has unsaved changes
-    std::string forecastLock;  // "Blocca" while the forecast is locked
+    bool modified = false;    // the current system has unsaved changes
+    std::string forecastLock; // "Blocca" while the forecast is locked
 
     // Caption text of the main window.
     std::string caption() const;

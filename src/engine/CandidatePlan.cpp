@@ -32,10 +32,10 @@ int inputTableSize(int input) {
     case kEvenSum:
     case kOddSum:
     case kDelaySum:
-        return 256;  // the delay sum is clamped to 255, a value no cell holds
+        return 256; // the delay sum is clamped to 255, a value no cell holds
     case kMinGap:
         return 50;
-    default:  // extreme, largest gap, positions, distances between positions
+    default: // extreme, largest gap, positions, distances between positions
         return 50;
     }
 }
@@ -43,7 +43,7 @@ int inputTableSize(int input) {
 CandidatePlan::CandidatePlan(const PlanInputs& in)
     : conditions_(in.conditions), links_(in.links, in.quadri),
       levels_(in.levels, levelsInUse(in.conditions)) {
-    effects_.emplace_back();  // index 0 is never used: id 0 is a plain pass
+    effects_.emplace_back(); // index 0 is never used: id 0 is a plain pass
     for (int n = 1; n <= kMaxNumber; ++n) {
         NumberInfo& info = numbers_[static_cast<std::size_t>(n)];
         info.even = kEven.isEven(n);
@@ -54,7 +54,8 @@ CandidatePlan::CandidatePlan(const PlanInputs& in)
         info.present = present(n);
         info.near = present(n - 1) || present(n + 1);
         info.delay = in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
-        info.rank = in.context.forecastRank ? (*in.context.forecastRank)[static_cast<std::size_t>(n)] : 0;
+        info.rank =
+            in.context.forecastRank ? (*in.context.forecastRank)[static_cast<std::size_t>(n)] : 0;
         info.decadeBit = 1u << (n % 50 / 10);
         info.unitBit = 1u << (n % 10);
     }
@@ -72,8 +73,9 @@ CandidatePlan::CandidatePlan(const PlanInputs& in)
         for (const Pending& p : pending)
             check.table.push_back(intern(p));
         pending.clear();
-        check.prunes = check.level < 5 && std::all_of(check.table.begin(), check.table.end(),
-                                                      [](std::uint16_t id) { return id <= kReject; });
+        check.prunes =
+            check.level < 5 && std::all_of(check.table.begin(), check.table.end(),
+                                           [](std::uint16_t id) { return id <= kReject; });
         needs_ |= 1u << input;
         checks_.push_back(std::move(check));
     }
@@ -126,9 +128,9 @@ void CandidatePlan::merge(Pending& into, const Pending& effect) {
         return;
     }
     for (const auto& item : effect.effect.items) {
-        auto same = std::find_if(into.effect.items.begin(), into.effect.items.end(), [&](const Effect::Item& i) {
-            return i.kind == item.kind && i.index == item.index;
-        });
+        auto same = std::find_if(
+            into.effect.items.begin(), into.effect.items.end(),
+            [&](const Effect::Item& i) { return i.kind == item.kind && i.index == item.index; });
         if (same == into.effect.items.end())
             into.effect.items.push_back(item);
         else
@@ -144,10 +146,20 @@ std::uint16_t CandidatePlan::intern(const Pending& p) {
     if (items.empty())
         return kPass;
     std::sort(items.begin(), items.end());
-    const auto [at, added] = ids_.try_emplace(items, static_cast<std::uint16_t>(2 * effects_.size()));
+    const auto [at, added] =
+        ids_.try_emplace(items, static_cast<std::uint16_t>(2 * effects_.size()));
     if (added)
         effects_.push_back({std::move(items)});
     return at->second;
+}
+
+bool CandidatePlan::judgeOne(std::uint16_t id) {
+    if (verdict_.size() != effects_.size())
+        verdict_.assign(effects_.size(), -1);
+    std::int8_t& v = verdict_[id / 2];
+    if (v < 0)
+        v = judge(&id, 1);
+    return v != 0;
 }
 
 bool CandidatePlan::judge(const std::uint16_t* ids, int count) const {

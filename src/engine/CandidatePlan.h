@@ -17,13 +17,13 @@ namespace varnelo {
 // level: a position and the distances that end there as soon as the number
 // is placed, everything else with the complete column.
 enum Input : int {
-    kKey,  // parity of every position and the kind of every gap (1, 2, other)
+    kKey, // parity of every position and the kind of every gap (1, 2, other)
     kGemelli,
     kDecades,
     kUnits,
     kCompare,
     kNear,
-    kRankUp,  // bit k: the forecast rank rises by one over gap k + 1
+    kRankUp, // bit k: the forecast rank rises by one over gap k + 1
     kSum,
     kEvenSum,
     kOddSum,
@@ -32,7 +32,7 @@ enum Input : int {
     kMinGap,
     kMaxGap,
     kPosition1,
-    kBetween1 = kPosition1 + 5,  // pair index 0..9 of betweenPair()
+    kBetween1 = kPosition1 + 5, // pair index 0..9 of betweenPair()
     kInputCount = kBetween1 + 10,
 };
 
@@ -43,7 +43,9 @@ int inputTableSize(int input);
 
 // Bits of kKey: bit p - 1 is the parity of position p (1 = even); two bits
 // per gap k = 1..4 from bit 5 + 2 (k - 1): 1 for a gap of 1, 2 for a gap of 2.
-inline constexpr std::uint32_t keyGapBits(int gap) { return gap == 1 ? 1u : gap == 2 ? 2u : 0u; }
+inline constexpr std::uint32_t keyGapBits(int gap) {
+    return gap == 1 ? 1u : gap == 2 ? 2u : 0u;
+}
 inline constexpr int kKeyBits = 13;
 
 // Effect ids of the lookup tables: 0 the value passes with nothing to count,
@@ -71,7 +73,7 @@ struct Effect {
         bool operator==(const Item&) const = default;
         auto operator<=>(const Item&) const = default;
     };
-    std::vector<Item> items;  // sorted, one item per (kind, index)
+    std::vector<Item> items; // sorted, one item per (kind, index)
     bool operator==(const Effect&) const = default;
 };
 
@@ -85,7 +87,7 @@ struct PlanInputs {
 
 // The active condition set compiled once per run into flat tables.
 class CandidatePlan {
-public:
+  public:
     explicit CandidatePlan(const PlanInputs& in);
 
     // No check at all: every candidate passes.
@@ -100,12 +102,14 @@ public:
 
     // The slow path: the effects a candidate collected (none a rejection).
     bool judge(const std::uint16_t* ids, int count) const;
+    // The same for a single effect, remembered once judged.
+    bool judgeOne(std::uint16_t id);
 
     // Per-number tables for the incremental state.
     struct NumberInfo {
         std::uint8_t even = 0;
-        std::uint8_t present = 0;  // among the comparison numbers
-        std::uint8_t near = 0;     // n - 1 or n + 1 among them
+        std::uint8_t present = 0; // among the comparison numbers
+        std::uint8_t near = 0;    // n - 1 or n + 1 among them
         std::int32_t delay = 0;
         std::int32_t rank = 0;
         std::uint32_t decadeBit = 0;
@@ -115,10 +119,9 @@ public:
 
     // Adds a slot's condition, valued through `input` by `valueOf`, to the
     // input's combined table. Family stages call it while the plan compiles.
-    template <typename ValueOf>
-    void addSlot(int slot, int input, ValueOf valueOf);
+    template <typename ValueOf> void addSlot(int slot, int input, ValueOf valueOf);
 
-private:
+  private:
     // An entry of a table being compiled: a rejection, or the effect so far.
     struct Pending {
         bool reject = false;
@@ -132,6 +135,7 @@ private:
     LinkJudge links_;
     LevelJudge levels_;
     std::vector<Effect> effects_;
+    std::vector<std::int8_t> verdict_; // per effect: -1 not judged yet, else 0 / 1
     std::map<std::vector<Effect::Item>, std::uint16_t> ids_;
     std::array<std::vector<Pending>, kInputCount> pending_;
     std::vector<PlanCheck> checks_;
@@ -140,8 +144,7 @@ private:
     std::array<NumberInfo, kMaxNumber + 2> numbers_{};
 };
 
-template <typename ValueOf>
-void CandidatePlan::addSlot(int slot, int input, ValueOf valueOf) {
+template <typename ValueOf> void CandidatePlan::addSlot(int slot, int input, ValueOf valueOf) {
     auto& table = pending_[static_cast<std::size_t>(input)];
     if (table.empty())
         table.resize(static_cast<std::size_t>(inputTableSize(input)));

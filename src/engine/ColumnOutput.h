@@ -12,7 +12,7 @@ namespace varnelo {
 // Where a run puts the columns it keeps: the column list while it has room,
 // then the overflow file, one columns-file line per column.
 class ColumnOutput {
-public:
+  public:
     ColumnOutput(ColumnStore& store, std::int32_t presetRows, std::int32_t memoryRows,
                  std::filesystem::path overflowPath);
     ~ColumnOutput();
@@ -39,7 +39,7 @@ public:
     // A cancelled run: the overflow file is left empty.
     void discard();
 
-private:
+  private:
     void spill(const Column& c);
 
     ColumnStore& store_;

@@ -44,15 +44,15 @@ struct Check {
 };
 
 class Runner {
-public:
+  public:
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
-           const CandidatePlan& plan, ColumnOutput& output)
+           CandidatePlan& plan, ColumnOutput& output)
         : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
-          reduction_(std::max(2, state.options.developmentLevel)),
-          index_(1) {
+          reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
         for (const PlanCheck& c : plan.checks()) {
             if (c.prunes)
-                levelChecks_[static_cast<std::size_t>(c.level)].push_back({c.input, c.table.data()});
+                levelChecks_[static_cast<std::size_t>(c.level)].push_back(
+                    {c.input, c.table.data()});
             else
                 innerChecks_.push_back({c.input, c.table.data()});
         }
@@ -60,6 +60,21 @@ public:
         lastChecks_ = innerChecks_;
         for (const Check& c : levelChecks_[5])
             lastChecks_.push_back(c);
+        ids_.resize(lastChecks_.size());
+        counts_ = plan.counts();
+        for (const PlanCheck& c : plan.checks()) {
+            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
+                                                [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            sumWindow_ = true;
+            const auto admitted = [](std::uint16_t id) { return id == kPass; };
+            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
+            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
+            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
+            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
+            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
+        }
+        batchIds_.resize(lastChecks_.size() * kMaxNumber);
         tracks_ = !plan.passesAll();
         const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
         const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
@@ -110,8 +125,12 @@ public:
 
     void enumerate(const std::vector<int>& chosen, const std::vector<int>& fixed) {
         list_ = chosen;
+        listSum_.assign(list_.size() + 1, 0);
+        for (std::size_t i = 0; i < list_.size(); ++i)
+            listSum_[i + 1] = listSum_[i] + list_[i];
         for (int f : fixed)
-            fixedAt_.push_back(static_cast<int>(std::find(list_.begin(), list_.end(), f) - list_.begin()));
+            fixedAt_.push_back(
+                static_cast<int>(std::find(list_.begin(), list_.end(), f) - list_.begin()));
         descend<1>(0, 0);
     }
 
@@ -129,7 +148,8 @@ public:
     // Drains the reduction buffer at the end of a completed run.
     void finish() {
         if (!stop_ && mode_ == PostFilter::Reduction && reduction_.size() > 0 &&
-            !reduction_.reduce(0, [this](const Column& c) { keep(c); }, progress_.cancel))
+            !reduction_.reduce(
+                0, [this](const Column& c) { keep(c); }, progress_.cancel))
             stop_ = true;
         publish();
     }
@@ -139,9 +159,8 @@ public:
     std::int32_t conditioned() const { return conditioned_; }
     std::int32_t kept() const { return kept_; }
 
-private:
-    template <int P>
-    void descend(int start, int placedFixed) {
+  private:
+    template <int P> void descend(int start, int placedFixed) {
         const int rest = 5 - P;
         const int fixedCount = static_cast<int>(fixedAt_.size());
         int lo = start;
@@ -153,7 +172,8 @@ private:
                 lo = next;
         }
         if constexpr (P == 5) {
-            if (!tracks_ && mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally) {
+            if (!tracks_ && mode_ == PostFilter::Store && !options_.calculateOnly &&
+                !options_.tally) {
                 storeRun(lo, hi);
                 return;
             }
@@ -163,10 +183,11 @@ private:
             }
         }
         for (int i = lo; i <= hi; ++i) {
-            const bool isFixed = placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
+            const bool isFixed =
+                placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
             const int placed = placedFixed + isFixed;
             number_[P - 1] = list_[static_cast<std::size_t>(i)];
-            if (tracks_ && !place<P>()) {
+            if (tracks_ && (!place<P>() || !sumReachable<P>(i))) {
                 skip(subtree(i, rest, fixedCount - placed));
                 continue;
             }
@@ -183,6 +204,15 @@ private:
     // completions at once, each in a loop of its own without branches; the
     // candidates are then taken in order.
     void batch(int lo, int hi) {
+        if (sumWindow_) {
+            // Completions whose sum leaves the window are refused by the sum table anyway.
+            const int from = lo, to = hi;
+            while (lo <= hi && prefix_[4].sum + list_[static_cast<std::size_t>(lo)] < sumLo_)
+                ++lo;
+            while (hi >= lo && prefix_[4].sum + list_[static_cast<std::size_t>(hi)] > sumHi_)
+                --hi;
+            skip(std::max(0, to - from + 1) - std::max(0, hi - lo + 1));
+        }
         if (hi < lo)
             return;
         const int m = hi - lo + 1;
@@ -190,17 +220,30 @@ private:
         std::array<std::uint16_t, kMaxNumber> acc{};
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
-        for (const Check& check : lastChecks_) {
+        for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
+            const Check& check = lastChecks_[k];
             const std::uint16_t* t = check.table;
+            std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
             auto each = [&](auto input) {
-                for (int j = 0; j < m; ++j)
-                    acc[static_cast<std::size_t>(j)] |= t[input(last[j])];
+                if (counts_) {
+                    for (int j = 0; j < m; ++j) {
+                        ids[j] = t[input(last[j])];
+                        acc[static_cast<std::size_t>(j)] |= ids[j];
+                    }
+                } else {
+                    for (int j = 0; j < m; ++j)
+                        acc[static_cast<std::size_t>(j)] |= t[input(last[j])];
+                }
             };
-            auto info = [this](int n) -> const CandidatePlan::NumberInfo& { return plan_.number(n); };
+            auto info = [this](int n) -> const CandidatePlan::NumberInfo& {
+                return plan_.number(n);
+            };
             switch (check.input) {
             case kKey: {
                 const std::uint32_t key = s.key;
-                each([&](int n) { return key | std::uint32_t{info(n).even} << 4 | keyGapBits(n - c4) << 11; });
+                each([&](int n) {
+                    return key | std::uint32_t{info(n).even} << 4 | keyGapBits(n - c4) << 11;
+                });
                 break;
             }
             case kGemelli:
@@ -249,12 +292,15 @@ private:
                 break;
             default:
                 if (inputLevel(check.input) == 5) {
-                    const int from = number_[static_cast<std::size_t>(betweenPair(check.input - kBetween1)[0] - 1)];
+                    const int from = number_[static_cast<std::size_t>(
+                        betweenPair(check.input - kBetween1)[0] - 1)];
                     each([&](int n) { return n - from; });
                 } else {
                     const std::uint16_t id = t[in_[check.input]];
-                    for (int j = 0; j < m; ++j)
+                    for (int j = 0; j < m; ++j) {
+                        ids[j] = id;
                         acc[static_cast<std::size_t>(j)] |= id;
+                    }
                 }
                 break;
             }
@@ -262,7 +308,8 @@ private:
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
         const bool clean = plan_.cleanPass();
-        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally) {
+        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly &&
+            !options_.tally) {
             if (clean) {
                 std::array<int, kMaxNumber> passing;
                 int k = 0;
@@ -279,7 +326,7 @@ private:
                 if (a & kReject)
                     continue;
                 number_[4] = last[j];
-                if (a == kPass ? clean : place<5>() && passes()) {
+                if (a == kPass ? clean : judgeBatched(j)) {
                     ++conditioned_;
                     if (!options_.calculateOnly)
                         postFilter(current());
@@ -290,6 +337,41 @@ private:
         }
         if (work_ > kRefreshWork)
             refresh();
+    }
+
+    // Whether some completion of the prefix ending at list index i can have
+    // an admitted sum: the smallest completion takes the next numbers, the
+    // largest the last ones.
+    template <int P> bool sumReachable(int i) const {
+        if constexpr (P == 5) {
+            return true;
+        } else {
+            if (!sumWindow_)
+                return true;
+            const int rest = 5 - P;
+            const std::size_t k = list_.size();
+            const int smallest = listSum_[static_cast<std::size_t>(i) + 1 + rest] -
+                                 listSum_[static_cast<std::size_t>(i) + 1];
+            const int largest = listSum_[k] - listSum_[k - static_cast<std::size_t>(rest)];
+            const int sum = prefix_[P].sum;
+            return sum + smallest <= sumHi_ && sum + largest >= sumLo_;
+        }
+    }
+
+    // A candidate of the batch whose checks counted something.
+    bool judgeBatched(int j) {
+        int found = 0;
+        std::uint16_t single = kPass;
+        for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
+            const std::uint16_t id = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            ids_[k] = id;
+            if (id != kPass) {
+                single = id;
+                ++found;
+            }
+        }
+        return found == 1 ? plan_.judgeOne(single)
+                          : plan_.judge(ids_.data(), static_cast<int>(lastChecks_.size()));
     }
 
     // Every completion of the prefix by the last position goes straight to the list.
@@ -320,7 +402,8 @@ private:
     Column current() const {
         Column c;
         for (int p = 0; p < kColumnSize; ++p)
-            c[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(number_[static_cast<std::size_t>(p)]);
+            c[static_cast<std::size_t>(p)] =
+                static_cast<std::uint8_t>(number_[static_cast<std::size_t>(p)]);
         return c;
     }
 
@@ -331,8 +414,7 @@ private:
     }
 
     // Builds the state of position P and runs the checks known there.
-    template <int P>
-    bool place() {
+    template <int P> bool place() {
         const int n = number_[P - 1];
         const CandidatePlan::NumberInfo& info = plan_.number(n);
         Prefix& s = prefix_[P];
@@ -364,8 +446,9 @@ private:
             if (key_)
                 s.key |= keyGapBits(gap) << (5 + 2 * (P - 2));
             if (rank_)
-                s.rankUp = b.rankUp | static_cast<std::uint32_t>(info.rank == plan_.number(before).rank + 1)
-                                          << (P - 2);
+                s.rankUp = b.rankUp |
+                           static_cast<std::uint32_t>(info.rank == plan_.number(before).rank + 1)
+                               << (P - 2);
             if (gaps_) {
                 s.minGap = std::min(b.minGap, gap);
                 s.maxGap = std::max(b.maxGap, gap);
@@ -377,7 +460,8 @@ private:
             for (int pair : kPairsEndingAt[P]) {
                 if (pair < 0)
                     break;
-                in_[kBetween1 + pair] = n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
+                in_[kBetween1 + pair] =
+                    n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
             }
         }
         for (const Check& c : levelChecks_[P])
@@ -452,9 +536,9 @@ private:
             if (kept_ > 0 && index_.sharesWithAny(c))
                 return;
             reduction_.add(c);
-            if (reduction_.full() &&
-                !reduction_.reduce(StreamingReduction::kLowMark, [this](const Column& k) { keep(k); },
-                                   progress_.cancel))
+            if (reduction_.full() && !reduction_.reduce(
+                                         StreamingReduction::kLowMark,
+                                         [this](const Column& k) { keep(k); }, progress_.cancel))
                 stop_ = true;
             return;
         }
@@ -463,7 +547,8 @@ private:
     void keep(const Column& c) {
         ++kept_;
         // Only the columns held in memory are compared with later candidates.
-        if (output_.holdsInMemory() && mode_ != PostFilter::Store && mode_ != PostFilter::Orthogonal)
+        if (output_.holdsInMemory() && mode_ != PostFilter::Store &&
+            mode_ != PostFilter::Orthogonal)
             index_.insert(c);
         store(c);
     }
@@ -491,7 +576,7 @@ private:
     ProgramState& state_;
     const RunOptions& options_;
     RunProgress& progress_;
-    const CandidatePlan& plan_;
+    CandidatePlan& plan_;
     ColumnOutput& output_;
     PostFilter mode_ = PostFilter::Store;
     StreamingReduction reduction_;
@@ -502,11 +587,17 @@ private:
     bool stop_ = false;
 
     std::vector<int> list_;
+    std::vector<int> listSum_; // listSum_[i]: sum of the first i chosen numbers
+    // A "Somma totale" that only admits or refuses: the admitted values lie in sumLo_..sumHi_.
+    bool sumWindow_ = false;
+    int sumLo_ = 0, sumHi_ = -1;
+    bool counts_ = false;
     std::vector<int> fixedAt_;
     std::array<std::vector<Check>, 6> levelChecks_;
     std::vector<Check> innerChecks_;
-    std::vector<Check> lastChecks_;  // every check not already tested on the prefix
+    std::vector<Check> lastChecks_; // every check not already tested on the prefix
     std::vector<std::uint16_t> ids_;
+    std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
@@ -523,7 +614,8 @@ private:
 };
 
 template <typename Source>
-RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress, Source source) {
+RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
+              Source source) {
     RunResult result;
     const SystemOptions& o = state.options;
     const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
@@ -540,7 +632,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
-    const CandidatePlan plan({state.conditions, state.links, state.quadri, state.levels, options.context});
+    CandidatePlan plan(
+        {state.conditions, state.links, state.quadri, state.levels, options.context});
 
     const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
     RunOptions effective = options;
@@ -573,7 +666,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     if (!output.close()) {
         output.discard();
         state.columns.clear();
-        result.failure = Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
+        result.failure =
+            Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
         return result;
     }
     result.examined = runner.examined();

@@ -16,7 +16,7 @@ struct ProgramState;
 // Receives the conditioned columns of an orthogonal development, in order,
 // before each is stored.
 class OrthogonalDevelopment {
-public:
+  public:
     virtual ~OrthogonalDevelopment() = default;
     virtual void take(const Column& c, int guaranteeKind) = 0;
 };
@@ -42,16 +42,19 @@ struct RunResult {
     bool cancelled = false;
     std::int64_t examined = 0;
     std::int32_t conditioned = 0;
-    std::int32_t kept = 0;      // survived the difference, the reduction or went to the orthogonal routine
-    std::int32_t inMemory = 0;  // rows of the column list
-    std::int32_t total = 0;     // columns of the system, overflow included
+    std::int32_t kept =
+        0; // survived the difference, the reduction or went to the orthogonal routine
+    std::int32_t inMemory = 0; // rows of the column list
+    std::int32_t total = 0;    // columns of the system, overflow included
     std::int32_t finalCount = 0;
-    std::string description;     // "Sistema Condizionato" or "Sistema Cond. + Rid."
-    std::string differenceText;  // "Differ. tra Colonne:" and the threshold, when one is set
+    std::string description;    // "Sistema Condizionato" or "Sistema Cond. + Rid."
+    std::string differenceText; // "Differ. tra Colonne:" and the threshold, when one is set
 
     std::string finalCountText() const { return "Colonne finali = " + std::to_string(finalCount); }
     // Conditioned columns per kept column, when some were kept.
-    double reductionRatio() const { return kept > 0 ? static_cast<double>(conditioned) / kept : 0.0; }
+    double reductionRatio() const {
+        return kept > 0 ? static_cast<double>(conditioned) / kept : 0.0;
+    }
 };
 
 // Develops the chosen numbers of the current system with its conditions

@@ -72,7 +72,9 @@ constexpr std::array<FamilyStage, 3> kStages = {
 
 } // namespace
 
-std::span<const FamilyStage> familyStages() { return kStages; }
+std::span<const FamilyStage> familyStages() {
+    return kStages;
+}
 
 void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in) {
     const ConditionSet& set = in.conditions;
@@ -112,7 +114,8 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
         if (valuedByKey(code)) {
             const std::vector<CatalogueValues>& values = keyValues();
             plan.addSlot(slot, kKey, [&values, code](int key) {
-                return static_cast<int>(values[static_cast<std::size_t>(key)][static_cast<std::size_t>(code)]);
+                return static_cast<int>(
+                    values[static_cast<std::size_t>(key)][static_cast<std::size_t>(code)]);
             });
             continue;
         }
@@ -133,7 +136,7 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
         case 36:
             plan.addSlot(slot, kNear, same);
             break;
-        default:  // 37..39: windows of 4, 3 and 2 positions
+        default: // 37..39: windows of 4, 3 and 2 positions
             plan.addSlot(slot, kRankUp, [width = 41 - code](int up) {
                 return rankWindows(static_cast<std::uint32_t>(up), width);
             });

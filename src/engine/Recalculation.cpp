@@ -12,11 +12,13 @@ namespace {
 constexpr std::size_t kMaxFileColumns = 4 * static_cast<std::size_t>(ColumnStore::kCapacity);
 } // namespace
 
-bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& columns, Notice& notice) {
+bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& columns,
+                     Notice& notice) {
     const std::string title = "Ricalcolo sistema:";
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        notice = {title, {"Il file " + path.filename().string() + " non esiste", "o non si puo leggere."}};
+        notice = {title,
+                  {"Il file " + path.filename().string() + " non esiste", "o non si puo leggere."}};
         return false;
     }
     std::vector<Column> read;

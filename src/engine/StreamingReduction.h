@@ -13,7 +13,7 @@ namespace varnelo {
 // close when one holds fewer than R numbers the other lacks, that is when
 // they share at least 6 - R numbers.
 class StreamingReduction {
-public:
+  public:
     static constexpr int kHighMark = 600;
     static constexpr int kLowMark = 400;
 
@@ -31,7 +31,7 @@ public:
     bool reduce(std::size_t target, const std::function<void(const Column&)>& keep,
                 const std::atomic<bool>& cancel);
 
-private:
+  private:
     bool closeAt(std::size_t i, std::size_t j) const;
     void removeAt(std::size_t i);
 

@@ -52,7 +52,9 @@ void SubsetIndex::insert(const Column& c) {
     }
 }
 
-void SubsetIndex::clear() { std::fill(bits_.begin(), bits_.end(), 0); }
+void SubsetIndex::clear() {
+    std::fill(bits_.begin(), bits_.end(), 0);
+}
 
 int commonNumbers(const Column& a, const Column& b) {
     return std::popcount(columnMask(a) & columnMask(b));

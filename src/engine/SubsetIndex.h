@@ -11,19 +11,19 @@ namespace varnelo {
 // s-subset, so a set of the s-subsets of the columns kept so far answers
 // "does any kept column share s numbers with this one" in constant time.
 class SubsetIndex {
-public:
-    explicit SubsetIndex(int s);  // s = 1..5
+  public:
+    explicit SubsetIndex(int s); // s = 1..5
 
     int size() const { return s_; }
     bool sharesWithAny(const Column& c) const;
     void insert(const Column& c);
     void clear();
 
-private:
+  private:
     std::uint32_t rank(const Column& c, unsigned positions) const;
 
     int s_;
-    std::vector<unsigned> subsets_;  // position masks of the C(5, s) subsets
+    std::vector<unsigned> subsets_; // position masks of the C(5, s) subsets
     std::vector<std::uint64_t> bits_;
 };
 

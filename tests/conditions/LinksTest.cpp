@@ -1,6 +1,6 @@
+#include "conditions/Links.h"
 #include "conditions/LinkJudge.h"
 #include "conditions/LinkStatistics.h"
-#include "conditions/Links.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(LinkEditing, ConditionOutOfPlayLeavesEveryLinkOnOpening) {
     EXPECT_FALSE(links.table.holds(1, 5));
     EXPECT_FALSE(links.table.holds(2, 5));
     EXPECT_EQ(links.table.groupsInUse(), 1);
-    EXPECT_TRUE(links.table.holds(1, 6));  // the former link 2, compacted
+    EXPECT_TRUE(links.table.holds(1, 6)); // the former link 2, compacted
 }
 
 TEST(LinkEditing, SlotInTwoLinksGetsTheHighest) {
@@ -77,7 +77,7 @@ TEST(LinkEditing, SlotInTwoLinksGetsTheHighest) {
     Quadri quadri;
     quadri.table.setMembership(4, 7, 1);
     quadri.recompute();
-    EXPECT_EQ(quadri.table.slotIndex(7), 1);  // quadri keep a flag
+    EXPECT_EQ(quadri.table.slotIndex(7), 1); // quadri keep a flag
 }
 
 TEST(LinkEditing, AnnullaRestoresAndOkReportsChanges) {
@@ -120,11 +120,11 @@ TEST(LinkJudgeTest, RangesOfLinksAndQuadri) {
     {
         const LinkJudge judge(links, none);
         LinkJudge::Work w;
-        EXPECT_FALSE(judge.recordFailure(w, 12));  // in no link: rejects at once
-        EXPECT_TRUE(judge.recordFailure(w, 11));   // one error in each link
+        EXPECT_FALSE(judge.recordFailure(w, 12)); // in no link: rejects at once
+        EXPECT_TRUE(judge.recordFailure(w, 11));  // one error in each link
         EXPECT_EQ(w.errors[1], 1);
         EXPECT_EQ(w.errors[2], 1);
-        EXPECT_FALSE(judge.judge(w));  // link 2 wrong, excess 1 > 0
+        EXPECT_FALSE(judge.judge(w)); // link 2 wrong, excess 1 > 0
     }
     links.overallExcess = {0, 1};
     links.wrongLinks = {0, 1};
@@ -133,7 +133,7 @@ TEST(LinkJudgeTest, RangesOfLinksAndQuadri) {
         LinkJudge::Work w;
         judge.recordFailure(w, 11);
         EXPECT_TRUE(judge.judge(w));
-        judge.recordFailure(w, 10);  // link 1 now at 2: excess 2
+        judge.recordFailure(w, 10); // link 1 now at 2: excess 2
         EXPECT_FALSE(judge.judge(w));
     }
     Quadri quadri;
@@ -146,7 +146,7 @@ TEST(LinkJudgeTest, RangesOfLinksAndQuadri) {
         LinkJudge::Work w;
         judge.recordPoints(w, 111, 120);
         judge.recordPoints(w, 115, 40);
-        judge.recordPoints(w, 1, 3);  // not in the quadro
+        judge.recordPoints(w, 1, 3); // not in the quadro
         EXPECT_EQ(w.score[1], 160);
         EXPECT_FALSE(judge.judge(w));
     }
@@ -165,16 +165,16 @@ TEST(LinkJudgeTest, NoLinkInUseResetsTheOverallRanges) {
 
 TEST(LinkStatisticsTest, TalliesSatisfiedConditionsAndQuadroScores) {
     ConditionSet set = activeSlots({1, 111});
-    set.setCell(1, 2, {CellStatus::Admitted, 0});                 // Pari 2
+    set.setCell(1, 2, {CellStatus::Admitted, 0}); // Pari 2
     for (int v = 100; v <= 150; ++v)
-        set.setCell(111, v, {CellStatus::Admitted, 0});          // Somma totale 100..150
+        set.setCell(111, v, {CellStatus::Admitted, 0}); // Somma totale 100..150
     GroupTable table;
     table.setMembership(1, 1, 1);
     table.setMembership(1, 111, 1);
-    const std::vector<Column> draws = {col(1, 2, 3, 4, 5),       // Pari 2, sum 15: one
-                                       col(2, 4, 30, 31, 33),    // Pari 3, sum 100: one
-                                       col(2, 4, 31, 33, 35),    // Pari 2, sum 105: two
-                                       col(1, 3, 5, 7, 9)};      // none
+    const std::vector<Column> draws = {col(1, 2, 3, 4, 5),    // Pari 2, sum 15: one
+                                       col(2, 4, 30, 31, 33), // Pari 3, sum 100: one
+                                       col(2, 4, 31, 33, 35), // Pari 2, sum 105: two
+                                       col(1, 3, 5, 7, 9)};   // none
     const GroupTally links = tallyLink(set, table, 1, draws);
     EXPECT_EQ(links.draws, 4);
     EXPECT_EQ(links.counts[0], 1);
@@ -184,9 +184,9 @@ TEST(LinkStatisticsTest, TalliesSatisfiedConditionsAndQuadroScores) {
     EXPECT_EQ(links.percentText(1), "50.00");
 
     const GroupTally quadri = tallyQuadro(set, table, 1, draws);
-    EXPECT_EQ(quadri.counts[2], 1);    // 1 2 3 4 5: Pari 2 only
-    EXPECT_EQ(quadri.counts[100], 1);  // sum only
-    EXPECT_EQ(quadri.counts[107], 1);  // both
+    EXPECT_EQ(quadri.counts[2], 1);   // 1 2 3 4 5: Pari 2 only
+    EXPECT_EQ(quadri.counts[100], 1); // sum only
+    EXPECT_EQ(quadri.counts[107], 1); // both
     EXPECT_EQ(quadri.counts[0], 1);
     EXPECT_EQ(quadri.wrongConditions, 4);
 }

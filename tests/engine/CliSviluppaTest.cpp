@@ -85,10 +85,17 @@ TEST(CliSviluppa, LevelAndDifferenceAsInTheSetUpWindow) {
 TEST(CliSviluppa, BadArgumentsExitWithStatusTwo) {
     const auto dir = testFolder();
     const char* bad[] = {
-        "--numeri 1,2,3,4",            "--numeri 1,2,3,4,50",  "--numeri 1,2,3,4,x",
-        "--numeri 1,2,3,4,4",          "--numeri",             "--numeri 1,2,3,4,5 --livello 6",
-        "--numeri 1,2,3,4,5 --differenza 1", "--numeri 1,2,3,4,5,6 --fisse 1,2,3,4,5",
-        "--numeri 1,2,3,4,5 --livello 2 --differenza 3", "--numeri 1,2,3,4,5 --boh 1", "",
+        "--numeri 1,2,3,4",
+        "--numeri 1,2,3,4,50",
+        "--numeri 1,2,3,4,x",
+        "--numeri 1,2,3,4,4",
+        "--numeri",
+        "--numeri 1,2,3,4,5 --livello 6",
+        "--numeri 1,2,3,4,5 --differenza 1",
+        "--numeri 1,2,3,4,5,6 --fisse 1,2,3,4,5",
+        "--numeri 1,2,3,4,5 --livello 2 --differenza 3",
+        "--numeri 1,2,3,4,5 --boh 1",
+        "",
     };
     for (const char* args : bad) {
         const Output o = sviluppa(dir, args);

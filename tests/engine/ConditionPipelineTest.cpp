@@ -110,7 +110,7 @@ TEST(ConditionPipeline, MatchesThePlainEvaluation) {
         Engine e;
         const std::vector<int> numbers = randomNumbers(rng, 14 + trial % 6);
         e.choose(numbers);
-        const int style = trial % 4;  // plain, recovery, links and quadri, everything
+        const int style = trial % 4; // plain, recovery, links and quadri, everything
         randomConditions(*e.state, rng, 2 + trial % 7, style == 1 || style == 3);
         if (style >= 2)
             randomLinksAndQuadri(*e.state, rng);
@@ -118,7 +118,8 @@ TEST(ConditionPipeline, MatchesThePlainEvaluation) {
             randomLevels(*e.state, rng);
         e.options.context = contexts[trial % 2];
 
-        const std::vector<Column> expected = reference(*e.state, integral(numbers), e.options.context);
+        const std::vector<Column> expected =
+            reference(*e.state, integral(numbers), e.options.context);
         const RunResult r = e.develop();
         ASSERT_EQ(e.columns(), expected) << "prova " << trial;
         EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
@@ -127,7 +128,8 @@ TEST(ConditionPipeline, MatchesThePlainEvaluation) {
         std::vector<Column> shuffled = integral(numbers);
         std::shuffle(shuffled.begin(), shuffled.end(), rng);
         e.develop(shuffled);
-        ASSERT_EQ(e.columns(), reference(*e.state, shuffled, e.options.context)) << "prova " << trial;
+        ASSERT_EQ(e.columns(), reference(*e.state, shuffled, e.options.context))
+            << "prova " << trial;
     }
 }
 
@@ -137,10 +139,10 @@ TEST(ConditionPipeline, FixedNumbersWithPruningConditions) {
     e.state->selection.setState(23, Selection::Fixed);
     e.state->selection.setState(41, Selection::Fixed);
     ProgramState& s = *e.state;
-    s.conditions.setActive(119, true);  // 1° Casella 2..11
+    s.conditions.setActive(119, true); // 1° Casella 2..11
     for (int v = 2; v <= 11; ++v)
         s.conditions.setCell(119, v, {CellStatus::Admitted, 0});
-    s.conditions.setActive(147, true);  // dal N° 1 al N° 4 at least 20
+    s.conditions.setActive(147, true); // dal N° 1 al N° 4 at least 20
     for (int v = 20; v <= 49; ++v)
         s.conditions.setCell(147, v, {CellStatus::Admitted, 0});
     std::vector<Column> candidates;
@@ -208,7 +210,7 @@ TEST(ConditionPipeline, ConditionOutsideEveryLinkStillRejects) {
     Engine e;
     linkedPair(e, {0, 2}, {0, 0}, {0, 0});
     ProgramState& s = *e.state;
-    s.conditions.setActive(1, true);  // Pari: five even numbers refused, outside the link
+    s.conditions.setActive(1, true); // Pari: five even numbers refused, outside the link
     for (int v = 0; v <= 4; ++v)
         s.conditions.setCell(1, v, {CellStatus::Admitted, 0});
     e.develop(kThree);
@@ -227,14 +229,32 @@ TEST(ConditionPipeline, RecoveryPassesAreJudgedByTheirLevel) {
     const std::vector<Column> rows = {col(1, 3, 5, 7, 8), col(1, 2, 3, 4, 5), col(2, 4, 6, 8, 9),
                                       col(2, 4, 6, 8, 10)};
     e.develop(rows);
-    EXPECT_EQ(e.columns().size(), 3u);  // no limit set: recovery passes are admitted
+    EXPECT_EQ(e.columns().size(), 3u); // no limit set: recovery passes are admitted
 
-    s.levels.setMax(1, 0);  // A: Min 0, Max 0
+    s.levels.setMax(1, 0); // A: Min 0, Max 0
     e.develop(rows);
     EXPECT_EQ(e.columns(), (std::vector<Column>{col(1, 2, 3, 4, 5), col(2, 4, 6, 8, 9)}));
 
     s.levels.setMax(1, 1);
-    s.levels.setMin(2, 1);  // every column needs a pass in B
+    s.levels.setMin(2, 1); // every column needs a pass in B
     e.develop(rows);
     EXPECT_EQ(e.columns(), std::vector<Column>{col(2, 4, 6, 8, 9)});
+}
+
+// Sums admitted only at the edges of what the numbers can make: the
+// early cut on the prefix sum must keep every column that reaches them.
+TEST(ConditionPipeline, SumWindowAtItsEdges) {
+    const std::vector<int> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    const std::vector<std::vector<int>> windows = {{15}, {60},         {15, 60}, {16, 59},
+                                                   {37}, {20, 21, 45}, {}};
+    for (const auto& admitted : windows) {
+        Engine e;
+        e.choose(numbers);
+        e.state->conditions.setActive(111, true);
+        for (int v : admitted)
+            e.state->conditions.setCell(111, v, {CellStatus::Admitted, 0});
+        const RunResult r = e.develop();
+        EXPECT_EQ(e.columns(), reference(*e.state, integral(numbers), {})) << admitted.size();
+        EXPECT_EQ(r.examined, static_cast<std::int64_t>(integral(numbers).size()));
+    }
 }

@@ -101,17 +101,17 @@ TEST(DevelopmentRun, FullListSpillsIntoTheOverflowFileInOrder) {
     std::ifstream in(e.dir / "qor" / "qor.qor", std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), {});
     ASSERT_EQ(text.size(), 11u * 17u);
-    EXPECT_EQ(text.substr(0, 17), "1  3  4  5  6  \r\n");  // column 11 of the list
+    EXPECT_EQ(text.substr(0, 17), "1  3  4  5  6  \r\n"); // column 11 of the list
     EXPECT_EQ(text.substr(10 * 17), "3  4  5  6  7  \r\n");
 }
 
 TEST(DevelopmentRun, StoppingLeavesEveryCountAtZeroAndTheOverflowEmpty) {
     Engine e;
     std::vector<int> all;
-    for (int n = 1; n <= 40; ++n)  // more candidates than one display refresh
+    for (int n = 1; n <= 40; ++n) // more candidates than one display refresh
         all.push_back(n);
     e.choose(all);
-    e.options.memoryRows = 1000;  // the overflow file has lines before the stop
+    e.options.memoryRows = 1000; // the overflow file has lines before the stop
     e.progress.cancel = true;
     const RunResult r = e.develop();
     EXPECT_TRUE(r.cancelled);
@@ -134,7 +134,7 @@ TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
     for (int n = 1; n <= kMaxNumber; ++n)
         all.push_back(n);
     e.choose(all);
-    e.state->options.developmentLevel = 2;  // slow enough to be caught running
+    e.state->options.developmentLevel = 2; // slow enough to be caught running
     std::thread stopper([&] {
         while (e.progress.examined.load() == 0)
             std::this_thread::yield();
@@ -150,11 +150,11 @@ TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
 TEST(DevelopmentRun, CalculateOnlyCountsWithoutStoring) {
     Engine e;
     e.choose({1, 2, 3, 4, 5, 6, 7, 8});
-    e.state->conditions.setActive(1, true);  // Pari 2 only
+    e.state->conditions.setActive(1, true); // Pari 2 only
     e.state->conditions.setCell(1, 2, {CellStatus::Admitted, 0});
     e.options.calculateOnly = true;
     const RunResult r = e.develop();
-    EXPECT_EQ(r.conditioned, 24);  // C(4,2) * C(4,3) with four even and four odd numbers
+    EXPECT_EQ(r.conditioned, 24); // C(4,2) * C(4,3) with four even and four odd numbers
     EXPECT_EQ(r.finalCount, 24);
     EXPECT_EQ(r.inMemory, 0);
     EXPECT_EQ(e.state->columns.systemTotal, 0);
@@ -230,10 +230,10 @@ TEST(DevelopmentRun, OrthogonalColumnsGoThroughTheRoutineAndAreKept) {
 
 TEST(DevelopmentRun, TableSourceKeepsItsOrder) {
     Engine e;
-    const std::vector<Column> rows = {col(10, 20, 30, 40, 49), col(1, 2, 3, 4, 5), col(1, 2, 3, 4, 5),
-                                      col(7, 8, 19, 33, 41)};
+    const std::vector<Column> rows = {col(10, 20, 30, 40, 49), col(1, 2, 3, 4, 5),
+                                      col(1, 2, 3, 4, 5), col(7, 8, 19, 33, 41)};
     RunResult r = e.develop(rows);
-    EXPECT_EQ(e.columns(), rows);  // no condition: unchanged, duplicates tested twice
+    EXPECT_EQ(e.columns(), rows); // no condition: unchanged, duplicates tested twice
     EXPECT_EQ(r.finalCount, 4);
 
     r = e.develop(std::vector<Column>{});

@@ -23,8 +23,8 @@ inline Column col(int a, int b, int c, int d, int e) {
 inline std::filesystem::path testFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     auto dir = std::filesystem::temp_directory_path() /
-               ("varnelo-engine-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-                std::to_string(getpid()));
+               ("varnelo-engine-" + std::string(info->test_suite_name()) + "-" + info->name() +
+                "-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "qor");
     return dir;
@@ -52,7 +52,9 @@ struct Engine {
             out.push_back(state->columns.column(i));
         return out;
     }
-    std::uintmax_t overflowSize() const { return std::filesystem::file_size(dir / "qor" / "qor.qor"); }
+    std::uintmax_t overflowSize() const {
+        return std::filesystem::file_size(dir / "qor" / "qor.qor");
+    }
 };
 
 // Every column of the numbers, in lexicographic order.

@@ -31,7 +31,7 @@ std::vector<Column> plainDifference(const std::vector<Column>& conditioned, int 
 
 // The streaming reduction done the plain way, remembered column and all.
 class PlainReduction {
-public:
+  public:
     explicit PlainReduction(int r) : r_(r) {}
 
     std::vector<Column> run(const std::vector<Column>& conditioned) {
@@ -46,7 +46,7 @@ public:
         return kept_;
     }
 
-private:
+  private:
     bool close(const Column& a, const Column& b) const {
         int differing = 0;
         for (std::uint8_t x : a) {
@@ -163,7 +163,7 @@ TEST(PostFilter, DifferenceFiveKeepsDisjointColumnsStartingWithTheFirst) {
         EXPECT_EQ(seen & columnMask(c), 0u);
         seen |= columnMask(c);
     }
-    EXPECT_EQ(kept.size(), 9u);  // 1..45 in nine disjoint runs
+    EXPECT_EQ(kept.size(), 9u); // 1..45 in nine disjoint runs
 }
 
 TEST(PostFilter, ReductionMatchesThePlainAlgorithm) {
@@ -186,11 +186,11 @@ TEST(PostFilter, ReductionMatchesThePlainAlgorithm) {
 
 TEST(PostFilter, GuaranteeFourKeepsNoTwoColumnsSharingFourAndCoversTheRest) {
     Engine e;
-    const std::vector<int> numbers = {1,  3,  4,  7,  9,  12, 15, 16, 20, 22, 25, 28,
-                                      31, 33, 36, 38, 40, 41, 44, 46, 48, 49};
+    const std::vector<int> numbers = {1,  3,  4,  7,  9,  12, 15, 16, 20, 22, 25,
+                                      28, 31, 33, 36, 38, 40, 41, 44, 46, 48, 49};
     e.choose(numbers);
     someConditions(e);
-    e.state->options.developmentLevel = 2;  // " Garanzia 4"
+    e.state->options.developmentLevel = 2; // " Garanzia 4"
     e.develop();
     const std::vector<Column> kept = e.columns();
     SubsetIndex fours(4);
@@ -204,7 +204,7 @@ TEST(PostFilter, GuaranteeFourKeepsNoTwoColumnsSharingFourAndCoversTheRest) {
 
 TEST(PostFilter, FewColumnsAreReducedOnlyAtTheEnd) {
     Engine e;
-    e.choose({1, 2, 3, 4, 5, 6, 7, 8, 9});  // 126 columns, below the high mark
+    e.choose({1, 2, 3, 4, 5, 6, 7, 8, 9}); // 126 columns, below the high mark
     e.state->options.developmentLevel = 2;
     e.develop();
     EXPECT_EQ(e.columns(), PlainReduction(2).run(integral({1, 2, 3, 4, 5, 6, 7, 8, 9})));

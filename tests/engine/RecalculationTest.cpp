@@ -1,5 +1,5 @@
-#include "EngineFixture.h"
 #include "engine/Recalculation.h"
+#include "EngineFixture.h"
 
 #include <fstream>
 
@@ -27,7 +27,7 @@ TEST(Recalculation, ColumnsThatAllPassComeBackInFileOrder) {
 TEST(Recalculation, FiltersWithTheCurrentConditions) {
     Engine e;
     writeSaved(e, "2  4  6  8  10 \r\n1  2  3  4  5  \r\n1  3  5  7  9  \r\n");
-    e.state->conditions.setActive(3, true);  // Dispari 0..3
+    e.state->conditions.setActive(3, true); // Dispari 0..3
     for (int v = 0; v <= 3; ++v)
         e.state->conditions.setCell(3, v, {CellStatus::Admitted, 0});
     recalculateSystem(*e.state, e.options, e.progress);
@@ -48,7 +48,8 @@ TEST(Recalculation, BadOrMissingFileChangesNothing) {
     for (const char* text : bad) {
         Engine e;
         e.state->columns.store(1, col(1, 2, 3, 4, 5));
-        e.state->columns.storedCount = e.state->columns.systemTotal = e.state->columns.finalCount = 1;
+        e.state->columns.storedCount = e.state->columns.systemTotal = e.state->columns.finalCount =
+            1;
         writeSaved(e, text);
         const RunResult r = recalculateSystem(*e.state, e.options, e.progress);
         ASSERT_TRUE(r.failure.has_value()) << text;
