@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace varnelo {
@@ -33,12 +34,13 @@ class StreamingReduction {
 
   private:
     bool closeAt(std::size_t i, std::size_t j) const;
-    void removeAt(std::size_t i);
 
     int shared_;
     std::vector<Column> columns_;
     std::vector<std::uint64_t> masks_;
     std::vector<std::int32_t> scores_;
+    std::vector<std::vector<std::uint16_t>> neighbours_;
+    std::vector<std::pair<std::uint32_t, std::uint16_t>> ranks_;
 };
 
 } // namespace varnelo

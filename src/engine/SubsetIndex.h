@@ -19,8 +19,11 @@ class SubsetIndex {
     void insert(const Column& c);
     void clear();
 
+    // Colex rank of the numbers at the chosen positions (bit p: position p + 1);
+    // different subsets of the same size get different ranks.
+    static std::uint32_t rank(const Column& c, unsigned positions);
+
   private:
-    std::uint32_t rank(const Column& c, unsigned positions) const;
 
     int s_;
     std::vector<unsigned> subsets_; // position masks of the C(5, s) subsets
