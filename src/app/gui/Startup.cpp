@@ -1,7 +1,9 @@
 #include "app/gui/Startup.h"
 
 #include "core/ProgramFolder.h"
+#include "core/Delays.h"
 #include "core/ProgramState.h"
+#include "core/SettingsFiles.h"
 #include "shell/ui/Varnelo.h"
 
 #include <QApplication>
@@ -38,6 +40,17 @@ QString defaultGuiProgramFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnelo";
 }
 
+std::vector<Notice> loadStartupFiles(ProgramState& state) {
+    SettingsFiles files;
+    std::vector<Notice> notices = loadSettingsFiles(state.folder, files);
+    state.windowPositions = files.windows;
+    state.printSettings = files.print;
+    state.settings = files.program;
+    for (Notice& n : refreshArchiveFigures(state.folder, state.archive))
+        notices.push_back(std::move(n));
+    return notices;
+}
+
 int runVarnelo(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("varnelo");
@@ -66,8 +79,12 @@ int runVarnelo(int argc, char** argv) {
         return 1;
     }
 
+    // Settings first, then the figures of the statistics selection; notices
+    // wait until the main window is there to carry them.
+    std::vector<Notice> notices = loadStartupFiles(*state);
     Varnelo window(*state);
     window.show();
+    window.showNotices(notices);
     if (options.closeAfterStart)
         QTimer::singleShot(0, &app, [&app] { app.quit(); });
     return app.exec();

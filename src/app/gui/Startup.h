@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/Notice.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace varnelo {
 
@@ -15,6 +19,10 @@ StartupOptions parseStartupOptions(const QStringList& arguments);
 
 // The program folder the windowed program uses when none is given.
 QString defaultGuiProgramFolder();
+
+struct ProgramState;
+// Reads the settings files and the figures of the statistics selection.
+std::vector<Notice> loadStartupFiles(ProgramState& state);
 
 // Starts the windowed program; returns the exit status.
 int runVarnelo(int argc, char** argv);

@@ -1,6 +1,8 @@
 #include "shell/ui/Pronostico.h"
 
+#include "core/TextColumns.h"
 #include "shell/ui/Varnelo.h"
+#include "stats/NumberStatistics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -119,14 +121,38 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
         ++at;
     }
 
+    rework_ = new QLabel(QString::fromUtf8(kReworkForecastText.data(),
+                                           static_cast<int>(kReworkForecastText.size())),
+                         this);
+    rework_->setObjectName("LabRielabora");
+    rework_->setStyleSheet("color: #b00000; font-weight: bold;");
+    rework_->setWordWrap(true);
+
+    auto* statsFrame = new QGroupBox("  Statistiche sull'archivio  ", this);
+    statistics_ = new QTableWidget(kMaxNumber, 6, statsFrame);
+    statistics_->setObjectName("MSFrequenza");
+    statistics_->setHorizontalHeaderLabels({"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
+    statistics_->verticalHeader()->hide();
+    statistics_->verticalHeader()->setDefaultSectionSize(20);
+    statistics_->horizontalHeader()->setDefaultSectionSize(62);
+    statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    statistics_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    statistics_->setMinimumWidth(6 * 62 + 24);
+    auto* statsLayout = new QVBoxLayout(statsFrame);
+    statsLayout->addWidget(statistics_);
+
     auto* side = new QVBoxLayout;
     side->addWidget(lock_);
+    side->addWidget(rework_);
     side->addWidget(buttons);
     side->addStretch();
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(gridFrame_);
+    left->addLayout(side);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(gridFrame_);
-    layout->addLayout(side);
+    layout->addLayout(left);
+    layout->addWidget(statsFrame, 1);
     refresh();
 }
 
@@ -181,8 +207,32 @@ void Pronostico::toggleNumerone(int n) {
     updateCounts();
 }
 
+// Imported columns fix the forecast: their numbers are the system's numbers.
 bool Pronostico::isLocked() const {
-    return main_.state().forecastLock == "Blocca";
+    return main_.state().forecastLock == "Blocca" || main_.state().options.kindCode == 5;
+}
+
+void Pronostico::fillStatistics() {
+    const NumberStatistics stats = computeNumberStatistics(main_.state().archive.selection);
+    const QColor classColour[3] = {QColor(Qt::white), QColor(0xff, 0xf4, 0xc0),
+                                   QColor(0xff, 0xc8, 0xb0)};
+    auto fixed = [](std::int64_t v) { return QLocale().toString(v / 10000.0, 'f', 2); };
+    for (int n = 1; n <= kMaxNumber; ++n) {
+        const NumberRow& row = stats.rows[static_cast<std::size_t>(n)];
+        const QString cells[6] = {QString::number(n),
+                                  QString::number(row.outs),
+                                  fixed(row.mean),
+                                  QString::number(row.delay),
+                                  QString::number(row.longestDelay),
+                                  fixed(row.cycle)};
+        const QColor colour = classColour[cycleClass(row.cycle)];
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setBackground(colour);
+            statistics_->setItem(n - 1, c, item);
+        }
+    }
 }
 
 void Pronostico::setLocked(bool locked) {
@@ -224,7 +274,11 @@ void Pronostico::refresh() {
         paintNumber(n);
     paintNumeroni();
     updateCounts();
+    fillStatistics();
     const bool locked = isLocked();
+    const bool rework = main_.state().options.kindCode == 5;
+    rework_->setVisible(rework);
+    lock_->setEnabled(!rework);
     lock_->setText(locked ? "Sblocca" : "Blocca");
     gridFrame_->setEnabled(!locked);
     for (QPushButton* b : commands_) {

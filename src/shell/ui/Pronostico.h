@@ -31,6 +31,7 @@ class Pronostico : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void fillStatistics();
     void paintNumber(int number);
     void paintNumeroni();
     void updateCounts();
@@ -42,6 +43,8 @@ class Pronostico : public QWidget {
     QGroupBox* gridFrame_ = nullptr;
     QPushButton* lock_ = nullptr;
     QLabel* counts_ = nullptr;
+    QLabel* rework_ = nullptr;
+    QTableWidget* statistics_ = nullptr;
     QList<QPushButton*> commands_;
 };
 

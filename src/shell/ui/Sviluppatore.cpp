@@ -1,5 +1,6 @@
 #include "shell/ui/Sviluppatore.h"
 
+#include "core/SettingsFiles.h"
 #include "shell/ui/Avviso.h"
 #include "shell/ui/Sounds.h"
 #include "shell/ui/Varnelo.h"
@@ -267,8 +268,12 @@ bool Sviluppatore::eventFilter(QObject* watched, QEvent* event) {
 
 void Sviluppatore::accept() {
     ProgramState& st = main_.state();
+    const ProgramSettings before = st.settings;
     form().applyTo(st.options, st.settings);
     st.modified = true;
+    std::optional<Notice> notice;
+    if (st.settings != before && !saveProgramSettings(st.folder, st.settings, notice) && notice)
+        Avviso::show(*notice, this);
     emit applied();
     closeWindow();
     main_.refresh();

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>

@@ -1,6 +1,16 @@
 #include "shell/ui/Varnelo.h"
 
 #include "conditions/ConditionSet.h"
+#include "core/ui/ColonneUscite.h"
+#include "core/ui/Ricerca.h"
+#include "core/SystemFile.h"
+#include "core/SystemList.h"
+#include "core/SystemStorage.h"
+#include "core/TextFile.h"
+#include "engine/Recalculation.h"
+#include "engine/Shuffle.h"
+#include "engine/ui/SviluppoS.h"
+#include "shell/ui/Sounds.h"
 #include "shell/ui/Avviso.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -10,6 +20,10 @@
 #include "shell/ui/ToolbarIcons.h"
 
 #include <QAction>
+#include <memory>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QRandomGenerator>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -82,7 +96,8 @@ int familyIndex(const QString& name) {
 
 } // namespace
 
-Varnelo::Varnelo(ProgramState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+Varnelo::Varnelo(ProgramState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), systemCommands_(*this) {
     setObjectName("Varnelo");
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MDIForm");
@@ -94,6 +109,14 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent) : QMainWindow(parent), st
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(finalCount_);
 
+    systemCommands_.chooseSaveFile = [this](const QString& title, const QString& dir,
+                                            const QString& name) {
+        return QFileDialog::getSaveFileName(this, title, dir + "/" + name, "File testo (*.txt)");
+    };
+    systemCommands_.chooseOpenFile = [this](const QString& title, const QString& dir) {
+        return QFileDialog::getOpenFileName(this, title, dir, "File testo (*.txt)");
+    };
+
     buildCommands();
     buildMenus();
     buildToolbar();
@@ -101,6 +124,7 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent) : QMainWindow(parent), st
     resize(1100, 760);
 
     pronostico_ = new Pronostico(*this);
+    pronostico_->setProperty("positionIndex", 1);
     refresh();
 }
 
@@ -108,14 +132,39 @@ void Varnelo::buildCommands() {
     commands_["Esci"] = [this] { close(); };
     commands_["Pronostico"] = [this] { showChild(pronostico_); };
     commands_["Sviluppatore"] = [this] {
-        if (!children_.value("Sviluppatore"))
+        if (!children_.value("Sviluppatore")) {
             children_["Sviluppatore"] = new Sviluppatore(*this);
+            children_["Sviluppatore"]->setProperty("positionIndex", WindowPositions::kSetupWindowLeft);
+        }
         showChild(children_["Sviluppatore"]);
     };
     commands_["CondizioniInGioco"] = [this] {
-        if (!children_.value("CondizioniInGioco"))
+        if (!children_.value("CondizioniInGioco")) {
             children_["CondizioniInGioco"] = new CondizioniInGioco(*this);
+            children_["CondizioniInGioco"]->setProperty("positionIndex", 3);
+        }
         showChild(children_["CondizioniInGioco"]);
+    };
+    commands_["Nuovo"] = [this] { systemCommands_.newSystem(); };
+    commands_["Salva"] = [this] { systemCommands_.save(); };
+    commands_["GestioneSalva"] = [this] { systemCommands_.saveAs(); };
+    commands_["GestioneSistemi"] = [this] { systemCommands_.open(false); };
+    commands_["GestioneSistemiPrecedente"] = [this] { systemCommands_.open(true); };
+    commands_["EsportaColonne"] = [this] { systemCommands_.exportColumns(); };
+    commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
+    commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
+    commands_["SoloCalcolo"] = [this] { startDevelopment(true); };
+    commands_["Ricerca"] = [this] {
+        Ricerca dialog(state_, this);
+        dialog.exec();
+        refresh();
+    };
+    commands_["ColonneUscite"] = [this] {
+        ColonneUscite dialog(state_, this);
+        if (dialog.isOpen())
+            dialog.exec();
+        showNotices(refreshArchiveFigures(state_.folder, state_.archive));
+        refresh();
     };
     commands_["Forum"] = [this] {
         Forum about(this);
@@ -214,6 +263,14 @@ QMdiSubWindow* Varnelo::showChild(QWidget* window) {
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowIcon(windowIcon());
     sub->adjustSize();
+    if (const int index = window->property("positionIndex").toInt()) {
+        const QSize area = mdi_->viewport()->size();
+        if (const auto place = state_.windowPositions.placement(index, area.width() * 15,
+                                                                area.height() * 15))
+            sub->move(place->first / 15, place->second / 15);
+        else
+            sub->move(0, 0);
+    }
     window->show();
     sub->show();
     mdi_->setActiveSubWindow(sub);
@@ -254,11 +311,123 @@ void Varnelo::setBusy(bool busy) {
     refresh();
 }
 
+void Varnelo::showNotices(const std::vector<Notice>& notices) {
+    for (const Notice& n : notices)
+        Avviso::show(n, this);
+}
+
+SviluppoS* Varnelo::ensureDevelopmentWindow() {
+    if (!development_) {
+        development_ = new SviluppoS(*this);
+        development_->setProperty("positionIndex", 5);
+        connect(development_, &SviluppoS::finished, this, &Varnelo::developmentEnded);
+    }
+    return development_;
+}
+
+namespace {
+// Metrics that read the forecast, the comparison numbers and the delays.
+RunOptions runOptions(const ProgramState& st, bool calculateOnly,
+                      std::array<int, kMaxNumber + 1>& rank) {
+    RunOptions o;
+    rank.fill(0);
+    int place = 0;
+    for (int n : st.selection.chosenNumbers())
+        rank[static_cast<std::size_t>(n)] = ++place;
+    o.context.forecastRank = &rank;
+    o.context.delays = &st.archive.delays;
+    o.calculateOnly = calculateOnly;
+    o.tally = true;
+    return o;
+}
+} // namespace
+
+void Varnelo::startDevelopment(bool calculateOnly) {
+    if (state_.forecastLock != "Blocca") {
+        if (const auto notice = state_.selection.readyToDevelop()) {
+            Avviso::show(*notice, this);
+            return;
+        }
+        state_.forecastLock = "Blocca";
+    }
+    state_.modifiedFamilies.clear();
+    SviluppoS* w = ensureDevelopmentWindow();
+    showChild(w);
+    auto rank = std::make_shared<std::array<int, kMaxNumber + 1>>();
+    const RunOptions options = runOptions(state_, calculateOnly, *rank);
+    w->start("Sviluppo colonne:", [this, options, rank](RunProgress& p) {
+        return developSystem(state_, options, p);
+    });
+}
+
+void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
+    using Rework = GestioneSistemi::Rework;
+    if (rework == Rework::WithoutConditions) {
+        state_.conditions.clear();
+    } else if (rework == Rework::OtherConditions) {
+        QStringList names;
+        for (const SystemEntry& e : listSystems(state_.folder))
+            if (!e.damaged)
+                names << QString::fromStdString(e.name);
+        bool ok = false;
+        const QString other = QInputDialog::getItem(this, "Rielabora Sistema:",
+                                                    "Condizioni del sistema:", names, 0, false, &ok);
+        if (!ok)
+            return;
+        std::string text, error;
+        SystemSettings s;
+        if (!readTextFile(state_.folder.path("qor/" + other.toStdString() + ".sse"), 64u << 20,
+                          text, error) ||
+            parseSystemSettings(text, s) == SettingsFileState::Damaged) {
+            Avviso::show(damagedSystemNotice(other.toStdString()), this);
+            return;
+        }
+        state_.conditions = s.conditions;
+    }
+    state_.modifiedFamilies.clear();
+    state_.forecastLock = "Blocca";
+    SviluppoS* w = ensureDevelopmentWindow();
+    showChild(w);
+    auto rank = std::make_shared<std::array<int, kMaxNumber + 1>>();
+    const RunOptions options = runOptions(state_, false, *rank);
+    w->start("Rielabora sistema:", [this, options, rank](RunProgress& p) {
+        return recalculateSystem(state_, options, p);
+    });
+}
+
+void Varnelo::developmentEnded() {
+    const RunResult& r = development_->result();
+    if (r.failure)
+        Avviso::show(*r.failure, this);
+    if (!r.cancelled && !r.failure) {
+        if (state_.settings.shuffle)
+            shuffleColumns(state_.columns, QRandomGenerator::global()->generate64());
+        if (state_.settings.endWarning)
+            playWarning(state_.settings.warningSound);
+        state_.options.description = r.description;
+    }
+    state_.modified = true;
+    refresh();
+}
+
+void Varnelo::rememberPositions() {
+    const QSize area = mdi_->viewport()->size();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        const int index = sub->widget() ? sub->widget()->property("positionIndex").toInt() : 0;
+        if (index > 0)
+            state_.windowPositions.remember(index, sub->x() * 15, sub->y() * 15,
+                                            area.width() * 15, area.height() * 15);
+    }
+}
+
 void Varnelo::closeEvent(QCloseEvent* event) {
-    if (busy_) {
+    if (busy_ || !systemCommands_.askToSave()) {
         event->ignore();
         return;
     }
+    rememberPositions();
+    SettingsFiles files{state_.windowPositions, state_.printSettings, state_.settings};
+    showNotices(saveSettingsFiles(state_.folder, files));
     event->accept();
 }
 

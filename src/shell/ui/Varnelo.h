@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "core/ui/GestioneSistemi.h"
+#include "engine/ui/SviluppoS.h"
 #include "shell/ui/Pronostico.h"
+#include "shell/ui/SystemCommands.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -20,6 +23,8 @@ namespace varnelo {
 
 // The main window: menus, toolbar and status bar of the current system, and
 // the multiple-document area that holds every child window.
+
+
 class Varnelo : public QMainWindow {
     Q_OBJECT
   public:
@@ -40,6 +45,15 @@ class Varnelo : public QMainWindow {
     QMdiSubWindow* showChild(QWidget* window);
 
     Pronostico* pronostico() const { return pronostico_; }
+    SystemCommands& systemCommands() { return systemCommands_; }
+    SviluppoS* developmentWindow() const { return development_; }
+
+    // "Sviluppa Colonne" (and `SoloCalcolo` with calculateOnly).
+    void startDevelopment(bool calculateOnly);
+    // "Rielabora Sistema:" after a system was opened.
+    void reworkSystem(GestioneSistemi::Rework rework);
+    // Shows notices one after the other.
+    void showNotices(const std::vector<Notice>& notices);
 
     // While a long task runs the menus and toolbar stay disabled.
     void setBusy(bool busy);
@@ -56,6 +70,9 @@ class Varnelo : public QMainWindow {
     void buildToolbar();
     void buildPopups();
     bool needsColumns(const QString& command) const;
+    void developmentEnded();
+    void rememberPositions();
+    SviluppoS* ensureDevelopmentWindow();
 
     ProgramState& state_;
     QMdiArea* mdi_ = nullptr;
@@ -66,6 +83,8 @@ class Varnelo : public QMainWindow {
     QHash<int, QAction*> conditionItems_;
     QPointer<Pronostico> pronostico_;
     QHash<QString, QPointer<QWidget>> children_;
+    QPointer<SviluppoS> development_;
+    SystemCommands systemCommands_;
     bool busy_ = false;
 };
 
