@@ -24,7 +24,6 @@ class SubsetIndex {
     static std::uint32_t rank(const Column& c, unsigned positions);
 
   private:
-
     int s_;
     std::vector<unsigned> subsets_; // position masks of the C(5, s) subsets
     std::vector<std::uint64_t> bits_;
