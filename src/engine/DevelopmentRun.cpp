@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 
 namespace varnelo {
 
@@ -48,37 +49,12 @@ class Runner {
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
            CandidatePlan& plan, ColumnOutput& output)
         : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
-          reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
-        for (const PlanCheck& c : plan.checks()) {
-            if (c.prunes)
-                levelChecks_[static_cast<std::size_t>(c.level)].push_back(
-                    {c.input, c.table.data()});
-            else
-                innerChecks_.push_back({c.input, c.table.data()});
-        }
-        ids_.resize(innerChecks_.size());
-        lastChecks_ = innerChecks_;
-        for (const Check& c : levelChecks_[5])
-            lastChecks_.push_back(c);
-        ids_.resize(lastChecks_.size());
-        counts_ = plan.counts();
-        for (const PlanCheck& c : plan.checks()) {
-            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
-                                                [](std::uint16_t id) { return id <= kReject; }))
-                continue;
-            sumWindow_ = true;
-            const auto admitted = [](std::uint16_t id) { return id == kPass; };
-            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
-            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
-            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
-            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
-            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
-        }
-        batchIds_.resize(lastChecks_.size() * kMaxNumber);
+          index_(1) {
+        choosePostFilter();
+        sortChecks();
+        findSumWindow();
         tracks_ = !plan.passesAll();
-        const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
-        const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
-        placesPositions_ = (plan.needs() & (positions | between)) != 0;
+        counts_ = plan.counts();
         auto needs = [&](std::initializer_list<int> inputs) {
             for (int i : inputs)
                 if (plan.needs() >> i & 1)
@@ -94,23 +70,9 @@ class Runner {
         units_ = needs({kUnits});
         rank_ = needs({kRankUp});
         gaps_ = needs({kGemelli, kMinGap, kMaxGap});
-
-        const SystemOptions& o = state.options;
-        const int threshold = std::max(1, o.developmentLevel);
-        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9)
-            mode_ = PostFilter::Orthogonal;
-        else if (o.differenceOn())
-            mode_ = PostFilter::Difference;
-        else if (threshold >= 2 && o.coverage >= kDefaultCoverage)
-            mode_ = PostFilter::Reduction;
-        if (mode_ == PostFilter::Difference)
-            index_ = SubsetIndex(6 - o.difference());
-        else if (mode_ == PostFilter::Reduction)
-            index_ = SubsetIndex(reduction_.sharedToBeClose());
-        weight_ = (options.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+        for (int i = kPosition1; i < kInputCount; ++i)
+            placesPositions_ = placesPositions_ || needs({i});
     }
-
-    PostFilter mode() const { return mode_; }
 
     void startWithPreset() {
         for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
@@ -147,8 +109,8 @@ class Runner {
 
     // Drains the reduction buffer at the end of a completed run.
     void finish() {
-        if (!stop_ && mode_ == PostFilter::Reduction && reduction_.size() > 0 &&
-            !reduction_.reduce(
+        if (!stop_ && mode_ == PostFilter::Reduction && reduction_->size() > 0 &&
+            !reduction_->reduce(
                 0, [this](const Column& c) { keep(c); }, progress_.cancel))
             stop_ = true;
         publish();
@@ -160,6 +122,55 @@ class Runner {
     std::int32_t kept() const { return kept_; }
 
   private:
+    // The kinds of development exclude each other in the set-up window; the
+    // options hold them all, so an orthogonal development comes first, then
+    // the difference, then the guarantee level.
+    void choosePostFilter() {
+        const SystemOptions& o = state_.options;
+        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9) {
+            mode_ = PostFilter::Orthogonal;
+        } else if (o.differenceOn()) {
+            mode_ = PostFilter::Difference;
+            index_ = SubsetIndex(6 - o.difference());
+        } else if (o.developmentLevel >= 2 && o.coverage >= kDefaultCoverage) {
+            mode_ = PostFilter::Reduction;
+            reduction_.emplace(std::min(o.developmentLevel, 5));
+            index_ = SubsetIndex(reduction_->sharedToBeClose());
+        }
+        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+    }
+
+    // Checks that only pass or reject run on the prefix at their own level;
+    // the last position runs every other one.
+    void sortChecks() {
+        for (const PlanCheck& c : plan_.checks()) {
+            const Check check{c.input, c.table.data()};
+            if (c.prunes)
+                levelChecks_[static_cast<std::size_t>(c.level)].push_back(check);
+            else
+                innerChecks_.push_back(check);
+        }
+        lastChecks_ = innerChecks_;
+        lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
+        ids_.resize(lastChecks_.size());
+        batchIds_.resize(lastChecks_.size() * kMaxNumber);
+    }
+
+    void findSumWindow() {
+        for (const PlanCheck& c : plan_.checks()) {
+            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
+                                                [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            sumWindow_ = true;
+            const auto admitted = [](std::uint16_t id) { return id == kPass; };
+            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
+            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
+            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
+            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
+            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
+        }
+    }
+
     template <int P> void descend(int start, int placedFixed) {
         const int rest = 5 - P;
         const int fixedCount = static_cast<int>(fixedAt_.size());
@@ -535,10 +546,10 @@ class Runner {
         case PostFilter::Reduction:
             if (kept_ > 0 && index_.sharesWithAny(c))
                 return;
-            reduction_.add(c);
-            if (reduction_.full() && !reduction_.reduce(
-                                         StreamingReduction::kLowMark,
-                                         [this](const Column& k) { keep(k); }, progress_.cancel))
+            reduction_->add(c);
+            if (reduction_->full() && !reduction_->reduce(
+                                          StreamingReduction::kLowMark,
+                                          [this](const Column& k) { keep(k); }, progress_.cancel))
                 stop_ = true;
             return;
         }
@@ -579,7 +590,7 @@ class Runner {
     CandidatePlan& plan_;
     ColumnOutput& output_;
     PostFilter mode_ = PostFilter::Store;
-    StreamingReduction reduction_;
+    std::optional<StreamingReduction> reduction_;
     SubsetIndex index_;
     int weight_ = 0;
     bool tracks_ = true;
