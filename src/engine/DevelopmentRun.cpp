@@ -287,7 +287,7 @@ class Runner {
                 each([&](int n) { return s.sum - s.evenSum + (info(n).even ? 0 : n); });
                 break;
             case kDelaySum:
-                each([&](int n) { return std::min(s.delaySum + info(n).delay, 255); });
+                each([&](int n) { return std::clamp(s.delaySum + info(n).delay, 0, 255); });
                 break;
             case kExtreme:
                 each([&](int n) { return n - c1; });
@@ -499,7 +499,7 @@ class Runner {
         in_[kSum] = s.sum;
         in_[kEvenSum] = s.evenSum;
         in_[kOddSum] = s.sum - s.evenSum;
-        in_[kDelaySum] = std::min(s.delaySum, 255);
+        in_[kDelaySum] = std::clamp(s.delaySum, 0, 255);
         in_[kExtreme] = number_[4] - number_[0];
         in_[kMinGap] = s.minGap;
         in_[kMaxGap] = s.maxGap;
@@ -723,6 +723,13 @@ RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
         }
     }
     return run(state, options, progress, [&](Runner& r) { r.table(source); });
+}
+
+void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,
+                        DistributionTable& table) {
+    table.clear();
+    for (std::int32_t i = 1; i <= columns.storedCount; ++i)
+        table.tally(columns.column(i), context);
 }
 
 } // namespace varnelo

@@ -181,6 +181,11 @@ TEST(DevelopmentRun, PresetColumnsStayFirstAndCount) {
     for (int v = 0; v <= 5; ++v)
         tallied += e.state->distribution.count(v, 1);
     EXPECT_EQ(tallied, 8);
+    DistributionTable after;
+    tallyStoredColumns(e.state->columns, {}, after);
+    for (int v = 0; v <= 5; ++v)
+        for (int code = 1; code <= kMaxMetricCode; ++code)
+            EXPECT_EQ(after.count(v, code), e.state->distribution.count(v, code));
 }
 
 TEST(DevelopmentRun, DescriptionFollowsTheKindOfDevelopment) {
