@@ -53,6 +53,7 @@ class Runner {
         choosePostFilter();
         sortChecks();
         findSumWindow();
+        findCuts();
         tracks_ = !plan.passesAll();
         counts_ = plan.counts();
         auto needs = [&](std::initializer_list<int> inputs) {
@@ -198,7 +199,7 @@ class Runner {
                 placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
             const int placed = placedFixed + isFixed;
             number_[P - 1] = list_[static_cast<std::size_t>(i)];
-            if (tracks_ && (!place<P>() || !sumReachable<P>(i))) {
+            if (tracks_ && (!place<P>() || !sumReachable<P>(i) || !withinCuts<P>())) {
                 skip(subtree(i, rest, fixedCount - placed));
                 continue;
             }
@@ -366,6 +367,62 @@ class Runner {
             const int largest = listSum_[k] - listSum_[k - static_cast<std::size_t>(rest)];
             const int sum = prefix_[P].sum;
             return sum + smallest <= sumHi_ && sum + largest >= sumLo_;
+        }
+    }
+
+    // Every pass-or-reject check on a value that the prefix already bounds:
+    // when no admitted value lies between the bounds, no completion passes.
+    void findCuts() {
+        for (const PlanCheck& c : plan_.checks()) {
+            const bool bounded = c.input == kMinGap || c.input == kMaxGap || c.input == kDecades ||
+                                 c.input == kUnits || c.input == kCompare || c.input == kNear ||
+                                 c.input == kExtreme;
+            if (!bounded || !std::all_of(c.table.begin(), c.table.end(),
+                                         [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            Cut cut{c.input, std::vector<int>(c.table.size() + 1, 0)};
+            for (std::size_t v = 0; v < c.table.size(); ++v)
+                cut.admittedBelow[v + 1] = cut.admittedBelow[v] + (c.table[v] == kPass);
+            cuts_.push_back(std::move(cut));
+        }
+    }
+
+    template <int P> bool withinCuts() const {
+        if constexpr (P == 1 || P == 5) {
+            return true;
+        } else {
+            const Prefix& s = prefix_[P];
+            const int rest = 5 - P;
+            for (const Cut& cut : cuts_) {
+                int lo = 0, hi = 0;
+                switch (cut.input) {
+                case kMinGap: // the smallest gap can only shrink
+                    lo = 1, hi = s.minGap;
+                    break;
+                case kMaxGap:
+                    lo = s.maxGap, hi = kMaxNumber;
+                    break;
+                case kDecades:
+                    lo = std::popcount(s.decades), hi = lo + rest;
+                    break;
+                case kUnits:
+                    lo = std::popcount(s.units), hi = lo + rest;
+                    break;
+                case kCompare:
+                    lo = s.compare, hi = lo + rest;
+                    break;
+                case kNear:
+                    lo = s.near, hi = lo + rest;
+                    break;
+                default: // c5 - c1: the last number lies at least `rest` above this one
+                    lo = number_[P - 1] - number_[0] + rest;
+                    hi = list_.back() - number_[0];
+                    break;
+                }
+                if (!cut.admits(lo, hi))
+                    return false;
+            }
+            return true;
         }
     }
 
@@ -597,6 +654,18 @@ class Runner {
     bool placesPositions_ = false;
     bool stop_ = false;
 
+    struct Cut {
+        int input;
+        std::vector<int> admittedBelow; // [v]: admitted values under v
+        bool admits(int lo, int hi) const {
+            const int top = static_cast<int>(admittedBelow.size()) - 1;
+            lo = std::clamp(lo, 0, top);
+            hi = std::clamp(hi + 1, 0, top);
+            return hi > lo && admittedBelow[static_cast<std::size_t>(hi)] >
+                                  admittedBelow[static_cast<std::size_t>(lo)];
+        }
+    };
+    std::vector<Cut> cuts_;
     std::vector<int> list_;
     std::vector<int> listSum_; // listSum_[i]: sum of the first i chosen numbers
     // A "Somma totale" that only admits or refuses: the admitted values lie in sumLo_..sumHi_.
