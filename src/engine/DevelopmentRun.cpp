@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <optional>
+#include <random>
 
 namespace varnelo {
 
@@ -693,6 +694,17 @@ class Runner {
     std::int32_t kept_ = 0;
 };
 
+// "Mescola le Colonne dello Sviluppo:" mixes the rows the run put in memory;
+// preset rows stay first and columns in the overflow file keep their order.
+void shuffleRows(ColumnStore& columns, std::int32_t first, std::int32_t last) {
+    std::mt19937 random(std::random_device{}());
+    for (std::int32_t i = last; i > first; --i) {
+        const std::int32_t j = std::uniform_int_distribution<std::int32_t>(first, i)(random);
+        for (int p = 1; p <= kColumnSize; ++p)
+            std::swap(columns.plane(p)[i], columns.plane(p)[j]);
+    }
+}
+
 template <typename Source>
 RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
               Source source) {
@@ -765,6 +777,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     columns.developedCount = result.conditioned;
     columns.finalCount = result.finalCount;
     columns.hasColumns = result.total > 0;
+    if (state.settings.shuffle)
+        shuffleRows(columns, preset + 1, result.inMemory);
     return result;
 }
 

@@ -248,3 +248,21 @@ TEST(DevelopmentRun, TableSourceKeepsItsOrder) {
     r = e.develop({col(5, 4, 3, 2, 1)});
     ASSERT_TRUE(r.failure.has_value());
 }
+
+TEST(DevelopmentRun, ShuffleMixesTheDevelopedRowsAfterThePreset) {
+    Engine e;
+    e.state->columns.store(1, col(40, 41, 42, 43, 44));
+    e.options.presetColumns = 1;
+    const std::vector<int> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    e.choose(numbers);
+    e.state->settings.shuffle = true;
+    e.develop();
+    std::vector<Column> got = e.columns();
+    ASSERT_EQ(got.size(), 793u);
+    EXPECT_EQ(got.front(), col(40, 41, 42, 43, 44));
+    got.erase(got.begin());
+    const std::vector<Column> ordered = integral(numbers);
+    EXPECT_NE(got, ordered); // 792 rows left in order by chance: never
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, ordered);
+}
