@@ -24,10 +24,11 @@ enum class PostFilter { Store, Orthogonal, Difference, Reduction };
 // The state of positions 1..p of the candidate, built from position p - 1.
 struct Prefix {
     std::uint32_t key = 0;
-    std::int32_t sum = 0, evenSum = 0, delaySum = 0, compare = 0, near = 0;
+    std::int32_t sum = 0;
     std::uint32_t decades = 0, units = 0, rankUp = 0;
     std::int32_t minGap = kMaxNumber, maxGap = 0;
     std::uint64_t gaps = 0;
+    std::array<std::int32_t, kAdditiveCount> additive{};
 };
 
 // Pair indices of betweenPair() that end at position p.
@@ -64,10 +65,8 @@ class Runner {
             return false;
         };
         key_ = needs({kKey});
-        sums_ = needs({kSum, kEvenSum, kOddSum});
-        delays_ = needs({kDelaySum});
-        compare_ = needs({kCompare});
-        near_ = needs({kNear});
+        sums_ = needs({kSum});
+        additives_ = plan.additiveCount();
         decades_ = needs({kDecades});
         units_ = needs({kUnits});
         rank_ = needs({kRankUp});
@@ -268,12 +267,6 @@ class Runner {
             case kUnits:
                 each([&](int n) { return std::popcount(s.units | info(n).unitBit); });
                 break;
-            case kCompare:
-                each([&](int n) { return s.compare + info(n).present; });
-                break;
-            case kNear:
-                each([&](int n) { return s.near + info(n).near; });
-                break;
             case kRankUp: {
                 const int rank = info(c4).rank + 1;
                 each([&](int n) { return s.rankUp | std::uint32_t{info(n).rank == rank} << 3; });
@@ -281,15 +274,6 @@ class Runner {
             }
             case kSum:
                 each([&](int n) { return s.sum + n; });
-                break;
-            case kEvenSum:
-                each([&](int n) { return s.evenSum + (info(n).even ? n : 0); });
-                break;
-            case kOddSum:
-                each([&](int n) { return s.sum - s.evenSum + (info(n).even ? 0 : n); });
-                break;
-            case kDelaySum:
-                each([&](int n) { return std::clamp(s.delaySum + info(n).delay, 0, 255); });
                 break;
             case kExtreme:
                 each([&](int n) { return n - c1; });
@@ -304,7 +288,14 @@ class Runner {
                 each([](int n) { return n; });
                 break;
             default:
-                if (inputLevel(check.input) == 5) {
+                if (check.input >= kAdditive1 && check.input < kAdditive1 + kAdditiveCount) {
+                    const int k = check.input - kAdditive1;
+                    const PerNumber& values = plan_.additive(k);
+                    const std::int32_t sum = s.additive[static_cast<std::size_t>(k)];
+                    each([&](int n) {
+                        return tableIndex(sum + values[static_cast<std::size_t>(n)]);
+                    });
+                } else if (inputLevel(check.input) == 5) {
                     const int from = number_[static_cast<std::size_t>(
                         betweenPair(check.input - kBetween1)[0] - 1)];
                     each([&](int n) { return n - from; });
@@ -376,8 +367,8 @@ class Runner {
     void findCuts() {
         for (const PlanCheck& c : plan_.checks()) {
             const bool bounded = c.input == kMinGap || c.input == kMaxGap || c.input == kDecades ||
-                                 c.input == kUnits || c.input == kCompare || c.input == kNear ||
-                                 c.input == kExtreme;
+                                 c.input == kUnits || c.input == kExtreme ||
+                                 (c.input >= kAdditive1 && c.input < kAdditive1 + kAdditiveCount);
             if (!bounded || !std::all_of(c.table.begin(), c.table.end(),
                                          [](std::uint16_t id) { return id <= kReject; }))
                 continue;
@@ -409,16 +400,16 @@ class Runner {
                 case kUnits:
                     lo = std::popcount(s.units), hi = lo + rest;
                     break;
-                case kCompare:
-                    lo = s.compare, hi = lo + rest;
-                    break;
-                case kNear:
-                    lo = s.near, hi = lo + rest;
-                    break;
-                default: // c5 - c1: the last number lies at least `rest` above this one
+                case kExtreme: // the last number lies at least `rest` above this one
                     lo = number_[P - 1] - number_[0] + rest;
                     hi = list_.back() - number_[0];
                     break;
+                default: { // a sum of per-number values: each number still to come adds one
+                    const int k = cut.input - kAdditive1;
+                    lo = s.additive[static_cast<std::size_t>(k)] + rest * plan_.additiveMin(k);
+                    hi = s.additive[static_cast<std::size_t>(k)] + rest * plan_.additiveMax(k);
+                    break;
+                }
                 }
                 if (!cut.admits(lo, hi))
                     return false;
@@ -490,16 +481,12 @@ class Runner {
         const Prefix& b = prefix_[P - 1];
         if (key_)
             s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
-        if (sums_) {
+        if (sums_)
             s.sum = b.sum + n;
-            s.evenSum = b.evenSum + (info.even ? n : 0);
-        }
-        if (delays_)
-            s.delaySum = b.delaySum + info.delay;
-        if (compare_)
-            s.compare = b.compare + info.present;
-        if (near_)
-            s.near = b.near + info.near;
+        for (int k = 0; k < additives_; ++k)
+            s.additive[static_cast<std::size_t>(k)] =
+                b.additive[static_cast<std::size_t>(k)] +
+                plan_.additive(k)[static_cast<std::size_t>(n)];
         if (decades_)
             s.decades = b.decades | info.decadeBit;
         if (units_)
@@ -551,13 +538,10 @@ class Runner {
             in_[kDecades] = std::popcount(s.decades);
         if (units_)
             in_[kUnits] = std::popcount(s.units);
-        in_[kCompare] = s.compare;
-        in_[kNear] = s.near;
         in_[kRankUp] = static_cast<int>(s.rankUp);
         in_[kSum] = s.sum;
-        in_[kEvenSum] = s.evenSum;
-        in_[kOddSum] = s.sum - s.evenSum;
-        in_[kDelaySum] = std::clamp(s.delaySum, 0, 255);
+        for (int k = 0; k < additives_; ++k)
+            in_[kAdditive1 + k] = tableIndex(s.additive[static_cast<std::size_t>(k)]);
         in_[kExtreme] = number_[4] - number_[0];
         in_[kMinGap] = s.minGap;
         in_[kMaxGap] = s.maxGap;
@@ -685,8 +669,9 @@ class Runner {
     // compiler reload the whole state after each number placed.
     std::array<int, kColumnSize> number_{};
     // Which parts of the incremental state some check reads.
-    bool key_ = false, sums_ = false, delays_ = false, compare_ = false, near_ = false,
-         decades_ = false, units_ = false, rank_ = false, gaps_ = false;
+    bool key_ = false, sums_ = false, decades_ = false, units_ = false, rank_ = false,
+         gaps_ = false;
+    int additives_ = 0;
 
     std::int64_t examined_ = 0;
     std::int64_t work_ = 0;
