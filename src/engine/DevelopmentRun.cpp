@@ -690,9 +690,16 @@ void shuffleRows(ColumnStore& columns, std::int32_t first, std::int32_t last) {
     }
 }
 
+void resetCounts(RunProgress& progress) {
+    progress.examined = 0;
+    progress.conditioned = 0;
+    progress.kept = 0;
+    progress.inMemory = 0;
+}
+
 template <typename Source>
 RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
-              Source source) {
+              std::int64_t candidates, Source source) {
     RunResult result;
     const SystemOptions& o = state.options;
     const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
@@ -702,10 +709,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     if (o.differenceOn())
         result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
 
-    progress.examined = 0;
-    progress.conditioned = 0;
-    progress.kept = 0;
-    progress.inMemory = 0;
+    resetCounts(progress);
+    progress.candidates = candidates;
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
@@ -733,10 +738,7 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     if (runner.cancelled()) {
         output.discard();
         state.columns.clear();
-        progress.examined = 0;
-        progress.conditioned = 0;
-        progress.kept = 0;
-        progress.inMemory = 0;
+        resetCounts(progress);
         result.cancelled = true;
         return result;
     }
@@ -772,7 +774,12 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
     const std::vector<int> chosen = state.selection.chosenNumbers();
     const std::vector<int> fixed = state.selection.fixedNumbers();
-    return run(state, options, progress, [&](Runner& r) { r.enumerate(chosen, fixed); });
+    const auto free = static_cast<int>(chosen.size() - fixed.size());
+    const std::int64_t candidates =
+        chosen.size() < kColumnSize ? 0
+                                    : binomial(free, kColumnSize - static_cast<int>(fixed.size()));
+    return run(state, options, progress, candidates,
+               [&](Runner& r) { r.enumerate(chosen, fixed); });
 }
 
 RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
@@ -790,7 +797,8 @@ RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
             return r;
         }
     }
-    return run(state, options, progress, [&](Runner& r) { r.table(source); });
+    return run(state, options, progress, static_cast<std::int64_t>(source.size()),
+               [&](Runner& r) { r.table(source); });
 }
 
 void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,

@@ -81,6 +81,8 @@ TEST(DevelopmentRun, FixedNumbersAreInEveryColumnInTheSameOrder) {
         }
         const RunResult r = e.develop();
         EXPECT_EQ(e.columns(), expected) << c.fixed.size() << " fisse";
+        EXPECT_EQ(e.progress.candidates, static_cast<std::int64_t>(expected.size()));
+        EXPECT_EQ(r.examined, e.progress.candidates);
         EXPECT_EQ(r.conditioned, binomial(static_cast<int>(c.chosen.size() - c.fixed.size()),
                                           static_cast<int>(5 - c.fixed.size())));
     }
