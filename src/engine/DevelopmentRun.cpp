@@ -194,7 +194,7 @@ class Runner {
                 return;
             }
         }
-        for (int i = lo; i <= hi; ++i) {
+        for (int i = lo; i <= hi && !stop_; ++i) {
             const bool isFixed =
                 placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
             const int placed = placedFixed + isFixed;
@@ -207,8 +207,6 @@ class Runner {
                 candidate();
             else
                 descend<P + 1>(i + 1, placed);
-            if (stop_)
-                return;
         }
     }
 
