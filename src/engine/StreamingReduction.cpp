@@ -7,101 +7,118 @@
 
 namespace varnelo {
 
-StreamingReduction::StreamingReduction(int threshold) : shared_(6 - threshold) {
-    columns_.reserve(kHighMark + 1);
-    masks_.reserve(kHighMark + 1);
-    scores_.reserve(kHighMark + 1);
+namespace {
+constexpr std::uint32_t kNone = UINT32_MAX;
+// The buffer never holds more than the high mark plus the column that crosses it.
+constexpr std::size_t kSlots = StreamingReduction::kHighMark + 1;
+} // namespace
+
+StreamingReduction::StreamingReduction(int threshold)
+    : shared_(6 - threshold), columns_(kSlots), masks_(kSlots), counts_(kSlots),
+      neighbours_(kSlots), generation_(kSlots), present_(kSlots) {
+    for (std::size_t id = kSlots; id-- > 0;)
+        freeIds_.push_back(static_cast<std::uint16_t>(id));
+    order_.reserve(kSlots);
+    if (shared_ == 4) {
+        head_.assign(static_cast<std::size_t>(binomial(kMaxNumber, 4)), kNone);
+        next_.assign(kSlots * 5, kNone);
+        rankOf_.assign(kSlots * 5, 0);
+    }
 }
 
-bool StreamingReduction::close(const Column& a, const Column& b) const {
-    return std::popcount(columnMask(a) & columnMask(b)) >= shared_;
+bool StreamingReduction::close(std::uint16_t a, std::uint16_t b) const {
+    return std::popcount(masks_[a] & masks_[b]) >= shared_;
 }
 
-bool StreamingReduction::closeAt(std::size_t i, std::size_t j) const {
-    return std::popcount(masks_[i] & masks_[j]) >= shared_;
+void StreamingReduction::link(std::uint16_t a, std::uint16_t b) {
+    neighbours_[a].push_back(b | std::uint64_t{generation_[b]} << 16);
+    neighbours_[b].push_back(a | std::uint64_t{generation_[a]} << 16);
+    ++counts_[a];
+    ++counts_[b];
 }
 
+// Scoring is kept up to date as columns come and go, so that a reduction
+// only selects.
 void StreamingReduction::add(const Column& c) {
-    columns_.push_back(c);
-    masks_.push_back(columnMask(c));
-    scores_.push_back(0);
+    const std::uint16_t id = freeIds_.back();
+    freeIds_.pop_back();
+    columns_[id] = c;
+    masks_[id] = columnMask(c);
+    counts_[id] = 1;
+    neighbours_[id].clear();
+    ++generation_[id];
+    present_[id] = 1;
+    if (shared_ == 4) {
+        // Two different columns sharing four numbers share exactly one
+        // 4-subset; equal columns share all five and are linked once.
+        for (unsigned k = 0; k < 5; ++k) {
+            const std::uint32_t rank = SubsetIndex::rank(c, 31u & ~(1u << k));
+            for (std::uint32_t e = head_[rank]; e != kNone; e = next_[e]) {
+                const auto other = static_cast<std::uint16_t>(e / 5);
+                const std::uint64_t tag = other | std::uint64_t{generation_[other]} << 16;
+                if (std::find(neighbours_[id].begin(), neighbours_[id].end(), tag) ==
+                    neighbours_[id].end())
+                    link(id, other);
+            }
+            const std::uint32_t entry = id * 5u + k;
+            rankOf_[entry] = rank;
+            next_[entry] = head_[rank];
+            head_[rank] = entry;
+        }
+    } else {
+        for (std::uint16_t other : order_)
+            if (close(id, other))
+                link(id, other);
+    }
+    order_.push_back(id);
 }
 
-// Scoring gives every column 1 plus its close pairs; selection then takes
-// the highest score, recounts it, and keeps it when the recount confirms it.
-// Stored scores never fall below the true counts, so what is kept is always
-// the first column in buffer order whose current count is the highest: the
-// counts are kept exact here instead, lowered as columns leave the buffer.
+void StreamingReduction::remove(std::uint16_t id) {
+    present_[id] = 0;
+    for (std::uint64_t tag : neighbours_[id]) {
+        const auto w = static_cast<std::uint16_t>(tag & 0xFFFF);
+        if (present_[w] && generation_[w] == tag >> 16)
+            --counts_[w];
+    }
+    if (shared_ == 4)
+        for (unsigned k = 0; k < 5; ++k) {
+            const std::uint32_t entry = id * 5u + k;
+            std::uint32_t* at = &head_[rankOf_[entry]];
+            while (*at != entry)
+                at = &next_[*at];
+            *at = next_[entry];
+        }
+    freeIds_.push_back(id);
+}
+
+// Selection takes the highest stored score, recounts it and keeps it when
+// the recount confirms it; stored scores never fall below the true counts,
+// so what is kept is always the first column in buffer order with the
+// highest current count. The counts here are those current counts.
 bool StreamingReduction::reduce(std::size_t target, const std::function<void(const Column&)>& keep,
                                 const std::atomic<bool>& cancel) {
-    const std::size_t n = columns_.size();
-    neighbours_.resize(n);
-    for (auto& list : neighbours_)
-        list.clear();
-    auto link = [this](std::size_t i, std::size_t j) {
-        neighbours_[i].push_back(static_cast<std::uint16_t>(j));
-        neighbours_[j].push_back(static_cast<std::uint16_t>(i));
-    };
     if (cancel.load(std::memory_order_relaxed))
         return false;
-    if (shared_ == 4) {
-        // Two different columns share four numbers exactly when they share
-        // one of their five 4-subsets, and then only that one: equal ranks
-        // of a sorted list are the close pairs.
-        ranks_.clear();
-        for (std::size_t i = 0; i < n; ++i)
-            for (unsigned skipped = 0; skipped < 5; ++skipped)
-                ranks_.emplace_back(SubsetIndex::rank(columns_[i], 31u & ~(1u << skipped)),
-                                    static_cast<std::uint16_t>(i));
-        std::sort(ranks_.begin(), ranks_.end());
-        for (std::size_t a = 0; a < ranks_.size(); ++a)
-            for (std::size_t b = a + 1; b < ranks_.size() && ranks_[b].first == ranks_[a].first; ++b)
-                link(ranks_[a].second, ranks_[b].second);
-    } else {
-        for (std::size_t i = 0; i < n; ++i) {
-            if (i % 200 == 199 && cancel.load(std::memory_order_relaxed))
-                return false;
-            for (std::size_t j = i + 1; j < n; ++j)
-                if (closeAt(i, j))
-                    link(i, j);
-        }
-    }
-    for (std::size_t i = 0; i < n; ++i)
-        scores_[i] = 1 + static_cast<std::int32_t>(neighbours_[i].size());
-
-    // order[k]: the column at buffer position k.
-    std::vector<std::uint16_t> order(n);
-    for (std::size_t i = 0; i < n; ++i)
-        order[i] = static_cast<std::uint16_t>(i);
-    while (order.size() > target) {
+    while (order_.size() > target) {
         std::size_t best = 0;
-        for (std::size_t k = 1; k < order.size(); ++k)
-            if (scores_[order[k]] > scores_[order[best]])
+        for (std::size_t k = 1; k < order_.size(); ++k)
+            if (counts_[order_[k]] > counts_[order_[best]])
                 best = k;
-        const std::uint16_t kept = order[best];
+        const std::uint16_t kept = order_[best];
         keep(columns_[kept]);
-        for (std::size_t k = 0; k < order.size();) {
-            const std::uint16_t y = order[k];
-            if (!closeAt(kept, y)) {
+        // Every close column leaves; the last one moves into the freed place.
+        const std::uint64_t mask = masks_[kept];
+        for (std::size_t k = 0; k < order_.size();) {
+            const std::uint16_t y = order_[k];
+            if (std::popcount(mask & masks_[y]) < shared_) {
                 ++k;
                 continue;
             }
-            for (std::uint16_t w : neighbours_[y])
-                --scores_[w];
-            order[k] = order.back();
-            order.pop_back();
+            remove(y);
+            order_[k] = order_.back();
+            order_.pop_back();
         }
     }
-
-    std::vector<Column> columns;
-    std::vector<std::uint64_t> masks;
-    for (std::uint16_t i : order) {
-        columns.push_back(columns_[i]);
-        masks.push_back(masks_[i]);
-    }
-    columns_ = std::move(columns);
-    masks_ = std::move(masks);
-    scores_.assign(columns_.size(), 0);
     return true;
 }
 

@@ -51,14 +51,6 @@ void SubsetIndex::insert(const Column& c) {
     }
 }
 
-void SubsetIndex::clear() {
-    std::fill(bits_.begin(), bits_.end(), 0);
-}
-
-int commonNumbers(const Column& a, const Column& b) {
-    return std::popcount(columnMask(a) & columnMask(b));
-}
-
 std::uint64_t columnMask(const Column& c) {
     std::uint64_t m = 0;
     for (std::uint8_t n : c)
