@@ -13,3 +13,33 @@ inline void saveScreenshot(QWidget* w, const QString& name) {
     QDir().mkpath(dir);
     w->grab().save(dir + "/" + name + ".png");
 }
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the next modal window by running `act` on it as soon as it shows;
+// a test queues this before the action that opens the window.
+inline void whenModalShows(std::function<void(QWidget*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, [act, triesLeft] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            act(w);
+            return;
+        }
+        if (triesLeft > 0)
+            whenModalShows(act, triesLeft - 1);
+    });
+}
+
+// Clicks the button with this objectName in the next modal window, and
+// records the window's title.
+inline void clickInNextModal(const QString& button, QString* title = nullptr) {
+    whenModalShows([button, title](QWidget* w) {
+        if (title)
+            *title = w->windowTitle();
+        if (auto* b = w->findChild<QAbstractButton*>(button))
+            b->click();
+    });
+}

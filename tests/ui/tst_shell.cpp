@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/gui/Startup.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Pronostico.h"
 #include "shell/ui/Sviluppatore.h"
@@ -39,12 +40,16 @@ class ShellTest : public QObject {
         QTest::mouseClick(g->viewport(), b, m, cellRect(g, number).center());
     }
 
-  private slots:
+  private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        state_ = std::make_unique<ProgramState>(ProgramFolder(dir_->path().toStdString()));
+        ProgramFolder folder(dir_->path().toStdString());
+        std::string error;
+        QVERIFY(folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error));
+        state_ = std::make_unique<ProgramState>(folder);
+        loadStartupFiles(*state_);
         main_ = std::make_unique<Varnelo>(*state_);
         main_->show();
     }

@@ -13,7 +13,7 @@
 
 class StartupTest : public QObject {
     Q_OBJECT
-  private slots:
+  private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void mainWindowShowsCaptionAndStatus() {

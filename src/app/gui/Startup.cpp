@@ -1,9 +1,10 @@
 #include "app/gui/Startup.h"
 
-#include "core/ProgramFolder.h"
 #include "core/Delays.h"
+#include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "core/SettingsFiles.h"
+#include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/Varnelo.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int runVarnelo(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("varnelo");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setWindowIcon(programIcon());
 
     const StartupOptions options = parseStartupOptions(app.arguments());
     if (!options.error.isEmpty()) {

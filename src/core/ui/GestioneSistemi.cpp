@@ -29,7 +29,8 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
     setWindowTitle("Gestione sistemi:");
     grid_ = new QTableWidget(0, 5, this);
     grid_->setObjectName("MSFGestioneS");
-    grid_->setHorizontalHeaderLabels({"Sistema", "Colonne", "Sviluppate", "Livello", "Descrizione"});
+    grid_->setHorizontalHeaderLabels(
+        {"Sistema", "Colonne", "Sviluppate", "Livello", "Descrizione"});
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->hide();
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,7 +39,7 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
     grid_->setSortingEnabled(false);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] {
         if (!chosenName().isEmpty())
-            emit openRequested(chosenName());
+            Q_EMIT openRequested(chosenName());
     });
 
     auto* open = new QPushButton("Apri sistema", this);
@@ -46,7 +47,7 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, [this] {
         if (!chosenName().isEmpty())
-            emit openRequested(chosenName());
+            Q_EMIT openRequested(chosenName());
     });
     auto* remove = new QPushButton(" Elimina sistema evidenziato ", this);
     remove->setObjectName("CommElimina");
@@ -72,7 +73,8 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
         reworkLayout->addWidget(reworkKind_[i]);
     }
     reworkKind_[1]->setChecked(true);
-    reworkNote_ = new QLabel(" Nella rielaborazione non e possibile modificare il pronostico! ", reworkBox);
+    reworkNote_ =
+        new QLabel(" Nella rielaborazione non e possibile modificare il pronostico! ", reworkBox);
     reworkNote_->setObjectName("LabRielabora");
     reworkNote_->setStyleSheet("color: #b00000;");
     reworkLayout->addWidget(reworkNote_);
@@ -129,7 +131,9 @@ GestioneSistemi::Rework GestioneSistemi::rework() const {
     return reworkKind_[1]->isChecked() ? Rework::OwnConditions : Rework::OtherConditions;
 }
 
-bool GestioneSistemi::closeOnOpen() const { return closeOnOpen_->isChecked(); }
+bool GestioneSistemi::closeOnOpen() const {
+    return closeOnOpen_->isChecked();
+}
 
 void GestioneSistemi::deleteSelected() {
     const QString name = chosenName();

@@ -15,7 +15,7 @@ namespace varnelo {
 // highlighted one, and can hand its columns to the recalculation.
 class GestioneSistemi : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Rework { None, WithoutConditions, OwnConditions, OtherConditions };
 
     GestioneSistemi(const ProgramFolder& folder, QWidget* parent = nullptr);
@@ -25,11 +25,11 @@ public:
     Rework rework() const;
     bool closeOnOpen() const;
 
-signals:
+  Q_SIGNALS:
     // "Apri": the caller opens the system and tells whether to close.
     void openRequested(const QString& name);
 
-private:
+  private:
     void deleteSelected();
 
     const ProgramFolder& folder_;

@@ -3,6 +3,7 @@
 #include "shell/ui/Varnelo.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 namespace varnelo {
 
 namespace {
-QString count(qlonglong n) { return QLocale().toString(n); }
+QString count(qlonglong n) {
+    return QLocale().toString(n);
+}
 QLabel* value(QWidget* parent, const char* name) {
     auto* l = new QLabel("0", parent);
     l->setObjectName(name);
@@ -75,7 +78,12 @@ bool SviluppoS::start(const QString& caption, std::function<RunResult(RunProgres
     stop_->setText("Stop");
     stop_->setEnabled(true);
     startedMs_ = QDateTime::currentMSecsSinceEpoch();
-    worker_ = QThread::create([this, work] { result_ = work(progress_); });
+    worker_ = QThread::create([this, work] {
+        QElapsedTimer clock;
+        clock.start();
+        result_ = work(progress_);
+        runMs_ = clock.elapsed();
+    });
     main_.setBusy(true);
     worker_->start();
     timer_->start();
@@ -98,7 +106,8 @@ void SviluppoS::poll() {
     kept_->setText(count(progress_.kept.load()));
     inMemory_->setText(count(progress_.inMemory.load()));
     elapsed_->setText(
-        QLocale().toString((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 'f', 2) + " s");
+        QLocale().toString((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 'f', 2) +
+        " s");
     if (worker_ && worker_->isFinished())
         end();
 }
@@ -112,6 +121,7 @@ void SviluppoS::end() {
     conditioned_->setText(count(result_.conditioned));
     kept_->setText(count(result_.kept));
     inMemory_->setText(count(result_.inMemory));
+    elapsed_->setText(QLocale().toString(runMs_ / 1000.0, 'f', 3) + " s");
     QStringList lines;
     if (result_.failure) {
         for (const auto& l : result_.failure->lines)
@@ -132,7 +142,7 @@ void SviluppoS::end() {
     stop_->setText("Chiudi");
     stop_->setEnabled(true);
     main_.setBusy(false);
-    emit finished();
+    Q_EMIT finished();
 }
 
 } // namespace varnelo

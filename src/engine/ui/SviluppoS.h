@@ -20,7 +20,7 @@ class Varnelo;
 // running counts and lets the user stop the run.
 class SviluppoS : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SviluppoS(Varnelo& main);
     ~SviluppoS() override;
 
@@ -31,10 +31,10 @@ public:
     void stop();
     const RunResult& result() const { return result_; }
 
-signals:
+  Q_SIGNALS:
     void finished();
 
-private:
+  private:
     void poll();
     void end();
 
@@ -44,6 +44,7 @@ private:
     QThread* worker_ = nullptr;
     QTimer* timer_ = nullptr;
     qint64 startedMs_ = 0;
+    qint64 runMs_ = 0; // the engine's own time, without the window's polling
     QLabel* examined_ = nullptr;
     QLabel* conditioned_ = nullptr;
     QLabel* kept_ = nullptr;

@@ -121,9 +121,9 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
         ++at;
     }
 
-    rework_ = new QLabel(QString::fromUtf8(kReworkForecastText.data(),
-                                           static_cast<int>(kReworkForecastText.size())),
-                         this);
+    rework_ = new QLabel(
+        QString::fromUtf8(kReworkForecastText.data(), static_cast<int>(kReworkForecastText.size())),
+        this);
     rework_->setObjectName("LabRielabora");
     rework_->setStyleSheet("color: #b00000; font-weight: bold;");
     rework_->setWordWrap(true);
@@ -131,13 +131,14 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
     auto* statsFrame = new QGroupBox("  Statistiche sull'archivio  ", this);
     statistics_ = new QTableWidget(kMaxNumber, 6, statsFrame);
     statistics_->setObjectName("MSFrequenza");
-    statistics_->setHorizontalHeaderLabels({"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
+    statistics_->setHorizontalHeaderLabels(
+        {"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
     statistics_->verticalHeader()->hide();
     statistics_->verticalHeader()->setDefaultSectionSize(20);
-    statistics_->horizontalHeader()->setDefaultSectionSize(62);
+    statistics_->horizontalHeader()->setDefaultSectionSize(72);
     statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statistics_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    statistics_->setMinimumWidth(6 * 62 + 24);
+    statistics_->setMinimumWidth(6 * 72 + 24);
     auto* statsLayout = new QVBoxLayout(statsFrame);
     statsLayout->addWidget(statistics_);
 
@@ -219,12 +220,9 @@ void Pronostico::fillStatistics() {
     auto fixed = [](std::int64_t v) { return QLocale().toString(v / 10000.0, 'f', 2); };
     for (int n = 1; n <= kMaxNumber; ++n) {
         const NumberRow& row = stats.rows[static_cast<std::size_t>(n)];
-        const QString cells[6] = {QString::number(n),
-                                  QString::number(row.outs),
-                                  fixed(row.mean),
-                                  QString::number(row.delay),
-                                  QString::number(row.longestDelay),
-                                  fixed(row.cycle)};
+        const QString cells[6] = {
+            QString::number(n),         QString::number(row.outs),         fixed(row.mean),
+            QString::number(row.delay), QString::number(row.longestDelay), fixed(row.cycle)};
         const QColor colour = classColour[cycleClass(row.cycle)];
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

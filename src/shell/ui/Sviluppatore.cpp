@@ -274,7 +274,7 @@ void Sviluppatore::accept() {
     std::optional<Notice> notice;
     if (st.settings != before && !saveProgramSettings(st.folder, st.settings, notice) && notice)
         Avviso::show(*notice, this);
-    emit applied();
+    Q_EMIT applied();
     closeWindow();
     main_.refresh();
 }

@@ -26,7 +26,7 @@ class Sviluppatore : public QWidget {
     void load();
     SetupForm form() const;
 
-  signals:
+  Q_SIGNALS:
     void applied();
 
   protected:

@@ -198,4 +198,28 @@ QIcon toolbarIcon(const QString& key) {
     return icon;
 }
 
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        QPixmap pix(size, size);
+        pix.fill(Qt::transparent);
+        QPainter p(&pix);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRadialGradient shade(size * 0.35, size * 0.3, size * 0.7);
+        shade.setColorAt(0, QColor(0xff, 0xf0, 0x90));
+        shade.setColorAt(1, QColor(0xe0, 0x9a, 0x10));
+        p.setPen(QPen(QColor(0x80, 0x50, 0x00), size / 32.0 + 0.5));
+        p.setBrush(shade);
+        p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(size * 6 / 10);
+        p.setFont(f);
+        p.setPen(QColor(0x60, 0x20, 0x00));
+        p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, "V");
+        icon.addPixmap(pix);
+    }
+    return icon;
+}
+
 } // namespace varnelo

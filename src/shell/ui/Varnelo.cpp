@@ -1,36 +1,34 @@
 #include "shell/ui/Varnelo.h"
 
 #include "conditions/ConditionSet.h"
-#include "core/ui/ColonneUscite.h"
-#include "core/ui/Ricerca.h"
 #include "core/SystemFile.h"
 #include "core/SystemList.h"
 #include "core/SystemStorage.h"
 #include "core/TextFile.h"
+#include "core/ui/ColonneUscite.h"
+#include "core/ui/Ricerca.h"
 #include "engine/Recalculation.h"
-#include "engine/Shuffle.h"
 #include "engine/ui/SviluppoS.h"
-#include "shell/ui/Sounds.h"
 #include "shell/ui/Avviso.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
 #include "shell/ui/MenuLayout.h"
 #include "shell/ui/Pronostico.h"
+#include "shell/ui/Sounds.h"
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
 
 #include <QAction>
-#include <memory>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QRandomGenerator>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <memory>
 
 namespace varnelo {
 
@@ -99,6 +97,7 @@ int familyIndex(const QString& name) {
 Varnelo::Varnelo(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), state_(state), systemCommands_(*this) {
     setObjectName("Varnelo");
+    setWindowIcon(programIcon());
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MDIForm");
     mdi_->setBackground(QColor(0x5a, 0x6e, 0x82));
@@ -134,7 +133,8 @@ void Varnelo::buildCommands() {
     commands_["Sviluppatore"] = [this] {
         if (!children_.value("Sviluppatore")) {
             children_["Sviluppatore"] = new Sviluppatore(*this);
-            children_["Sviluppatore"]->setProperty("positionIndex", WindowPositions::kSetupWindowLeft);
+            children_["Sviluppatore"]->setProperty("positionIndex",
+                                                   WindowPositions::kSetupWindowLeft);
         }
         showChild(children_["Sviluppatore"]);
     };
@@ -265,8 +265,8 @@ QMdiSubWindow* Varnelo::showChild(QWidget* window) {
     sub->adjustSize();
     if (const int index = window->property("positionIndex").toInt()) {
         const QSize area = mdi_->viewport()->size();
-        if (const auto place = state_.windowPositions.placement(index, area.width() * 15,
-                                                                area.height() * 15))
+        if (const auto place =
+                state_.windowPositions.placement(index, area.width() * 15, area.height() * 15))
             sub->move(place->first / 15, place->second / 15);
         else
             sub->move(0, 0);
@@ -302,7 +302,7 @@ void Varnelo::refresh() {
     }
     if (pronostico_)
         pronostico_->refresh();
-    emit systemChanged();
+    Q_EMIT systemChanged();
 }
 
 void Varnelo::setBusy(bool busy) {
@@ -355,9 +355,8 @@ void Varnelo::startDevelopment(bool calculateOnly) {
     showChild(w);
     auto rank = std::make_shared<std::array<int, kMaxNumber + 1>>();
     const RunOptions options = runOptions(state_, calculateOnly, *rank);
-    w->start("Sviluppo colonne:", [this, options, rank](RunProgress& p) {
-        return developSystem(state_, options, p);
-    });
+    w->start("Sviluppo colonne:",
+             [this, options, rank](RunProgress& p) { return developSystem(state_, options, p); });
 }
 
 void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
@@ -370,8 +369,8 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
             if (!e.damaged)
                 names << QString::fromStdString(e.name);
         bool ok = false;
-        const QString other = QInputDialog::getItem(this, "Rielabora Sistema:",
-                                                    "Condizioni del sistema:", names, 0, false, &ok);
+        const QString other = QInputDialog::getItem(
+            this, "Rielabora Sistema:", "Condizioni del sistema:", names, 0, false, &ok);
         if (!ok)
             return;
         std::string text, error;
@@ -400,8 +399,6 @@ void Varnelo::developmentEnded() {
     if (r.failure)
         Avviso::show(*r.failure, this);
     if (!r.cancelled && !r.failure) {
-        if (state_.settings.shuffle)
-            shuffleColumns(state_.columns, QRandomGenerator::global()->generate64());
         if (state_.settings.endWarning)
             playWarning(state_.settings.warningSound);
         state_.options.description = r.description;
@@ -415,8 +412,8 @@ void Varnelo::rememberPositions() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         const int index = sub->widget() ? sub->widget()->property("positionIndex").toInt() : 0;
         if (index > 0)
-            state_.windowPositions.remember(index, sub->x() * 15, sub->y() * 15,
-                                            area.width() * 15, area.height() * 15);
+            state_.windowPositions.remember(index, sub->x() * 15, sub->y() * 15, area.width() * 15,
+                                            area.height() * 15);
     }
 }
 

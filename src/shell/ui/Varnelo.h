@@ -24,7 +24,6 @@ namespace varnelo {
 // The main window: menus, toolbar and status bar of the current system, and
 // the multiple-document area that holds every child window.
 
-
 class Varnelo : public QMainWindow {
     Q_OBJECT
   public:
@@ -58,7 +57,7 @@ class Varnelo : public QMainWindow {
     // While a long task runs the menus and toolbar stay disabled.
     void setBusy(bool busy);
 
-  signals:
+  Q_SIGNALS:
     void systemChanged();
 
   protected:

@@ -1,0 +1,180 @@
+#include "UiTestSupport.h"
+#include "app/gui/Startup.h"
+#include "core/ui/GestioneSistemi.h"
+#include "engine/ui/SviluppoS.h"
+#include "shell/ui/Pronostico.h"
+#include "shell/ui/Varnelo.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+
+using namespace varnelo;
+
+// What a user does with whole systems: develop, save, start anew, reopen.
+class SystemsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<Varnelo> main_;
+
+    QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
+
+    void clickNumber(int n) {
+        auto* g = main_->pronostico()->findChild<QTableWidget*>("MSFlexGrid3");
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item((n - 1) / 10, (n - 1) % 10)).center());
+    }
+    void clickNumerone(int n) {
+        auto* g = main_->pronostico()->findChild<QTableWidget*>("MSFlEuroNumP");
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item(0, n - 1)).center());
+    }
+    void waitForDevelopment() {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            main_->developmentWindow() && !main_->developmentWindow()->isRunning(), 60000);
+    }
+
+  private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        ProgramFolder folder(dir_->path().toStdString());
+        std::string error;
+        QVERIFY(folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error));
+        state_ = std::make_unique<ProgramState>(folder);
+        loadStartupFiles(*state_);
+        main_ = std::make_unique<Varnelo>(*state_);
+        main_->show();
+        main_->runCommand("Pronostico");
+    }
+    void cleanup() {
+        state_->modified = false; // nothing to ask when the test window goes
+        main_.reset();
+        state_.reset();
+        dir_.reset();
+    }
+
+    void developSixNumbersThenSaveNewAndReopen() {
+        for (int n : {4, 9, 17, 23, 36, 48})
+            clickNumber(n);
+        clickNumerone(2);
+        clickNumerone(7);
+        auto* develop = main_->pronostico()->findChild<QPushButton*>("CalcSviluppo(0)");
+        QVERIFY(develop->isEnabled());
+        develop->click();
+        waitForDevelopment();
+        QCOMPARE(status(), QString("Colonne finali = 6"));
+        QVERIFY(main_->findChild<QAction*>("MenuFile(8)")->isEnabled()); // columns to export
+        saveScreenshot(main_.get(), "Varnelo-sviluppo");
+        saveScreenshot(main_->developmentWindow(), "SviluppoS");
+
+        QVERIFY(main_->runCommand("Salva"));
+        QVERIFY(!state_->modified);
+        const std::string name = state_->systemName;
+        QVERIFY(QFileInfo::exists(dir_->path() + "/qor/" + QString::fromStdString(name) + ".cna"));
+
+        QVERIFY(main_->runCommand("Nuovo")); // saved: no question
+        QCOMPARE(state_->selection.chosenCount(), 0);
+        QCOMPARE(status(), QString("Colonne finali = 0"));
+        QVERIFY(state_->systemName != name);
+
+        whenModalShows([&](QWidget* w) {
+            auto* dialog = qobject_cast<GestioneSistemi*>(w);
+            QVERIFY(dialog);
+            saveScreenshot(dialog, "GestioneSistemi");
+            auto* grid = dialog->findChild<QTableWidget*>("MSFGestioneS");
+            for (int r = 0; r < grid->rowCount(); ++r)
+                if (grid->item(r, 0)->text() == QString::fromStdString(name))
+                    grid->selectRow(r);
+            dialog->findChild<QPushButton*>("CommApri")->click();
+        });
+        QVERIFY(main_->runCommand("GestioneSistemi"));
+        QCOMPARE(state_->systemName, name);
+        QCOMPARE(state_->selection.chosenNumbers(), (std::vector<int>{4, 9, 17, 23, 36, 48}));
+        QVERIFY(state_->selection.numerone(2) && state_->selection.numerone(7));
+        QCOMPARE(state_->columns.storedCount, 6);
+        QCOMPARE(state_->columns.column(1), (Column{4, 9, 17, 23, 36}));
+        QCOMPARE(status(), QString("Colonne finali = 6"));
+        QVERIFY(main_->windowTitle().endsWith(QString::fromStdString(name) + ".cna"));
+    }
+
+    void fourNumbersShowTheNoticeAndOpenNothing() {
+        for (int n : {1, 2, 3, 4})
+            clickNumber(n);
+        clickNumerone(1);
+        clickNumerone(2);
+        QString title;
+        clickInNextModal("OK", &title);
+        QVERIFY(main_->runCommand("SviluppaColonne"));
+        QCOMPARE(title, QString("Sviluppo:"));
+        QVERIFY(!main_->developmentWindow());
+        QVERIFY(!main_->pronostico()->isLocked());
+    }
+
+    void stopDuringAFullDevelopmentLeavesNothing() {
+        for (int n = 1; n <= 49; ++n)
+            state_->selection.setState(n, Selection::Chosen);
+        state_->selection.setNumerone(1, true);
+        state_->selection.setNumerone(2, true);
+        state_->options.developmentLevel = 2; // slow enough to be stopped
+        QVERIFY(main_->runCommand("SviluppaColonne"));
+        SviluppoS* w = main_->developmentWindow();
+        QVERIFY(w && w->isRunning());
+        QVERIFY(!main_->findChild<QAction*>("MenuFile(1)")->isEnabled()); // menus locked
+        w->findChild<QPushButton*>("CommStop")->click();
+        waitForDevelopment();
+        QCOMPARE(status(), QString("Colonne finali = 0"));
+        QCOMPARE(state_->columns.storedCount, 0);
+        QVERIFY(main_->findChild<QAction*>("MenuFile(1)")->isEnabled());
+    }
+
+    void savePromptAnswers() {
+        // Unmodified: closing asks nothing.
+        QVERIFY(main_->close());
+        main_->show();
+        // Modified: "Annulla" keeps the program running with the system intact.
+        clickNumber(10);
+        clickInNextModal("Annulla");
+        QVERIFY(!main_->close());
+        QVERIFY(main_->isVisible());
+        QCOMPARE(state_->selection.state(10), Selection::Chosen);
+        // "No" lets it close without saving.
+        clickInNextModal("No");
+        QVERIFY(main_->close());
+        QVERIFY(!QFileInfo::exists(dir_->path() + "/qor/" +
+                                   QString::fromStdString(state_->systemName) + ".sse"));
+        QVERIFY(
+            QFileInfo::exists(dir_->path() + "/enal/quadri.csv")); // settings written at shutdown
+    }
+
+    void importedColumnsLockTheForecast() {
+        const QString file = dir_->path() + "/colonne.txt";
+        std::ofstream(file.toStdString()) << "7,3,45,12,9\n1 2 3 4\n10 11 12 13 14\n";
+        main_->systemCommands().chooseOpenFile = [&](const QString&, const QString&) {
+            return file;
+        };
+        clickInNextModal("OK");
+        QVERIFY(main_->runCommand("ImportaDaTesto"));
+        QCOMPARE(state_->columns.storedCount, 2);
+        QCOMPARE(state_->columns.column(1), (Column{3, 7, 9, 12, 45}));
+        QCOMPARE(status(), QString("Colonne finali = 2"));
+        QVERIFY(main_->pronostico()->isLocked());
+        QVERIFY(main_->pronostico()->findChild<QLabel*>("LabRielabora")->isVisible());
+        saveScreenshot(main_->pronostico(), "Pronostico-rielaborazione");
+    }
+};
+
+QTEST_MAIN(SystemsTest)
+#include "tst_systems.moc"
