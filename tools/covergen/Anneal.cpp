@@ -16,13 +16,13 @@ namespace {
 
 class Search {
   public:
-    Search(const Shape& s, std::vector<Mask> rows, std::uint64_t random)
-        : s_(s), rows_(std::move(rows)), count_(binomial(s.n, s.c), 0),
+    Search(const Shape& s, std::vector<Mask> rows, std::uint64_t random, std::vector<Mask> parts)
+        : s_(s), rows_(std::move(rows)), parts_(std::move(parts)), count_(binomial(s.n, s.c), 0),
           where_(binomial(s.n, s.c), -1), rng_(random) {
         for (Mask r : rows_)
             add(r, 0);
         for (std::uint64_t t = 0; t < count_.size(); ++t)
-            if (count_[t] == 0)
+            if (count_[t] == 0 && wanted(unrankMask(t, s.c, s.n)))
                 open(t);
     }
 
@@ -74,6 +74,15 @@ class Search {
   private:
     bool near(Mask a, Mask b) const { return std::popcount(a & b) >= s_.g; }
 
+    bool wanted(Mask t) const {
+        if (parts_.empty())
+            return true;
+        for (Mask p : parts_)
+            if ((t & ~p) == 0)
+                return true;
+        return false;
+    }
+
     Mask randomBit(Mask m) {
         int skip = static_cast<int>(rng_() % static_cast<std::uint64_t>(std::popcount(m)));
         for (; skip > 0; --skip)
@@ -85,11 +94,11 @@ class Search {
     int change(Mask row, Mask next) const {
         int delta = 0;
         forEachNear(row, s_.n, s_.c, s_.g, [&](Mask t) {
-            if (!near(t, next) && count_[maskRank(t)] == 1)
+            if (!near(t, next) && count_[maskRank(t)] == 1 && wanted(t))
                 ++delta;
         });
         forEachNear(next, s_.n, s_.c, s_.g, [&](Mask t) {
-            if (!near(t, row) && count_[maskRank(t)] == 0)
+            if (!near(t, row) && count_[maskRank(t)] == 0 && wanted(t))
                 --delta;
         });
         return delta;
@@ -123,7 +132,7 @@ class Search {
             if (except && near(t, except))
                 return;
             const std::uint64_t r = maskRank(t);
-            if (--count_[r] == 0)
+            if (--count_[r] == 0 && wanted(t))
                 open(r);
         });
     }
@@ -134,7 +143,7 @@ class Search {
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             int alone = 0;
             forEachNear(rows_[i], s_.n, s_.c, s_.g, [&](Mask t) {
-                if (count_[maskRank(t)] == 1)
+                if (count_[maskRank(t)] == 1 && wanted(t))
                     ++alone;
             });
             if (fewest < 0 || alone < fewest) {
@@ -149,6 +158,7 @@ class Search {
 
     Shape s_;
     std::vector<Mask> rows_;
+    std::vector<Mask> parts_;
     std::vector<std::uint32_t> count_;
     std::vector<std::int32_t> where_;
     std::vector<std::uint32_t> uncovered_;
@@ -158,8 +168,8 @@ class Search {
 } // namespace
 
 std::vector<Mask> anneal(const Shape& s, std::vector<Mask> rows, double seconds,
-                         std::uint64_t random) {
-    return Search(s, std::move(rows), random).run(seconds);
+                         std::uint64_t random, std::vector<Mask> parts) {
+    return Search(s, std::move(rows), random, std::move(parts)).run(seconds);
 }
 
 } // namespace varnelo::covergen

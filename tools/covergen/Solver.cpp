@@ -62,7 +62,7 @@ std::vector<Mask> Solver::partition(const Shape& s, int parts) {
     constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max() / 4;
     std::vector<std::uint64_t> cost(static_cast<std::size_t>(s.n + 1));
     for (int v = 0; v <= s.n; ++v)
-        cost[v] = v < s.g ? 0 : v <= s.k ? 1 : solve({s.k, v, s.g, s.g}).rows();
+        cost[v] = v < s.g ? 0 : v <= s.k ? 1 : part({s.k, v, s.g, s.g}).rows();
     std::vector<std::vector<std::uint64_t>> best(static_cast<std::size_t>(parts + 1),
                                                  std::vector<std::uint64_t>(s.n + 1, kNone));
     std::vector<std::vector<int>> size(best.size(), std::vector<int>(s.n + 1, 0));
@@ -74,23 +74,36 @@ std::vector<Mask> Solver::partition(const Shape& s, int parts) {
                     best[p][n] = best[p - 1][n - v] + cost[v];
                     size[p][n] = v;
                 }
-    std::vector<Mask> rows;
+    std::vector<Mask> rows, masks;
     int offset = 0;
     for (int p = parts, n = s.n; p > 0; n -= size[p][n], --p) {
         const int v = size[p][n];
-        const Mask part = (v == 64 ? ~Mask{0} : (Mask{1} << v) - 1) << offset;
+        const Mask inPart = ((Mask{1} << v) - 1) << offset;
+        masks.push_back(inPart);
         if (v >= s.g && v <= s.k) {
-            Mask row = part;
+            Mask row = inPart;
             for (int x = 0; std::popcount(row) < s.k; ++x)
                 row |= Mask{1} << x;
             rows.push_back(row);
         } else if (v > s.k) {
-            for (Mask m : toMasks(solve({s.k, v, s.g, s.g})))
+            for (Mask m : toMasks(part({s.k, v, s.g, s.g})))
                 rows.push_back(m << offset);
         }
         offset += v;
     }
+    // Rows may also serve two parts at once: the local search only asks
+    // that the g-sets inside the parts be covered.
+    const Shape inside{s.k, s.n, s.g, s.g};
+    if (options_.annealSeconds > 0 && annealFits(inside))
+        rows =
+            better(s, rows, anneal(inside, rows, options_.annealSeconds, options_.random, masks));
     return rows;
+}
+
+PositionTable Solver::part(const Shape& s) {
+    if (auto it = known_.find(key(s)); it != known_.end())
+        return it->second;
+    return solve(s);
 }
 
 PositionTable Solver::solve(const Shape& s) {
@@ -115,6 +128,9 @@ PositionTable Solver::solve(const Shape& s) {
             rows = better(s, rows, greedy(s, sumSeed(s), options_.random));
         else if (greedyWork(s) <= options_.greedyWork)
             rows = better(s, rows, greedy(s, {}, options_.random));
+        // Covering every g-set always keeps the guarantee.
+        if (rows.empty())
+            rows = toMasks(part({s.k, s.n, s.g, s.g}));
         if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
         result = toTable(rows, s.k, s.n);

@@ -32,6 +32,8 @@ class Solver {
     using Key = std::tuple<int, int, int, int>;
     static Key key(const Shape& s) { return {s.k, s.n, s.g, s.c}; }
 
+    // The best table at hand for a part: a known one, else a new one.
+    PositionTable part(const Shape& s);
     std::vector<Mask> partition(const Shape& s, int parts);
     std::vector<Mask> better(const Shape& s, std::vector<Mask> a, std::vector<Mask> b) const;
 

@@ -174,7 +174,6 @@ int main(int argc, char** argv) {
             continue;
         const Family f = families().at(name);
         auto& tables = onDisk[name];
-        bool changed = false;
         for (const TableCode& code : catalogueTables()) {
             if (Family{code.family, code.rowLength, code.g, code.c}.file() != name ||
                 code.n < nFrom || code.n > nTo)
@@ -194,12 +193,11 @@ int main(int argc, char** argv) {
                         old == tables.end() ? 0 : old->second.rows(),
                         static_cast<unsigned long long>(lowerBound(shape)), took);
             std::fflush(stdout);
-            if (better) {
-                tables[code.n] = t;
-                changed = true;
-            }
-        }
-        if (changed) {
+            if (!better)
+                continue;
+            // Saved at once: a long run stopped half-way keeps its work.
+            tables[code.n] = t;
+            solver.offer(shape, t);
             std::string error;
             if (!TableFile::write(data / name, f.k, f.g, f.c, tables, error)) {
                 std::cerr << error << '\n';
