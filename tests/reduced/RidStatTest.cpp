@@ -1,0 +1,95 @@
+#include "reduced/RidStat.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <filesystem>
+#include <fstream>
+
+using namespace varnelo;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every draw of 5 out of 49 against columns written as masks of numbers.
+WinDistribution bruteForce(const std::vector<std::uint64_t>& columns, std::uint64_t system) {
+    WinDistribution w;
+    for (int a = 1; a <= 45; ++a)
+        for (int b = a + 1; b <= 46; ++b)
+            for (int c = b + 1; c <= 47; ++c)
+                for (int d = c + 1; d <= 48; ++d)
+                    for (int e = d + 1; e <= 49; ++e) {
+                        const std::uint64_t draw =
+                            1ull << a | 1ull << b | 1ull << c | 1ull << d | 1ull << e;
+                        int best = 0;
+                        for (std::uint64_t col : columns)
+                            best = std::max(best, std::popcount(col & draw));
+                        ++w.draws[std::popcount(system & draw)][best];
+                        ++w.total;
+                    }
+    return w;
+}
+
+std::uint64_t mask(std::initializer_list<int> numbers) {
+    std::uint64_t m = 0;
+    for (int x : numbers)
+        m |= 1ull << x;
+    return m;
+}
+
+} // namespace
+
+TEST(WinDistribution, CountsEveryDrawExactly) {
+    // Halves of ten, no fixed number.
+    const PositionTable halves{5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
+    const WinDistribution w = winDistribution(tableHits(halves), 10, 0, 49);
+    const WinDistribution want = bruteForce({mask({1, 2, 3, 4, 5}), mask({6, 7, 8, 9, 10})},
+                                            mask({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(w.draws, want.draws);
+    EXPECT_EQ(w.total, 1906884u);
+    // Five drawn among the ten always put three in a half.
+    EXPECT_EQ(w.draws[5][0] + w.draws[5][1] + w.draws[5][2], 0u);
+
+    // One fixed number (number 1) in front of rows over 8 positions (numbers 2..9).
+    const PositionTable rows{4, 8, {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 5, 6}};
+    const WinDistribution fixed = winDistribution(tableHits(rows), 8, 1, 49);
+    const WinDistribution wantFixed =
+        bruteForce({mask({1, 2, 3, 4, 5}), mask({1, 6, 7, 8, 9}), mask({1, 2, 3, 6, 7})},
+                   mask({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(fixed.draws, wantFixed.draws);
+
+    // Single numbers: positions 1 and 3 of 4.
+    const PositionTable singles{1, 4, {1, 3}};
+    EXPECT_EQ(winDistribution(tableHits(singles), 4, 0, 49).draws,
+              bruteForce({mask({1}), mask({3})}, mask({1, 2, 3, 4})).draws);
+}
+
+TEST(RidStat, RecordsAreFoundByCode) {
+    const auto dir = fs::temp_directory_path() / "varnelo-ridstat-test";
+    fs::create_directories(dir);
+    const auto file = dir / "RidStat.txt";
+    const PositionTable halves{5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
+    const WinDistribution w = winDistribution(tableHits(halves), 10, 0, 49);
+    std::string error;
+    ASSERT_TRUE(writeRidStat(
+        file, {ridStatRecord("R5N10F0G15V01", w), ridStatRecord("R5N10F0G35V01", w)}, error));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(readRidStatRecord(file, "R5N10F0G35V01", lines, error)) << error;
+    ASSERT_EQ(lines.size(), 6u);
+    const auto cells = ridStatCells(lines[2]); // three drawn among the ten
+    ASSERT_EQ(cells.size(), 8u);
+    EXPECT_EQ(cells[0], "Tre");
+    EXPECT_EQ(cells[3], std::to_string(w.draws[3][3]));
+    EXPECT_EQ(ridStatCells(lines[5])[0], "Zero");
+    EXPECT_FALSE(readRidStatRecord(file, "R5N11F0G35V01", lines, error));
+    EXPECT_FALSE(error.empty());
+
+    // A record without separator is cut at 100 lines.
+    std::string longRecord = "R5N10F0G35V01\r\n";
+    for (int i = 0; i < 150; ++i)
+        longRecord += "Uno w 1\r\n";
+    std::ofstream(file, std::ios::binary) << longRecord;
+    ASSERT_TRUE(readRidStatRecord(file, "R5N10F0G35V01", lines, error));
+    EXPECT_EQ(lines.size(), kRidStatMostLines);
+    fs::remove_all(dir);
+}

@@ -1,0 +1,82 @@
+#include "reduced/TableFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+using namespace varnelo;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path tempFile(const std::string& tag) {
+    const auto dir = fs::temp_directory_path() / ("varnelo-tablefile-" + tag);
+    fs::create_directories(dir);
+    return dir / "R3G23.tab";
+}
+
+PositionTable rows(int k, int n, std::vector<std::uint8_t> cells) {
+    return PositionTable{k, n, std::move(cells)};
+}
+
+} // namespace
+
+TEST(TableFile, KeepsEveryRowOfEverySection) {
+    const auto file = tempFile("roundtrip");
+    std::map<int, PositionTable> tables;
+    tables[5] = rows(3, 5, {1, 2, 3, 3, 4, 5, 1, 4, 5});
+    tables[49] = rows(3, 49, {47, 48, 49, 1, 2, 49, 1, 2, 3});
+    std::string error;
+    ASSERT_TRUE(TableFile::write(file, 3, 2, 3, tables, error)) << error;
+    TableFile tf;
+    ASSERT_TRUE(tf.open(file, error)) << error;
+    EXPECT_EQ(tf.rowLength(), 3);
+    EXPECT_EQ(tf.g(), 2);
+    EXPECT_EQ(tf.c(), 3);
+    ASSERT_EQ(tf.sections().size(), 2u);
+    for (const auto& [n, t] : tables) {
+        PositionTable back;
+        ASSERT_TRUE(tf.table(n, back, error)) << error;
+        EXPECT_EQ(back.n, n);
+        // Rows come back sorted by rank, each as a set.
+        std::multiset<std::string> want, got;
+        for (std::size_t i = 0; i < t.rows(); ++i)
+            want.emplace(t.row(i), t.row(i) + 3);
+        for (std::size_t i = 0; i < back.rows(); ++i)
+            got.emplace(back.row(i), back.row(i) + 3);
+        EXPECT_EQ(got, want);
+    }
+    PositionTable none;
+    EXPECT_FALSE(tf.table(6, none, error));
+    fs::remove_all(file.parent_path());
+}
+
+TEST(TableFile, DamagedFilesAreRefused) {
+    const auto file = tempFile("damaged");
+    std::map<int, PositionTable> tables;
+    tables[10] = rows(5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    std::string error;
+    ASSERT_TRUE(TableFile::write(file, 5, 3, 5, tables, error));
+    std::ifstream in(file, std::ios::binary);
+    const std::string good((std::istreambuf_iterator<char>(in)), {});
+    std::string badRank = good;
+    badRank.back() = '\x7f'; // a rank beyond C(10, 5)
+    const std::string cases[] = {"",
+                                 "VRT1",
+                                 good.substr(0, good.size() - 1),
+                                 "garbage\x01\x02",
+                                 std::string(200, '\xff'),
+                                 badRank};
+    for (const auto& bytes : cases) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        TableFile tf;
+        PositionTable t;
+        error.clear();
+        const bool ok = tf.open(file, error) && tf.table(10, t, error);
+        EXPECT_FALSE(ok) << bytes.size();
+        EXPECT_FALSE(error.empty());
+    }
+    fs::remove_all(file.parent_path());
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Subsets.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace varnelo::covergen {
+
+// Updates the greedy search makes: every c-set times the rows near it.
+double greedyWork(const Shape& s);
+
+// Starts from `seed` and adds, one at a time, the row covering the most
+// c-sets still uncovered; ties are broken at random.
+std::vector<Mask> greedy(const Shape& s, const std::vector<Mask>& seed, std::uint64_t random);
+
+} // namespace varnelo::covergen

@@ -1,0 +1,175 @@
+#include "Solver.h"
+
+#include "Anneal.h"
+#include "Greedy.h"
+
+#include "reduced/Combinatorics.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace varnelo::covergen {
+
+namespace {
+
+PositionTable disjointBlocks(const Shape& s) {
+    // Any c-set leaves out at most c - 1 of the positions the blocks hold.
+    const int reach = s.n - s.c + 1;
+    const int blocks = (reach + s.k - 1) / s.k;
+    PositionTable t;
+    t.rowLength = s.k;
+    t.n = s.n;
+    for (int b = 0; b < blocks; ++b) {
+        const int first = std::min(b * s.k, s.n - s.k);
+        for (int j = 0; j < s.k; ++j)
+            t.cells.push_back(static_cast<std::uint8_t>(first + j + 1));
+    }
+    return t;
+}
+
+// Rows of k positions whose sum is a multiple of n: every (k - 1)-set but a
+// few has its completion among them.
+std::vector<Mask> sumSeed(const Shape& s) {
+    std::vector<Mask> rows;
+    for (std::uint64_t r = 0; r < binomial(s.n, s.k); ++r) {
+        const Mask m = unrankMask(r, s.k, s.n);
+        int sum = 0;
+        for (Mask x = m; x; x &= x - 1)
+            sum += std::countr_zero(x);
+        if (sum % s.n == 0)
+            rows.push_back(m);
+    }
+    return rows;
+}
+
+} // namespace
+
+void Solver::offer(const Shape& s, const PositionTable& t) {
+    known_[key(s)] = t;
+}
+
+std::vector<Mask> Solver::better(const Shape& s, std::vector<Mask> a, std::vector<Mask> b) const {
+    const bool okA = !a.empty() && coversAll(toTable(a, s.k, s.n), s.g, s.c);
+    const bool okB = !b.empty() && coversAll(toTable(b, s.k, s.n), s.g, s.c);
+    if (okA && (!okB || a.size() <= b.size()))
+        return a;
+    return okB ? b : std::vector<Mask>{};
+}
+
+// Splits the positions into parts so that every c-set has g positions in
+// one part, and covers the g-sets of every part.
+std::vector<Mask> Solver::partition(const Shape& s, int parts) {
+    constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max() / 4;
+    std::vector<std::uint64_t> cost(static_cast<std::size_t>(s.n + 1));
+    for (int v = 0; v <= s.n; ++v)
+        cost[v] = v < s.g ? 0 : v <= s.k ? 1 : part({s.k, v, s.g, s.g}).rows();
+    std::vector<std::vector<std::uint64_t>> best(static_cast<std::size_t>(parts + 1),
+                                                 std::vector<std::uint64_t>(s.n + 1, kNone));
+    std::vector<std::vector<int>> size(best.size(), std::vector<int>(s.n + 1, 0));
+    best[0][0] = 0;
+    for (int p = 1; p <= parts; ++p)
+        for (int n = 0; n <= s.n; ++n)
+            for (int v = 0; v <= n; ++v)
+                if (best[p - 1][n - v] + cost[v] < best[p][n]) {
+                    best[p][n] = best[p - 1][n - v] + cost[v];
+                    size[p][n] = v;
+                }
+    std::vector<Mask> rows, masks;
+    int offset = 0;
+    for (int p = parts, n = s.n; p > 0; n -= size[p][n], --p) {
+        const int v = size[p][n];
+        const Mask inPart = ((Mask{1} << v) - 1) << offset;
+        masks.push_back(inPart);
+        if (v >= s.g && v <= s.k) {
+            Mask row = inPart;
+            for (int x = 0; std::popcount(row) < s.k; ++x)
+                row |= Mask{1} << x;
+            rows.push_back(row);
+        } else if (v > s.k) {
+            for (Mask m : toMasks(part({s.k, v, s.g, s.g})))
+                rows.push_back(m << offset);
+        }
+        offset += v;
+    }
+    // Rows may also serve two parts at once: the local search only asks
+    // that the g-sets inside the parts be covered.
+    const Shape inside{s.k, s.n, s.g, s.g};
+    if (options_.annealSeconds > 0 && annealFits(inside))
+        rows =
+            better(s, rows, anneal(inside, rows, options_.annealSeconds, options_.random, masks));
+    return rows;
+}
+
+PositionTable Solver::part(const Shape& s) {
+    if (auto it = known_.find(key(s)); it != known_.end())
+        return it->second;
+    return solve(s);
+}
+
+PositionTable Solver::solve(const Shape& s) {
+    if (auto it = solved_.find(key(s)); it != solved_.end())
+        return it->second;
+    PositionTable result;
+    if (s.g == 0) {
+        result.rowLength = s.k;
+        result.n = s.n;
+        for (int j = 1; j <= s.k; ++j)
+            result.cells.push_back(static_cast<std::uint8_t>(j));
+    } else if (s.g == 1) {
+        result = disjointBlocks(s);
+    } else {
+        std::vector<Mask> rows;
+        if (auto it = known_.find(key(s)); it != known_.end())
+            rows = toMasks(it->second);
+        const int parts = (s.c - 1) / (s.g - 1);
+        if (parts >= 2)
+            rows = better(s, rows, partition(s, parts));
+        if (s.g == s.c && s.c == s.k - 1)
+            rows = better(s, rows, greedy(s, sumSeed(s), options_.random));
+        else if (greedyWork(s) <= options_.greedyWork)
+            rows = better(s, rows, greedy(s, {}, options_.random));
+        // Covering every g-set always keeps the guarantee.
+        if (rows.empty())
+            rows = toMasks(part({s.k, s.n, s.g, s.g}));
+        if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
+            rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
+        result = toTable(rows, s.k, s.n);
+    }
+    solved_[key(s)] = result;
+    return result;
+}
+
+std::uint64_t lowerBound(const Shape& s) {
+    if (s.c > s.n)
+        return 0;
+    if (s.g == 0)
+        return 1;
+    if (s.g == 1)
+        return static_cast<std::uint64_t>((s.n - s.c + s.k) / s.k);
+    if (s.g == s.c) {
+        std::uint64_t b = 1;
+        for (int i = s.g - 1; i >= 0; --i) {
+            const int n = s.n - i, k = s.k - i;
+            b = (static_cast<std::uint64_t>(n) * b + static_cast<std::uint64_t>(k) - 1) /
+                static_cast<std::uint64_t>(k);
+        }
+        return b;
+    }
+    const std::uint64_t reach = nearCount(s.k, s.n, s.c, s.g);
+    std::uint64_t bound = (binomial(s.n, s.c) + reach - 1) / reach;
+    if (s.g == 2) {
+        // Pairs missed by every row form a graph without a c-clique, so at
+        // most Turan's count of them.
+        const int parts = s.c - 1;
+        std::uint64_t inside = 0;
+        for (int p = 0; p < parts; ++p) {
+            const std::uint64_t v = static_cast<std::uint64_t>(s.n / parts + (p < s.n % parts));
+            inside += v * (v - 1) / 2;
+        }
+        const std::uint64_t perRow = binomial(s.k, 2);
+        bound = std::max(bound, (inside + perRow - 1) / perRow);
+    }
+    return bound;
+}
+
+} // namespace varnelo::covergen
