@@ -1,3 +1,5 @@
+#include "support/RunCli.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -6,38 +8,11 @@
 #include <fstream>
 #include <string>
 
-namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(const std::string& args, const std::string& input) {
-    const auto dir = std::filesystem::temp_directory_path();
-    // ctest runs tests side by side: every test gets files of its own.
-    const std::string tag = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    const auto in = dir / ("varnelo-cli-in-" + tag + ".txt");
-    const auto err = dir / ("varnelo-cli-err-" + tag + ".txt");
-    std::ofstream(in) << input;
-    const std::string cmd =
-        std::string(VARNELO_CLI_PATH) + " " + args + " < " + in.string() + " 2> " + err.string();
-    Result r{};
-    FILE* p = popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf;
-    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p))
-        r.out.append(buf.data(), n);
-    r.status = WEXITSTATUS(pclose(p));
-    std::ifstream e(err);
-    r.err.assign(std::istreambuf_iterator<char>(e), {});
-    return r;
-}
-
-} // namespace
+using varnelo::test::CliResult;
+using varnelo::test::runCli;
 
 TEST(CliMetriche, PrintsTheValuesInOrder) {
-    const Result r = runCli("metriche", "5 4 3 2 1\n\n2,4,6,8,10\r\n");
+    const CliResult r = runCli("metriche", "5 4 3 2 1\n\n2,4,6,8,10\r\n");
     ASSERT_EQ(r.status, 0) << r.err;
     // Numbers, codes 1..30, 34, 40, 41, 42, then distances and sums.
     EXPECT_EQ(r.out,
@@ -59,7 +34,7 @@ TEST(CliMetriche, BadLinesStopWithTheirLineNumber) {
         {"1 2 3 4 5 6\n", "Riga 1"},
     };
     for (const auto& c : cases) {
-        const Result r = runCli("metriche", c.input);
+        const CliResult r = runCli("metriche", c.input);
         EXPECT_EQ(r.status, 2) << c.input;
         EXPECT_NE(r.err.find(c.fragment), std::string::npos) << r.err;
     }
@@ -68,10 +43,10 @@ TEST(CliMetriche, BadLinesStopWithTheirLineNumber) {
 TEST(CliMetriche, ReadsAFileAndRefusesAMissingOne) {
     const auto path = std::filesystem::temp_directory_path() / "varnelo-colonne.txt";
     std::ofstream(path) << "10 20 30 40 49\n";
-    const Result ok = runCli("metriche " + path.string(), "");
+    const CliResult ok = runCli("metriche " + path.string(), "");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.out.substr(0, 15), "10 20 30 40 49 ");
-    const Result missing = runCli("metriche /nessuno/file.txt", "");
+    const CliResult missing = runCli("metriche /nessuno/file.txt", "");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("Impossibile aprire"), std::string::npos);
 }

@@ -1,4 +1,6 @@
 #include "EngineFixture.h"
+#include "core/SystemStorage.h"
+#include "support/RunCli.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -9,26 +11,11 @@ using namespace varnelo::test;
 
 namespace {
 
-struct Output {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using Output = CliResult;
 
 // Runs "varnelo-cli sviluppa" on a program folder of the test's own.
 Output sviluppa(const std::filesystem::path& dir, const std::string& args) {
-    const auto out = dir / "out.txt", err = dir / "err.txt";
-    const std::string cmd = std::string(VARNELO_CLI_PATH) + " sviluppa --cartella " + dir.string() +
-                            " " + args + " > " + out.string() + " 2> " + err.string();
-    Output o;
-    o.status = WEXITSTATUS(std::system(cmd.c_str()));
-    o.out = slurp(out);
-    o.err = slurp(err);
-    return o;
+    return runCli("sviluppa --cartella " + dir.string() + " " + args);
 }
 
 std::string lines(const std::vector<Column>& columns) {
@@ -103,5 +90,45 @@ TEST(CliSviluppa, BadArgumentsExitWithStatusTwo) {
         EXPECT_TRUE(o.out.empty()) << args;
         EXPECT_FALSE(o.err.empty()) << args;
     }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliSviluppa, DevelopsASavedSystemAndWritesItsFiles) {
+    const auto dir = testFolder();
+    std::filesystem::create_directories(dir / "qor");
+    {
+        ProgramState state{ProgramFolder(dir)};
+        for (int n = 1; n <= 9; ++n)
+            state.selection.setState(n, Selection::Chosen);
+        state.selection.setNumerone(1, true);
+        state.selection.setNumerone(2, true);
+        state.conditions.setActive(111, true); // Somma totale 20..25
+        for (int v = 20; v <= 25; ++v)
+            state.conditions.setCell(111, v, {CellStatus::Admitted, 0});
+        state.systemName = "prova";
+        Progress progress;
+        ASSERT_TRUE(saveSystem(state, progress).done());
+    }
+    int expected = 0;
+    for (const Column& c : integral({1, 2, 3, 4, 5, 6, 7, 8, 9})) {
+        const int sum = c[0] + c[1] + c[2] + c[3] + c[4];
+        expected += sum >= 20 && sum <= 25;
+    }
+    const Output o = runCli("sviluppa --cartella " + dir.string() + " --sistema prova");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "Colonne finali = " + std::to_string(expected) + "\n");
+    std::ifstream columns(dir / "qor" / "prova.cna");
+    int lines = 0;
+    for (std::string line; std::getline(columns, line);)
+        ++lines;
+    EXPECT_EQ(lines, expected);
+
+    const Output missing = runCli("sviluppa --cartella " + dir.string() + " --sistema nessuno");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("Non esiste o e stato manomesso"), std::string::npos) << missing.err;
+    std::ofstream(dir / "qor" / "rotto.sse") << "1 2 x\r\n";
+    EXPECT_EQ(runCli("sviluppa --cartella " + dir.string() + " --sistema rotto").status, 2);
+    EXPECT_EQ(runCli("sviluppa --cartella " + dir.string() + " --sistema prova --livello 2").status,
+              2);
     std::filesystem::remove_all(dir);
 }

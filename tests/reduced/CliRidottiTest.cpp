@@ -1,3 +1,5 @@
+#include "support/RunCli.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,34 +9,11 @@
 #include <sstream>
 #include <string>
 
-namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(const std::string& args) {
-    const std::string tag = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    const auto err = std::filesystem::temp_directory_path() / ("varnelo-ridotti-err-" + tag);
-    const std::string cmd = std::string(VARNELO_CLI_PATH) + " " + args + " 2> " + err.string();
-    Result r{};
-    FILE* p = popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf;
-    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p))
-        r.out.append(buf.data(), n);
-    r.status = WEXITSTATUS(pclose(p));
-    std::ifstream e(err);
-    r.err.assign(std::istreambuf_iterator<char>(e), {});
-    std::filesystem::remove(err);
-    return r;
-}
-
-} // namespace
+using varnelo::test::CliResult;
+using varnelo::test::runCli;
 
 TEST(CliRidotti, PrintsTheRowsOfACode) {
-    Result r = runCli("ridotto R5N10F0G35");
+    CliResult r = runCli("ridotto R5N10F0G35");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "1 2 3 4 5 \n6 7 8 9 10\n");
     r = runCli("ridotto O5N05F1G33V01");
@@ -50,7 +29,7 @@ TEST(CliRidotti, PrintsTheRowsOfACode) {
 }
 
 TEST(CliRidotti, ListsAndVerifiesTheCatalogue) {
-    Result r = runCli("elenco-ridotti");
+    CliResult r = runCli("elenco-ridotti");
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     int count = 0;

@@ -1,9 +1,16 @@
 #include "app/cli/Commands.h"
 #include "core/ColumnsFileFormat.h"
+#include "core/Delays.h"
 #include "core/ProgramState.h"
+#include "core/SystemName.h"
+#include "core/SystemStorage.h"
 #include "engine/DevelopmentRun.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -14,6 +21,7 @@ namespace varnelo::cli {
 namespace {
 
 struct Request {
+    std::string system; // --sistema: develop a saved system instead
     std::vector<int> numbers;
     std::vector<int> fixed;
     int level = 1;
@@ -68,7 +76,10 @@ bool parse(std::vector<std::string> args, Request& r) {
         }
         const std::string& value = args[i + 1];
         bool ok;
-        if (option == "--numeri")
+        if (option == "--sistema") {
+            r.system = value;
+            ok = !value.empty();
+        } else if (option == "--numeri")
             ok = numberList(value, "--numeri", r.numbers);
         else if (option == "--fisse")
             ok = numberList(value, "--fisse", r.fixed);
@@ -87,6 +98,16 @@ bool parse(std::vector<std::string> args, Request& r) {
         std::cerr << "Troppe Fisse: Max 4 fisse !\n";
         return false;
     }
+    if (!r.system.empty() &&
+        (!r.numbers.empty() || !r.fixed.empty() || r.level != 1 || r.difference != 0)) {
+        std::cerr << "--sistema sviluppa il sistema con le sue impostazioni: non accetta altre "
+                     "opzioni\n";
+        return false;
+    }
+    if (r.system.empty() && r.numbers.empty() && r.fixed.empty()) {
+        std::cerr << "Indicare --numeri oppure --sistema\n";
+        return false;
+    }
     if (r.level >= 2 && r.difference > 0) {
         std::cerr << "--livello con garanzia e --differenza non si possono usare insieme\n";
         return false;
@@ -94,14 +115,93 @@ bool parse(std::vector<std::string> args, Request& r) {
     return true;
 }
 
+void printNotice(const Notice& n) {
+    std::cerr << n.title << '\n';
+    for (const auto& line : n.lines)
+        std::cerr << line << '\n';
+}
+
+void printCounts(const RunResult& result) {
+    std::cerr << result.description;
+    if (!result.differenceText.empty())
+        std::cerr << ' ' << result.differenceText;
+    std::cerr << "\nColonne condizionate = " << result.conditioned << '\n';
+    if (result.kept > 0)
+        std::cerr << "Colonne mantenute = " << result.kept << '\n';
+}
+
+// A saved system: its numbers, options and conditions; the columns and the
+// header are written back to its files.
+int developSaved(const std::string& folder, const std::string& name) {
+    ProgramState state{ProgramFolder(folder)};
+    const std::string typed = typedSystemName(name);
+    if (typed != name || isReservedSystemName(name)) {
+        std::cerr << "Nome di sistema non valido: " << name << '\n';
+        return kBadInput;
+    }
+    Progress loading;
+    TaskOutcome opened = openSystem(state, name, loading);
+    if (!opened.done()) {
+        printNotice(opened.notice.value_or(damagedSystemNotice(name)));
+        return kBadInput;
+    }
+    std::array<int, kMaxNumber + 1> rank{};
+    int place = 0;
+    for (int n : state.selection.chosenNumbers())
+        rank[static_cast<std::size_t>(n)] = ++place;
+    std::vector<Notice> notices = refreshArchiveFigures(state.folder, state.archive);
+    RunOptions options;
+    options.context.forecastRank = &rank;
+    options.context.delays = &state.archive.delays;
+    RunProgress progress;
+    const RunResult result = developSystem(state, options, progress);
+    if (result.failure) {
+        printNotice(*result.failure);
+        return kBadInput;
+    }
+    state.options.description = result.description;
+    state.settings.saveColumns = true;
+    Progress saving;
+    const TaskOutcome saved = saveSystem(state, saving);
+    if (!saved.done()) {
+        printNotice(saved.notice.value_or(Notice{"Salvataggio:", {"Salvataggio non riuscito"}}));
+        return kBadInput;
+    }
+    printCounts(result);
+    std::cout << result.finalCountText() << '\n';
+    return kOk;
+}
+
+// Without --cartella the numbers are developed in a private scratch folder,
+// so that the overflow file of the user's program folder is never touched.
+struct ScratchFolder {
+    std::filesystem::path path;
+    ScratchFolder() {
+        path = std::filesystem::temp_directory_path() /
+               ("varnelo-cli-" + std::to_string(static_cast<long>(::getpid())));
+        std::filesystem::create_directories(path / "qor");
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
 int run(const std::vector<std::string>& arguments) {
     std::vector<std::string> args = arguments;
+    const bool folderGiven =
+        std::find(args.begin(), args.end(), std::string("--cartella")) != args.end();
     const std::string folder = takeFolderOption(args);
     Request request;
     if (!parse(args, request))
         return kBadInput;
+    if (!request.system.empty())
+        return developSaved(folder, request.system);
 
-    ProgramState state{ProgramFolder(folder)};
+    std::optional<ScratchFolder> scratch;
+    if (!folderGiven)
+        scratch.emplace();
+    ProgramState state{ProgramFolder(scratch ? scratch->path : std::filesystem::path(folder))};
     for (int n : request.numbers)
         state.selection.setState(n, Selection::Chosen);
     for (int n : request.fixed)
@@ -116,9 +216,7 @@ int run(const std::vector<std::string>& arguments) {
     RunProgress progress;
     const RunResult result = developSystem(state, {}, progress);
     if (result.failure) {
-        std::cerr << result.failure->title << '\n';
-        for (const auto& line : result.failure->lines)
-            std::cerr << line << '\n';
+        printNotice(*result.failure);
         return kBadInput;
     }
 
@@ -141,12 +239,7 @@ int run(const std::vector<std::string>& arguments) {
     }
     std::fflush(stdout);
 
-    std::cerr << result.description;
-    if (!result.differenceText.empty())
-        std::cerr << ' ' << result.differenceText;
-    std::cerr << "\nColonne condizionate = " << result.conditioned << '\n';
-    if (result.kept > 0)
-        std::cerr << "Colonne mantenute = " << result.kept << '\n';
+    printCounts(result);
     std::cerr << result.finalCountText() << '\n';
     return kOk;
 }
@@ -154,7 +247,9 @@ int run(const std::vector<std::string>& arguments) {
 const bool registered = registerCommand(
     {"sviluppa",
      "sviluppa --numeri 1,2,... [--fisse a,b] [--livello 1..5] [--differenza 2..5]   sviluppa i "
-     "numeri senza condizioni e stampa le colonne",
+     "numeri senza condizioni e stampa le colonne\n"
+     "  sviluppa [--cartella DIR] --sistema NOME   sviluppa il sistema salvato NOME e ne scrive "
+     "le colonne",
      run});
 
 } // namespace
