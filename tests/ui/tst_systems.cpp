@@ -46,7 +46,10 @@ class SystemsTest : public QObject {
     }
 
   private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
 
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -71,6 +74,7 @@ class SystemsTest : public QObject {
             clickNumber(n);
         clickNumerone(2);
         clickNumerone(7);
+        saveScreenshot(main_.get(), "Varnelo-pronostico");
         auto* develop = main_->pronostico()->findChild<QPushButton*>("CalcSviluppo(0)");
         QVERIFY(develop->isEnabled());
         develop->click();

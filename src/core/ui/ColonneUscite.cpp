@@ -3,7 +3,6 @@
 #include "core/Delays.h"
 #include "shell/ui/Avviso.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,7 +15,8 @@
 
 namespace varnelo {
 
-ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent)
+    : QDialog(parent), state_(state) {
     setObjectName("ColonneUscite");
     setWindowTitle("Aggiornamento archivio:");
 
@@ -27,36 +27,48 @@ ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent) : QDialog(par
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     QFont mono("Monospace");
     mono.setStyleHint(QFont::TypeWriter);
     grid_->setFont(mono);
 
     auto* entry = new QGroupBox("Nuova estrazione:", this);
-    auto* entryGrid = new QGridLayout(entry);
-    entryGrid->addWidget(new QLabel("Numeri", entry), 0, 0);
+    auto* numbersRow = new QHBoxLayout;
+    numbersRow->addWidget(new QLabel("Numeri", entry));
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(new QLabel("Data", entry));
+    auto box = [entry](const QString& name, int length, int width) {
+        auto* f = new QLineEdit(entry);
+        f->setObjectName(name);
+        f->setMaxLength(length);
+        f->setFixedWidth(width);
+        f->setAlignment(Qt::AlignCenter);
+        f->setValidator(new QIntValidator(0, 9999, f));
+        return f;
+    };
     for (int i = 0; i < 7; ++i) {
-        numbers_[i] = new QLineEdit(entry);
-        numbers_[i]->setObjectName(QString("TextNumCol(%1)").arg(i));
-        numbers_[i]->setMaxLength(2);
-        numbers_[i]->setMaximumWidth(40);
-        numbers_[i]->setValidator(new QIntValidator(0, 99, numbers_[i]));
-        entryGrid->addWidget(numbers_[i], 0, 1 + i + (i >= 5 ? 1 : 0));
+        if (i == 5) {
+            numbersRow->addSpacing(12);
+            numbersRow->addWidget(new QLabel("5+", entry));
+        }
+        numbers_[i] = box(QString("TextNumCol(%1)").arg(i), 2, 40);
+        numbersRow->addWidget(numbers_[i]);
     }
-    entryGrid->addWidget(new QLabel("5+", entry), 0, 6, Qt::AlignRight);
-    entryGrid->addWidget(new QLabel("Data (g m a)", entry), 1, 0);
-    const int widths[3] = {40, 40, 60};
+    numbersRow->addStretch();
+    const char* dateTips[3] = {"giorno", "mese", "anno"};
     for (int i = 0; i < 3; ++i) {
-        date_[i] = new QLineEdit(entry);
-        date_[i]->setObjectName(QString("TextNumUsc(%1)").arg(i));
-        date_[i]->setMaxLength(i == 2 ? 4 : 2);
-        date_[i]->setMaximumWidth(widths[i]);
-        date_[i]->setValidator(new QIntValidator(0, 9999, date_[i]));
-        entryGrid->addWidget(date_[i], 1, 1 + i);
+        date_[i] = box(QString("TextNumUsc(%1)").arg(i), i == 2 ? 4 : 2, i == 2 ? 60 : 40);
+        date_[i]->setPlaceholderText(dateTips[i]);
+        dateRow->addWidget(date_[i]);
     }
+    dateRow->addStretch();
     auto* add = new QPushButton("Aggiungi", entry);
     add->setObjectName("CommAggiungi");
     connect(add, &QPushButton::clicked, this, &ColonneUscite::addFromFields);
-    entryGrid->addWidget(add, 1, 6, 1, 3);
+    dateRow->addWidget(add);
+    auto* entryLayout = new QVBoxLayout(entry);
+    entryLayout->addLayout(numbersRow);
+    entryLayout->addLayout(dateRow);
 
     count_ = new QLabel(this);
     count_->setObjectName("LabConcorsi");
@@ -88,7 +100,7 @@ ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent) : QDialog(par
     std::vector<Notice> notices;
     open_ = editor_.open(state_.folder, notices);
     for (const Notice& n : notices)
-        Avviso::show(n, parent);
+        Avviso::ask(n, parent);
     fillGrid();
 }
 
@@ -103,7 +115,8 @@ void ColonneUscite::fillGrid() {
     }
     grid_->resizeColumnsToContents();
     grid_->scrollToBottom();
-    count_->setText(QString("Estrazioni nella griglia: %1").arg(QLocale().toString(grid_->rowCount())));
+    count_->setText(
+        QString("Estrazioni nella griglia: %1").arg(QLocale().toString(grid_->rowCount())));
 }
 
 void ColonneUscite::addFromFields() {
@@ -116,7 +129,7 @@ void ColonneUscite::addFromFields() {
     e.month = date_[1]->text().toStdString();
     e.year = date_[2]->text().toStdString();
     if (const auto notice = editor_.add(e)) {
-        Avviso::show(*notice, this);
+        Avviso::ask(*notice, this);
         return;
     }
     for (QLineEdit* f : numbers_)
@@ -129,8 +142,10 @@ void ColonneUscite::removeSelected() {
     const int r = grid_->currentRow();
     if (r < 0)
         return;
-    const Notice q{"Aggiornamento archivio:", {editor_.removeQuestion(static_cast<std::size_t>(r))}, kNoticeYesNo};
-    if (Avviso::show(q, this) != Avviso::Yes)
+    const Notice q{"Aggiornamento archivio:",
+                   {editor_.removeQuestion(static_cast<std::size_t>(r))},
+                   kNoticeYesNo};
+    if (Avviso::ask(q, this) != Avviso::Yes)
         return;
     editor_.remove(static_cast<std::size_t>(r));
     fillGrid();
@@ -141,11 +156,11 @@ bool ColonneUscite::commit() {
         return true;
     const TaskOutcome out = editor_.commit(state_.folder);
     if (out.notice)
-        Avviso::show(*out.notice, this);
+        Avviso::ask(*out.notice, this);
     if (out.status != TaskStatus::Done)
         return false;
     for (const Notice& n : refreshArchiveFigures(state_.folder, state_.archive))
-        Avviso::show(n, this);
+        Avviso::ask(n, this);
     return true;
 }
 

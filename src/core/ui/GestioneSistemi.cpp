@@ -142,11 +142,11 @@ void GestioneSistemi::deleteSelected() {
     const Notice question{"Elimina sistema  = " + name.toStdString(),
                           {"Eliminare questo sistema = " + name.toStdString() + " ?"},
                           kNoticeYesNo};
-    if (Avviso::show(question, this) != Avviso::Yes)
+    if (Avviso::ask(question, this) != Avviso::Yes)
         return;
     std::string error;
     if (!deleteSystem(folder_, name.toStdString(), error))
-        Avviso::show({"Avviso:", {error}}, this);
+        Avviso::ask({"Avviso:", {error}}, this);
     reload();
 }
 

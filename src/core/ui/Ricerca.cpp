@@ -20,11 +20,12 @@ namespace varnelo {
 namespace {
 const char* kMonths[12] = {"gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
                            "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
-const char* kDays[7] = {"Lunedi", "Martedi", "Mercoledi", "Giovedi", "Venerdi", "Sabato", "Domenica"};
+const char* kDays[7] = {"Lunedi",  "Martedi", "Mercoledi", "Giovedi",
+                        "Venerdi", "Sabato",  "Domenica"};
 
 void showAll(const std::vector<Notice>& notices, QWidget* parent) {
     for (const Notice& n : notices)
-        Avviso::show(n, parent);
+        Avviso::ask(n, parent);
 }
 } // namespace
 
@@ -75,7 +76,8 @@ Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_
         scroll_[i]->setRange(1, std::max(1, drawCount));
         rangeLabel_[i] = new QLabel(rangeBox);
         rangeLabel_[i]->setMinimumWidth(150);
-        rangeGrid->addWidget(new QLabel(i == 0 ? "Dal concorso" : "Al concorso", rangeBox), 1 + i, 0);
+        rangeGrid->addWidget(new QLabel(i == 0 ? "Dal concorso" : "Al concorso", rangeBox), 1 + i,
+                             0);
         rangeGrid->addWidget(range_[i], 1 + i, 1);
         rangeGrid->addWidget(scroll_[i], 1 + i, 2);
         rangeGrid->addWidget(rangeLabel_[i], 1 + i, 3);
@@ -180,12 +182,14 @@ void Ricerca::updateCount() {
         return;
     const SearchSettings s = settings();
     const auto selected = selectDraws(archive_, s);
-    count_->setText(QString::fromStdString(selectionCountText(static_cast<std::int32_t>(selected.size()))));
+    count_->setText(
+        QString::fromStdString(selectionCountText(static_cast<std::int32_t>(selected.size()))));
     for (int i = 0; i < 2; ++i) {
         const int index = range_[i]->value();
-        rangeLabel_[i]->setText(index >= 1 && index <= static_cast<int>(archive_.size())
-                                    ? QString::fromStdString(rangeLabel(archive_[static_cast<std::size_t>(index - 1)]))
-                                    : QString());
+        rangeLabel_[i]->setText(
+            index >= 1 && index <= static_cast<int>(archive_.size())
+                ? QString::fromStdString(rangeLabel(archive_[static_cast<std::size_t>(index - 1)]))
+                : QString());
     }
 }
 
@@ -197,13 +201,14 @@ bool Ricerca::apply() {
         return false;
     std::string error;
     if (!saveSearchSettings(state_.folder, s, error))
-        Avviso::show({"Avviso:", {error}}, this);
+        Avviso::ask({"Avviso:", {error}}, this);
     showAll(refreshArchiveFigures(state_.folder, state_.archive), this);
     return true;
 }
 
 void Ricerca::usePersonal() {
-    const SelectionOutcome out = usePersonalArchive(state_.folder, personal_->currentText().toStdString());
+    const SelectionOutcome out =
+        usePersonalArchive(state_.folder, personal_->currentText().toStdString());
     showAll(out.notices, this);
     if (out.ok) {
         showAll(refreshArchiveFigures(state_.folder, state_.archive), this);

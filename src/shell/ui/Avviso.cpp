@@ -57,7 +57,7 @@ Avviso::Avviso(const Notice& notice, QWidget* parent) : QDialog(parent) {
     setMinimumWidth(340);
 }
 
-Avviso::Reply Avviso::show(const Notice& notice, QWidget* parent) {
+Avviso::Reply Avviso::ask(const Notice& notice, QWidget* parent) {
     Avviso dialog(notice, parent);
     dialog.exec();
     return dialog.reply();

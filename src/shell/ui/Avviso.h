@@ -17,7 +17,7 @@ class Avviso : public QDialog {
     Reply reply() const { return reply_; }
 
     // Shows the notice modally and returns the user's reply.
-    static Reply show(const Notice& notice, QWidget* parent);
+    static Reply ask(const Notice& notice, QWidget* parent);
 
   private:
     Reply reply_ = Cancel;

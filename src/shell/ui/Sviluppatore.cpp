@@ -106,12 +106,12 @@ Sviluppatore::Sviluppatore(Varnelo& main) : main_(main) {
         connect(sound_[i], &QRadioButton::clicked, this, [i] { playWarning(i); });
     connect(showConditions_, &QCheckBox::clicked, this, [this](bool on) {
         if (on)
-            Avviso::show({"Visualizza condizioni",
-                          {"Selezionando questa casella si ridurra di molto",
-                           "la velocità dello sviluppo o calcolo del programma,",
-                           "per il semplice motivo che il programma dovra trovare",
-                           "in base al pronostico inserito tutti i valori delle condizioni."}},
-                         this);
+            Avviso::ask({"Visualizza condizioni",
+                         {"Selezionando questa casella si ridurra di molto",
+                          "la velocità dello sviluppo o calcolo del programma,",
+                          "per il semplice motivo che il programma dovra trovare",
+                          "in base al pronostico inserito tutti i valori delle condizioni."}},
+                        this);
     });
 
     auto* recalcFrame = new QGroupBox("Ricalcolo automatico:", this);
@@ -273,7 +273,7 @@ void Sviluppatore::accept() {
     st.modified = true;
     std::optional<Notice> notice;
     if (st.settings != before && !saveProgramSettings(st.folder, st.settings, notice) && notice)
-        Avviso::show(*notice, this);
+        Avviso::ask(*notice, this);
     Q_EMIT applied();
     closeWindow();
     main_.refresh();

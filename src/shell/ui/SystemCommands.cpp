@@ -15,19 +15,21 @@ namespace varnelo {
 
 namespace {
 const QString kTextFilter = "File testo (*.txt)";
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 void SystemCommands::notify(const auto& outcome) {
     if (outcome.notice)
-        Avviso::show(*outcome.notice, &main_);
+        Avviso::ask(*outcome.notice, &main_);
 }
 
 bool SystemCommands::askToSave() {
     const auto prompt = savePrompt(main_.state());
     if (!prompt)
         return true;
-    switch (Avviso::show(*prompt, &main_)) {
+    switch (Avviso::ask(*prompt, &main_)) {
     case Avviso::Yes:
         return save();
     case Avviso::No:
@@ -65,12 +67,12 @@ void SystemCommands::saveAs() {
     switch (d.step) {
     case SaveAsStep::Refuse:
         if (d.notice)
-            Avviso::show(*d.notice, &main_);
+            Avviso::ask(*d.notice, &main_);
         return;
     case SaveAsStep::NothingToDo:
         return;
     case SaveAsStep::AskOverwrite:
-        if (Avviso::show(overwriteQuestion(d.name), &main_) != Avviso::Yes)
+        if (Avviso::ask(overwriteQuestion(d.name), &main_) != Avviso::Yes)
             return;
         break;
     case SaveAsStep::Save:
@@ -104,33 +106,34 @@ bool SystemCommands::openByName(const QString& name, bool previousVersion) {
 
 void SystemCommands::open(bool previousVersion) {
     GestioneSistemi dialog(main_.state().folder, &main_);
-    QObject::connect(&dialog, &GestioneSistemi::openRequested, &dialog,
-                     [&](const QString& name) {
-                         const bool opened = openByName(name, previousVersion);
-                         if (opened && dialog.rework() != GestioneSistemi::Rework::None)
-                             main_.reworkSystem(dialog.rework());
-                         if (opened && dialog.closeOnOpen())
-                             dialog.accept();
-                         else
-                             dialog.reload();
-                     });
+    QObject::connect(&dialog, &GestioneSistemi::openRequested, &dialog, [&](const QString& name) {
+        const bool opened = openByName(name, previousVersion);
+        if (opened && dialog.rework() != GestioneSistemi::Rework::None)
+            main_.reworkSystem(dialog.rework());
+        if (opened && dialog.closeOnOpen())
+            dialog.accept();
+        else
+            dialog.reload();
+    });
     dialog.exec();
 }
 
 void SystemCommands::exportColumns() {
     ProgramState& st = main_.state();
     if (st.columns.storedCount >= st.columns.capacity()) {
-        Avviso::show(tooManyColumnsNotice(), &main_);
+        Avviso::ask(tooManyColumnsNotice(), &main_);
         return;
     }
-    const QString file = chooseSaveFile("Salva ", qs(st.folder.path("qor").string()), qs(st.systemName) + ".txt");
+    const QString file =
+        chooseSaveFile("Salva ", qs(st.folder.path("qor").string()), qs(st.systemName) + ".txt");
     if (file.isEmpty())
         return;
     Progress progress;
     progress.total = st.columns.storedCount;
     TaskOutcome out;
-    TaskDialog::run(main_, "Salva colonne", "Salvataggio colonne su " + file, progress,
-                    [&] { out = varnelo::exportColumns(file.toStdString(), st.columns, progress); });
+    TaskDialog::run(main_, "Salva colonne", "Salvataggio colonne su " + file, progress, [&] {
+        out = varnelo::exportColumns(file.toStdString(), st.columns, progress);
+    });
     notify(out);
 }
 

@@ -313,7 +313,7 @@ void Varnelo::setBusy(bool busy) {
 
 void Varnelo::showNotices(const std::vector<Notice>& notices) {
     for (const Notice& n : notices)
-        Avviso::show(n, this);
+        Avviso::ask(n, this);
 }
 
 SviluppoS* Varnelo::ensureDevelopmentWindow() {
@@ -345,7 +345,7 @@ RunOptions runOptions(const ProgramState& st, bool calculateOnly,
 void Varnelo::startDevelopment(bool calculateOnly) {
     if (state_.forecastLock != "Blocca") {
         if (const auto notice = state_.selection.readyToDevelop()) {
-            Avviso::show(*notice, this);
+            Avviso::ask(*notice, this);
             return;
         }
         state_.forecastLock = "Blocca";
@@ -378,7 +378,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
         if (!readTextFile(state_.folder.path("qor/" + other.toStdString() + ".sse"), 64u << 20,
                           text, error) ||
             parseSystemSettings(text, s) == SettingsFileState::Damaged) {
-            Avviso::show(damagedSystemNotice(other.toStdString()), this);
+            Avviso::ask(damagedSystemNotice(other.toStdString()), this);
             return;
         }
         state_.conditions = s.conditions;
@@ -397,7 +397,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
 void Varnelo::developmentEnded() {
     const RunResult& r = development_->result();
     if (r.failure)
-        Avviso::show(*r.failure, this);
+        Avviso::ask(*r.failure, this);
     if (!r.cancelled && !r.failure) {
         if (state_.settings.endWarning)
             playWarning(state_.settings.warningSound);
