@@ -84,6 +84,8 @@ bool SviluppoS::start(const QString& caption, std::function<RunResult(RunProgres
         result_ = work(progress_);
         runMs_ = clock.elapsed();
     });
+    // The end shows at once, not at the next tick of the counts.
+    connect(worker_, &QThread::finished, this, &SviluppoS::poll, Qt::QueuedConnection);
     main_.setBusy(true);
     worker_->start();
     timer_->start();

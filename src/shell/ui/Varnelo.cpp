@@ -326,7 +326,9 @@ SviluppoS* Varnelo::ensureDevelopmentWindow() {
 }
 
 namespace {
-// Metrics that read the forecast, the comparison numbers and the delays.
+// Metrics that read the forecast, the comparison numbers and the delays. The
+// distribution table is not tallied during the run: a window that shows it
+// asks for it, so a plain development stays as fast as the engine.
 RunOptions runOptions(const ProgramState& st, bool calculateOnly,
                       std::array<int, kMaxNumber + 1>& rank) {
     RunOptions o;
@@ -337,7 +339,6 @@ RunOptions runOptions(const ProgramState& st, bool calculateOnly,
     o.context.forecastRank = &rank;
     o.context.delays = &st.archive.delays;
     o.calculateOnly = calculateOnly;
-    o.tally = true;
     return o;
 }
 } // namespace
