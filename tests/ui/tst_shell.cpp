@@ -91,6 +91,25 @@ class ShellTest : public QObject {
         saveScreenshot(main_.get(), "Varnelo");
     }
 
+    void popupMenusSwitchTheirSlots() {
+        auto* sums = main_->findChild<QMenu*>("Sommai");
+        const auto items = sums->actions();
+        QCOMPARE(items.size(), 6);
+        items[1]->trigger(); // "Somma pari"
+        QVERIFY(state_->conditions.isActive(112));
+        QVERIFY(!state_->conditions.isActive(111));
+        items[4]->trigger(); // "Tutto attivato"
+        for (int slot = 111; slot <= 114; ++slot)
+            QVERIFY(state_->conditions.isActive(slot));
+        items[5]->trigger(); // "Tutto disattivato"
+        for (int slot = 111; slot <= 114; ++slot)
+            QVERIFY(!state_->conditions.isActive(slot));
+        QVERIFY(state_->modified);
+        QVERIFY(state_->modifiedFamilies.names().size() == 1);
+        auto* positions = main_->findChild<QMenu*>("Attivacc");
+        QVERIFY(!positions->actions()[5]->isEnabled()); // the sixth position has no slot
+    }
+
     void conditionMenuCheckMarks() {
         auto* somma = main_->findChild<QAction*>("CondProgramma(28)");
         QVERIFY(somma->isCheckable());

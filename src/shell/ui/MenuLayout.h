@@ -25,10 +25,13 @@ struct MenuDef {
 const std::vector<MenuDef>& mainMenus();
 
 // Hidden pop-up menus that condition windows show as context menus.
+// Items in order; the first ones switch the activation slots listed (0: an
+// item without a slot), the last two, when present, switch them all.
 struct PopupDef {
     const char* objectName;
     const char* title;
     std::vector<const char*> items;
+    std::vector<int> itemSlots;
 };
 const std::vector<PopupDef>& popupMenus();
 

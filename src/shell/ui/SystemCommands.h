@@ -11,7 +11,7 @@ class Varnelo;
 // The commands of the "&Sistemi" menu: they ask what the core decides and
 // show its notices.
 class SystemCommands {
-public:
+  public:
     explicit SystemCommands(Varnelo& main) : main_(main) {}
 
     // The save prompt; false when the user chose "Annulla" or the save failed.
@@ -28,7 +28,7 @@ public:
     std::function<QString(const QString&, const QString&, const QString&)> chooseSaveFile;
     std::function<QString(const QString&, const QString&)> chooseOpenFile;
 
-private:
+  private:
     bool openByName(const QString& name, bool previousVersion);
     void notify(const auto& outcome);
 

@@ -17,11 +17,11 @@ namespace {
 // Closing the window or pressing Esc asks the task to stop; the window goes
 // away only once the task has ended.
 class ProgressWindow : public QDialog {
-public:
+  public:
     ProgressWindow(QWidget* parent, Progress& progress) : QDialog(parent), progress_(progress) {}
     void reject() override { progress_.cancel = true; }
 
-private:
+  private:
     Progress& progress_;
 };
 } // namespace

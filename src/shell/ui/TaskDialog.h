@@ -16,7 +16,7 @@ class Varnelo;
 // " Annulla Caricamento Colonne ". The main window's menus and toolbar stay
 // disabled until the task is over.
 class TaskDialog {
-public:
+  public:
     static void run(Varnelo& main, const QString& title, const QString& label, Progress& progress,
                     const std::function<void()>& task);
 };

@@ -228,9 +228,44 @@ void Varnelo::buildPopups() {
     for (const PopupDef& def : popupMenus()) {
         auto* menu = new QMenu(QString::fromUtf8(def.title), this);
         menu->setObjectName(def.objectName);
-        for (const char* item : def.items)
-            menu->addAction(QString::fromUtf8(item))->setCheckable(true);
+        const std::vector<int> slotList = def.itemSlots;
+        QList<QAction*> switches;
+        for (std::size_t i = 0; i < def.items.size(); ++i) {
+            QAction* a = menu->addAction(QString::fromUtf8(def.items[i]));
+            if (slotList.empty()) {
+                a->setEnabled(false);
+                a->setToolTip(kNotYet);
+            } else if (i < slotList.size()) {
+                const int slot = slotList[i];
+                a->setCheckable(true);
+                a->setEnabled(slot > 0);
+                a->setData(slot);
+                switches << a;
+                connect(a, &QAction::triggered, this,
+                        [this, slot](bool on) { switchSlots({slot}, on); });
+            } else {
+                // "Tutto attivato" first, "Tutto disattivato" second.
+                const bool on = i == slotList.size();
+                connect(a, &QAction::triggered, this,
+                        [this, slotList, on] { switchSlots(slotList, on); });
+            }
+        }
+        connect(menu, &QMenu::aboutToShow, this, [this, switches] {
+            for (QAction* a : switches)
+                a->setChecked(state_.conditions.isActive(a->data().toInt()));
+        });
     }
+}
+
+void Varnelo::switchSlots(const std::vector<int>& slotList, bool on) {
+    for (int slot : slotList) {
+        if (slot <= 0 || state_.conditions.isActive(slot) == on)
+            continue;
+        state_.conditions.setActive(slot, on);
+        state_.modifiedFamilies.markSlot(slot);
+        state_.modified = true;
+    }
+    refresh();
 }
 
 bool Varnelo::needsColumns(const QString& command) const {

@@ -51,6 +51,8 @@ class Varnelo : public QMainWindow {
     void startDevelopment(bool calculateOnly);
     // "Rielabora Sistema:" after a system was opened.
     void reworkSystem(GestioneSistemi::Rework rework);
+    // The pop-up menus' switches of activation slots.
+    void switchSlots(const std::vector<int>& slotList, bool on);
     // Shows notices one after the other.
     void showNotices(const std::vector<Notice>& notices);
 
