@@ -7,52 +7,6 @@
 
 namespace varnelo {
 
-namespace {
-
-std::vector<std::string_view> lines(std::string_view text) {
-    std::vector<std::string_view> out;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        out.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return out;
-}
-
-bool parseQuadroAt(const std::vector<std::string_view>& ls, std::size_t& at, AndOrQuadro& q) {
-    if (at + 2 > ls.size())
-        return false;
-    AndOrQuadro read;
-    read.name = std::string(ls[at++]);
-    IntegerTokens t(ls[at++]);
-    long long v[7] = {};
-    if (!(t.next(v[0], 0, 1) && t.next(v[1], 0, 1) && t.next(v[2], -32768, 32767) &&
-          t.next(v[3], -32768, 32767) && t.next(v[4], -32768, 32767) &&
-          t.next(v[5], -32768, 32767) && t.next(v[6], 0, kMaxQuadroColumns) && t.atEnd()))
-        return false;
-    read.orLogic = v[0] == 1;
-    read.active = v[1] == 1;
-    read.guessed = {static_cast<std::int16_t>(v[2]), static_cast<std::int16_t>(v[3])};
-    read.points = {static_cast<std::int16_t>(v[4]), static_cast<std::int16_t>(v[5])};
-    for (long long j = 0; j < v[6]; ++j) {
-        FilterColumn f;
-        std::vector<std::uint8_t> numbers;
-        if (at >= ls.size() || !parseFilterColumnLine(ls[at++], f.hits, numbers))
-            return false;
-        f.numbers = numberMask(numbers);
-        read.columns.push_back(f);
-    }
-    q = std::move(read);
-    return true;
-}
-
-} // namespace
-
 bool AndOrSet::anyActive() const {
     return std::any_of(quadri.begin(), quadri.end(), [](const AndOrQuadro& q) { return q.active; });
 }
@@ -97,6 +51,19 @@ int AndOrTest::mark(const Column& c) const {
     if (anyOr_ && !orRequirement_.test(static_cast<std::size_t>(satisfiedOr)))
         return kDiscardMark;
     return 0;
+}
+
+QuadroScore quadroScore(const AndOrQuadro& q, const Column& c) {
+    QuadroScore s;
+    const std::uint64_t mask = columnMask(c);
+    for (const FilterColumn& f : q.columns) {
+        const int h = std::popcount(mask & f.numbers);
+        if (f.hits >> h & 1u) {
+            ++s.guessed;
+            s.points += h;
+        }
+    }
+    return s;
 }
 
 std::optional<Notice> checkAndOrSet(const AndOrSet& set) {
@@ -147,62 +114,25 @@ std::vector<std::uint8_t> maskNumbers(std::uint64_t mask) {
     return out;
 }
 
-std::string filterColumnLine(std::uint8_t hits, const std::vector<std::uint8_t>& numbers) {
-    std::string line;
-    for (int h = 0; h <= 5; ++h)
-        line += (hits >> h & 1u) ? '1' : '0';
-    for (const auto n : numbers) {
-        line += ' ';
-        line += std::to_string(n);
-    }
-    return line;
+CarFile quadroToCar(const AndOrQuadro& q) {
+    CarFile f{q.name, q.orLogic, q.active, q.guessed, q.points, {}};
+    for (const FilterColumn& c : q.columns)
+        f.columns.push_back({maskNumbers(c.numbers), c.hits, 0});
+    return f;
 }
 
-bool parseFilterColumnLine(std::string_view line, std::uint8_t& hits,
-                           std::vector<std::uint8_t>& numbers) {
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-        line.remove_prefix(1);
-    if (line.size() < 6)
-        return false;
-    std::uint8_t h = 0;
-    for (int k = 0; k < 6; ++k) {
-        if (line[static_cast<std::size_t>(k)] != '0' && line[static_cast<std::size_t>(k)] != '1')
-            return false;
-        h |= static_cast<std::uint8_t>((line[static_cast<std::size_t>(k)] - '0') << k);
-    }
-    if (line.size() > 6 && line[6] != ' ' && line[6] != '\t')
-        return false;
-    IntegerTokens t(line.substr(6));
-    std::vector<std::uint8_t> read;
-    long long v = 0;
-    while (t.next(v, 0, 99))
-        read.push_back(static_cast<std::uint8_t>(v));
-    if (t.bad())
-        return false;
-    hits = h;
-    numbers = std::move(read);
-    return true;
-}
-
-std::string formatQuadroFile(const AndOrQuadro& q) {
-    std::string out = q.name + "\r\n";
-    out += std::to_string(q.orLogic ? 1 : 0) + " " + std::to_string(q.active ? 1 : 0) + " " +
-           std::to_string(q.guessed.min) + " " + std::to_string(q.guessed.max) + " " +
-           std::to_string(q.points.min) + " " + std::to_string(q.points.max) + " " +
-           std::to_string(q.columns.size()) + "\r\n";
-    for (const FilterColumn& f : q.columns)
-        out += filterColumnLine(f.hits, maskNumbers(f.numbers)) + "\r\n";
-    return out;
-}
-
-bool parseQuadroFile(std::string_view text, AndOrQuadro& q, std::string& error) {
-    const auto ls = lines(text);
-    std::size_t at = 0;
-    if (!parseQuadroAt(ls, at, q)) {
-        error = "Il file del quadro non e valido.";
-        return false;
-    }
-    return true;
+AndOrQuadro quadroFromCar(const CarFile& f) {
+    AndOrQuadro q;
+    q.name = f.name;
+    q.orLogic = f.orLogic;
+    q.active = f.active;
+    q.guessed = f.guessed;
+    q.points = f.points;
+    for (const ListColumn& c : f.columns)
+        q.columns.push_back({numberMask(c.numbers), c.hits});
+    if (q.columns.size() > kMaxQuadroColumns)
+        q.columns.resize(kMaxQuadroColumns);
+    return q;
 }
 
 std::string formatAndOrFile(const AndOrSet& s) {
@@ -212,12 +142,12 @@ std::string formatAndOrFile(const AndOrSet& s) {
                (s.orRequirement.test(static_cast<std::size_t>(k)) ? "1" : "0");
     out += "\r\n";
     for (const AndOrQuadro& q : s.quadri)
-        out += formatQuadroFile(q);
+        out += formatCarFile(quadroToCar(q));
     return out;
 }
 
 bool parseAndOrFile(std::string_view text, AndOrSet& s, std::string& error) {
-    const auto ls = lines(text);
+    const auto ls = textLines(text);
     AndOrSet read;
     bool ok = !ls.empty();
     if (ok) {
@@ -230,8 +160,11 @@ bool parseAndOrFile(std::string_view text, AndOrSet& s, std::string& error) {
         ok = ok && t.atEnd();
     }
     std::size_t at = 1;
-    for (std::size_t k = 0; ok && k < read.quadri.size(); ++k)
-        ok = parseQuadroAt(ls, at, read.quadri[k]);
+    for (std::size_t k = 0; ok && k < read.quadri.size(); ++k) {
+        CarFile f;
+        ok = parseCarBody(ls, at, f);
+        read.quadri[k] = quadroFromCar(f);
+    }
     if (!ok) {
         error = "Il file dei quadri AND OR non e valido.";
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/CarFile.h"
 #include "conditions/FilterHits.h"
 #include "core/Notice.h"
 
@@ -24,13 +25,6 @@ struct FilterColumn {
     std::uint64_t numbers = 0; // bit n: number n
     std::uint8_t hits = 0;
     bool operator==(const FilterColumn&) const = default;
-};
-
-struct Bounds16 {
-    std::int16_t min = 0;
-    std::int16_t max = 0;
-    bool contains(std::int64_t v) const { return v >= min && v <= max; }
-    bool operator==(const Bounds16&) const = default;
 };
 
 struct AndOrQuadro {
@@ -71,6 +65,15 @@ class AndOrTest {
     std::bitset<kAndOrQuadri + 1> orRequirement_;
 };
 
+// A quadro's figures for a column, one filter column at a time: the filter
+// columns whose hits are admitted ("Colonne Indovinate:") and their hits
+// ("Punti Tra:"). The windows' statistics use it; the run uses AndOrTest.
+struct QuadroScore {
+    std::int64_t guessed = 0;
+    std::int64_t points = 0;
+};
+QuadroScore quadroScore(const AndOrQuadro& q, const Column& c);
+
 // "OK" of `ColAndOr`: the first problem of an active quadro, or of the OR
 // requirement; the window stays open.
 std::optional<Notice> checkAndOrSet(const AndOrSet& set);
@@ -79,21 +82,15 @@ std::optional<Notice> addQuadroColumns(AndOrQuadro& q, const std::vector<FilterC
 // "Salva le colonne del quadro " on a quadro without filter columns.
 std::optional<Notice> checkQuadroToSave(const AndOrQuadro& q);
 
-// A quadro file (`andor/<name>.car`): the name, a line "logic active
-// guessedMin guessedMax pointsMin pointsMax count", then one line per filter
-// column: its six presence flags for 0..5 hits as a word of 0 and 1, then its
-// numbers.
-std::string formatQuadroFile(const AndOrQuadro& q);
-bool parseQuadroFile(std::string_view text, AndOrQuadro& q, std::string& error);
-// `andor/AndOr.txt`: a line with the 21 flags of the OR requirement, then
-// the twenty quadri one after the other as in a quadro file.
+// A quadro is kept as a `.car` file (see CarFile.h); the presence statuses
+// are the file's admitted hits and its numbers outside 1..49 are dropped.
+CarFile quadroToCar(const AndOrQuadro& q);
+AndOrQuadro quadroFromCar(const CarFile& f);
+std::vector<std::uint8_t> maskNumbers(std::uint64_t mask);
+
+// `andor/AndOr.txt`: a line with the 21 flags of the OR requirement, then the
+// twenty quadri one after the other, each as a `.car` file.
 std::string formatAndOrFile(const AndOrSet& s);
 bool parseAndOrFile(std::string_view text, AndOrSet& s, std::string& error);
-
-// One filter column line: the presence word and the numbers; shared with the filter lists.
-std::string filterColumnLine(std::uint8_t hits, const std::vector<std::uint8_t>& numbers);
-bool parseFilterColumnLine(std::string_view line, std::uint8_t& hits,
-                           std::vector<std::uint8_t>& numbers);
-std::vector<std::uint8_t> maskNumbers(std::uint64_t mask);
 
 } // namespace varnelo
