@@ -1,6 +1,9 @@
 #pragma once
 
 #include "conditions/ConditionSet.h"
+#include "conditions/Levels.h"
+#include "conditions/Links.h"
+#include "conditions/Metrics.h"
 #include "core/ColumnStore.h"
 #include "core/ProgramFolder.h"
 #include "core/Selection.h"
@@ -21,6 +24,10 @@ struct ProgramState {
     Selection selection;
     ColumnStore columns;
     ConditionSet conditions;
+    Links links;
+    Quadri quadri;
+    LevelLimits levels;
+    DistributionTable distribution; // of the last development
     ModifiedFamilies modifiedFamilies;
     SystemOptions options;
     ProgramSettings settings;

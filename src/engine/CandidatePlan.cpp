@@ -1,0 +1,188 @@
+#include "engine/CandidatePlan.h"
+
+#include "engine/FamilyStages.h"
+
+#include <algorithm>
+
+namespace varnelo {
+
+int inputLevel(int input) {
+    if (input >= kPosition1 && input < kBetween1)
+        return input - kPosition1 + 1;
+    if (input >= kBetween1 && input < kInputCount)
+        return betweenPair(input - kBetween1)[1];
+    return 5;
+}
+
+int inputTableSize(int input) {
+    switch (input) {
+    case kKey:
+        return 1 << kKeyBits;
+    case kGemelli:
+        return 5;
+    case kDecades:
+    case kCompare:
+    case kNear:
+        return 6;
+    case kUnits:
+        return 11;
+    case kRankUp:
+        return 16;
+    case kSum:
+    case kEvenSum:
+    case kOddSum:
+    case kDelaySum:
+        return 256; // the delay sum is clamped to 255, a value no cell holds
+    case kMinGap:
+        return 50;
+    default: // extreme, largest gap, positions, distances between positions
+        return 50;
+    }
+}
+
+CandidatePlan::CandidatePlan(const PlanInputs& in)
+    : conditions_(in.conditions), links_(in.links, in.quadri),
+      levels_(in.levels, levelsInUse(in.conditions)) {
+    effects_.emplace_back(); // index 0 is never used: id 0 is a plain pass
+    for (int n = 1; n <= kMaxNumber; ++n) {
+        NumberInfo& info = numbers_[static_cast<std::size_t>(n)];
+        info.even = kEven.isEven(n);
+        auto present = [&](int m) {
+            return in.context.comparison && m >= 0 && m <= 51 &&
+                   (*in.context.comparison)[static_cast<std::size_t>(m)] > 0;
+        };
+        info.present = present(n);
+        info.near = present(n - 1) || present(n + 1);
+        info.delay = in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
+        info.rank =
+            in.context.forecastRank ? (*in.context.forecastRank)[static_cast<std::size_t>(n)] : 0;
+        info.decadeBit = 1u << (n % 50 / 10);
+        info.unitBit = 1u << (n % 10);
+    }
+
+    for (FamilyStage stage : familyStages())
+        stage(*this, in);
+
+    for (int input = 0; input < kInputCount; ++input) {
+        auto& pending = pending_[static_cast<std::size_t>(input)];
+        if (pending.empty())
+            continue;
+        PlanCheck check;
+        check.input = input;
+        check.level = inputLevel(input);
+        for (const Pending& p : pending)
+            check.table.push_back(intern(p));
+        pending.clear();
+        check.prunes =
+            check.level < 5 && std::all_of(check.table.begin(), check.table.end(),
+                                           [](std::uint16_t id) { return id <= kReject; });
+        needs_ |= 1u << input;
+        checks_.push_back(std::move(check));
+    }
+    const LinkJudge::Work none{};
+    const std::array<std::int32_t, kLevelCount + 1> zero{};
+    cleanPass_ = links_.judge(none) && levels_.pass(zero.data());
+}
+
+void CandidatePlan::addEffect(Pending& into, int slot, int value) const {
+    auto add = [&](Effect::Kind kind, int index, std::int32_t amount) {
+        for (auto& item : into.effect.items)
+            if (item.kind == kind && item.index == index) {
+                item.amount += amount;
+                return;
+            }
+        into.effect.items.push_back({kind, static_cast<std::uint8_t>(index), amount});
+    };
+    switch (conditions_.effectiveStatus(slot, value)) {
+    case CellStatus::NotAdmitted: {
+        const std::uint16_t mask = links_.linkMask(slot);
+        if (!mask) {
+            into.reject = true;
+            into.effect.items.clear();
+            return;
+        }
+        for (int l = 1; l <= kGroupCount; ++l)
+            if (mask >> (l - 1) & 1)
+                add(Effect::LinkError, l, 1);
+        return;
+    }
+    case CellStatus::Recovery:
+        add(Effect::Level, conditions_.cell(slot, value).level, 1);
+        break;
+    case CellStatus::Admitted:
+        break;
+    }
+    const std::uint16_t mask = links_.quadroMask(slot);
+    if (value != 0)
+        for (int q = 1; q <= kGroupCount; ++q)
+            if (mask >> (q - 1) & 1)
+                add(Effect::Points, q, value);
+}
+
+void CandidatePlan::merge(Pending& into, const Pending& effect) {
+    if (into.reject)
+        return;
+    if (effect.reject) {
+        into.reject = true;
+        into.effect.items.clear();
+        return;
+    }
+    for (const auto& item : effect.effect.items) {
+        auto same = std::find_if(
+            into.effect.items.begin(), into.effect.items.end(),
+            [&](const Effect::Item& i) { return i.kind == item.kind && i.index == item.index; });
+        if (same == into.effect.items.end())
+            into.effect.items.push_back(item);
+        else
+            same->amount += item.amount;
+    }
+}
+
+std::uint16_t CandidatePlan::intern(const Pending& p) {
+    if (p.reject)
+        return kReject;
+    std::vector<Effect::Item> items = p.effect.items;
+    std::erase_if(items, [](const Effect::Item& i) { return i.amount == 0; });
+    if (items.empty())
+        return kPass;
+    std::sort(items.begin(), items.end());
+    const auto [at, added] =
+        ids_.try_emplace(items, static_cast<std::uint16_t>(2 * effects_.size()));
+    if (added)
+        effects_.push_back({std::move(items)});
+    return at->second;
+}
+
+bool CandidatePlan::judgeOne(std::uint16_t id) {
+    if (verdict_.size() != effects_.size())
+        verdict_.assign(effects_.size(), -1);
+    std::int8_t& v = verdict_[id / 2];
+    if (v < 0)
+        v = judge(&id, 1);
+    return v != 0;
+}
+
+bool CandidatePlan::judge(const std::uint16_t* ids, int count) const {
+    LinkJudge::Work work;
+    std::array<std::int32_t, kLevelCount + 1> levels{};
+    for (int i = 0; i < count; ++i) {
+        if (ids[i] == kPass)
+            continue;
+        for (const auto& item : effects_[ids[i] / 2].items) {
+            switch (item.kind) {
+            case Effect::LinkError:
+                work.errors[item.index] += item.amount;
+                break;
+            case Effect::Level:
+                levels[item.index] += item.amount;
+                break;
+            case Effect::Points:
+                work.score[item.index] += item.amount;
+                break;
+            }
+        }
+    }
+    return levels_.pass(levels.data()) && links_.judge(work);
+}
+
+} // namespace varnelo

@@ -1,0 +1,80 @@
+#include "engine/ColumnOutput.h"
+
+#include "core/ColumnsFileFormat.h"
+
+#include <algorithm>
+
+namespace varnelo {
+
+ColumnOutput::ColumnOutput(ColumnStore& store, std::int32_t presetRows, std::int32_t memoryRows,
+                           std::filesystem::path overflowPath)
+    : store_(store), inMemory_(presetRows),
+      memoryRows_(std::clamp(memoryRows, std::int32_t{0}, store.capacity())),
+      path_(std::move(overflowPath)) {}
+
+ColumnOutput::~ColumnOutput() {
+    if (file_)
+        std::fclose(file_);
+}
+
+bool ColumnOutput::open(std::string& error) {
+    std::error_code ec;
+    std::filesystem::create_directories(path_.parent_path(), ec);
+    file_ = std::fopen(path_.c_str(), "wb");
+    if (!file_) {
+        error = "Impossibile scrivere il file " + path_.string();
+        return false;
+    }
+    std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
+    return true;
+}
+
+void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
+    const int inMemory = std::min(count, memoryRows_ - inMemory_);
+    const std::size_t at = static_cast<std::size_t>(inMemory_) + 1;
+    std::uint8_t* p1 = store_.plane(1) + at;
+    std::uint8_t* p2 = store_.plane(2) + at;
+    std::uint8_t* p3 = store_.plane(3) + at;
+    std::uint8_t* p4 = store_.plane(4) + at;
+    std::uint8_t* p5 = store_.plane(5) + at;
+    const std::uint8_t a = prefix[0], b = prefix[1], c = prefix[2], d = prefix[3];
+    for (int j = 0; j < inMemory; ++j) {
+        p1[j] = a;
+        p2[j] = b;
+        p3[j] = c;
+        p4[j] = d;
+        p5[j] = static_cast<std::uint8_t>(last[j]);
+    }
+    inMemory_ += inMemory;
+    for (int j = inMemory; j < count; ++j)
+        spill({a, b, c, d, static_cast<std::uint8_t>(last[j])});
+}
+
+void ColumnOutput::spill(const Column& c) {
+    char line[kColumnLineBytes];
+    formatColumnLine(c, line);
+    line[kColumnLineWidth] = '\r';
+    line[kColumnLineWidth + 1] = '\n';
+    if (!file_ || std::fwrite(line, 1, sizeof line, file_) != sizeof line)
+        failed_ = true;
+    ++overflow_;
+}
+
+bool ColumnOutput::close() {
+    if (file_ && std::fclose(file_) != 0)
+        failed_ = true;
+    file_ = nullptr;
+    return !failed_;
+}
+
+void ColumnOutput::discard() {
+    if (file_)
+        std::fclose(file_);
+    file_ = std::fopen(path_.c_str(), "wb");
+    if (file_)
+        std::fclose(file_);
+    file_ = nullptr;
+    overflow_ = 0;
+}
+
+} // namespace varnelo

@@ -1,0 +1,717 @@
+#include "engine/DevelopmentRun.h"
+
+#include "core/ProgramState.h"
+#include "engine/CandidatePlan.h"
+#include "engine/ColumnOutput.h"
+#include "engine/StreamingReduction.h"
+#include "engine/SubsetIndex.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace varnelo {
+
+namespace {
+
+// The display refreshes (and the cancel flag is read) when the work counter passes this.
+constexpr std::int64_t kRefreshWork = 499999;
+
+enum class PostFilter { Store, Orthogonal, Difference, Reduction };
+
+// The state of positions 1..p of the candidate, built from position p - 1.
+struct Prefix {
+    std::uint32_t key = 0;
+    std::int32_t sum = 0, evenSum = 0, delaySum = 0, compare = 0, near = 0;
+    std::uint32_t decades = 0, units = 0, rankUp = 0;
+    std::int32_t minGap = kMaxNumber, maxGap = 0;
+    std::uint64_t gaps = 0;
+};
+
+// Pair indices of betweenPair() that end at position p.
+constexpr std::array<std::array<int, 4>, 6> kPairsEndingAt = {{
+    {-1, -1, -1, -1},
+    {-1, -1, -1, -1},
+    {0, -1, -1, -1},
+    {1, 4, -1, -1},
+    {2, 5, 7, -1},
+    {3, 6, 8, 9},
+}};
+
+struct Check {
+    int input;
+    const std::uint16_t* table;
+};
+
+class Runner {
+  public:
+    Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
+           CandidatePlan& plan, ColumnOutput& output)
+        : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
+          reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
+        for (const PlanCheck& c : plan.checks()) {
+            if (c.prunes)
+                levelChecks_[static_cast<std::size_t>(c.level)].push_back(
+                    {c.input, c.table.data()});
+            else
+                innerChecks_.push_back({c.input, c.table.data()});
+        }
+        ids_.resize(innerChecks_.size());
+        lastChecks_ = innerChecks_;
+        for (const Check& c : levelChecks_[5])
+            lastChecks_.push_back(c);
+        ids_.resize(lastChecks_.size());
+        counts_ = plan.counts();
+        for (const PlanCheck& c : plan.checks()) {
+            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
+                                                [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            sumWindow_ = true;
+            const auto admitted = [](std::uint16_t id) { return id == kPass; };
+            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
+            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
+            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
+            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
+            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
+        }
+        batchIds_.resize(lastChecks_.size() * kMaxNumber);
+        tracks_ = !plan.passesAll();
+        const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
+        const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
+        placesPositions_ = (plan.needs() & (positions | between)) != 0;
+        auto needs = [&](std::initializer_list<int> inputs) {
+            for (int i : inputs)
+                if (plan.needs() >> i & 1)
+                    return true;
+            return false;
+        };
+        key_ = needs({kKey});
+        sums_ = needs({kSum, kEvenSum, kOddSum});
+        delays_ = needs({kDelaySum});
+        compare_ = needs({kCompare});
+        near_ = needs({kNear});
+        decades_ = needs({kDecades});
+        units_ = needs({kUnits});
+        rank_ = needs({kRankUp});
+        gaps_ = needs({kGemelli, kMinGap, kMaxGap});
+
+        const SystemOptions& o = state.options;
+        const int threshold = std::max(1, o.developmentLevel);
+        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9)
+            mode_ = PostFilter::Orthogonal;
+        else if (o.differenceOn())
+            mode_ = PostFilter::Difference;
+        else if (threshold >= 2 && o.coverage >= kDefaultCoverage)
+            mode_ = PostFilter::Reduction;
+        if (mode_ == PostFilter::Difference)
+            index_ = SubsetIndex(6 - o.difference());
+        else if (mode_ == PostFilter::Reduction)
+            index_ = SubsetIndex(reduction_.sharedToBeClose());
+        weight_ = (options.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+    }
+
+    PostFilter mode() const { return mode_; }
+
+    void startWithPreset() {
+        for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
+            const Column c = state_.columns.column(i);
+            if (options_.tally)
+                state_.distribution.tally(c, options_.context);
+            if (mode_ == PostFilter::Difference || mode_ == PostFilter::Reduction)
+                index_.insert(c);
+        }
+        kept_ = options_.presetColumns;
+    }
+
+    void enumerate(const std::vector<int>& chosen, const std::vector<int>& fixed) {
+        list_ = chosen;
+        listSum_.assign(list_.size() + 1, 0);
+        for (std::size_t i = 0; i < list_.size(); ++i)
+            listSum_[i + 1] = listSum_[i] + list_[i];
+        for (int f : fixed)
+            fixedAt_.push_back(
+                static_cast<int>(std::find(list_.begin(), list_.end(), f) - list_.begin()));
+        descend<1>(0, 0);
+    }
+
+    void table(const std::vector<Column>& rows) {
+        for (const Column& row : rows) {
+            if (stop_)
+                return;
+            if (fromScratch(row))
+                candidate();
+            else
+                skip(1);
+        }
+    }
+
+    // Drains the reduction buffer at the end of a completed run.
+    void finish() {
+        if (!stop_ && mode_ == PostFilter::Reduction && reduction_.size() > 0 &&
+            !reduction_.reduce(
+                0, [this](const Column& c) { keep(c); }, progress_.cancel))
+            stop_ = true;
+        publish();
+    }
+
+    bool cancelled() const { return stop_; }
+    std::int64_t examined() const { return examined_; }
+    std::int32_t conditioned() const { return conditioned_; }
+    std::int32_t kept() const { return kept_; }
+
+  private:
+    template <int P> void descend(int start, int placedFixed) {
+        const int rest = 5 - P;
+        const int fixedCount = static_cast<int>(fixedAt_.size());
+        int lo = start;
+        int hi = static_cast<int>(list_.size()) - 1 - rest;
+        if (placedFixed < fixedCount) {
+            const int next = fixedAt_[static_cast<std::size_t>(placedFixed)];
+            hi = std::min(hi, next);
+            if (fixedCount - placedFixed > rest)
+                lo = next;
+        }
+        if constexpr (P == 5) {
+            if (!tracks_ && mode_ == PostFilter::Store && !options_.calculateOnly &&
+                !options_.tally) {
+                storeRun(lo, hi);
+                return;
+            }
+            if (tracks_) {
+                batch(lo, hi);
+                return;
+            }
+        }
+        for (int i = lo; i <= hi; ++i) {
+            const bool isFixed =
+                placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
+            const int placed = placedFixed + isFixed;
+            number_[P - 1] = list_[static_cast<std::size_t>(i)];
+            if (tracks_ && (!place<P>() || !sumReachable<P>(i))) {
+                skip(subtree(i, rest, fixedCount - placed));
+                continue;
+            }
+            if constexpr (P == 5)
+                candidate();
+            else
+                descend<P + 1>(i + 1, placed);
+            if (stop_)
+                return;
+        }
+    }
+
+    // The last position of a complete prefix: every check runs over all the
+    // completions at once, each in a loop of its own without branches; the
+    // candidates are then taken in order.
+    void batch(int lo, int hi) {
+        if (sumWindow_) {
+            // Completions whose sum leaves the window are refused by the sum table anyway.
+            const int from = lo, to = hi;
+            while (lo <= hi && prefix_[4].sum + list_[static_cast<std::size_t>(lo)] < sumLo_)
+                ++lo;
+            while (hi >= lo && prefix_[4].sum + list_[static_cast<std::size_t>(hi)] > sumHi_)
+                --hi;
+            skip(std::max(0, to - from + 1) - std::max(0, hi - lo + 1));
+        }
+        if (hi < lo)
+            return;
+        const int m = hi - lo + 1;
+        const int* last = list_.data() + lo;
+        std::array<std::uint16_t, kMaxNumber> acc{};
+        const Prefix& s = prefix_[4];
+        const int c1 = number_[0], c4 = number_[3];
+        for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
+            const Check& check = lastChecks_[k];
+            const std::uint16_t* t = check.table;
+            std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
+            auto each = [&](auto input) {
+                if (counts_) {
+                    for (int j = 0; j < m; ++j) {
+                        ids[j] = t[input(last[j])];
+                        acc[static_cast<std::size_t>(j)] |= ids[j];
+                    }
+                } else {
+                    for (int j = 0; j < m; ++j)
+                        acc[static_cast<std::size_t>(j)] |= t[input(last[j])];
+                }
+            };
+            auto info = [this](int n) -> const CandidatePlan::NumberInfo& {
+                return plan_.number(n);
+            };
+            switch (check.input) {
+            case kKey: {
+                const std::uint32_t key = s.key;
+                each([&](int n) {
+                    return key | std::uint32_t{info(n).even} << 4 | keyGapBits(n - c4) << 11;
+                });
+                break;
+            }
+            case kGemelli:
+                each([&](int n) { return std::popcount(s.gaps | std::uint64_t{1} << (n - c4)); });
+                break;
+            case kDecades:
+                each([&](int n) { return std::popcount(s.decades | info(n).decadeBit); });
+                break;
+            case kUnits:
+                each([&](int n) { return std::popcount(s.units | info(n).unitBit); });
+                break;
+            case kCompare:
+                each([&](int n) { return s.compare + info(n).present; });
+                break;
+            case kNear:
+                each([&](int n) { return s.near + info(n).near; });
+                break;
+            case kRankUp: {
+                const int rank = info(c4).rank + 1;
+                each([&](int n) { return s.rankUp | std::uint32_t{info(n).rank == rank} << 3; });
+                break;
+            }
+            case kSum:
+                each([&](int n) { return s.sum + n; });
+                break;
+            case kEvenSum:
+                each([&](int n) { return s.evenSum + (info(n).even ? n : 0); });
+                break;
+            case kOddSum:
+                each([&](int n) { return s.sum - s.evenSum + (info(n).even ? 0 : n); });
+                break;
+            case kDelaySum:
+                each([&](int n) { return std::min(s.delaySum + info(n).delay, 255); });
+                break;
+            case kExtreme:
+                each([&](int n) { return n - c1; });
+                break;
+            case kMinGap:
+                each([&](int n) { return std::min(s.minGap, n - c4); });
+                break;
+            case kMaxGap:
+                each([&](int n) { return std::max(s.maxGap, n - c4); });
+                break;
+            case kPosition1 + 4:
+                each([](int n) { return n; });
+                break;
+            default:
+                if (inputLevel(check.input) == 5) {
+                    const int from = number_[static_cast<std::size_t>(
+                        betweenPair(check.input - kBetween1)[0] - 1)];
+                    each([&](int n) { return n - from; });
+                } else {
+                    const std::uint16_t id = t[in_[check.input]];
+                    for (int j = 0; j < m; ++j) {
+                        ids[j] = id;
+                        acc[static_cast<std::size_t>(j)] |= id;
+                    }
+                }
+                break;
+            }
+        }
+        examined_ += m;
+        work_ += static_cast<std::int64_t>(m) * (1 + weight_);
+        const bool clean = plan_.cleanPass();
+        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly &&
+            !options_.tally) {
+            if (clean) {
+                std::array<int, kMaxNumber> passing;
+                int k = 0;
+                for (int j = 0; j < m; ++j) {
+                    passing[static_cast<std::size_t>(k)] = last[j];
+                    k += acc[static_cast<std::size_t>(j)] == kPass;
+                }
+                output_.putRun(current(), passing.data(), k);
+                conditioned_ += k;
+            }
+        } else {
+            for (int j = 0; j < m; ++j) {
+                const std::uint16_t a = acc[static_cast<std::size_t>(j)];
+                if (a & kReject)
+                    continue;
+                number_[4] = last[j];
+                if (a == kPass ? clean : judgeBatched(j)) {
+                    ++conditioned_;
+                    if (!options_.calculateOnly)
+                        postFilter(current());
+                    if (stop_)
+                        return;
+                }
+            }
+        }
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    // Whether some completion of the prefix ending at list index i can have
+    // an admitted sum: the smallest completion takes the next numbers, the
+    // largest the last ones.
+    template <int P> bool sumReachable(int i) const {
+        if constexpr (P == 5) {
+            return true;
+        } else {
+            if (!sumWindow_)
+                return true;
+            const int rest = 5 - P;
+            const std::size_t k = list_.size();
+            const int smallest = listSum_[static_cast<std::size_t>(i) + 1 + rest] -
+                                 listSum_[static_cast<std::size_t>(i) + 1];
+            const int largest = listSum_[k] - listSum_[k - static_cast<std::size_t>(rest)];
+            const int sum = prefix_[P].sum;
+            return sum + smallest <= sumHi_ && sum + largest >= sumLo_;
+        }
+    }
+
+    // A candidate of the batch whose checks counted something.
+    bool judgeBatched(int j) {
+        int found = 0;
+        std::uint16_t single = kPass;
+        for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
+            const std::uint16_t id = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            ids_[k] = id;
+            if (id != kPass) {
+                single = id;
+                ++found;
+            }
+        }
+        return found == 1 ? plan_.judgeOne(single)
+                          : plan_.judge(ids_.data(), static_cast<int>(lastChecks_.size()));
+    }
+
+    // Every completion of the prefix by the last position goes straight to the list.
+    void storeRun(int lo, int hi) {
+        if (hi < lo)
+            return;
+        const int n = hi - lo + 1;
+        output_.putRun(current(), list_.data() + lo, n);
+        examined_ += n;
+        conditioned_ += n;
+        work_ += static_cast<std::int64_t>(n) * (1 + weight_);
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    std::int64_t subtree(int index, int rest, int fixedLeft) const {
+        const int free = static_cast<int>(list_.size()) - 1 - index - fixedLeft;
+        return binomial(free, rest - fixedLeft);
+    }
+
+    void skip(std::int64_t candidates) {
+        examined_ += candidates;
+        work_ += candidates * (1 + weight_);
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    Column current() const {
+        Column c;
+        for (int p = 0; p < kColumnSize; ++p)
+            c[static_cast<std::size_t>(p)] =
+                static_cast<std::uint8_t>(number_[static_cast<std::size_t>(p)]);
+        return c;
+    }
+
+    bool fromScratch(const Column& row) {
+        for (int p = 0; p < kColumnSize; ++p)
+            number_[static_cast<std::size_t>(p)] = row[static_cast<std::size_t>(p)];
+        return place<1>() && place<2>() && place<3>() && place<4>() && place<5>();
+    }
+
+    // Builds the state of position P and runs the checks known there.
+    template <int P> bool place() {
+        const int n = number_[P - 1];
+        const CandidatePlan::NumberInfo& info = plan_.number(n);
+        Prefix& s = prefix_[P];
+        const Prefix& b = prefix_[P - 1];
+        if (key_)
+            s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
+        if (sums_) {
+            s.sum = b.sum + n;
+            s.evenSum = b.evenSum + (info.even ? n : 0);
+        }
+        if (delays_)
+            s.delaySum = b.delaySum + info.delay;
+        if (compare_)
+            s.compare = b.compare + info.present;
+        if (near_)
+            s.near = b.near + info.near;
+        if (decades_)
+            s.decades = b.decades | info.decadeBit;
+        if (units_)
+            s.units = b.units | info.unitBit;
+        if constexpr (P == 1) {
+            s.rankUp = 0;
+            s.minGap = kMaxNumber;
+            s.maxGap = 0;
+            s.gaps = 0;
+        } else {
+            const int before = number_[P - 2];
+            const int gap = n - before;
+            if (key_)
+                s.key |= keyGapBits(gap) << (5 + 2 * (P - 2));
+            if (rank_)
+                s.rankUp = b.rankUp |
+                           static_cast<std::uint32_t>(info.rank == plan_.number(before).rank + 1)
+                               << (P - 2);
+            if (gaps_) {
+                s.minGap = std::min(b.minGap, gap);
+                s.maxGap = std::max(b.maxGap, gap);
+                s.gaps = b.gaps | std::uint64_t{1} << gap;
+            }
+        }
+        if (placesPositions_) {
+            in_[kPosition1 + P - 1] = n;
+            for (int pair : kPairsEndingAt[P]) {
+                if (pair < 0)
+                    break;
+                in_[kBetween1 + pair] =
+                    n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
+            }
+        }
+        for (const Check& c : levelChecks_[P])
+            if (c.table[in_[c.input]] == kReject)
+                return false;
+        return true;
+    }
+
+    bool passes() {
+        if (innerChecks_.empty())
+            return plan_.cleanPass();
+        const Prefix& s = prefix_[5];
+        const std::uint32_t needs = plan_.needs();
+        in_[kKey] = static_cast<int>(s.key);
+        if (needs & (1u << kGemelli))
+            in_[kGemelli] = std::popcount(s.gaps);
+        if (decades_)
+            in_[kDecades] = std::popcount(s.decades);
+        if (units_)
+            in_[kUnits] = std::popcount(s.units);
+        in_[kCompare] = s.compare;
+        in_[kNear] = s.near;
+        in_[kRankUp] = static_cast<int>(s.rankUp);
+        in_[kSum] = s.sum;
+        in_[kEvenSum] = s.evenSum;
+        in_[kOddSum] = s.sum - s.evenSum;
+        in_[kDelaySum] = std::min(s.delaySum, 255);
+        in_[kExtreme] = number_[4] - number_[0];
+        in_[kMinGap] = s.minGap;
+        in_[kMaxGap] = s.maxGap;
+        std::uint32_t any = 0;
+        const std::size_t n = innerChecks_.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint16_t id = innerChecks_[i].table[in_[innerChecks_[i].input]];
+            ids_[i] = id;
+            any |= id;
+        }
+        if (any == kPass)
+            return plan_.cleanPass();
+        if (any & kReject)
+            return false;
+        return plan_.judge(ids_.data(), static_cast<int>(n));
+    }
+
+    void candidate() {
+        ++examined_;
+        work_ += 1 + weight_;
+        if (passes()) {
+            ++conditioned_;
+            if (!options_.calculateOnly)
+                postFilter(current());
+        }
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    void postFilter(const Column& c) {
+        switch (mode_) {
+        case PostFilter::Store:
+            store(c);
+            return;
+        case PostFilter::Orthogonal:
+            if (options_.orthogonal)
+                options_.orthogonal->take(c, state_.options.guaranteeKind);
+            keep(c);
+            return;
+        case PostFilter::Difference:
+            if (!index_.sharesWithAny(c))
+                keep(c);
+            return;
+        case PostFilter::Reduction:
+            if (kept_ > 0 && index_.sharesWithAny(c))
+                return;
+            reduction_.add(c);
+            if (reduction_.full() && !reduction_.reduce(
+                                         StreamingReduction::kLowMark,
+                                         [this](const Column& k) { keep(k); }, progress_.cancel))
+                stop_ = true;
+            return;
+        }
+    }
+
+    void keep(const Column& c) {
+        ++kept_;
+        // Only the columns held in memory are compared with later candidates.
+        if (output_.holdsInMemory() && mode_ != PostFilter::Store &&
+            mode_ != PostFilter::Orthogonal)
+            index_.insert(c);
+        store(c);
+    }
+
+    void store(const Column& c) {
+        output_.put(c);
+        if (options_.tally)
+            state_.distribution.tally(c, options_.context);
+    }
+
+    void publish() {
+        progress_.examined.store(examined_, std::memory_order_relaxed);
+        progress_.conditioned.store(conditioned_, std::memory_order_relaxed);
+        progress_.kept.store(kept_, std::memory_order_relaxed);
+        progress_.inMemory.store(output_.inMemory(), std::memory_order_relaxed);
+    }
+
+    void refresh() {
+        work_ = 0;
+        publish();
+        if (progress_.cancel.load(std::memory_order_relaxed))
+            stop_ = true;
+    }
+
+    ProgramState& state_;
+    const RunOptions& options_;
+    RunProgress& progress_;
+    CandidatePlan& plan_;
+    ColumnOutput& output_;
+    PostFilter mode_ = PostFilter::Store;
+    StreamingReduction reduction_;
+    SubsetIndex index_;
+    int weight_ = 0;
+    bool tracks_ = true;
+    bool placesPositions_ = false;
+    bool stop_ = false;
+
+    std::vector<int> list_;
+    std::vector<int> listSum_; // listSum_[i]: sum of the first i chosen numbers
+    // A "Somma totale" that only admits or refuses: the admitted values lie in sumLo_..sumHi_.
+    bool sumWindow_ = false;
+    int sumLo_ = 0, sumHi_ = -1;
+    bool counts_ = false;
+    std::vector<int> fixedAt_;
+    std::array<std::vector<Check>, 6> levelChecks_;
+    std::vector<Check> innerChecks_;
+    std::vector<Check> lastChecks_; // every check not already tested on the prefix
+    std::vector<std::uint16_t> ids_;
+    std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
+    std::array<Prefix, 6> prefix_{};
+    std::array<int, kInputCount> in_{};
+    // Ints, not bytes: a byte store may alias anything and would make the
+    // compiler reload the whole state after each number placed.
+    std::array<int, kColumnSize> number_{};
+    // Which parts of the incremental state some check reads.
+    bool key_ = false, sums_ = false, delays_ = false, compare_ = false, near_ = false,
+         decades_ = false, units_ = false, rank_ = false, gaps_ = false;
+
+    std::int64_t examined_ = 0;
+    std::int64_t work_ = 0;
+    std::int32_t conditioned_ = 0;
+    std::int32_t kept_ = 0;
+};
+
+template <typename Source>
+RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
+              Source source) {
+    RunResult result;
+    const SystemOptions& o = state.options;
+    const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
+    result.description = std::max(1, o.developmentLevel) >= 2 && !orthogonal && !o.differenceOn()
+                             ? "Sistema Cond. + Rid."
+                             : "Sistema Condizionato";
+    if (o.differenceOn())
+        result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
+
+    progress.examined = 0;
+    progress.conditioned = 0;
+    progress.kept = 0;
+    progress.inMemory = 0;
+
+    state.links.prepareForRun();
+    state.quadri.prepareForRun();
+    CandidatePlan plan(
+        {state.conditions, state.links, state.quadri, state.levels, options.context});
+
+    const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
+    RunOptions effective = options;
+    effective.presetColumns = preset;
+    ColumnOutput output(state.columns, preset, options.memoryRows,
+                        state.folder.path("qor/qor.qor"));
+    std::string error;
+    if (!output.open(error)) {
+        result.failure = Notice{"Sviluppo:", {error}};
+        return result;
+    }
+    if (options.tally)
+        state.distribution.clear();
+
+    Runner runner(state, effective, progress, plan, output);
+    runner.startWithPreset();
+    source(runner);
+    runner.finish();
+
+    if (runner.cancelled()) {
+        output.discard();
+        state.columns.clear();
+        progress.examined = 0;
+        progress.conditioned = 0;
+        progress.kept = 0;
+        progress.inMemory = 0;
+        result.cancelled = true;
+        return result;
+    }
+    if (!output.close()) {
+        output.discard();
+        state.columns.clear();
+        result.failure =
+            Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
+        return result;
+    }
+    result.examined = runner.examined();
+    result.conditioned = runner.conditioned();
+    result.kept = runner.kept();
+    result.inMemory = output.inMemory();
+    result.total = output.total();
+    // Calculate-only counts without storing: the final count tells how many
+    // columns passed, while the list and its counters keep only what it holds.
+    result.finalCount = options.calculateOnly ? result.conditioned : result.total;
+
+    ColumnStore& columns = state.columns;
+    columns.storedCount = result.inMemory;
+    columns.systemTotal = result.total;
+    columns.developedCount = result.conditioned;
+    columns.finalCount = result.finalCount;
+    columns.hasColumns = result.total > 0;
+    return result;
+}
+
+} // namespace
+
+RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
+    const std::vector<int> chosen = state.selection.chosenNumbers();
+    const std::vector<int> fixed = state.selection.fixedNumbers();
+    return run(state, options, progress, [&](Runner& r) { r.enumerate(chosen, fixed); });
+}
+
+RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
+                         const RunOptions& options, RunProgress& progress) {
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const Column& c = source[i];
+        bool valid = c[0] >= 1 && c[4] <= kMaxNumber;
+        for (int p = 1; p < kColumnSize; ++p)
+            valid = valid && c[static_cast<std::size_t>(p - 1)] < c[static_cast<std::size_t>(p)];
+        if (!valid) {
+            RunResult r;
+            r.failure = Notice{"Sviluppo:",
+                               {"Le colonne da sviluppare non sono valide:",
+                                "(colonna " + std::to_string(i + 1) + ")"}};
+            return r;
+        }
+    }
+    return run(state, options, progress, [&](Runner& r) { r.table(source); });
+}
+
+} // namespace varnelo

@@ -1,0 +1,148 @@
+#include "engine/FamilyStages.h"
+
+#include "conditions/SlotMetric.h"
+
+#include <array>
+
+namespace varnelo {
+
+namespace {
+
+// A column with the parities and gap kinds of a key, or false when no
+// column has them (a gap of 1 joins numbers of different parity, a gap of 2
+// numbers of the same parity).
+bool columnOfKey(std::uint32_t key, Column& c) {
+    int n = (key & 1) ? 2 : 1;
+    c[0] = static_cast<std::uint8_t>(n);
+    for (int k = 1; k < 5; ++k) {
+        const bool evenBefore = key >> (k - 1) & 1;
+        const bool even = key >> k & 1;
+        const std::uint32_t kind = key >> (5 + 2 * (k - 1)) & 3;
+        int gap;
+        if (kind == 1)
+            gap = 1;
+        else if (kind == 2)
+            gap = 2;
+        else if (kind == 0)
+            gap = even == evenBefore ? 4 : 3;
+        else
+            return false;
+        if ((gap % 2 == 0) != (even == evenBefore))
+            return false;
+        n += gap;
+        c[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(n);
+    }
+    return true;
+}
+
+// The catalogue values of every key (computed once), or -1 where no column has the key.
+const std::vector<CatalogueValues>& keyValues() {
+    static const std::vector<CatalogueValues> values = [] {
+        std::vector<CatalogueValues> v(std::size_t{1} << kKeyBits);
+        for (std::uint32_t key = 0; key < v.size(); ++key) {
+            Column c;
+            if (columnOfKey(key, c))
+                catalogueMetrics(c, {}, v[key]);
+            else
+                v[key].fill(-1);
+        }
+        return v;
+    }();
+    return values;
+}
+
+// Catalogue codes that follow from parities and gap kinds alone.
+bool valuedByKey(int code) {
+    return (code >= 1 && code <= 30 && code != 12) || code == 41 || code == 42;
+}
+
+int rankWindows(std::uint32_t up, int width) {
+    int n = 0;
+    const std::uint32_t window = (1u << (width - 1)) - 1;
+    for (int k = 0; k + width - 1 <= 4; ++k)
+        n += (up >> k & window) == window;
+    return n;
+}
+
+constexpr std::array<FamilyStage, 3> kStages = {
+    compilePositionsAndDistances,
+    compileSums,
+    compileCatalogue,
+};
+
+} // namespace
+
+std::span<const FamilyStage> familyStages() {
+    return kStages;
+}
+
+void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in) {
+    const ConditionSet& set = in.conditions;
+    auto same = [](int x) { return x; };
+    for (int p = 1; p <= 5; ++p)
+        if (set.isActive(118 + p))
+            plan.addSlot(118 + p, kPosition1 + p - 1, same);
+    if (set.isActive(115))
+        plan.addSlot(115, kExtreme, same);
+    if (set.isActive(116))
+        plan.addSlot(116, kMinGap, same);
+    if (set.isActive(117))
+        plan.addSlot(117, kMaxGap, same);
+    if (set.isActive(118))
+        plan.addSlot(118, kExtreme, [](int span) {
+            Column c{1, 2, 3, 4, static_cast<std::uint8_t>(1 + span)};
+            return span >= 4 ? distanceMetric(Distance::Mean, c) : -1;
+        });
+    for (int i = 0; i < 10; ++i)
+        if (set.isActive(145 + i))
+            plan.addSlot(145 + i, kBetween1 + i, same);
+}
+
+void compileSums(CandidatePlan& plan, const PlanInputs& in) {
+    auto same = [](int x) { return x; };
+    constexpr int kInputs[] = {kSum, kEvenSum, kOddSum, kDelaySum};
+    for (int k = 0; k < 4; ++k)
+        if (in.conditions.isActive(111 + k))
+            plan.addSlot(111 + k, kInputs[k], same);
+}
+
+void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const int code = catalogueCodeOfSlot(slot);
+        if (!code || !in.conditions.isActive(slot))
+            continue;
+        if (valuedByKey(code)) {
+            const std::vector<CatalogueValues>& values = keyValues();
+            plan.addSlot(slot, kKey, [&values, code](int key) {
+                return static_cast<int>(
+                    values[static_cast<std::size_t>(key)][static_cast<std::size_t>(code)]);
+            });
+            continue;
+        }
+        auto same = [](int x) { return x; };
+        switch (code) {
+        case 12:
+            plan.addSlot(slot, kGemelli, same);
+            break;
+        case 34:
+            plan.addSlot(slot, kDecades, same);
+            break;
+        case 40:
+            plan.addSlot(slot, kUnits, same);
+            break;
+        case 35:
+            plan.addSlot(slot, kCompare, same);
+            break;
+        case 36:
+            plan.addSlot(slot, kNear, same);
+            break;
+        default: // 37..39: windows of 4, 3 and 2 positions
+            plan.addSlot(slot, kRankUp, [width = 41 - code](int up) {
+                return rankWindows(static_cast<std::uint32_t>(up), width);
+            });
+            break;
+        }
+    }
+}
+
+} // namespace varnelo

@@ -1,0 +1,107 @@
+#include "EngineFixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
+
+using namespace varnelo;
+using namespace varnelo::test;
+
+namespace {
+
+struct Output {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs "varnelo-cli sviluppa" on a program folder of the test's own.
+Output sviluppa(const std::filesystem::path& dir, const std::string& args) {
+    const auto out = dir / "out.txt", err = dir / "err.txt";
+    const std::string cmd = std::string(VARNELO_CLI_PATH) + " sviluppa --cartella " + dir.string() +
+                            " " + args + " > " + out.string() + " 2> " + err.string();
+    Output o;
+    o.status = WEXITSTATUS(std::system(cmd.c_str()));
+    o.out = slurp(out);
+    o.err = slurp(err);
+    return o;
+}
+
+std::string lines(const std::vector<Column>& columns) {
+    std::string text;
+    for (const Column& c : columns)
+        for (int p = 0; p <= kColumnSize; ++p) {
+            if (p == kColumnSize) {
+                text += "\r\n";
+                break;
+            }
+            const std::string n = std::to_string(c[static_cast<std::size_t>(p)]);
+            text += n + std::string(3 - n.size(), ' ');
+        }
+    return text;
+}
+
+} // namespace
+
+TEST(CliSviluppa, PrintsTheColumnsAndCountsApart) {
+    const auto dir = testFolder();
+    const Output o = sviluppa(dir, "--numeri 7,1,12,30,45,2");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, lines(integral({1, 2, 7, 12, 30, 45})));
+    EXPECT_NE(o.err.find("Colonne finali = 6"), std::string::npos) << o.err;
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliSviluppa, FixedNumbersAreChosenToo) {
+    const auto dir = testFolder();
+    const Output o = sviluppa(dir, "--numeri 1,2,3,4,5,6 --fisse 9,3");
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::vector<Column> expected;
+    for (const Column& c : integral({1, 2, 3, 4, 5, 6, 9}))
+        if (std::count(c.begin(), c.end(), 9) && std::count(c.begin(), c.end(), 3))
+            expected.push_back(c);
+    EXPECT_EQ(o.out, lines(expected));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliSviluppa, LevelAndDifferenceAsInTheSetUpWindow) {
+    const auto dir = testFolder();
+    const Output diff = sviluppa(dir, "--numeri 1,2,3,4,5,6,7,8,9,10,11 --differenza 5");
+    ASSERT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(diff.out, lines({col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}));
+    EXPECT_NE(diff.err.find("Differ. tra Colonne:5"), std::string::npos);
+
+    const Output level = sviluppa(dir, "--numeri 1,2,3,4,5,6,7 --livello 2");
+    ASSERT_EQ(level.status, 0) << level.err;
+    EXPECT_NE(level.err.find("Sistema Cond. + Rid."), std::string::npos);
+    EXPECT_LT(level.out.size(), lines(integral({1, 2, 3, 4, 5, 6, 7})).size());
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliSviluppa, BadArgumentsExitWithStatusTwo) {
+    const auto dir = testFolder();
+    const char* bad[] = {
+        "--numeri 1,2,3,4",
+        "--numeri 1,2,3,4,50",
+        "--numeri 1,2,3,4,x",
+        "--numeri 1,2,3,4,4",
+        "--numeri",
+        "--numeri 1,2,3,4,5 --livello 6",
+        "--numeri 1,2,3,4,5 --differenza 1",
+        "--numeri 1,2,3,4,5,6 --fisse 1,2,3,4,5",
+        "--numeri 1,2,3,4,5 --livello 2 --differenza 3",
+        "--numeri 1,2,3,4,5 --boh 1",
+        "",
+    };
+    for (const char* args : bad) {
+        const Output o = sviluppa(dir, args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_TRUE(o.out.empty()) << args;
+        EXPECT_FALSE(o.err.empty()) << args;
+    }
+    std::filesystem::remove_all(dir);
+}

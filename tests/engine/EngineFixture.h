@@ -1,0 +1,106 @@
+#pragma once
+
+#include "conditions/LinkJudge.h"
+#include "conditions/SlotMetric.h"
+#include "core/ProgramState.h"
+#include "engine/DevelopmentRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <unistd.h>
+#include <vector>
+
+namespace varnelo::test {
+
+inline Column col(int a, int b, int c, int d, int e) {
+    return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
+}
+
+// A program folder of its own for every test (ctest runs them side by side).
+inline std::filesystem::path testFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    auto dir = std::filesystem::temp_directory_path() /
+               ("varnelo-engine-" + std::string(info->test_suite_name()) + "-" + info->name() +
+                "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "qor");
+    return dir;
+}
+
+struct Engine {
+    std::filesystem::path dir = testFolder();
+    std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>(ProgramFolder(dir));
+    RunProgress progress;
+    RunOptions options;
+
+    ~Engine() { std::filesystem::remove_all(dir); }
+
+    void choose(const std::vector<int>& numbers) {
+        for (int n : numbers)
+            state->selection.setState(n, Selection::Chosen);
+    }
+    RunResult develop() { return developSystem(*state, options, progress); }
+    RunResult develop(const std::vector<Column>& rows) {
+        return developColumns(*state, rows, options, progress);
+    }
+    std::vector<Column> columns() const {
+        std::vector<Column> out;
+        for (std::int32_t i = 1; i <= state->columns.storedCount; ++i)
+            out.push_back(state->columns.column(i));
+        return out;
+    }
+    std::uintmax_t overflowSize() const {
+        return std::filesystem::file_size(dir / "qor" / "qor.qor");
+    }
+};
+
+// Every column of the numbers, in lexicographic order.
+inline std::vector<Column> integral(const std::vector<int>& n) {
+    std::vector<Column> out;
+    const int k = static_cast<int>(n.size());
+    for (int a = 0; a < k; ++a)
+        for (int b = a + 1; b < k; ++b)
+            for (int c = b + 1; c < k; ++c)
+                for (int d = c + 1; d < k; ++d)
+                    for (int e = d + 1; e < k; ++e)
+                        out.push_back(col(n[a], n[b], n[c], n[d], n[e]));
+    return out;
+}
+
+// The candidate test done the plain way: every active condition valued
+// through the catalogue, links and levels judged with their own tests.
+inline bool referencePasses(const ProgramState& s, const Column& c, const MetricContext& ctx) {
+    const LinkJudge judge(s.links, s.quadri);
+    LinkJudge::Work work;
+    std::array<std::int32_t, kLevelCount + 1> levels{};
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (!s.conditions.isActive(slot) || !isShapeSlot(slot))
+            continue;
+        const int v = shapeSlotValue(slot, c, ctx);
+        const CellStatus st = s.conditions.effectiveStatus(slot, v);
+        if (st == CellStatus::NotAdmitted) {
+            if (!judge.recordFailure(work, slot))
+                return false;
+            continue;
+        }
+        if (st == CellStatus::Recovery)
+            ++levels[s.conditions.cell(slot, v).level];
+        judge.recordPoints(work, slot, v);
+    }
+    return LevelJudge(s.levels, levelsInUse(s.conditions)).pass(levels.data()) && judge.judge(work);
+}
+
+inline std::vector<int> randomNumbers(std::mt19937& rng, int count) {
+    std::vector<int> all;
+    for (int n = 1; n <= kMaxNumber; ++n)
+        all.push_back(n);
+    std::shuffle(all.begin(), all.end(), rng);
+    all.resize(static_cast<std::size_t>(count));
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+} // namespace varnelo::test
