@@ -5,8 +5,11 @@
 #include "conditions/Links.h"
 #include "conditions/Metrics.h"
 #include "core/ColumnStore.h"
+#include "core/Delays.h"
 #include "core/ProgramFolder.h"
 #include "core/Selection.h"
+#include "core/SettingsFiles.h"
+#include "core/SystemFile.h"
 #include "core/SystemOptions.h"
 
 #include <string>
@@ -31,8 +34,13 @@ struct ProgramState {
     ModifiedFamilies modifiedFamilies;
     SystemOptions options;
     ProgramSettings settings;
-    bool modified = false;    // the current system has unsaved changes
-    std::string forecastLock; // "Blocca" while the forecast is locked
+    WindowPositions windowPositions;
+    PrintSettings printSettings;
+    ArchiveFigures archive;  // statistics count and current delays of the selection
+    // Sections of the system's settings file that no family of this program reads.
+    std::vector<SystemSectionLines> otherSections;
+    bool modified = false;  // the current system has unsaved changes
+    std::string forecastLock;  // "Blocca" while the forecast is locked
 
     // Caption text of the main window.
     std::string caption() const;

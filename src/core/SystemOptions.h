@@ -16,7 +16,15 @@ struct SystemOptions {
     int kindCode = 0;
     // Orthogonal guarantee kind 1..9 (0: no orthogonal development).
     int guaranteeKind = 0;
-    double coverage = kDefaultCoverage; // percentage, one decimal
+    double coverage = kDefaultCoverage;  // percentage, one decimal
+    // Further set-up options kept in header fields 2, 4 and 11 and in line 5
+    // of the settings file; carried through a save unchanged.
+    int headerOption2 = 0;
+    int headerOption4 = 0;
+    int headerOption11 = 0;
+    int optionFlag = 0;  // one byte
+    // Shown by the open window; "Sistema Colonnare" for a columns-only system.
+    std::string description;
 
     bool differenceOn() const { return kindCode >= 21 && kindCode <= 25; }
     int difference() const { return differenceOn() ? kindCode - 20 : 0; }

@@ -1,0 +1,77 @@
+#include "core/Archive.h"
+
+#include "core/AtomicWriter.h"
+#include "core/TextFile.h"
+
+namespace varnelo {
+
+namespace {
+// Room for the longest archive with generous trailing text on every line.
+constexpr std::size_t kMaxArchiveBytes = 256u << 20;
+} // namespace
+
+bool readArchive(const std::filesystem::path& path, std::size_t maxLines, ArchiveContents& out,
+                 std::string& error) {
+    std::string text;
+    if (!readTextFile(path, kMaxArchiveBytes, text, error))
+        return false;
+    ArchiveContents result;
+    const auto lines = splitLines(text);
+    const std::size_t n = std::min(lines.size(), maxLines);
+    result.draws.reserve(n);
+    result.drawLines.reserve(n);
+    if (n > 0)
+        result.firstLine = std::string(lines[0]);
+    std::string reason;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (trimBlanks(lines[i]).empty())
+            continue;
+        Draw d;
+        if (parseDrawLine(lines[i], d, reason)) {
+            result.draws.push_back(d);
+            result.drawLines.push_back(i + 1);
+        } else {
+            result.problems.push_back({i + 1, reason});
+        }
+    }
+    out = std::move(result);
+    return true;
+}
+
+bool writeArchive(const std::filesystem::path& path, const std::vector<Draw>& draws,
+                  std::string& error, const std::filesystem::path& temporary) {
+    std::string text;
+    text.reserve(draws.size() * (kDrawLineWidth + 2));
+    for (const auto& d : draws) {
+        text += d.text();
+        text += "\r\n";
+    }
+    AtomicWriter w(path, temporary);
+    if (w.open() && w.write(text) && w.commit())
+        return true;
+    error = w.error();
+    return false;
+}
+
+Notice archiveProblemsNotice(std::string_view fileName,
+                             const std::vector<ArchiveLineProblem>& problems) {
+    const std::size_t n = problems.size();
+    Notice notice{"Archivio non valido:", {}};
+    notice.lines.push_back("Nel file " + std::string(fileName) +
+                           (n == 1 ? " c'e una riga non valida"
+                                   : " ci sono " + std::to_string(n) + " righe non valide") +
+                           ", non usate come estrazioni.");
+    if (n > 0)
+        notice.lines.push_back("Riga " + std::to_string(problems[0].line) + ": " +
+                               problems[0].reason + ".");
+    if (n > 1)
+        notice.lines.push_back("Riga " + std::to_string(problems[n - 1].line) + ": " +
+                               problems[n - 1].reason + ".");
+    return notice;
+}
+
+Notice archiveErrorNotice(const std::string& error) {
+    return Notice{"Archivio:", {"Operazione sull'archivio non riuscita:", error}};
+}
+
+} // namespace varnelo

@@ -1,0 +1,91 @@
+#include "core/LineReader.h"
+
+#include <cstring>
+
+namespace varnelo {
+
+namespace {
+constexpr std::size_t kChunk = 4u << 20;
+}
+
+LineReader::LineReader(const std::filesystem::path& path, std::size_t maxLine) : maxLine_(maxLine) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (file_)
+        buffer_.resize(kChunk);
+}
+
+LineReader::~LineReader() {
+    if (file_)
+        std::fclose(file_);
+}
+
+bool LineReader::refill() {
+    if (eof_ || !file_)
+        return false;
+    // Keep the unfinished line at the front.
+    const std::size_t keep = end_ - begin_;
+    if (keep == buffer_.size())
+        return false;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, keep);
+    begin_ = 0;
+    end_ = keep;
+    const std::size_t n = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    if (n == 0) {
+        eof_ = true;
+        failed_ = std::ferror(file_) != 0;
+        return false;
+    }
+    end_ += n;
+    return true;
+}
+
+bool LineReader::next(std::string_view& line) {
+    if (!file_)
+        return false;
+    std::size_t offset = 0; // bytes after begin_ known to hold no line end
+    while (true) {
+        const char* from = buffer_.data() + begin_ + offset;
+        if (const void* nl = std::memchr(from, '\n', end_ - begin_ - offset)) {
+            const std::size_t at =
+                static_cast<std::size_t>(static_cast<const char*>(nl) - buffer_.data());
+            std::size_t stop = at;
+            if (stop > begin_ && buffer_[stop - 1] == '\r')
+                --stop;
+            line = std::string_view(buffer_.data() + begin_, std::min(stop - begin_, maxLine_));
+            begin_ = at + 1;
+            return true;
+        }
+        offset = end_ - begin_;
+        if (offset > maxLine_) {
+            // An endless line: keep its start, skip the rest up to its end.
+            longLine_.assign(buffer_.data() + begin_, maxLine_);
+            begin_ = end_;
+            while (refill()) {
+                if (const void* cut = std::memchr(buffer_.data(), '\n', end_)) {
+                    begin_ =
+                        static_cast<std::size_t>(static_cast<const char*>(cut) - buffer_.data()) +
+                        1;
+                    break;
+                }
+                begin_ = end_;
+            }
+            line = longLine_;
+            return true;
+        }
+        if (!refill()) {
+            if (begin_ == end_)
+                return false;
+            std::size_t stop = end_;
+            if (buffer_[stop - 1] == '\r')
+                --stop;
+            line = std::string_view(buffer_.data() + begin_, stop - begin_);
+            begin_ = end_;
+            return true;
+        }
+    }
+}
+
+} // namespace varnelo
