@@ -55,7 +55,7 @@ int AndOrTest::mark(const Column& c) const {
 
 QuadroScore quadroScore(const AndOrQuadro& q, const Column& c) {
     QuadroScore s;
-    const std::uint64_t mask = columnMask(c);
+    const std::uint64_t mask = numberMask(c);
     for (const FilterColumn& f : q.columns) {
         const int h = std::popcount(mask & f.numbers);
         if (f.hits >> h & 1u) {

@@ -87,7 +87,7 @@ bool FilterColumnsTest::pass(const Column& c) const {
     });
     if (!ok)
         return false;
-    const std::uint64_t mask = columnMask(c);
+    const std::uint64_t mask = numberMask(c);
     for (const std::size_t j : withConsecutive_)
         if ((store_[j].consecutive >> sharedConsecutive(mask & store_[j].numbers) & 1u) == 0)
             return false;

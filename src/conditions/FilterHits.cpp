@@ -10,10 +10,6 @@ std::uint64_t numberMask(std::span<const std::uint8_t> numbers) {
     return m;
 }
 
-std::uint64_t columnMask(const Column& c) {
-    return numberMask(c);
-}
-
 FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks)
     : filters_(filterMasks.size()), words_((filterMasks.size() + 63) / 64),
       holders_(static_cast<std::size_t>(kMaxNumber + 2) * words_, 0) {

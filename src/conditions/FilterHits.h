@@ -9,9 +9,8 @@
 
 namespace varnelo {
 
-// A set of numbers as a mask: bit n for number n (1..49).
+// A set of numbers as a mask: bit n for number n (1..49); a column gives its five.
 std::uint64_t numberMask(std::span<const std::uint8_t> numbers);
-std::uint64_t columnMask(const Column& c);
 
 // The hits of a column against many filter columns at once. Filter columns
 // are packed 64 to a word; per number, the words of the filter columns that

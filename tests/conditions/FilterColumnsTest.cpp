@@ -74,7 +74,7 @@ TEST(FilterColumns, MatchesOneFilterAtATime) {
     const FilterColumnsTest t(store);
     int kept = 0;
     for (const Column& c : varnelo::test::randomColumns(4000, 5)) {
-        const std::uint64_t m = columnMask(c);
+        const std::uint64_t m = numberMask(c);
         bool expect = true;
         for (const ActiveFilter& f : store) {
             const int h = std::popcount(m & f.numbers);
@@ -128,7 +128,7 @@ TEST(FilterColumns, CarAndCacFiles) {
     std::string error;
     ASSERT_TRUE(parseCarFile(text, back, error));
     EXPECT_EQ(back, car);
-    for (const std::string bad : {std::string("x\r\n0 0 0 0 0 0 5\r\n"), std::string("x\r\n0 0"),
+    for (const std::string& bad : {std::string("x\r\n0 0 0 0 0 0 5\r\n"), std::string("x\r\n0 0"),
                                   std::string("x\r\n0 0 0 0 0 0 1\r\n01 3\r\n"),
                                   std::string("x\r\n0 0 0 0 0 0 1\r\n000000 000000 300\r\n")}) {
         CarFile keep = car;
