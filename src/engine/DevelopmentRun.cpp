@@ -3,6 +3,7 @@
 #include "core/ProgramState.h"
 #include "engine/CandidatePlan.h"
 #include "engine/ColumnOutput.h"
+#include "engine/FamilyChecks.h"
 #include "engine/StreamingReduction.h"
 #include "engine/SubsetIndex.h"
 
@@ -46,8 +47,9 @@ struct Check {
 class Runner {
   public:
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
-           CandidatePlan& plan, ColumnOutput& output)
-        : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
+           CandidatePlan& plan, const FamilyChecks& families, ColumnOutput& output)
+        : state_(state), options_(options), progress_(progress), plan_(plan), families_(families),
+          output_(output),
           reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
         for (const PlanCheck& c : plan.checks()) {
             if (c.prunes)
@@ -75,7 +77,7 @@ class Runner {
             sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
         }
         batchIds_.resize(lastChecks_.size() * kMaxNumber);
-        tracks_ = !plan.passesAll();
+        tracks_ = !plan.passesAll() || !families.empty();
         const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
         const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
         placesPositions_ = (plan.needs() & (positions | between)) != 0;
@@ -116,7 +118,7 @@ class Runner {
         for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
             const Column c = state_.columns.column(i);
             if (options_.tally)
-                state_.distribution.tally(c, options_.context);
+                tally(c);
             if (mode_ == PostFilter::Difference || mode_ == PostFilter::Reduction)
                 index_.insert(c);
         }
@@ -308,8 +310,8 @@ class Runner {
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
         const bool clean = plan_.cleanPass();
-        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly &&
-            !options_.tally) {
+        if (!plan_.counts() && families_.empty() && mode_ == PostFilter::Store &&
+            !options_.calculateOnly && !options_.tally) {
             if (clean) {
                 std::array<int, kMaxNumber> passing;
                 int k = 0;
@@ -326,7 +328,9 @@ class Runner {
                 if (a & kReject)
                     continue;
                 number_[4] = last[j];
-                if (a == kPass ? clean : judgeBatched(j)) {
+                const bool accepted = families_.empty() ? (a == kPass ? clean : judgeBatched(j))
+                                                        : acceptBatched(a, j);
+                if (accepted) {
                     ++conditioned_;
                     if (!options_.calculateOnly)
                         postFilter(current());
@@ -372,6 +376,33 @@ class Runner {
         }
         return found == 1 ? plan_.judgeOne(single)
                           : plan_.judge(ids_.data(), static_cast<int>(lastChecks_.size()));
+    }
+
+    // A candidate of the batch that the family checks also judge.
+    bool acceptBatched(std::uint16_t a, int j) {
+        if (a == kPass)
+            return withFamilies(nullptr, 0, true);
+        const std::size_t n = lastChecks_.size();
+        for (std::size_t k = 0; k < n; ++k)
+            ids_[k] = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+        return withFamilies(ids_.data(), static_cast<int>(n), false);
+    }
+
+    // The family checks of the complete candidate, then the link, quadro and
+    // level judgement over every effect, then the AND/OR quadri.
+    bool withFamilies(const std::uint16_t* tableIds, int count, bool tablesClean) {
+        const Column c = current();
+        familyIds_.clear();
+        if (!families_.collect(c, familyIds_))
+            return false;
+        bool ok;
+        if (familyIds_.empty()) {
+            ok = tablesClean ? plan_.cleanPass() : plan_.judge(tableIds, count);
+        } else {
+            familyIds_.insert(familyIds_.end(), tableIds, tableIds + count);
+            ok = plan_.judge(familyIds_.data(), static_cast<int>(familyIds_.size()));
+        }
+        return ok && !families_.andOrDiscards(c);
     }
 
     // Every completion of the prefix by the last position goes straight to the list.
@@ -472,7 +503,7 @@ class Runner {
 
     bool passes() {
         if (innerChecks_.empty())
-            return plan_.cleanPass();
+            return families_.empty() ? plan_.cleanPass() : withFamilies(nullptr, 0, true);
         const Prefix& s = prefix_[5];
         const std::uint32_t needs = plan_.needs();
         in_[kKey] = static_cast<int>(s.key);
@@ -499,10 +530,12 @@ class Runner {
             ids_[i] = id;
             any |= id;
         }
-        if (any == kPass)
-            return plan_.cleanPass();
         if (any & kReject)
             return false;
+        if (!families_.empty())
+            return withFamilies(ids_.data(), static_cast<int>(n), any == kPass);
+        if (any == kPass)
+            return plan_.cleanPass();
         return plan_.judge(ids_.data(), static_cast<int>(n));
     }
 
@@ -556,7 +589,14 @@ class Runner {
     void store(const Column& c) {
         output_.put(c);
         if (options_.tally)
-            state_.distribution.tally(c, options_.context);
+            tally(c);
+    }
+
+    void tally(const Column& c) {
+        state_.distribution.tally(c, options_.context);
+        const ConditionFamilies& f = state_.families;
+        state_.familyDistribution.tally(
+            c, {options_.context, f.sequele, state_.delayTables, f.sums, f.picchetti, f.andOr});
     }
 
     void publish() {
@@ -577,6 +617,8 @@ class Runner {
     const RunOptions& options_;
     RunProgress& progress_;
     CandidatePlan& plan_;
+    const FamilyChecks& families_;
+    std::vector<std::uint16_t> familyIds_;
     ColumnOutput& output_;
     PostFilter mode_ = PostFilter::Store;
     StreamingReduction reduction_;
@@ -632,8 +674,11 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
-    CandidatePlan plan(
-        {state.conditions, state.links, state.quadri, state.levels, options.context});
+    const PlanInputs inputs{state.conditions, state.links,   state.quadri,
+                            state.levels,     options.context, &state.families,
+                            &state.delayTables};
+    CandidatePlan plan(inputs);
+    const FamilyChecks families(plan, inputs);
 
     const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
     RunOptions effective = options;
@@ -645,10 +690,12 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
         result.failure = Notice{"Sviluppo:", {error}};
         return result;
     }
-    if (options.tally)
+    if (options.tally) {
         state.distribution.clear();
+        state.familyDistribution.clear();
+    }
 
-    Runner runner(state, effective, progress, plan, output);
+    Runner runner(state, effective, progress, plan, families, output);
     runner.startWithPreset();
     source(runner);
     runner.finish();

@@ -1,5 +1,9 @@
 #include "engine/FamilyStages.h"
 
+#include "conditions/Baricentre.h"
+#include "conditions/DigitConditions.h"
+#include "conditions/FamilySlotMetric.h"
+#include "conditions/Remainders.h"
 #include "conditions/SlotMetric.h"
 
 #include <array>
@@ -64,7 +68,10 @@ int rankWindows(std::uint32_t up, int width) {
     return n;
 }
 
-constexpr std::array<FamilyStage, 3> kStages = {
+// In the order of the candidate test; the families the tables cannot carry
+// follow in FamilyChecks.
+constexpr std::array<FamilyStage, 4> kStages = {
+    compileFamilySlots,
     compilePositionsAndDistances,
     compileSums,
     compileCatalogue,
@@ -143,6 +150,29 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
             break;
         }
     }
+}
+
+void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in) {
+    const ConditionSet& set = in.conditions;
+    for (int e = 0; e < kDigitPositionEntries; ++e)
+        if (set.isActive(kDigitPositionSlot + e))
+            plan.addSlot(kDigitPositionSlot + e, kPosition1 + e / 2,
+                         [e](int n) { return e % 2 == 0 ? n / 10 : n % 10; });
+    static const SequelePatterns kAnyPattern;
+    const SequelePatterns& patterns = in.families ? in.families->sequele : kAnyPattern;
+    for (int k = 1; k <= kSequeleCount; ++k)
+        if (set.isActive(kSequeleSlot + k - 1))
+            plan.addSlot(kSequeleSlot + k - 1, kKey, [&patterns, k](int key) {
+                return patterns.valueOfParities(k, static_cast<unsigned>(key) & 31u);
+            });
+    if (set.isActive(kBaricentreSlot))
+        plan.addSlot(kBaricentreSlot, kSum, [](int sum) { return sum / kColumnSize; });
+    for (int d = kFirstDivisor; d <= kLastDivisor; ++d)
+        if (set.isActive(remainderSlot(d)))
+            plan.addSlot(remainderSlot(d), kSum, [d](int sum) { return sum % d; });
+    // A delay sum beyond the ambata row is not judged by it.
+    if (set.isActive(kAmbataSlot))
+        plan.addSlot(kAmbataSlot, kDelaySum, [](int sum) { return sum <= kAmbataMax ? sum : -1; });
 }
 
 } // namespace varnelo

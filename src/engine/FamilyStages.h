@@ -17,5 +17,8 @@ std::span<const FamilyStage> familyStages();
 void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in);
 void compileSums(CandidatePlan& plan, const PlanInputs& in);
 void compileCatalogue(CandidatePlan& plan, const PlanInputs& in);
+// The family value rows an incremental input carries: positional digits,
+// sequele, remainders, "Baricentro Totale" and the ambata delay sum.
+void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in);
 
 } // namespace varnelo
