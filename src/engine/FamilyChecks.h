@@ -37,9 +37,9 @@ class FamilyChecks {
                     const LevelCounters& recovered) const;
 
     bool empty_ = true;
-    std::vector<Row> digits_;  // "Presenza Cifra" slots 131..140
+    std::vector<Row> digits_; // "Presenza Cifra" slots 131..140
     std::optional<Row> differentDigits_, decadesPlusUnits_;
-    std::vector<Row> decadeSums_; // slots 128..130
+    std::vector<Row> decadeSums_;  // slots 128..130
     std::vector<Row> baricentres_; // slots 126, 127
 
     std::optional<SumQuadroTest> sums_;
