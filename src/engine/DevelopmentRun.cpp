@@ -49,8 +49,7 @@ class Runner {
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
            CandidatePlan& plan, const FamilyChecks& families, ColumnOutput& output)
         : state_(state), options_(options), progress_(progress), plan_(plan), families_(families),
-          output_(output),
-          reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
+          output_(output), reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
         for (const PlanCheck& c : plan.checks()) {
             if (c.prunes)
                 levelChecks_[static_cast<std::size_t>(c.level)].push_back(
@@ -674,9 +673,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
-    const PlanInputs inputs{state.conditions, state.links,   state.quadri,
-                            state.levels,     options.context, &state.families,
-                            &state.delayTables};
+    const PlanInputs inputs{state.conditions, state.links,     state.quadri,      state.levels,
+                            options.context,  &state.families, &state.delayTables};
     CandidatePlan plan(inputs);
     const FamilyChecks families(plan, inputs);
 
