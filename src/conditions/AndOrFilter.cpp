@@ -1,6 +1,7 @@
 #include "conditions/AndOrFilter.h"
 
 #include "conditions/IntegerTokens.h"
+#include "core/TextFile.h"
 
 #include <algorithm>
 #include <bit>
@@ -147,7 +148,7 @@ std::string formatAndOrFile(const AndOrSet& s) {
 }
 
 bool parseAndOrFile(std::string_view text, AndOrSet& s, std::string& error) {
-    const auto ls = textLines(text);
+    const auto ls = splitLines(text);
     AndOrSet read;
     bool ok = !ls.empty();
     if (ok) {

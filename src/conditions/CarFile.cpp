@@ -1,6 +1,7 @@
 #include "conditions/CarFile.h"
 
 #include "conditions/IntegerTokens.h"
+#include "core/TextFile.h"
 
 namespace varnelo {
 
@@ -51,21 +52,6 @@ void appendNumbers(std::string& out, const std::vector<std::uint8_t>& numbers) {
 }
 
 } // namespace
-
-std::vector<std::string_view> textLines(std::string_view text) {
-    std::vector<std::string_view> out;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        out.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return out;
-}
 
 std::string formatCarFile(const CarFile& f) {
     std::string out = f.name + "\r\n";
@@ -118,7 +104,7 @@ bool parseCarBody(const std::vector<std::string_view>& lines, std::size_t& at, C
 
 bool parseCarFile(std::string_view text, CarFile& f, std::string& error) {
     std::size_t at = 0;
-    if (!parseCarBody(textLines(text), at, f)) {
+    if (!parseCarBody(splitLines(text), at, f)) {
         error = "Il file delle colonne filtro non e valido.";
         return false;
     }
@@ -136,7 +122,7 @@ std::string formatCacFile(const std::vector<ListColumn>& columns) {
 
 bool parseCacFile(std::string_view text, std::vector<ListColumn>& columns, std::string& error) {
     std::vector<ListColumn> read;
-    for (const auto line : textLines(text)) {
+    for (const auto line : splitLines(text)) {
         ListColumn c;
         if (!readNumbers(line, c.numbers) || read.size() >= kMostColumns) {
             error = "Il file delle colonne filtro non e valido.";

@@ -46,8 +46,6 @@ std::string formatCarFile(const CarFile& f);
 // Fails with an Italian message, leaving `f` unchanged, on any line out of place.
 bool parseCarFile(std::string_view text, CarFile& f, std::string& error);
 
-// The text lines of a file, without their LF or CRLF ends.
-std::vector<std::string_view> textLines(std::string_view text);
 // Reads one `.car` body starting at line `at`, moving past it.
 bool parseCarBody(const std::vector<std::string_view>& lines, std::size_t& at, CarFile& f);
 
