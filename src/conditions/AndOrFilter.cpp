@@ -19,12 +19,18 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
         std::vector<std::uint64_t> masks;
         for (const FilterColumn& f : q.columns)
             masks.push_back(f.numbers);
-        Quadro c{FilterHits(masks), {}, q.guessed, q.points, q.orLogic};
+        Quadro c{FilterHits(masks), {}, {}, q.guessed, q.points, q.orLogic};
         c.admitted.resize(c.hits.words());
         for (std::size_t j = 0; j < q.columns.size(); ++j)
             for (int h = 0; h <= 5; ++h)
                 if (q.columns[j].hits >> h & 1u)
                     c.admitted[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
+        std::uint8_t any = 0;
+        for (const FilterColumn& f : q.columns)
+            any |= f.hits;
+        for (int h = 0; h <= 5; ++h)
+            if (any >> h & 1u)
+                c.counted.push_back(h);
         anyOr_ = anyOr_ || q.orLogic;
         quadri_.push_back(std::move(c));
     }
@@ -37,7 +43,7 @@ int AndOrTest::mark(const Column& c) const {
         std::int64_t points = 0;
         q.hits.scan(c, [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
             const auto& adm = q.admitted[w];
-            for (int h = 0; h <= 5; ++h) {
+            for (const int h : q.counted) {
                 const int k = std::popcount(eq[static_cast<std::size_t>(h)] &
                                             adm[static_cast<std::size_t>(h)]);
                 guessed += k;

@@ -57,6 +57,7 @@ class AndOrTest {
     struct Quadro {
         FilterHits hits;
         std::vector<std::array<std::uint64_t, 6>> admitted; // per word, per hit count
+        std::vector<int> counted; // the hit counts some filter column admits
         Bounds16 guessed, points;
         bool orLogic;
     };

@@ -78,4 +78,16 @@ std::array<std::int32_t, kMaxNumber + 1> DelayTables::delays() const {
     return d;
 }
 
+std::vector<Column> drawNumbers(const std::vector<Draw>& draws) {
+    std::vector<Column> out;
+    out.reserve(draws.size());
+    for (const Draw& d : draws)
+        out.push_back(d.numbers);
+    return out;
+}
+
+void rebuildDelayTables(DelayTables& t, const std::vector<Draw>& selection) {
+    t.rebuild(drawNumbers(selection));
+}
+
 } // namespace varnelo

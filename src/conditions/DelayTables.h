@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/DrawLine.h"
 #include "core/Numbers.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace varnelo {
 
@@ -46,5 +48,12 @@ class DelayTables {
     std::array<std::int32_t, kMaxNumber + 1> maxDelay_{};
     std::array<std::array<std::int32_t, kMaxNumber + 1>, kMaxNumber + 1> pairLast_{};
 };
+
+// The five numbers of every draw, oldest first: the columns the family
+// statistics and tables walk.
+std::vector<Column> drawNumbers(const std::vector<Draw>& draws);
+// Rebuilt by the main window whenever the statistics selection changes
+// (after refreshArchiveFigures).
+void rebuildDelayTables(DelayTables& t, const std::vector<Draw>& selection);
 
 } // namespace varnelo

@@ -2,6 +2,7 @@
 
 #include "engine/CandidatePlan.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -33,8 +34,22 @@ class FamilyChecks {
 
     static bool add(std::vector<std::uint16_t>& ids, std::uint16_t id);
     bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
-    bool addOutcome(std::vector<std::uint16_t>& ids, const CandidatePlan::OutcomeIds& o, bool pass,
-                    const LevelCounters& recovered) const;
+    // A family judged by pass, fail or recovery: its ids, and the levels its
+    // recovery intervals charge (so that only those counters are read).
+    struct Outcome {
+        CandidatePlan::OutcomeIds ids;
+        std::vector<int> levels;
+    };
+    template <typename Test>
+    bool addOutcome(std::vector<std::uint16_t>& ids, const Test& test, const Outcome& o,
+                    const Column& c) const;
+
+    // Per number, its digits, tens, units and parity sums packed in bit
+    // fields that five numbers never overflow: one add per number values
+    // every digit, decade and baricentre row of a column.
+    std::array<std::uint64_t, kMaxNumber + 1> pack_{};
+    std::array<std::uint16_t, kMaxNumber + 1> digitBits_{};
+    std::array<std::uint16_t, kMaxNumber + 1> decadeUnitBits_{}; // decade bit, units bit + 5
 
     bool empty_ = true;
     std::vector<Row> digits_; // "Presenza Cifra" slots 131..140
@@ -44,7 +59,8 @@ class FamilyChecks {
 
     std::optional<SumQuadroTest> sums_;
     std::optional<DelayRowsTest> ritardiVari_, ambo_;
-    CandidatePlan::OutcomeIds sumIds_, ritardiIds_, amboIds_;
+    Outcome sumIds_, ritardiIds_, amboIds_;
+    mutable LevelCounters recovered_{}; // left at zero between candidates
     std::optional<FilterColumnsTest> filters_;
     std::optional<AndOrTest> andOr_;
 };
