@@ -13,27 +13,36 @@ bool AndOrSet::anyActive() const {
 }
 
 AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
+    std::vector<std::uint64_t> masks;
+    std::vector<std::uint8_t> hits;
     for (const AndOrQuadro& q : set.quadri) {
         if (!q.active)
             continue;
-        std::vector<std::uint64_t> masks;
-        for (const FilterColumn& f : q.columns)
-            masks.push_back(f.numbers);
-        Quadro c{FilterHits(masks), {}, {}, q.guessed, q.points, q.orLogic};
-        c.admitted.resize(c.hits.words());
-        for (std::size_t j = 0; j < q.columns.size(); ++j)
-            for (int h = 0; h <= 5; ++h)
-                if (q.columns[j].hits >> h & 1u)
-                    c.admitted[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
+        Quadro c{masks.size() / 64, 0, {}, q.guessed, q.points, q.orLogic};
         std::uint8_t any = 0;
-        for (const FilterColumn& f : q.columns)
+        for (const FilterColumn& f : q.columns) {
+            masks.push_back(f.numbers);
+            hits.push_back(f.hits);
             any |= f.hits;
+        }
+        // Padding filter columns hold no number and admit nothing.
+        while (masks.size() % 64 != 0) {
+            masks.push_back(0);
+            hits.push_back(0);
+        }
+        c.endWord = masks.size() / 64;
         for (int h = 0; h <= 5; ++h)
             if (any >> h & 1u)
                 c.counted.push_back(h);
         anyOr_ = anyOr_ || q.orLogic;
         quadri_.push_back(std::move(c));
     }
+    hits_ = FilterHits(masks);
+    admitted_.resize(hits_.words());
+    for (std::size_t j = 0; j < hits.size(); ++j)
+        for (int h = 0; h <= 5; ++h)
+            if (hits[j] >> h & 1u)
+                admitted_[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
 }
 
 int AndOrTest::mark(const Column& c) const {
@@ -41,15 +50,16 @@ int AndOrTest::mark(const Column& c) const {
     for (const Quadro& q : quadri_) {
         std::int64_t guessed = 0;
         std::int64_t points = 0;
-        q.hits.scan(c, [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
-            const auto& adm = q.admitted[w];
-            for (const int h : q.counted) {
-                const int k = std::popcount(eq[static_cast<std::size_t>(h)] &
-                                            adm[static_cast<std::size_t>(h)]);
-                guessed += k;
-                points += static_cast<std::int64_t>(k) * h;
-            }
-        });
+        hits_.scanWords(c, q.firstWord, q.endWord,
+                        [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
+                            const auto& adm = admitted_[w];
+                            for (const int h : q.counted) {
+                                const int k = std::popcount(eq[static_cast<std::size_t>(h)] &
+                                                            adm[static_cast<std::size_t>(h)]);
+                                guessed += k;
+                                points += static_cast<std::int64_t>(k) * h;
+                            }
+                        });
         const bool satisfied = q.guessed.contains(guessed) && q.points.contains(points);
         if (!q.orLogic && !satisfied)
             return kDiscardMark;

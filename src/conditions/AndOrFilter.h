@@ -54,13 +54,16 @@ class AndOrTest {
     int mark(const Column& c) const;
 
   private:
+    // The filter columns of every active quadro in one bank, each quadro
+    // starting on a word of its own.
     struct Quadro {
-        FilterHits hits;
-        std::vector<std::array<std::uint64_t, 6>> admitted; // per word, per hit count
+        std::size_t firstWord, endWord;
         std::vector<int> counted; // the hit counts some filter column admits
         Bounds16 guessed, points;
         bool orLogic;
     };
+    FilterHits hits_{{}};
+    std::vector<std::array<std::uint64_t, 6>> admitted_; // per word, per hit count
     std::vector<Quadro> quadri_;
     bool anyOr_ = false;
     std::bitset<kAndOrQuadri + 1> orRequirement_;

@@ -20,6 +20,19 @@ FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks)
                                                                            << (j % 64);
 }
 
+void FilterHits::cachePrefix(const Column& c, std::uint32_t prefix) const {
+    planes_.assign(3 * words_, 0);
+    for (std::size_t w = 0; w < words_; ++w) {
+        Planes p;
+        for (std::size_t k = 0; k < 4; ++k)
+            p.add(holders(c[k])[w]);
+        planes_[3 * w] = p.p0;
+        planes_[3 * w + 1] = p.p1;
+        planes_[3 * w + 2] = p.p2;
+    }
+    cachedPrefix_ = prefix;
+}
+
 std::uint64_t FilterHits::present(std::size_t w) const {
     const std::size_t first = w * 64;
     if (first >= filters_)
