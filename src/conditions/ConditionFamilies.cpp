@@ -1,5 +1,7 @@
 #include "conditions/ConditionFamilies.h"
 
+#include <algorithm>
+
 namespace varnelo {
 
 namespace {
@@ -36,6 +38,25 @@ void addFamilyLevels(const ConditionSet& set, const ConditionFamilies& f,
         addRows(f.ambo, seen);
         count(seen);
     }
+}
+
+bool familyInPlay(const ConditionSet& set, const ConditionFamilies& f, int family) {
+    const std::string_view name = families()[static_cast<std::size_t>(family)].name;
+    auto anyRow = [](const DelayRows& rows) {
+        return std::any_of(rows.rows.begin(), rows.rows.end(),
+                           [](const IntervalRow& r) { return r.inUse(); });
+    };
+    if (name == "Somme + Picchetto")
+        return set.isActive(kSumQuadroSlot) && !f.sums.rows.empty();
+    if (name == "Ritardi Vari")
+        return set.isActive(kRitardiVariSlot) && anyRow(f.ritardiVari);
+    if (name == "Ritardo Ambi")
+        return set.isActive(kAmboSlot) && anyRow(f.ambo);
+    if (name == "Quadri And Or")
+        return f.andOr.anyActive();
+    if (name == "Colonne filtro And")
+        return f.filtersInPlay();
+    return familyInPlay(set, family);
 }
 
 } // namespace varnelo

@@ -35,4 +35,11 @@ struct ConditionFamilies {
 void addFamilyLevels(const ConditionSet& set, const ConditionFamilies& f,
                      std::array<int, kLevelCount + 1>& use);
 
+// The menu check rule with the families that keep tables of their own: their
+// slot is active and their table holds something to judge ("Somme +
+// Picchetto", "Ritardi Vari", "Ritardo Ambi"), or a quadro or filter list is
+// active ("Quadri And Or", "Colonne filtro And"); the others follow the
+// condition set (familyInPlay).
+bool familyInPlay(const ConditionSet& set, const ConditionFamilies& f, int family);
+
 } // namespace varnelo

@@ -63,8 +63,8 @@ SystemSettings everything() {
     f.ambo.rows[10].admitted[0] = {0, 9999};
     f.andOr.orRequirement.set(0);
     f.andOr.orRequirement.set(20);
-    f.andOr.quadri[0] = {{{std::uint64_t{1} << 49 | 2, 0b100001}}, {0, 3}, {-2, 9}, true, true,
-                         "  primo  quadro "};
+    f.andOr.quadri[0] = {
+        {{std::uint64_t{1} << 49 | 2, 0b100001}}, {0, 3}, {-2, 9}, true, true, "  primo  quadro "};
     f.andOr.quadri[19].columns = {{0, 1}};
     f.filterList.active = true;
     f.filterList.columns = {{{3, 50, 99, 12}, 0b110, 0b1}, {{}, 0, 0}, {{7}, 1, 0}};
@@ -94,9 +94,9 @@ void expectSame(const SystemSettings& a, const SystemSettings& b) {
 TEST(ConditionSections, EveryValueReadsBackEqual) {
     const SystemSettings s = everything();
     const std::string text = formatSystemSettings(s, false);
-    for (const char* name : {"[link]", "[quadri]", "[livelli]", "[picchetti]", "[somme]",
-                             "[sequele]", "[ritardivari]", "[ambo]", "[andor]", "[colonnefiltro]",
-                             "[confronto]"})
+    for (const char* name :
+         {"[link]", "[quadri]", "[livelli]", "[picchetti]", "[somme]", "[sequele]", "[ritardivari]",
+          "[ambo]", "[andor]", "[colonnefiltro]", "[confronto]"})
         EXPECT_NE(text.find(name), std::string::npos) << name;
     SystemSettings back;
     ASSERT_EQ(parseSystemSettings(text, back), SettingsFileState::Read);
@@ -126,10 +126,8 @@ TEST(ConditionSections, DefaultsAndColumnsOnlySystems) {
 TEST(ConditionSections, DamagedRecordsRefuseTheFile) {
     const std::string text = formatSystemSettings(everything(), false);
     const std::pair<std::string, std::string> damage[] = {
-        {"[confronto]\r\n 11 ", "[confronto]\r\n 12 "},
-        {"[sequele]\r\n 1 ", "[sequele]\r\n 3 "},
-        {"[ambo]\r\n", "[ambo]\r\n 1 2 \r\n"},
-        {"\"  primo  quadro \"", "primo quadro"},
+        {"[confronto]\r\n 11 ", "[confronto]\r\n 12 "}, {"[sequele]\r\n 1 ", "[sequele]\r\n 3 "},
+        {"[ambo]\r\n", "[ambo]\r\n 1 2 \r\n"},          {"\"  primo  quadro \"", "primo quadro"},
         {"[picchetti]\r\n", "[picchetti]\r\n x\r\n"},
     };
     for (const auto& [from, to] : damage) {
@@ -145,8 +143,8 @@ TEST(ConditionSections, DamagedRecordsRefuseTheFile) {
 }
 
 TEST(ConditionSections, SavedSystemReopensWithEveryFamily) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("varnelo-sections-" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("varnelo-sections-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "qor");
     {
@@ -176,4 +174,34 @@ TEST(ConditionSections, SavedSystemReopensWithEveryFamily) {
         EXPECT_EQ(opened.links, Links{});
     }
     std::filesystem::remove_all(dir);
+}
+
+TEST(ConditionFamilies, MenuCheckOfFamiliesWithTablesOfTheirOwn) {
+    auto index = [](std::string_view name) {
+        for (int f = 0; f < kFamilyCount; ++f)
+            if (families()[static_cast<std::size_t>(f)].name == name)
+                return f;
+        return -1;
+    };
+    ConditionSet set;
+    ConditionFamilies f;
+    const int sums = index("Somme + Picchetto");
+    const int andOr = index("Quadri And Or");
+    const int ambo = index("Ritardo Ambi");
+    set.setActive(kSumQuadroSlot, true);
+    EXPECT_FALSE(familyInPlay(set, f, sums)) << "no row";
+    f.sums.rows.resize(1);
+    EXPECT_TRUE(familyInPlay(set, f, sums));
+    EXPECT_FALSE(familyInPlay(set, f, andOr));
+    f.andOr.quadri[4].active = true;
+    EXPECT_TRUE(familyInPlay(set, f, andOr));
+    set.setActive(kAmboSlot, true);
+    EXPECT_FALSE(familyInPlay(set, f, ambo));
+    f.ambo.rows[3].admitted[0] = {0, 10};
+    EXPECT_TRUE(familyInPlay(set, f, ambo));
+    // The others follow the condition set.
+    set.setActive(125, true);
+    EXPECT_FALSE(familyInPlay(set, f, index("Baricentro")));
+    set.setCell(125, 20, {CellStatus::Admitted, 0});
+    EXPECT_TRUE(familyInPlay(set, f, index("Baricentro")));
 }
