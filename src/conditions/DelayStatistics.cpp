@@ -30,16 +30,6 @@ ValueStatistics statisticsOf(const std::vector<std::int64_t>& values, int min, i
 
 } // namespace
 
-ValueStatistics ambataStatistics(std::span<const Column> draws) {
-    const auto v = valuesBefore(draws, [](const DelayTables& t, const Column& c) {
-        std::int64_t s = 0;
-        for (const auto n : c)
-            s += t.delay(n);
-        return s;
-    });
-    return statisticsOf(v, 0, 210);
-}
-
 ValueStatistics amboStatistics(std::span<const Column> draws, int row) {
     const auto v = valuesBefore(
         draws, [row](const DelayTables& t, const Column& c) { return amboValue(row, c, t); });

@@ -10,10 +10,9 @@
 namespace varnelo {
 
 // The archive panels of the delay windows value every draw with the figures
-// as they stood before it: the walk adds the draws one by one.
+// as they stood before it: the walk adds the draws one by one. "Somma
+// Ambata" is walked by slotStatistics().
 
-// "Somma Ambata": the sum of the five number delays, values 0..210.
-ValueStatistics ambataStatistics(std::span<const Column> draws);
 // "Ritardo Ambi" row 0..10: the pair delays, values 0..5000.
 ValueStatistics amboStatistics(std::span<const Column> draws, int row);
 // "Ritardi Vari" row 0..5: the whole part of the row's sum, over the values that occur.

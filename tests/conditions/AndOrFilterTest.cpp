@@ -183,7 +183,7 @@ TEST(AndOrFilter, FilesRoundTripAndRefuseDamage) {
 
     AndOrSet keep = s;
     for (const std::string& bad : {text.substr(0, text.size() - 40), std::string("garbage"),
-                                  std::string(), std::string("\x01\x02\x03")}) {
+                                   std::string(), std::string("\x01\x02\x03")}) {
         EXPECT_FALSE(parseAndOrFile(bad, keep, error));
         EXPECT_EQ(keep, s);
     }

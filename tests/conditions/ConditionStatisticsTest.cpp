@@ -1,6 +1,7 @@
 #include "conditions/ConditionStatistics.h"
 #include "FamilyTestSupport.h"
 #include "conditions/InsCondizione.h"
+#include "conditions/SlotStatistics.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +98,30 @@ TEST(InsCondizione, RowsOfTheSystemByScore) {
     EXPECT_EQ(bridge2->systemColumns, 3);
     EXPECT_EQ(bridge2->out, 0);
     EXPECT_EQ(bridge2->delay, 3);
+}
+
+TEST(ConditionStatistics, EverySlotWalks) {
+    const std::vector<Column> draws = {col(2, 4, 6, 8, 10), col(1, 2, 3, 4, 5),
+                                       col(1, 3, 20, 30, 45), col(2, 4, 6, 8, 10)};
+    const SequelePatterns any;
+    // "Ponte Passo n" (slot 14) by the archive rule: 0, 0, 1, 0.
+    const auto bridge = slotStatistics(14, draws, {}, any);
+    EXPECT_EQ(bridge.out(0), 3);
+    EXPECT_EQ(bridge.out(2), 0);
+    EXPECT_EQ(bridge.delay(1), 1);
+    // "Somma Ritardi" with the delays before each draw: 0 for the first; 3
+    // for the second (2 and 4 came in the draw before, 1, 3 and 5 waited one).
+    const auto delays = slotStatistics(114, draws, {}, any);
+    EXPECT_EQ(delays.draws(), 4);
+    EXPECT_EQ(delays.out(0), 1);
+    EXPECT_EQ(delays.out(3), 1);
+    // "Presenza Cifra N° 0": 2 4 6 8 10 writes one 0, 1 3 20 30 45 two.
+    const auto zeros = slotStatistics(131, draws, {}, any);
+    EXPECT_EQ(zeros.out(1), 2);
+    EXPECT_EQ(zeros.out(2), 1);
+    EXPECT_EQ(zeros.out(0), 1);
+    // "Distanza estrema" with its own range.
+    const auto extreme = slotStatistics(115, draws, {}, any);
+    EXPECT_EQ(extreme.out(8), 2);
+    EXPECT_EQ(extreme.maxValue(), 49);
 }

@@ -3,6 +3,7 @@
 #include "conditions/DecimalCells.h"
 #include "conditions/DelayStatistics.h"
 #include "conditions/FamilySlotMetric.h"
+#include "conditions/SlotStatistics.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +141,7 @@ TEST(DelayStatistics, ValuesBeforeEachDraw) {
     EXPECT_EQ(latest.ambata[0], 0);
     EXPECT_EQ(latest.ambata[2], 2) << "10 had waited two draws";
     EXPECT_EQ(latest.ambataTotal, 6);
-    const auto amb = ambataStatistics(draws);
+    const auto amb = slotStatistics(kAmbataSlot, draws, {}, SequelePatterns{});
     EXPECT_EQ(amb.draws(), 3);
     EXPECT_EQ(amb.out(0), 1); // the first draw, nothing before it
     EXPECT_EQ(amb.out(3), 1); // 0 + 0 + 1 + 1 + 1

@@ -129,8 +129,8 @@ TEST(FilterColumns, CarAndCacFiles) {
     ASSERT_TRUE(parseCarFile(text, back, error));
     EXPECT_EQ(back, car);
     for (const std::string& bad : {std::string("x\r\n0 0 0 0 0 0 5\r\n"), std::string("x\r\n0 0"),
-                                  std::string("x\r\n0 0 0 0 0 0 1\r\n01 3\r\n"),
-                                  std::string("x\r\n0 0 0 0 0 0 1\r\n000000 000000 300\r\n")}) {
+                                   std::string("x\r\n0 0 0 0 0 0 1\r\n01 3\r\n"),
+                                   std::string("x\r\n0 0 0 0 0 0 1\r\n000000 000000 300\r\n")}) {
         CarFile keep = car;
         EXPECT_FALSE(parseCarFile(bad, keep, error)) << bad;
         EXPECT_EQ(keep, car);
