@@ -1,5 +1,6 @@
 #include "conditions/AndOrFilter.h"
 
+#include "conditions/FilterColumns.h"
 #include "conditions/IntegerTokens.h"
 #include "core/TextFile.h"
 
@@ -115,6 +116,48 @@ std::optional<Notice> addQuadroColumns(AndOrQuadro& q, const std::vector<FilterC
         return std::nullopt;
     return Notice{"Troppe colonne filtro: Max 1000",
                   {"Troppe colonne  N°=" + std::to_string(total)}};
+}
+
+namespace {
+
+// The filter-column commands work on a quadro through its list form.
+template <typename Command> std::optional<Notice> onList(AndOrQuadro& q, Command command) {
+    CarFile car = quadroToCar(q);
+    FilterList list{std::move(car.columns), q.active};
+    auto notice = command(list);
+    car.columns = std::move(list.columns);
+    const AndOrQuadro edited = quadroFromCar(car);
+    q.columns = edited.columns;
+    return notice;
+}
+
+} // namespace
+
+std::optional<Notice> importSystemColumns(AndOrQuadro& q, const std::vector<Column>& columns,
+                                          int minHits, int maxHits) {
+    const std::size_t room = kMaxQuadroColumns - std::min(kMaxQuadroColumns, q.columns.size());
+    const std::vector<Column> taken(
+        columns.begin(),
+        columns.begin() + static_cast<std::ptrdiff_t>(std::min(room, columns.size())));
+    for (const ListColumn& c : filterColumnsOf(taken, minHits, maxHits))
+        q.columns.push_back({numberMask(c.numbers), c.hits});
+    if (columns.size() <= room)
+        return std::nullopt;
+    return Notice{"Troppe Colonne :",
+                  {"Sistema con troppe colonne", "Verranno Caricate le prime = 1000 Colonne"}};
+}
+
+std::optional<Notice> setQuadroHits(AndOrQuadro& q, std::size_t first, std::size_t last,
+                                    int minHits, int maxHits) {
+    return onList(q, [&](FilterList& l) {
+        return setAdmittedHits(l, first, last, minHits, maxHits, std::nullopt, std::nullopt);
+    });
+}
+
+std::optional<Notice> replaceQuadroNumber(AndOrQuadro& q, std::size_t first, std::size_t last,
+                                          int search, int replacement) {
+    return onList(
+        q, [&](FilterList& l) { return replaceNumber(l, first, last, search, replacement); });
 }
 
 std::optional<Notice> checkQuadroToSave(const AndOrQuadro& q) {

@@ -83,6 +83,19 @@ QuadroScore quadroScore(const AndOrQuadro& q, const Column& c);
 std::optional<Notice> checkAndOrSet(const AndOrSet& set);
 // Adding filter columns past 1000: the notice; the extra columns are not added.
 std::optional<Notice> addQuadroColumns(AndOrQuadro& q, const std::vector<FilterColumn>& more);
+// `ColAndOrUsciteSist`: the columns of a saved system become filter
+// columns; past 1000 in the quadro the first ones that fit are loaded, with
+// the notice "Troppe Colonne :".
+std::optional<Notice> importSystemColumns(AndOrQuadro& q, const std::vector<Column>& columns,
+                                          int minHits, int maxHits);
+// "Modifica Punteggio": the admitted hits of the filter columns first..last
+// become minHits..maxHits; "Sostituzione dei Segni": a number is replaced by
+// another in them. Both as in the filter-column window.
+std::optional<Notice> setQuadroHits(AndOrQuadro& q, std::size_t first, std::size_t last,
+                                    int minHits, int maxHits);
+std::optional<Notice> replaceQuadroNumber(AndOrQuadro& q, std::size_t first, std::size_t last,
+                                          int search, int replacement);
+
 // "Salva le colonne del quadro " on a quadro without filter columns.
 std::optional<Notice> checkQuadroToSave(const AndOrQuadro& q);
 

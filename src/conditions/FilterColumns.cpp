@@ -155,6 +155,15 @@ std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListC
     return std::nullopt;
 }
 
+std::vector<ListColumn> filterColumnsOf(const std::vector<Column>& columns, int minHits,
+                                        int maxHits) {
+    std::vector<ListColumn> out;
+    out.reserve(columns.size());
+    for (const Column& c : columns)
+        out.push_back({{c.begin(), c.end()}, bitsBetween(minHits, maxHits), 0});
+    return out;
+}
+
 CarFile filterListToCar(const FilterList& list, const std::string& name) {
     CarFile f;
     f.name = name;

@@ -75,6 +75,11 @@ void eraseFilterColumns(FilterList& list, std::size_t first, std::size_t last);
 // Adding imported filter columns: past 20000 the import is refused.
 std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListColumn>& more);
 
+// Draws or the columns of a system as filter columns admitting minHits..maxHits
+// ("Vincenti", "Sistemi", "Valori  inseribili").
+std::vector<ListColumn> filterColumnsOf(const std::vector<Column>& columns, int minHits,
+                                        int maxHits);
+
 // Filter lists are stored in `andor/` as `.car` files (with the admitted
 // hits) and `.cac` files (numbers only, see CarFile.h).
 CarFile filterListToCar(const FilterList& list, const std::string& name);

@@ -188,3 +188,25 @@ TEST(AndOrFilter, FilesRoundTripAndRefuseDamage) {
         EXPECT_EQ(keep, s);
     }
 }
+
+TEST(AndOrFilter, ImportAndRangeCommands) {
+    AndOrQuadro q;
+    q.columns.assign(998, FilterColumn{maskOf({1}), hitsOf({1})});
+    const std::vector<Column> system = {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10),
+                                        col(11, 12, 13, 14, 15)};
+    const auto n = importSystemColumns(q, system, 0, 2);
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->lines.back(), "Verranno Caricate le prime = 1000 Colonne");
+    ASSERT_EQ(q.columns.size(), 1000u);
+    EXPECT_EQ(q.columns[999].numbers, maskOf({6, 7, 8, 9, 10}));
+    EXPECT_EQ(q.columns[999].hits, hitsOf({0, 1, 2}));
+
+    EXPECT_FALSE(setQuadroHits(q, 999, 1000, 4, 5));
+    EXPECT_EQ(q.columns[998].hits, hitsOf({4, 5}));
+    EXPECT_EQ(q.columns[997].hits, hitsOf({1}));
+    EXPECT_TRUE(setQuadroHits(q, 1, 2, 3, 1));
+    const auto refused = replaceQuadroNumber(q, 999, 1000, 7, 10);
+    ASSERT_TRUE(refused) << "10 is already in the last filter column";
+    EXPECT_FALSE(replaceQuadroNumber(q, 999, 999, 2, 40));
+    EXPECT_EQ(q.columns[998].numbers, maskOf({1, 3, 4, 5, 40}));
+}
