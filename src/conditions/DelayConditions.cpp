@@ -1,5 +1,6 @@
 #include "conditions/DelayConditions.h"
 
+#include "conditions/DecimalCells.h"
 #include "conditions/SlotEditor.h"
 
 #include <algorithm>
@@ -31,6 +32,15 @@ std::int64_t pairOf(int pair, const Column& c, const DelayTables& t) {
 bool IntervalRow::inUse() const {
     return recovery.inUse() || std::any_of(admitted.begin(), admitted.end(),
                                            [](const Interval& i) { return i.inUse(); });
+}
+
+std::optional<std::int64_t> ritardiVariCellValue(std::string_view typed) {
+    const auto v = parseScaledCell(typed, 2, 99999);
+    return v ? std::optional<std::int64_t>(*v * 100) : std::nullopt;
+}
+
+std::optional<std::int64_t> amboCellValue(std::string_view typed) {
+    return parseScaledCell(typed, 0, 9999);
 }
 
 RowVerdict judgeRow(const IntervalRow& row, std::int64_t value) {

@@ -29,6 +29,12 @@ struct IntervalRow {
     bool operator==(const IntervalRow&) const = default;
 };
 
+// Values typed in the grids: "Ritardi Vari" takes up to two decimals and at
+// most 99999 (kept × 10000), the ambo rows whole draws up to 9999; a
+// negative entry becomes 0.
+std::optional<std::int64_t> ritardiVariCellValue(std::string_view typed);
+std::optional<std::int64_t> amboCellValue(std::string_view typed);
+
 enum class RowVerdict { Pass, Recovery, Fail };
 // A row with no interval in use passes.
 RowVerdict judgeRow(const IntervalRow& row, std::int64_t value);

@@ -99,6 +99,10 @@ std::string admittedSumLabel(int kind, const PicchettoTable& picchetti,
     return " Somma Ammessa:    Min = " + scaledText(lo, 2) + "    Max = " + scaledText(hi, 2);
 }
 
+std::optional<std::int64_t> sumCellValue(std::string_view typed) {
+    return parseScaledCell(typed, 2, 9999);
+}
+
 std::optional<Notice> checkSumIntervals(const SumQuadro& q) {
     for (const SumRow& r : q.rows)
         for (const OrSlot& s : r.slots)

@@ -74,6 +74,10 @@ std::pair<std::int64_t, std::int64_t> admittedSumRange(int kind, const Picchetto
 std::string admittedSumLabel(int kind, const PicchettoTable& picchetti,
                              const std::array<bool, 51>& chosen);
 
+// A value typed in a cell of `MSFPunti`: digits and a comma, 10000 or more
+// becomes 9999, a negative value 0; × 100.
+std::optional<std::int64_t> sumCellValue(std::string_view typed);
+
 // The "Errore:" message of "OK" when a pair in use has its Max below its Min.
 std::optional<Notice> checkSumIntervals(const SumQuadro& q);
 // "Colonne filtro mancante:" when the quadro to save has no first row (or an empty one).

@@ -87,11 +87,19 @@ TEST(DelayConditions, AmboRowsAndRitardiVari) {
     EXPECT_EQ(freq, 133300);
     DelayRows rv;
     rv.rows.resize(kRitardiVariRows);
-    rv.rows[1].admitted[0] = {*parseScaledCell("13,33", 4, 99999), 2000000};
+    rv.rows[1].admitted[0] = {*ritardiVariCellValue("13,33"), 2000000};
     DelayRowsTest vari(rv, t, false);
     EXPECT_TRUE(vari.pass(d, counters));
-    rv.rows[1].admitted[0].min = *parseScaledCell("13,34", 4, 99999);
+    rv.rows[1].admitted[0].min = *ritardiVariCellValue("13,34");
     EXPECT_FALSE(DelayRowsTest(rv, t, false).pass(d, counters));
+}
+
+TEST(DelayConditions, TypedCells) {
+    EXPECT_EQ(ritardiVariCellValue("1,5"), 15000);
+    EXPECT_EQ(ritardiVariCellValue("123456"), 999990000);
+    EXPECT_EQ(ritardiVariCellValue("-2"), 0);
+    EXPECT_EQ(amboCellValue("10000"), 9999);
+    EXPECT_EQ(amboCellValue("x"), std::nullopt);
 }
 
 TEST(DelayConditions, AmbataBeyond210IsNotJudged) {
