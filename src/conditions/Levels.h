@@ -60,7 +60,6 @@ class LevelJudge {
 
     // counters: passes on recovery per level 0..40 of one column.
     bool pass(const std::int32_t* counters) const;
-    bool testsNothing() const { return levels_.empty() && groups_.empty(); }
 
   private:
     struct Bound {

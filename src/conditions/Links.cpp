@@ -54,6 +54,14 @@ int GroupTable::slotCount(int group) const {
     return n;
 }
 
+std::vector<int> GroupTable::slots(int group) const {
+    std::vector<int> out;
+    for (int s = 1; s <= kSlotCount; ++s)
+        if (holds(group, s))
+            out.push_back(s);
+    return out;
+}
+
 void GroupTable::erase(int group) {
     if (group < 1 || group > kGroupCount)
         return;
@@ -100,6 +108,14 @@ void GroupTable::recompute(bool flagOnly) {
             }
         setInUse(g, any);
     }
+}
+
+std::vector<int> slotsInPlay(const ConditionSet& set) {
+    std::vector<int> out;
+    for (int s = 1; s <= kSlotCount; ++s)
+        if (set.isActive(s))
+            out.push_back(s);
+    return out;
 }
 
 void Links::prepareForRun() {

@@ -4,10 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace varnelo {
 
 inline constexpr int kGroupCount = 15; // links 1..15, quadri 1..15
+// The overall excess picker offers 0..2000.
+inline constexpr int kOverallExcessMax = 2000;
 
 // A (from, to) pair of a range picker.
 struct RangePair {
@@ -39,6 +42,8 @@ class GroupTable {
     // Groups whose in-use flag is set.
     int groupsInUse() const;
     int slotCount(int group) const;
+    // The slots of a group, ascending (grid `MSFLink2`).
+    std::vector<int> slots(int group) const;
 
     // "Elimina": flag, membership and range of the group become 0.
     void erase(int group);
@@ -83,6 +88,9 @@ struct Quadri {
     void prepareForRun();
     bool operator==(const Quadri&) const = default;
 };
+
+// The conditions in play, ascending (grid `MSFLink1`).
+std::vector<int> slotsInPlay(const ConditionSet& set);
 
 // An editor session over links or quadri: tidies and keeps a copy on
 // opening; OK recomputes and reports a change, Annulla puts the copy back.

@@ -3,6 +3,7 @@
 #include "engine/FamilyStages.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace varnelo {
 
@@ -21,22 +22,17 @@ int inputTableSize(int input) {
     case kGemelli:
         return 5;
     case kDecades:
-    case kCompare:
-    case kNear:
         return 6;
     case kUnits:
         return 11;
     case kRankUp:
         return 16;
     case kSum:
-    case kEvenSum:
-    case kOddSum:
-    case kDelaySum:
-        return 256; // the delay sum is clamped to 255, a value no cell holds
-    case kMinGap:
-        return 50;
-    default: // extreme, largest gap, positions, distances between positions
-        return 50;
+        return 256;
+    default:
+        // Sums of per-number values go through tableIndex(); extremes, gaps,
+        // positions and distances between positions stay within 0..49.
+        return input >= kAdditive1 && input < kAdditive1 + kAdditiveCount ? 256 : 50;
     }
 }
 
@@ -58,13 +54,6 @@ CandidatePlan::CandidatePlan(const PlanInputs& in)
     for (int n = 1; n <= kMaxNumber; ++n) {
         NumberInfo& info = numbers_[static_cast<std::size_t>(n)];
         info.even = kEven.isEven(n);
-        auto present = [&](int m) {
-            return in.context.comparison && m >= 0 && m <= 51 &&
-                   (*in.context.comparison)[static_cast<std::size_t>(m)] > 0;
-        };
-        info.present = present(n);
-        info.near = present(n - 1) || present(n + 1);
-        info.delay = in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
         info.rank =
             in.context.forecastRank ? (*in.context.forecastRank)[static_cast<std::size_t>(n)] : 0;
         info.decadeBit = 1u << (n % 50 / 10);
@@ -93,6 +82,28 @@ CandidatePlan::CandidatePlan(const PlanInputs& in)
     const LinkJudge::Work none{};
     const std::array<std::int32_t, kLevelCount + 1> zero{};
     cleanPass_ = links_.judge(none) && levels_.pass(zero.data());
+}
+
+int CandidatePlan::additiveInput(const PerNumber& values) {
+    for (int k = 0; k < additiveUsed_; ++k)
+        if (additive_[static_cast<std::size_t>(k)] == values)
+            return kAdditive1 + k;
+    if (additiveUsed_ == kAdditiveCount)
+        throw std::length_error("additive inputs of the candidate plan exhausted");
+    PerNumber& table = additive_[static_cast<std::size_t>(additiveUsed_)];
+    table = values;
+    table[0] = 0;
+    return kAdditive1 + additiveUsed_++;
+}
+
+std::int32_t CandidatePlan::additiveMin(int k) const {
+    const PerNumber& t = additive_[static_cast<std::size_t>(k)];
+    return *std::min_element(t.begin() + 1, t.end());
+}
+
+std::int32_t CandidatePlan::additiveMax(int k) const {
+    const PerNumber& t = additive_[static_cast<std::size_t>(k)];
+    return *std::max_element(t.begin() + 1, t.end());
 }
 
 void CandidatePlan::addEffect(Pending& into, int slot, int value) const {

@@ -22,20 +22,28 @@ enum Input : int {
     kGemelli,
     kDecades,
     kUnits,
-    kCompare,
-    kNear,
     kRankUp, // bit k: the forecast rank rises by one over gap k + 1
     kSum,
-    kEvenSum,
-    kOddSum,
-    kDelaySum,
     kExtreme,
     kMinGap,
     kMaxGap,
-    kPosition1,
+    // Sums over the column of a value given to every number (see additiveInput()).
+    kAdditive1,
+    kPosition1 = kAdditive1 + 8,
     kBetween1 = kPosition1 + 5, // pair index 0..9 of betweenPair()
     kInputCount = kBetween1 + 10,
 };
+inline constexpr int kAdditiveCount = kPosition1 - kAdditive1;
+
+// A value for every number 1..49 (entry 0 unused).
+using PerNumber = std::array<std::int32_t, kMaxNumber + 1>;
+
+// Index of a value in a table of 256 entries: anything outside 0..254 goes
+// to 255, which no condition row holds, so it is refused like any value
+// outside the row.
+inline constexpr int tableIndex(std::int32_t v) {
+    return static_cast<std::uint32_t>(v) > 254u ? 255 : static_cast<int>(v);
+}
 
 // Loop level (1..5) at which an input is known.
 int inputLevel(int input);
@@ -112,14 +120,23 @@ class CandidatePlan {
     // Per-number tables for the incremental state.
     struct NumberInfo {
         std::uint8_t even = 0;
-        std::uint8_t present = 0; // among the comparison numbers
-        std::uint8_t near = 0;    // n - 1 or n + 1 among them
-        std::int32_t delay = 0;
         std::int32_t rank = 0;
         std::uint32_t decadeBit = 0;
         std::uint32_t unitBit = 0;
     };
     const NumberInfo& number(int n) const { return numbers_[static_cast<std::size_t>(n)]; }
+
+    // A condition valued by the sum, over the column, of a value given to
+    // every number (the even numbers, the delays, the comparison numbers, a
+    // family's digit or decade tables...): the input that carries it, shared
+    // by equal tables. More distinct tables than additive inputs is a
+    // fault of the stages (std::length_error), never of the user's data.
+    int additiveInput(const PerNumber& values);
+    int additiveCount() const { return additiveUsed_; }
+    const PerNumber& additive(int k) const { return additive_[static_cast<std::size_t>(k)]; }
+    // Smallest and largest value of additive table k.
+    std::int32_t additiveMin(int k) const;
+    std::int32_t additiveMax(int k) const;
 
     // Effect ids for the families judged per candidate outside the tables:
     // a slot's id per value of its row (a value beyond the row is refused),
@@ -157,6 +174,8 @@ class CandidatePlan {
     std::uint32_t needs_ = 0;
     bool cleanPass_ = true;
     std::array<NumberInfo, kMaxNumber + 2> numbers_{};
+    std::array<PerNumber, kAdditiveCount> additive_{};
+    int additiveUsed_ = 0;
 };
 
 template <typename ValueOf> void CandidatePlan::addSlot(int slot, int input, ValueOf valueOf) {

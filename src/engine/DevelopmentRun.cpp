@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
+#include <random>
 
 namespace varnelo {
 
@@ -23,10 +25,11 @@ enum class PostFilter { Store, Orthogonal, Difference, Reduction };
 // The state of positions 1..p of the candidate, built from position p - 1.
 struct Prefix {
     std::uint32_t key = 0;
-    std::int32_t sum = 0, evenSum = 0, delaySum = 0, compare = 0, near = 0;
+    std::int32_t sum = 0;
     std::uint32_t decades = 0, units = 0, rankUp = 0;
     std::int32_t minGap = kMaxNumber, maxGap = 0;
     std::uint64_t gaps = 0;
+    std::array<std::int32_t, kAdditiveCount> additive{};
 };
 
 // Pair indices of betweenPair() that end at position p.
@@ -49,37 +52,13 @@ class Runner {
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
            CandidatePlan& plan, const FamilyChecks& families, ColumnOutput& output)
         : state_(state), options_(options), progress_(progress), plan_(plan), families_(families),
-          output_(output), reduction_(std::max(2, state.options.developmentLevel)), index_(1) {
-        for (const PlanCheck& c : plan.checks()) {
-            if (c.prunes)
-                levelChecks_[static_cast<std::size_t>(c.level)].push_back(
-                    {c.input, c.table.data()});
-            else
-                innerChecks_.push_back({c.input, c.table.data()});
-        }
-        ids_.resize(innerChecks_.size());
-        lastChecks_ = innerChecks_;
-        for (const Check& c : levelChecks_[5])
-            lastChecks_.push_back(c);
-        ids_.resize(lastChecks_.size());
-        counts_ = plan.counts();
-        for (const PlanCheck& c : plan.checks()) {
-            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
-                                                [](std::uint16_t id) { return id <= kReject; }))
-                continue;
-            sumWindow_ = true;
-            const auto admitted = [](std::uint16_t id) { return id == kPass; };
-            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
-            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
-            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
-            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
-            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
-        }
-        batchIds_.resize(lastChecks_.size() * kMaxNumber);
+          output_(output), index_(1) {
+        choosePostFilter();
+        sortChecks();
+        findSumWindow();
+        findCuts();
         tracks_ = !plan.passesAll() || !families.empty();
-        const std::uint32_t positions = ((1u << kBetween1) - 1) & ~((1u << kPosition1) - 1);
-        const std::uint32_t between = ((1u << kInputCount) - 1) & ~((1u << kBetween1) - 1);
-        placesPositions_ = (plan.needs() & (positions | between)) != 0;
+        counts_ = plan.counts();
         auto needs = [&](std::initializer_list<int> inputs) {
             for (int i : inputs)
                 if (plan.needs() >> i & 1)
@@ -87,31 +66,15 @@ class Runner {
             return false;
         };
         key_ = needs({kKey});
-        sums_ = needs({kSum, kEvenSum, kOddSum});
-        delays_ = needs({kDelaySum});
-        compare_ = needs({kCompare});
-        near_ = needs({kNear});
+        sums_ = needs({kSum});
+        additives_ = plan.additiveCount();
         decades_ = needs({kDecades});
         units_ = needs({kUnits});
         rank_ = needs({kRankUp});
         gaps_ = needs({kGemelli, kMinGap, kMaxGap});
-
-        const SystemOptions& o = state.options;
-        const int threshold = std::max(1, o.developmentLevel);
-        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9)
-            mode_ = PostFilter::Orthogonal;
-        else if (o.differenceOn())
-            mode_ = PostFilter::Difference;
-        else if (threshold >= 2 && o.coverage >= kDefaultCoverage)
-            mode_ = PostFilter::Reduction;
-        if (mode_ == PostFilter::Difference)
-            index_ = SubsetIndex(6 - o.difference());
-        else if (mode_ == PostFilter::Reduction)
-            index_ = SubsetIndex(reduction_.sharedToBeClose());
-        weight_ = (options.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+        for (int i = kPosition1; i < kInputCount; ++i)
+            placesPositions_ = placesPositions_ || needs({i});
     }
-
-    PostFilter mode() const { return mode_; }
 
     void startWithPreset() {
         for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
@@ -148,8 +111,8 @@ class Runner {
 
     // Drains the reduction buffer at the end of a completed run.
     void finish() {
-        if (!stop_ && mode_ == PostFilter::Reduction && reduction_.size() > 0 &&
-            !reduction_.reduce(
+        if (!stop_ && mode_ == PostFilter::Reduction && reduction_->size() > 0 &&
+            !reduction_->reduce(
                 0, [this](const Column& c) { keep(c); }, progress_.cancel))
             stop_ = true;
         publish();
@@ -161,6 +124,55 @@ class Runner {
     std::int32_t kept() const { return kept_; }
 
   private:
+    // The kinds of development exclude each other in the set-up window; the
+    // options hold them all, so an orthogonal development comes first, then
+    // the difference, then the guarantee level.
+    void choosePostFilter() {
+        const SystemOptions& o = state_.options;
+        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9) {
+            mode_ = PostFilter::Orthogonal;
+        } else if (o.differenceOn()) {
+            mode_ = PostFilter::Difference;
+            index_ = SubsetIndex(6 - o.difference());
+        } else if (o.developmentLevel >= 2 && o.coverage >= kDefaultCoverage) {
+            mode_ = PostFilter::Reduction;
+            reduction_.emplace(std::min(o.developmentLevel, 5));
+            index_ = SubsetIndex(reduction_->sharedToBeClose());
+        }
+        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+    }
+
+    // Checks that only pass or reject run on the prefix at their own level;
+    // the last position runs every other one.
+    void sortChecks() {
+        for (const PlanCheck& c : plan_.checks()) {
+            const Check check{c.input, c.table.data()};
+            if (c.prunes)
+                levelChecks_[static_cast<std::size_t>(c.level)].push_back(check);
+            else
+                innerChecks_.push_back(check);
+        }
+        lastChecks_ = innerChecks_;
+        lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
+        ids_.resize(lastChecks_.size());
+        batchIds_.resize(lastChecks_.size() * kMaxNumber);
+    }
+
+    void findSumWindow() {
+        for (const PlanCheck& c : plan_.checks()) {
+            if (c.input != kSum || !std::all_of(c.table.begin(), c.table.end(),
+                                                [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            sumWindow_ = true;
+            const auto admitted = [](std::uint16_t id) { return id == kPass; };
+            const auto first = std::find_if(c.table.begin(), c.table.end(), admitted);
+            const auto after = std::find_if(c.table.rbegin(), c.table.rend(), admitted).base();
+            // Nothing admitted leaves the window empty (1..0): no prefix reaches it.
+            sumLo_ = first == c.table.end() ? 1 : static_cast<int>(first - c.table.begin());
+            sumHi_ = static_cast<int>(after - c.table.begin()) - 1;
+        }
+    }
+
     template <int P> void descend(int start, int placedFixed) {
         const int rest = 5 - P;
         const int fixedCount = static_cast<int>(fixedAt_.size());
@@ -183,12 +195,12 @@ class Runner {
                 return;
             }
         }
-        for (int i = lo; i <= hi; ++i) {
+        for (int i = lo; i <= hi && !stop_; ++i) {
             const bool isFixed =
                 placedFixed < fixedCount && i == fixedAt_[static_cast<std::size_t>(placedFixed)];
             const int placed = placedFixed + isFixed;
             number_[P - 1] = list_[static_cast<std::size_t>(i)];
-            if (tracks_ && (!place<P>() || !sumReachable<P>(i))) {
+            if (tracks_ && (!place<P>() || !sumReachable<P>(i) || !withinCuts<P>())) {
                 skip(subtree(i, rest, fixedCount - placed));
                 continue;
             }
@@ -196,8 +208,6 @@ class Runner {
                 candidate();
             else
                 descend<P + 1>(i + 1, placed);
-            if (stop_)
-                return;
         }
     }
 
@@ -256,12 +266,6 @@ class Runner {
             case kUnits:
                 each([&](int n) { return std::popcount(s.units | info(n).unitBit); });
                 break;
-            case kCompare:
-                each([&](int n) { return s.compare + info(n).present; });
-                break;
-            case kNear:
-                each([&](int n) { return s.near + info(n).near; });
-                break;
             case kRankUp: {
                 const int rank = info(c4).rank + 1;
                 each([&](int n) { return s.rankUp | std::uint32_t{info(n).rank == rank} << 3; });
@@ -269,15 +273,6 @@ class Runner {
             }
             case kSum:
                 each([&](int n) { return s.sum + n; });
-                break;
-            case kEvenSum:
-                each([&](int n) { return s.evenSum + (info(n).even ? n : 0); });
-                break;
-            case kOddSum:
-                each([&](int n) { return s.sum - s.evenSum + (info(n).even ? 0 : n); });
-                break;
-            case kDelaySum:
-                each([&](int n) { return std::min(s.delaySum + info(n).delay, 255); });
                 break;
             case kExtreme:
                 each([&](int n) { return n - c1; });
@@ -292,7 +287,14 @@ class Runner {
                 each([](int n) { return n; });
                 break;
             default:
-                if (inputLevel(check.input) == 5) {
+                if (check.input >= kAdditive1 && check.input < kAdditive1 + kAdditiveCount) {
+                    const int k = check.input - kAdditive1;
+                    const PerNumber& values = plan_.additive(k);
+                    const std::int32_t sum = s.additive[static_cast<std::size_t>(k)];
+                    each([&](int n) {
+                        return tableIndex(sum + values[static_cast<std::size_t>(n)]);
+                    });
+                } else if (inputLevel(check.input) == 5) {
                     const int from = number_[static_cast<std::size_t>(
                         betweenPair(check.input - kBetween1)[0] - 1)];
                     each([&](int n) { return n - from; });
@@ -358,6 +360,62 @@ class Runner {
             const int largest = listSum_[k] - listSum_[k - static_cast<std::size_t>(rest)];
             const int sum = prefix_[P].sum;
             return sum + smallest <= sumHi_ && sum + largest >= sumLo_;
+        }
+    }
+
+    // Every pass-or-reject check on a value that the prefix already bounds:
+    // when no admitted value lies between the bounds, no completion passes.
+    void findCuts() {
+        for (const PlanCheck& c : plan_.checks()) {
+            const bool bounded = c.input == kMinGap || c.input == kMaxGap || c.input == kDecades ||
+                                 c.input == kUnits || c.input == kExtreme ||
+                                 (c.input >= kAdditive1 && c.input < kAdditive1 + kAdditiveCount);
+            if (!bounded || !std::all_of(c.table.begin(), c.table.end(),
+                                         [](std::uint16_t id) { return id <= kReject; }))
+                continue;
+            Cut cut{c.input, std::vector<int>(c.table.size() + 1, 0)};
+            for (std::size_t v = 0; v < c.table.size(); ++v)
+                cut.admittedBelow[v + 1] = cut.admittedBelow[v] + (c.table[v] == kPass);
+            cuts_.push_back(std::move(cut));
+        }
+    }
+
+    template <int P> bool withinCuts() const {
+        if constexpr (P == 1 || P == 5) {
+            return true;
+        } else {
+            const Prefix& s = prefix_[P];
+            const int rest = 5 - P;
+            for (const Cut& cut : cuts_) {
+                int lo = 0, hi = 0;
+                switch (cut.input) {
+                case kMinGap: // the smallest gap can only shrink
+                    lo = 1, hi = s.minGap;
+                    break;
+                case kMaxGap:
+                    lo = s.maxGap, hi = kMaxNumber;
+                    break;
+                case kDecades:
+                    lo = std::popcount(s.decades), hi = lo + rest;
+                    break;
+                case kUnits:
+                    lo = std::popcount(s.units), hi = lo + rest;
+                    break;
+                case kExtreme: // the last number lies at least `rest` above this one
+                    lo = number_[P - 1] - number_[0] + rest;
+                    hi = list_.back() - number_[0];
+                    break;
+                default: { // a sum of per-number values: each number still to come adds one
+                    const int k = cut.input - kAdditive1;
+                    lo = s.additive[static_cast<std::size_t>(k)] + rest * plan_.additiveMin(k);
+                    hi = s.additive[static_cast<std::size_t>(k)] + rest * plan_.additiveMax(k);
+                    break;
+                }
+                }
+                if (!cut.admits(lo, hi))
+                    return false;
+            }
+            return true;
         }
     }
 
@@ -451,16 +509,12 @@ class Runner {
         const Prefix& b = prefix_[P - 1];
         if (key_)
             s.key = b.key | static_cast<std::uint32_t>(info.even) << (P - 1);
-        if (sums_) {
+        if (sums_)
             s.sum = b.sum + n;
-            s.evenSum = b.evenSum + (info.even ? n : 0);
-        }
-        if (delays_)
-            s.delaySum = b.delaySum + info.delay;
-        if (compare_)
-            s.compare = b.compare + info.present;
-        if (near_)
-            s.near = b.near + info.near;
+        for (int k = 0; k < additives_; ++k)
+            s.additive[static_cast<std::size_t>(k)] =
+                b.additive[static_cast<std::size_t>(k)] +
+                plan_.additive(k)[static_cast<std::size_t>(n)];
         if (decades_)
             s.decades = b.decades | info.decadeBit;
         if (units_)
@@ -512,13 +566,10 @@ class Runner {
             in_[kDecades] = std::popcount(s.decades);
         if (units_)
             in_[kUnits] = std::popcount(s.units);
-        in_[kCompare] = s.compare;
-        in_[kNear] = s.near;
         in_[kRankUp] = static_cast<int>(s.rankUp);
         in_[kSum] = s.sum;
-        in_[kEvenSum] = s.evenSum;
-        in_[kOddSum] = s.sum - s.evenSum;
-        in_[kDelaySum] = std::min(s.delaySum, 255);
+        for (int k = 0; k < additives_; ++k)
+            in_[kAdditive1 + k] = tableIndex(s.additive[static_cast<std::size_t>(k)]);
         in_[kExtreme] = number_[4] - number_[0];
         in_[kMinGap] = s.minGap;
         in_[kMaxGap] = s.maxGap;
@@ -567,10 +618,10 @@ class Runner {
         case PostFilter::Reduction:
             if (kept_ > 0 && index_.sharesWithAny(c))
                 return;
-            reduction_.add(c);
-            if (reduction_.full() && !reduction_.reduce(
-                                         StreamingReduction::kLowMark,
-                                         [this](const Column& k) { keep(k); }, progress_.cancel))
+            reduction_->add(c);
+            if (reduction_->full() && !reduction_->reduce(
+                                          StreamingReduction::kLowMark,
+                                          [this](const Column& k) { keep(k); }, progress_.cancel))
                 stop_ = true;
             return;
         }
@@ -620,13 +671,25 @@ class Runner {
     std::vector<std::uint16_t> familyIds_;
     ColumnOutput& output_;
     PostFilter mode_ = PostFilter::Store;
-    StreamingReduction reduction_;
+    std::optional<StreamingReduction> reduction_;
     SubsetIndex index_;
     int weight_ = 0;
     bool tracks_ = true;
     bool placesPositions_ = false;
     bool stop_ = false;
 
+    struct Cut {
+        int input;
+        std::vector<int> admittedBelow; // [v]: admitted values under v
+        bool admits(int lo, int hi) const {
+            const int top = static_cast<int>(admittedBelow.size()) - 1;
+            lo = std::clamp(lo, 0, top);
+            hi = std::clamp(hi + 1, 0, top);
+            return hi > lo && admittedBelow[static_cast<std::size_t>(hi)] >
+                                  admittedBelow[static_cast<std::size_t>(lo)];
+        }
+    };
+    std::vector<Cut> cuts_;
     std::vector<int> list_;
     std::vector<int> listSum_; // listSum_[i]: sum of the first i chosen numbers
     // A "Somma totale" that only admits or refuses: the admitted values lie in sumLo_..sumHi_.
@@ -645,8 +708,9 @@ class Runner {
     // compiler reload the whole state after each number placed.
     std::array<int, kColumnSize> number_{};
     // Which parts of the incremental state some check reads.
-    bool key_ = false, sums_ = false, delays_ = false, compare_ = false, near_ = false,
-         decades_ = false, units_ = false, rank_ = false, gaps_ = false;
+    bool key_ = false, sums_ = false, decades_ = false, units_ = false, rank_ = false,
+         gaps_ = false;
+    int additives_ = 0;
 
     std::int64_t examined_ = 0;
     std::int64_t work_ = 0;
@@ -654,9 +718,27 @@ class Runner {
     std::int32_t kept_ = 0;
 };
 
+// "Mescola le Colonne dello Sviluppo:" mixes the rows the run put in memory;
+// preset rows stay first and columns in the overflow file keep their order.
+void shuffleRows(ColumnStore& columns, std::int32_t first, std::int32_t last) {
+    std::mt19937 random(std::random_device{}());
+    for (std::int32_t i = last; i > first; --i) {
+        const std::int32_t j = std::uniform_int_distribution<std::int32_t>(first, i)(random);
+        for (int p = 1; p <= kColumnSize; ++p)
+            std::swap(columns.plane(p)[i], columns.plane(p)[j]);
+    }
+}
+
+void resetCounts(RunProgress& progress) {
+    progress.examined = 0;
+    progress.conditioned = 0;
+    progress.kept = 0;
+    progress.inMemory = 0;
+}
+
 template <typename Source>
 RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
-              Source source) {
+              std::int64_t candidates, Source source) {
     RunResult result;
     const SystemOptions& o = state.options;
     const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
@@ -666,10 +748,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     if (o.differenceOn())
         result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
 
-    progress.examined = 0;
-    progress.conditioned = 0;
-    progress.kept = 0;
-    progress.inMemory = 0;
+    resetCounts(progress);
+    progress.candidates = candidates;
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
@@ -701,10 +781,7 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     if (runner.cancelled()) {
         output.discard();
         state.columns.clear();
-        progress.examined = 0;
-        progress.conditioned = 0;
-        progress.kept = 0;
-        progress.inMemory = 0;
+        resetCounts(progress);
         result.cancelled = true;
         return result;
     }
@@ -730,6 +807,8 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     columns.developedCount = result.conditioned;
     columns.finalCount = result.finalCount;
     columns.hasColumns = result.total > 0;
+    if (state.settings.shuffle)
+        shuffleRows(columns, preset + 1, result.inMemory);
     return result;
 }
 
@@ -738,7 +817,12 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
     const std::vector<int> chosen = state.selection.chosenNumbers();
     const std::vector<int> fixed = state.selection.fixedNumbers();
-    return run(state, options, progress, [&](Runner& r) { r.enumerate(chosen, fixed); });
+    const auto free = static_cast<int>(chosen.size() - fixed.size());
+    const std::int64_t candidates =
+        chosen.size() < kColumnSize ? 0
+                                    : binomial(free, kColumnSize - static_cast<int>(fixed.size()));
+    return run(state, options, progress, candidates,
+               [&](Runner& r) { r.enumerate(chosen, fixed); });
 }
 
 RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
@@ -756,7 +840,15 @@ RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
             return r;
         }
     }
-    return run(state, options, progress, [&](Runner& r) { r.table(source); });
+    return run(state, options, progress, static_cast<std::int64_t>(source.size()),
+               [&](Runner& r) { r.table(source); });
+}
+
+void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,
+                        DistributionTable& table) {
+    table.clear();
+    for (std::int32_t i = 1; i <= columns.storedCount; ++i)
+        table.tally(columns.column(i), context);
 }
 
 } // namespace varnelo

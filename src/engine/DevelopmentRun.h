@@ -12,6 +12,7 @@
 namespace varnelo {
 
 struct ProgramState;
+class ColumnStore;
 
 // Receives the conditioned columns of an orthogonal development, in order,
 // before each is stored.
@@ -66,5 +67,9 @@ RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgr
 // columns of a saved system), in their order.
 RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
                          const RunOptions& options, RunProgress& progress);
+
+// The distribution table of the columns held in the list, asked for after a run.
+void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,
+                        DistributionTable& table);
 
 } // namespace varnelo

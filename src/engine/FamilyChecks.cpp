@@ -3,6 +3,7 @@
 #include "conditions/Baricentre.h"
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
+#include "conditions/FamilySlotMetric.h"
 
 #include <algorithm>
 #include <bit>
@@ -73,8 +74,14 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
     for (int k = 1; k < 3; ++k)
         if (set.isActive(kBaricentreSlot + k))
             baricentres_.push_back(row(kBaricentreSlot + k));
+    if (set.isActive(kAmbataSlot)) {
+        ambata_ = row(kAmbataSlot);
+        for (int n = 1; n <= kMaxNumber; ++n)
+            delays_[static_cast<std::size_t>(n)] =
+                in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
+    }
     empty_ = digits_.empty() && !differentDigits_ && !decadesPlusUnits_ && decadeSums_.empty() &&
-             baricentres_.empty();
+             baricentres_.empty() && !ambata_;
 
     if (!in.families)
         return;
@@ -159,6 +166,14 @@ bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) con
     for (const Row& r : baricentres_)
         if (!addValue(ids, r, centre(pack, r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt)))
             return false;
+    // A delay sum beyond the ambata row is not judged by it.
+    if (ambata_) {
+        std::int64_t sum = 0;
+        for (const auto n : c)
+            sum += delays_[n];
+        if (sum <= kAmbataMax && !addValue(ids, *ambata_, static_cast<int>(sum)))
+            return false;
+    }
     // The column filters reject outright: they belong to no link.
     if (filters_ && !filters_->pass(c))
         return false;

@@ -11,7 +11,7 @@ namespace varnelo {
 // The conditions that a candidate meets one at a time rather than through
 // the plan's lookup tables: the value rows whose metric no incremental input
 // carries (digits, decade and unit sums, baricentre of the even and the odd
-// numbers), the families with tables of their own (sum quadro, "Ritardi
+// numbers, the ambata delay sum), the families with tables of their own (sum quadro, "Ritardi
 // Vari", ambo delays), the filter columns and the AND/OR quadri. They add
 // their effect ids to the candidate's, so links, point quadri and levels
 // judge them like every other condition.
@@ -56,6 +56,8 @@ class FamilyChecks {
     std::optional<Row> differentDigits_, decadesPlusUnits_;
     std::vector<Row> decadeSums_;  // slots 128..130
     std::vector<Row> baricentres_; // slots 126, 127
+    std::optional<Row> ambata_;
+    std::array<std::int32_t, kMaxNumber + 1> delays_{};
 
     std::optional<SumQuadroTest> sums_;
     std::optional<DelayRowsTest> ritardiVari_, ambo_;

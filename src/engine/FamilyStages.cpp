@@ -68,6 +68,24 @@ int rankWindows(std::uint32_t up, int width) {
     return n;
 }
 
+// A value for every number, from a rule on the number.
+template <typename Rule> PerNumber perNumber(Rule rule) {
+    PerNumber values{};
+    for (int n = 1; n <= kMaxNumber; ++n)
+        values[static_cast<std::size_t>(n)] = rule(n);
+    return values;
+}
+
+// Adds a slot valued by the sum of a per-number table over the column.
+void addAdditive(CandidatePlan& plan, int slot, const PerNumber& values) {
+    plan.addSlot(slot, plan.additiveInput(values), [](int x) { return x; });
+}
+
+bool present(const MetricContext& ctx, int n) {
+    return ctx.comparison && n >= 0 && n <= 51 &&
+           (*ctx.comparison)[static_cast<std::size_t>(n)] > 0;
+}
+
 // In the order of the candidate test; the families the tables cannot carry
 // follow in FamilyChecks.
 constexpr std::array<FamilyStage, 4> kStages = {
@@ -106,11 +124,18 @@ void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in) {
 }
 
 void compileSums(CandidatePlan& plan, const PlanInputs& in) {
-    auto same = [](int x) { return x; };
-    constexpr int kInputs[] = {kSum, kEvenSum, kOddSum, kDelaySum};
-    for (int k = 0; k < 4; ++k)
-        if (in.conditions.isActive(111 + k))
-            plan.addSlot(111 + k, kInputs[k], same);
+    const ConditionSet& set = in.conditions;
+    if (set.isActive(111))
+        plan.addSlot(111, kSum, [](int x) { return x; });
+    if (set.isActive(112))
+        addAdditive(plan, 112, perNumber([](int n) { return kEven.isEven(n) ? n : 0; }));
+    if (set.isActive(113))
+        addAdditive(plan, 113, perNumber([](int n) { return kEven.isEven(n) ? 0 : n; }));
+    if (set.isActive(114))
+        addAdditive(plan, 114, perNumber([&](int n) {
+                        return in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)]
+                                                 : 0;
+                    }));
 }
 
 void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
@@ -138,10 +163,13 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
             plan.addSlot(slot, kUnits, same);
             break;
         case 35:
-            plan.addSlot(slot, kCompare, same);
+            addAdditive(plan, slot,
+                        perNumber([&](int n) { return present(in.context, n) ? 1 : 0; }));
             break;
         case 36:
-            plan.addSlot(slot, kNear, same);
+            addAdditive(plan, slot, perNumber([&](int n) {
+                            return present(in.context, n - 1) || present(in.context, n + 1) ? 1 : 0;
+                        }));
             break;
         default: // 37..39: windows of 4, 3 and 2 positions
             plan.addSlot(slot, kRankUp, [width = 41 - code](int up) {
@@ -170,9 +198,6 @@ void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in) {
     for (int d = kFirstDivisor; d <= kLastDivisor; ++d)
         if (set.isActive(remainderSlot(d)))
             plan.addSlot(remainderSlot(d), kSum, [d](int sum) { return sum % d; });
-    // A delay sum beyond the ambata row is not judged by it.
-    if (set.isActive(kAmbataSlot))
-        plan.addSlot(kAmbataSlot, kDelaySum, [](int sum) { return sum <= kAmbataMax ? sum : -1; });
 }
 
 } // namespace varnelo

@@ -7,8 +7,12 @@
 namespace varnelo {
 
 // One family's part of the candidate test: it adds its active slots to the
-// plan's tables. The stages run in the order of the candidate test; a new
-// family adds its stage to the list and leaves the run's loop alone.
+// plan's tables (CandidatePlan::addSlot), each valued through an input the
+// run already keeps: the key of parities and gaps, the sum, the decades,
+// the positions and distances, or a sum of per-number values of its own
+// (CandidatePlan::additiveInput: digits, decade and unit sums, delays...).
+// The stages run in the order of the candidate test; a new family adds its
+// stage to the list and leaves the run's loop alone.
 using FamilyStage = void (*)(CandidatePlan& plan, const PlanInputs& in);
 
 std::span<const FamilyStage> familyStages();
@@ -17,8 +21,10 @@ std::span<const FamilyStage> familyStages();
 void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in);
 void compileSums(CandidatePlan& plan, const PlanInputs& in);
 void compileCatalogue(CandidatePlan& plan, const PlanInputs& in);
-// The family value rows an incremental input carries: positional digits,
-// sequele, remainders, "Baricentro Totale" and the ambata delay sum.
+// The family value rows an input the run keeps carries: positional digits,
+// sequele, remainders and "Baricentro Totale". The others leave the few
+// per-number inputs to the sums and comparisons and are asked per column
+// (FamilyChecks).
 void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in);
 
 } // namespace varnelo

@@ -3,7 +3,9 @@
 #include "core/ColumnsFileFormat.h"
 #include "core/ProgramState.h"
 
+#include <cstring>
 #include <fstream>
+#include <string_view>
 
 namespace varnelo {
 
@@ -22,14 +24,27 @@ bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& col
         return false;
     }
     std::vector<Column> read;
-    std::string line, reason;
+    std::string reason;
     std::size_t number = 0;
-    while (std::getline(in, line)) {
+    // A column line is 15 characters; anything much longer is not one, and
+    // is never read whole into memory.
+    char line[256];
+    while (in.getline(line, sizeof line) || in.gcount() > 0) {
         ++number;
-        if (line.find_first_not_of(" \t\r") == std::string::npos)
+        std::string_view text(line, std::strlen(line));
+        if (in.fail() && !in.eof()) {
+            notice = {title,
+                      {"Le colonne memorizzate non sono valide:",
+                       "riga " + std::to_string(number) + ": riga troppo lunga",
+                       "Le colonne non possono essere caricate."}};
+            return false;
+        }
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
+            text.remove_prefix(3);
+        if (text.find_first_not_of(" \t\r") == std::string_view::npos)
             continue;
         Column c;
-        if (!parseColumnLine(line, c, &reason)) {
+        if (!parseColumnLine(text, c, &reason)) {
             notice = {title,
                       {"Le colonne memorizzate non sono valide:",
                        "riga " + std::to_string(number) + ": " + reason,

@@ -26,8 +26,7 @@ SubsetIndex::SubsetIndex(int s) : s_(std::clamp(s, 1, kColumnSize)) {
     bits_.assign(kBinomial.c[kMaxNumber][s_] / 64 + 1, 0);
 }
 
-// Colex rank of the chosen numbers: distinct subsets get distinct ranks.
-std::uint32_t SubsetIndex::rank(const Column& c, unsigned positions) const {
+std::uint32_t SubsetIndex::rank(const Column& c, unsigned positions) {
     std::uint32_t r = 0;
     int k = 1;
     for (int p = 0; p < kColumnSize; ++p)
@@ -50,14 +49,6 @@ void SubsetIndex::insert(const Column& c) {
         const std::uint32_t r = rank(c, m);
         bits_[r / 64] |= std::uint64_t{1} << (r % 64);
     }
-}
-
-void SubsetIndex::clear() {
-    std::fill(bits_.begin(), bits_.end(), 0);
-}
-
-int commonNumbers(const Column& a, const Column& b) {
-    return std::popcount(columnMask(a) & columnMask(b));
 }
 
 std::uint64_t columnMask(const Column& c) {

@@ -14,21 +14,19 @@ class SubsetIndex {
   public:
     explicit SubsetIndex(int s); // s = 1..5
 
-    int size() const { return s_; }
     bool sharesWithAny(const Column& c) const;
     void insert(const Column& c);
-    void clear();
+
+    // Colex rank of the numbers at the chosen positions (bit p: position p + 1);
+    // different subsets of the same size get different ranks.
+    static std::uint32_t rank(const Column& c, unsigned positions);
 
   private:
-    std::uint32_t rank(const Column& c, unsigned positions) const;
-
     int s_;
     std::vector<unsigned> subsets_; // position masks of the C(5, s) subsets
     std::vector<std::uint64_t> bits_;
 };
 
-// Numbers two columns share.
-int commonNumbers(const Column& a, const Column& b);
 // Bit n set for every number of the column.
 std::uint64_t columnMask(const Column& c);
 

@@ -49,6 +49,8 @@ TEST(LinkEditing, DeletingLinkTwoMovesLinkThreeDown) {
     EXPECT_EQ(links.table.range(2), (RangePair{1, 2}));
     EXPECT_FALSE(links.table.inUse(3));
     EXPECT_EQ(links.table.slotCount(3), 0);
+    EXPECT_EQ(links.table.slots(2), (std::vector<int>{3, 111}));
+    EXPECT_EQ(slotsInPlay(set), (std::vector<int>{1, 2, 3, 111}));
     EXPECT_TRUE(session.accept());
     EXPECT_EQ(links.table.slotIndex(111), 2);
     EXPECT_EQ(links.table.slotIndex(2), 0);

@@ -258,3 +258,33 @@ TEST(ConditionPipeline, SumWindowAtItsEdges) {
         EXPECT_EQ(r.examined, static_cast<std::int64_t>(integral(numbers).size()));
     }
 }
+
+// Values admitted only at the edge of what a prefix still allows: the cut
+// on the prefix must keep every column that reaches them.
+TEST(ConditionPipeline, BoundedValuesAtTheirEdges) {
+    const std::vector<int> numbers = {1, 2, 3, 11, 12, 21, 22, 25, 31, 32, 38, 41, 44, 48, 49};
+    std::array<int, 52> comparison{};
+    for (int n : {2, 12, 22, 32, 44, 48})
+        comparison[static_cast<std::size_t>(n)] = 1;
+    const MetricContext ctx{nullptr, &comparison, nullptr};
+    const struct {
+        int slot;
+        std::vector<int> admitted;
+    } cases[] = {
+        {116, {1}}, {116, {9}},   {116, {2, 3}}, {117, {3}},  {117, {30}}, {45, {5}},
+        {45, {1}},  {45, {2}},    {62, {5}},     {62, {2}},   {46, {0}},   {46, {4}},
+        {47, {5}},  {47, {0, 3}}, {115, {4}},    {115, {48}}, {115, {20}}, {116, {}},
+    };
+    for (const auto& c : cases) {
+        Engine e;
+        e.choose(numbers);
+        e.options.context = ctx;
+        e.state->conditions.setActive(c.slot, true);
+        for (int v : c.admitted)
+            e.state->conditions.setCell(c.slot, v, {CellStatus::Admitted, 0});
+        const RunResult r = e.develop();
+        EXPECT_EQ(e.columns(), reference(*e.state, integral(numbers), ctx))
+            << c.slot << " " << (c.admitted.empty() ? -1 : c.admitted[0]);
+        EXPECT_EQ(r.examined, static_cast<std::int64_t>(integral(numbers).size()));
+    }
+}

@@ -81,6 +81,8 @@ TEST(DevelopmentRun, FixedNumbersAreInEveryColumnInTheSameOrder) {
         }
         const RunResult r = e.develop();
         EXPECT_EQ(e.columns(), expected) << c.fixed.size() << " fisse";
+        EXPECT_EQ(e.progress.candidates, static_cast<std::int64_t>(expected.size()));
+        EXPECT_EQ(r.examined, e.progress.candidates);
         EXPECT_EQ(r.conditioned, binomial(static_cast<int>(c.chosen.size() - c.fixed.size()),
                                           static_cast<int>(5 - c.fixed.size())));
     }
@@ -181,6 +183,11 @@ TEST(DevelopmentRun, PresetColumnsStayFirstAndCount) {
     for (int v = 0; v <= 5; ++v)
         tallied += e.state->distribution.count(v, 1);
     EXPECT_EQ(tallied, 8);
+    DistributionTable after;
+    tallyStoredColumns(e.state->columns, {}, after);
+    for (int v = 0; v <= 5; ++v)
+        for (int code = 1; code <= kMaxMetricCode; ++code)
+            EXPECT_EQ(after.count(v, code), e.state->distribution.count(v, code));
 }
 
 TEST(DevelopmentRun, DescriptionFollowsTheKindOfDevelopment) {
@@ -242,4 +249,22 @@ TEST(DevelopmentRun, TableSourceKeepsItsOrder) {
 
     r = e.develop({col(5, 4, 3, 2, 1)});
     ASSERT_TRUE(r.failure.has_value());
+}
+
+TEST(DevelopmentRun, ShuffleMixesTheDevelopedRowsAfterThePreset) {
+    Engine e;
+    e.state->columns.store(1, col(40, 41, 42, 43, 44));
+    e.options.presetColumns = 1;
+    const std::vector<int> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    e.choose(numbers);
+    e.state->settings.shuffle = true;
+    e.develop();
+    std::vector<Column> got = e.columns();
+    ASSERT_EQ(got.size(), 793u);
+    EXPECT_EQ(got.front(), col(40, 41, 42, 43, 44));
+    got.erase(got.begin());
+    const std::vector<Column> ordered = integral(numbers);
+    EXPECT_NE(got, ordered); // 792 rows left in order by chance: never
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, ordered);
 }

@@ -240,3 +240,19 @@ TEST(SubsetIndex, AnswersAsAPlainScan) {
         }
     }
 }
+
+// Rows of a table may repeat and come in any order; the buffer goes through
+// many rounds of the high and low marks.
+TEST(PostFilter, ReductionOfATableWithRepeatedRows) {
+    std::mt19937 rng(5);
+    for (int level : {2, 3}) {
+        std::vector<Column> rows = integral(randomNumbers(rng, 17));
+        rows.insert(rows.end(), rows.begin(), rows.begin() + 700);
+        std::shuffle(rows.begin(), rows.end(), rng);
+        Engine e;
+        e.state->options.developmentLevel = level;
+        const RunResult r = e.develop(rows);
+        EXPECT_EQ(e.columns(), PlainReduction(level).run(rows)) << level;
+        EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(rows.size()));
+    }
+}

@@ -34,6 +34,15 @@ TEST(Recalculation, FiltersWithTheCurrentConditions) {
     EXPECT_EQ(e.columns(), (std::vector<Column>{col(2, 4, 6, 8, 10), col(1, 2, 3, 4, 5)}));
 }
 
+TEST(Recalculation, ByteOrderMarkAndLastLineWithoutEnd) {
+    Engine e;
+    writeSaved(e, "\xEF\xBB\xBF"
+                  "1  2  3  4  5  \r\n\r\n6  7  8  9  10 ");
+    const RunResult r = recalculateSystem(*e.state, e.options, e.progress);
+    ASSERT_FALSE(r.failure.has_value()) << r.failure->lines[1];
+    EXPECT_EQ(e.columns(), (std::vector<Column>{col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}));
+}
+
 TEST(Recalculation, EmptyFileEndsAtOnce) {
     Engine e;
     writeSaved(e, "");
@@ -44,8 +53,9 @@ TEST(Recalculation, EmptyFileEndsAtOnce) {
 }
 
 TEST(Recalculation, BadOrMissingFileChangesNothing) {
-    const char* bad[] = {"1 2 3 4 5\n1 2 3 4 50\n", "1 2 3 4\n", "5 4 3 2 1\n", "\x01\x02\xff\n"};
-    for (const char* text : bad) {
+    const std::string bad[] = {"1 2 3 4 5\n1 2 3 4 50\n", "1 2 3 4\n", "5 4 3 2 1\n",
+                               "\x01\x02\xff\n", std::string(100000, '1')};
+    for (const std::string& text : bad) {
         Engine e;
         e.state->columns.store(1, col(1, 2, 3, 4, 5));
         e.state->columns.storedCount = e.state->columns.systemTotal = e.state->columns.finalCount =
