@@ -61,6 +61,12 @@ void FamilyDistribution::tally(const Column& c, const Inputs& in) {
             ++quadri_[q][quadroScore(in.andOr.quadri[q], c).guessed];
 }
 
+void FamilyDistribution::tallyStored(const ColumnStore& columns, const Inputs& in) {
+    clear();
+    for (std::int32_t i = 1; i <= columns.storedCount; ++i)
+        tally(columns.column(i), in);
+}
+
 std::span<const std::int64_t> FamilyDistribution::slotRow(int slot) const {
     if (slot < 1 || slot > kSlotCount)
         return {};

@@ -5,6 +5,7 @@
 #include "conditions/Metrics.h"
 #include "conditions/Sequele.h"
 #include "conditions/SumQuadro.h"
+#include "core/ColumnStore.h"
 
 #include <array>
 #include <cstdint>
@@ -31,6 +32,8 @@ class FamilyDistribution {
         const AndOrSet& andOr;
     };
     void tally(const Column& c, const Inputs& in);
+    // After a run: cleared and tallied over every column held in memory.
+    void tallyStored(const ColumnStore& columns, const Inputs& in);
 
     std::int64_t columns() const { return columns_; }
     // Family slots (digits, decades, remainders, baricentre, ambata, sequele):

@@ -285,6 +285,19 @@ TEST(FamilyPipeline, AllFamiliesWithLinksAndLevels) {
         EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
         EXPECT_GT(expected.size(), 0u);
         EXPECT_EQ(s.familyDistribution.columns(), static_cast<std::int64_t>(expected.size()));
+        // The same tally over the stored columns afterwards.
+        const ConditionFamilies& f = s.families;
+        const FamilyDistribution::Inputs in{fx.e.options.context, f.sequele, s.delayTables, f.sums,
+                                            f.picchetti,          f.andOr};
+        FamilyDistribution after;
+        after.tallyStored(s.columns, in);
+        for (int slot : {kDigitCountSlot, remainderSlot(5), kAmbataSlot, kSequeleSlot + 1}) {
+            const auto a = after.slotRow(slot);
+            const auto b = s.familyDistribution.slotRow(slot);
+            EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << slot;
+        }
+        EXPECT_EQ(after.sumRow(1), s.familyDistribution.sumRow(1));
+        EXPECT_EQ(after.quadroRow(0), s.familyDistribution.quadroRow(0));
 
         std::vector<Column> shuffled = all;
         std::shuffle(shuffled.begin(), shuffled.end(), rng);
