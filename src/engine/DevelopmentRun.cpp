@@ -139,7 +139,9 @@ class Runner {
             reduction_.emplace(std::min(o.developmentLevel, 5));
             index_ = SubsetIndex(reduction_->sharedToBeClose());
         }
-        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+        // Filter columns make a candidate dearer: one tenth of them joins the weight.
+        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0) +
+                  static_cast<int>((families_.filterEntries() + 5) / 10);
     }
 
     // Checks that only pass or reject run on the prefix at their own level;

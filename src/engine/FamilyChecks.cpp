@@ -104,10 +104,15 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
         ambo_.emplace(f.ambo, delays, true);
         amboIds_ = {plan.outcomeIds(kAmboSlot), rowLevels(f.ambo)};
     }
-    if (f.filtersInPlay())
+    if (f.filtersInPlay()) {
         filters_.emplace(f.activeFilters);
-    if (f.andOr.anyActive())
+        filterEntries_ += f.activeFilters.size();
+    }
+    if (f.andOr.anyActive()) {
         andOr_.emplace(f.andOr);
+        for (const AndOrQuadro& q : f.andOr.quadri)
+            filterEntries_ += q.active ? q.columns.size() : 0;
+    }
     empty_ = empty_ && !sums_ && !ritardiVari_ && !ambo_ && !filters_ && !andOr_;
 }
 

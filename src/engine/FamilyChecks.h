@@ -20,6 +20,8 @@ class FamilyChecks {
     FamilyChecks(CandidatePlan& plan, const PlanInputs& in);
 
     bool empty() const { return empty_; }
+    // Filter columns of the active AND/OR quadri and of the filter list.
+    std::size_t filterEntries() const { return filterEntries_; }
     // Appends the candidate's effect ids; false when a condition outside
     // every link rejects it.
     bool collect(const Column& c, std::vector<std::uint16_t>& ids) const;
@@ -52,6 +54,7 @@ class FamilyChecks {
     std::array<std::uint16_t, kMaxNumber + 1> decadeUnitBits_{}; // decade bit, units bit + 5
 
     bool empty_ = true;
+    std::size_t filterEntries_ = 0;
     std::vector<Row> digits_; // "Presenza Cifra" slots 131..140
     std::optional<Row> differentDigits_, decadesPlusUnits_;
     std::vector<Row> decadeSums_;  // slots 128..130
