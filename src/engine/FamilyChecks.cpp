@@ -41,7 +41,40 @@ int centre(std::uint64_t pack, int at) {
 
 } // namespace
 
+std::vector<FamilySum> familySums(const PlanInputs& in) {
+    const ConditionSet& set = in.conditions;
+    std::vector<FamilySum> out;
+    auto add = [&](int slot, auto rule) {
+        if (!set.isActive(slot))
+            return;
+        FamilySum f{slot, {}};
+        for (int n = 1; n <= kMaxNumber; ++n)
+            f.values[static_cast<std::size_t>(n)] = rule(n);
+        out.push_back(f);
+    };
+    add(kAmbataSlot, [&](int n) {
+        return in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
+    });
+    add(kDecadeSumSlot, [](int n) { return n / 10; });
+    add(kDecadeSumSlot + 1, [](int n) { return n % 10; });
+    add(kDecadeSumSlot + 2, [](int n) { return n / 10 + n % 10; });
+    for (int d = 0; d < 10; ++d)
+        add(kDigitPresenceSlot + d,
+            [d](int n) { return (n >= 10 && n / 10 == d ? 1 : 0) + (n % 10 == d ? 1 : 0); });
+    return out;
+}
+
+bool planCarries(const CandidatePlan& plan, const PerNumber& values) {
+    for (int k = 0; k < plan.additiveCount(); ++k)
+        if (std::equal(values.begin() + 1, values.end(), plan.additive(k).begin() + 1))
+            return true;
+    return false;
+}
+
 FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
+    std::array<bool, kSlotCount + 1> carried{};
+    for (const FamilySum& f : familySums(in))
+        carried[static_cast<std::size_t>(f.slot)] = planCarries(plan, f.values);
     for (int n = 1; n <= kMaxNumber; ++n) {
         std::uint64_t p = 0;
         // The digits as written: no leading zero.
@@ -61,20 +94,23 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
     }
     const ConditionSet& set = in.conditions;
     auto row = [&](int slot) { return Row{slot, plan.valueIds(slot)}; };
+    auto asked = [&](int slot) {
+        return set.isActive(slot) && !carried[static_cast<std::size_t>(slot)];
+    };
     for (int d = 0; d < 10; ++d)
-        if (set.isActive(kDigitPresenceSlot + d))
+        if (asked(kDigitPresenceSlot + d))
             digits_.push_back(row(kDigitPresenceSlot + d));
     if (set.isActive(kDigitCountSlot))
         differentDigits_ = row(kDigitCountSlot);
     if (set.isActive(kDecadesPlusUnitsSlot))
         decadesPlusUnits_ = row(kDecadesPlusUnitsSlot);
     for (int k = 0; k < 3; ++k)
-        if (set.isActive(kDecadeSumSlot + k))
+        if (asked(kDecadeSumSlot + k))
             decadeSums_.push_back(row(kDecadeSumSlot + k));
     for (int k = 1; k < 3; ++k)
         if (set.isActive(kBaricentreSlot + k))
             baricentres_.push_back(row(kBaricentreSlot + k));
-    if (set.isActive(kAmbataSlot)) {
+    if (asked(kAmbataSlot)) {
         ambata_ = row(kAmbataSlot);
         for (int n = 1; n <= kMaxNumber; ++n)
             delays_[static_cast<std::size_t>(n)] =

@@ -15,6 +15,18 @@ namespace varnelo {
 // Vari", ambo delays), the filter columns and the AND/OR quadri. They add
 // their effect ids to the candidate's, so links, point quadri and levels
 // judge them like every other condition.
+// The family rows valued by a sum of per-number values (the ambata delays,
+// the decade and unit sums, the digit counts), with their tables; the last
+// stage of the plan gives them the per-number inputs the other stages left
+// free, and FamilyChecks asks the rest per column.
+struct FamilySum {
+    int slot;
+    PerNumber values;
+};
+std::vector<FamilySum> familySums(const PlanInputs& in);
+// Whether the plan carries a per-number table equal to `values`.
+bool planCarries(const CandidatePlan& plan, const PerNumber& values);
+
 class FamilyChecks {
   public:
     FamilyChecks(CandidatePlan& plan, const PlanInputs& in);

@@ -5,6 +5,7 @@
 #include "conditions/FamilySlotMetric.h"
 #include "conditions/Remainders.h"
 #include "conditions/SlotMetric.h"
+#include "engine/FamilyChecks.h"
 
 #include <array>
 
@@ -88,11 +89,9 @@ bool present(const MetricContext& ctx, int n) {
 
 // In the order of the candidate test; the families the tables cannot carry
 // follow in FamilyChecks.
-constexpr std::array<FamilyStage, 4> kStages = {
-    compileFamilySlots,
-    compilePositionsAndDistances,
-    compileSums,
-    compileCatalogue,
+constexpr std::array<FamilyStage, 5> kStages = {
+    compileFamilySlots, compilePositionsAndDistances, compileSums, compileCatalogue,
+    compileFamilySums,
 };
 
 } // namespace
@@ -198,6 +197,17 @@ void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in) {
     for (int d = kFirstDivisor; d <= kLastDivisor; ++d)
         if (set.isActive(remainderSlot(d)))
             plan.addSlot(remainderSlot(d), kSum, [d](int sum) { return sum % d; });
+}
+
+void compileFamilySums(CandidatePlan& plan, const PlanInputs& in) {
+    for (const FamilySum& f : familySums(in)) {
+        if (!planCarries(plan, f.values) && plan.additiveCount() == kAdditiveCount)
+            continue; // asked per column
+        // A delay sum beyond the ambata row is not judged by it.
+        const int top = f.slot == kAmbataSlot ? kAmbataMax : 254;
+        plan.addSlot(f.slot, plan.additiveInput(f.values),
+                     [top](int x) { return x <= top ? x : -1; });
+    }
 }
 
 } // namespace varnelo

@@ -26,5 +26,8 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in);
 // per-number inputs to the sums and comparisons and are asked per column
 // (FamilyChecks).
 void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in);
+// The last stage: the family rows valued by per-number sums take the
+// per-number inputs still free (or shared with an equal table).
+void compileFamilySums(CandidatePlan& plan, const PlanInputs& in);
 
 } // namespace varnelo
