@@ -164,6 +164,12 @@ std::vector<ListColumn> filterColumnsOf(const std::vector<Column>& columns, int 
     return out;
 }
 
+ValueStatistics filterColumnStatistics(std::uint64_t filter, std::span<const Column> draws) {
+    return walkStatistics(draws, 0, 5, [filter](const Column& c, std::size_t) {
+        return std::popcount(numberMask(c) & filter);
+    });
+}
+
 CarFile filterListToCar(const FilterList& list, const std::string& name) {
     CarFile f;
     f.name = name;

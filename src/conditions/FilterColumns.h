@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conditions/CarFile.h"
+#include "conditions/ConditionStatistics.h"
 #include "conditions/FilterHits.h"
 #include "core/Notice.h"
 
@@ -79,6 +80,10 @@ std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListC
 // ("Vincenti", "Sistemi", "Valori  inseribili").
 std::vector<ListColumn> filterColumnsOf(const std::vector<Column>& columns, int minHits,
                                         int maxHits);
+
+// " Statistiche sulla colonna evidenziata ": the hits 0..5 of every draw
+// (oldest first) against one filter column, walked like any condition value.
+ValueStatistics filterColumnStatistics(std::uint64_t filter, std::span<const Column> draws);
 
 // Filter lists are stored in `andor/` as `.car` files (with the admitted
 // hits) and `.cac` files (numbers only, see CarFile.h).

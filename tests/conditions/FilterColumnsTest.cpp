@@ -146,3 +146,16 @@ TEST(FilterColumns, CarAndCacFiles) {
     EXPECT_FALSE(parseCacFile("1 2 a", again, error));
     EXPECT_EQ(again, cols);
 }
+
+TEST(FilterColumns, StatisticsOfOneFilterColumn) {
+    const std::vector<Column> draws = {col(1, 2, 3, 4, 5), col(1, 7, 8, 9, 10),
+                                       col(20, 21, 22, 23, 24)};
+    const std::uint64_t filter =
+        (std::uint64_t{1} << 1) | (std::uint64_t{1} << 2) | (std::uint64_t{1} << 49);
+    const ValueStatistics s = filterColumnStatistics(filter, draws);
+    EXPECT_EQ(s.out(2), 1);
+    EXPECT_EQ(s.out(1), 1);
+    EXPECT_EQ(s.out(0), 1);
+    EXPECT_EQ(s.delay(2), 2);
+    EXPECT_EQ(s.delay(3), 3);
+}
