@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/ConditionFamilies.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/Levels.h"
 #include "conditions/Links.h"
@@ -31,6 +32,10 @@ struct ProgramState {
     Quadri quadri;
     LevelLimits levels;
     DistributionTable distribution; // of the last development
+    ConditionFamilies families;
+    FamilyDistribution familyDistribution; // of the last development
+    // Per-number and pair delays of the newest draws of the statistics selection.
+    DelayTables delayTables;
     ModifiedFamilies modifiedFamilies;
     SystemOptions options;
     ProgramSettings settings;

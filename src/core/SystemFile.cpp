@@ -51,7 +51,12 @@ bool readConditions(const std::vector<std::string>& lines, SystemSettings& s) {
 }
 
 std::vector<SystemSection>& sections() {
-    static std::vector<SystemSection> list = {{"condizioni", writeConditions, readConditions}};
+    static std::vector<SystemSection> list = [] {
+        std::vector<SystemSection> l = {{"condizioni", writeConditions, readConditions}};
+        for (auto& section : conditionSections())
+            l.push_back(std::move(section));
+        return l;
+    }();
     return list;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "conditions/ConditionFamilies.h"
 #include "conditions/ConditionSet.h"
+#include "conditions/Levels.h"
+#include "conditions/Links.h"
 #include "core/Selection.h"
 #include "core/SystemOptions.h"
 
@@ -29,6 +32,10 @@ struct SystemSettings {
     SystemOptions options;
     Selection selection;
     ConditionSet conditions;
+    Links links;
+    Quadri quadri;
+    LevelLimits levels;
+    ConditionFamilies families;
     SystemCounts counts;
     // The file ended after line 4: a columns-only system, no conditions.
     bool columnsOnly = false;
@@ -64,6 +71,9 @@ struct SystemSection {
 // Registers a section, written after those registered before it. Families
 // register from their own file: `const bool r = registerSystemSection({...});`
 bool registerSystemSection(SystemSection section);
+// The sections of links, point quadri, levels and the condition families,
+// written after "[condizioni]" (ConditionSections.cpp).
+std::vector<SystemSection> conditionSections();
 
 // Numbers in list form: each preceded by its sign position (blank or "-")
 // and followed by one blank.

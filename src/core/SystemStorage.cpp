@@ -104,6 +104,10 @@ SystemSettings currentSystemSettings(const ProgramState& state) {
     s.options = state.options;
     s.selection = state.selection;
     s.conditions = state.conditions;
+    s.links = state.links;
+    s.quadri = state.quadri;
+    s.levels = state.levels;
+    s.families = state.families;
     s.counts = {state.columns.developedCount, state.columns.finalCount, state.columns.storedCount,
                 state.columns.systemTotal};
     s.otherSections = state.otherSections;
@@ -156,6 +160,13 @@ void newSystem(ProgramState& state) {
     state.selection.clear();
     state.options = SystemOptions{};
     state.conditions.clear();
+    state.links = Links{};
+    state.quadri = Quadri{};
+    state.levels = LevelLimits{};
+    // The picchetti belong to the program (picchetto/picchetto.txt), not to the system.
+    PicchettoTable picchetti = std::move(state.families.picchetti);
+    state.families = ConditionFamilies{};
+    state.families.picchetti = std::move(picchetti);
     state.otherSections.clear();
     state.columns.clear();
     state.systemName = firstFreeSystemName(state.folder);
@@ -182,6 +193,10 @@ TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& p
     state.selection = s.selection;
     state.options = s.options;
     state.conditions = s.conditions;
+    state.links = s.links;
+    state.quadri = s.quadri;
+    state.levels = s.levels;
+    state.families = std::move(s.families);
     state.otherSections = std::move(s.otherSections);
     state.systemName = name;
     state.modified = false;

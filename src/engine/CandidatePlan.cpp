@@ -36,9 +36,20 @@ int inputTableSize(int input) {
     }
 }
 
+namespace {
+
+// The levels the condition set and the families' own tables use.
+LevelUse usedLevels(const PlanInputs& in) {
+    LevelUse use = levelsInUse(in.conditions);
+    if (in.families)
+        addFamilyLevels(in.conditions, *in.families, use);
+    return use;
+}
+
+} // namespace
+
 CandidatePlan::CandidatePlan(const PlanInputs& in)
-    : conditions_(in.conditions), links_(in.links, in.quadri),
-      levels_(in.levels, levelsInUse(in.conditions)) {
+    : conditions_(in.conditions), links_(in.links, in.quadri), levels_(in.levels, usedLevels(in)) {
     effects_.emplace_back(); // index 0 is never used: id 0 is a plain pass
     for (int n = 1; n <= kMaxNumber; ++n) {
         NumberInfo& info = numbers_[static_cast<std::size_t>(n)];
@@ -128,6 +139,40 @@ void CandidatePlan::addEffect(Pending& into, int slot, int value) const {
         for (int q = 1; q <= kGroupCount; ++q)
             if (mask >> (q - 1) & 1)
                 add(Effect::Points, q, value);
+}
+
+std::vector<std::uint16_t> CandidatePlan::valueIds(int slot) {
+    const int top = slotValueRange(slot).max + 1;
+    std::vector<std::uint16_t> ids;
+    for (int v = 0; v <= top; ++v) {
+        Pending p;
+        addEffect(p, slot, v);
+        ids.push_back(intern(p));
+    }
+    return ids;
+}
+
+CandidatePlan::OutcomeIds CandidatePlan::outcomeIds(int slot) {
+    OutcomeIds out;
+    Pending fail;
+    const std::uint16_t links = links_.linkMask(slot);
+    fail.reject = links == 0;
+    for (int l = 1; l <= kGroupCount; ++l)
+        if (links >> (l - 1) & 1)
+            fail.effect.items.push_back({Effect::LinkError, static_cast<std::uint8_t>(l), 1});
+    out.fail = intern(fail);
+    Pending pass;
+    const std::uint16_t quadri = links_.quadroMask(slot);
+    for (int q = 1; q <= kGroupCount; ++q)
+        if (quadri >> (q - 1) & 1)
+            pass.effect.items.push_back({Effect::Points, static_cast<std::uint8_t>(q), 1});
+    out.pass = intern(pass);
+    for (int l = 1; l <= kLevelCount; ++l) {
+        Pending r;
+        r.effect.items.push_back({Effect::Level, static_cast<std::uint8_t>(l), 1});
+        out.recovery[static_cast<std::size_t>(l)] = intern(r);
+    }
+    return out;
 }
 
 void CandidatePlan::merge(Pending& into, const Pending& effect) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/ConditionFamilies.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/Levels.h"
 #include "conditions/LinkJudge.h"
@@ -91,6 +92,9 @@ struct PlanInputs {
     const Quadri& quadri;
     const LevelLimits& levels;
     MetricContext context;
+    // The families with tables of their own and the archive delays they read.
+    const ConditionFamilies* families = nullptr;
+    const DelayTables* delayTables = nullptr;
 };
 
 // The active condition set compiled once per run into flat tables.
@@ -133,6 +137,17 @@ class CandidatePlan {
     // Smallest and largest value of additive table k.
     std::int32_t additiveMin(int k) const;
     std::int32_t additiveMax(int k) const;
+
+    // Effect ids for the families judged per candidate outside the tables:
+    // a slot's id per value of its row (a value beyond the row is refused),
+    // and for a family that passes, fails or passes on recovery, its ids.
+    std::vector<std::uint16_t> valueIds(int slot);
+    struct OutcomeIds {
+        std::uint16_t pass = kPass; // the points of a pass: 1 per quadro that holds the slot
+        std::uint16_t fail = kReject;
+        std::array<std::uint16_t, kLevelCount + 1> recovery{}; // one pass on recovery in a level
+    };
+    OutcomeIds outcomeIds(int slot);
 
     // Adds a slot's condition, valued through `input` by `valueOf`, to the
     // input's combined table. Family stages call it while the plan compiles.

@@ -3,6 +3,7 @@
 #include "core/ProgramState.h"
 #include "engine/CandidatePlan.h"
 #include "engine/ColumnOutput.h"
+#include "engine/FamilyChecks.h"
 #include "engine/StreamingReduction.h"
 #include "engine/SubsetIndex.h"
 
@@ -49,14 +50,14 @@ struct Check {
 class Runner {
   public:
     Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
-           CandidatePlan& plan, ColumnOutput& output)
-        : state_(state), options_(options), progress_(progress), plan_(plan), output_(output),
-          index_(1) {
+           CandidatePlan& plan, const FamilyChecks& families, ColumnOutput& output)
+        : state_(state), options_(options), progress_(progress), plan_(plan), families_(families),
+          output_(output), index_(1) {
         choosePostFilter();
         sortChecks();
         findSumWindow();
         findCuts();
-        tracks_ = !plan.passesAll();
+        tracks_ = !plan.passesAll() || !families.empty();
         counts_ = plan.counts();
         auto needs = [&](std::initializer_list<int> inputs) {
             for (int i : inputs)
@@ -79,7 +80,7 @@ class Runner {
         for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
             const Column c = state_.columns.column(i);
             if (options_.tally)
-                state_.distribution.tally(c, options_.context);
+                tally(c);
             if (mode_ == PostFilter::Difference || mode_ == PostFilter::Reduction)
                 index_.insert(c);
         }
@@ -138,7 +139,9 @@ class Runner {
             reduction_.emplace(std::min(o.developmentLevel, 5));
             index_ = SubsetIndex(reduction_->sharedToBeClose());
         }
-        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0);
+        // Filter columns make a candidate dearer: one tenth of them joins the weight.
+        weight_ = (options_.tally ? 5 : 0) + (mode_ == PostFilter::Orthogonal ? 500 : 0) +
+                  static_cast<int>((families_.filterEntries() + 5) / 10);
     }
 
     // Checks that only pass or reject run on the prefix at their own level;
@@ -310,8 +313,8 @@ class Runner {
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
         const bool clean = plan_.cleanPass();
-        if (!plan_.counts() && mode_ == PostFilter::Store && !options_.calculateOnly &&
-            !options_.tally) {
+        if (!plan_.counts() && families_.empty() && mode_ == PostFilter::Store &&
+            !options_.calculateOnly && !options_.tally) {
             if (clean) {
                 std::array<int, kMaxNumber> passing;
                 int k = 0;
@@ -328,7 +331,9 @@ class Runner {
                 if (a & kReject)
                     continue;
                 number_[4] = last[j];
-                if (a == kPass ? clean : judgeBatched(j)) {
+                const bool accepted = families_.empty() ? (a == kPass ? clean : judgeBatched(j))
+                                                        : acceptBatched(a, j);
+                if (accepted) {
                     ++conditioned_;
                     if (!options_.calculateOnly)
                         postFilter(current());
@@ -432,6 +437,33 @@ class Runner {
                           : plan_.judge(ids_.data(), static_cast<int>(lastChecks_.size()));
     }
 
+    // A candidate of the batch that the family checks also judge.
+    bool acceptBatched(std::uint16_t a, int j) {
+        if (a == kPass)
+            return withFamilies(nullptr, 0, true);
+        const std::size_t n = lastChecks_.size();
+        for (std::size_t k = 0; k < n; ++k)
+            ids_[k] = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+        return withFamilies(ids_.data(), static_cast<int>(n), false);
+    }
+
+    // The family checks of the complete candidate, then the link, quadro and
+    // level judgement over every effect, then the AND/OR quadri.
+    bool withFamilies(const std::uint16_t* tableIds, int count, bool tablesClean) {
+        const Column c = current();
+        familyIds_.clear();
+        if (!families_.collect(c, familyIds_))
+            return false;
+        bool ok;
+        if (familyIds_.empty()) {
+            ok = tablesClean ? plan_.cleanPass() : plan_.judge(tableIds, count);
+        } else {
+            familyIds_.insert(familyIds_.end(), tableIds, tableIds + count);
+            ok = plan_.judge(familyIds_.data(), static_cast<int>(familyIds_.size()));
+        }
+        return ok && !families_.andOrDiscards(c);
+    }
+
     // Every completion of the prefix by the last position goes straight to the list.
     void storeRun(int lo, int hi) {
         if (hi < lo)
@@ -526,7 +558,7 @@ class Runner {
 
     bool passes() {
         if (innerChecks_.empty())
-            return plan_.cleanPass();
+            return families_.empty() ? plan_.cleanPass() : withFamilies(nullptr, 0, true);
         const Prefix& s = prefix_[5];
         const std::uint32_t needs = plan_.needs();
         in_[kKey] = static_cast<int>(s.key);
@@ -550,10 +582,12 @@ class Runner {
             ids_[i] = id;
             any |= id;
         }
-        if (any == kPass)
-            return plan_.cleanPass();
         if (any & kReject)
             return false;
+        if (!families_.empty())
+            return withFamilies(ids_.data(), static_cast<int>(n), any == kPass);
+        if (any == kPass)
+            return plan_.cleanPass();
         return plan_.judge(ids_.data(), static_cast<int>(n));
     }
 
@@ -607,7 +641,14 @@ class Runner {
     void store(const Column& c) {
         output_.put(c);
         if (options_.tally)
-            state_.distribution.tally(c, options_.context);
+            tally(c);
+    }
+
+    void tally(const Column& c) {
+        state_.distribution.tally(c, options_.context);
+        const ConditionFamilies& f = state_.families;
+        state_.familyDistribution.tally(
+            c, {options_.context, f.sequele, state_.delayTables, f.sums, f.picchetti, f.andOr});
     }
 
     void publish() {
@@ -628,6 +669,8 @@ class Runner {
     const RunOptions& options_;
     RunProgress& progress_;
     CandidatePlan& plan_;
+    const FamilyChecks& families_;
+    std::vector<std::uint16_t> familyIds_;
     ColumnOutput& output_;
     PostFilter mode_ = PostFilter::Store;
     std::optional<StreamingReduction> reduction_;
@@ -712,8 +755,10 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
 
     state.links.prepareForRun();
     state.quadri.prepareForRun();
-    CandidatePlan plan(
-        {state.conditions, state.links, state.quadri, state.levels, options.context});
+    const PlanInputs inputs{state.conditions, state.links,     state.quadri,      state.levels,
+                            options.context,  &state.families, &state.delayTables};
+    CandidatePlan plan(inputs);
+    const FamilyChecks families(plan, inputs);
 
     const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
     RunOptions effective = options;
@@ -725,10 +770,12 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
         result.failure = Notice{"Sviluppo:", {error}};
         return result;
     }
-    if (options.tally)
+    if (options.tally) {
         state.distribution.clear();
+        state.familyDistribution.clear();
+    }
 
-    Runner runner(state, effective, progress, plan, output);
+    Runner runner(state, effective, progress, plan, families, output);
     runner.startWithPreset();
     source(runner);
     runner.finish();

@@ -1,6 +1,11 @@
 #include "engine/FamilyStages.h"
 
+#include "conditions/Baricentre.h"
+#include "conditions/DigitConditions.h"
+#include "conditions/FamilySlotMetric.h"
+#include "conditions/Remainders.h"
 #include "conditions/SlotMetric.h"
+#include "engine/FamilyChecks.h"
 
 #include <array>
 
@@ -82,10 +87,11 @@ bool present(const MetricContext& ctx, int n) {
            (*ctx.comparison)[static_cast<std::size_t>(n)] > 0;
 }
 
-constexpr std::array<FamilyStage, 3> kStages = {
-    compilePositionsAndDistances,
-    compileSums,
-    compileCatalogue,
+// In the order of the candidate test; the families the tables cannot carry
+// follow in FamilyChecks.
+constexpr std::array<FamilyStage, 5> kStages = {
+    compileFamilySlots, compilePositionsAndDistances, compileSums, compileCatalogue,
+    compileFamilySums,
 };
 
 } // namespace
@@ -170,6 +176,37 @@ void compileCatalogue(CandidatePlan& plan, const PlanInputs& in) {
             });
             break;
         }
+    }
+}
+
+void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in) {
+    const ConditionSet& set = in.conditions;
+    for (int e = 0; e < kDigitPositionEntries; ++e)
+        if (set.isActive(kDigitPositionSlot + e))
+            plan.addSlot(kDigitPositionSlot + e, kPosition1 + e / 2,
+                         [e](int n) { return e % 2 == 0 ? n / 10 : n % 10; });
+    static const SequelePatterns kAnyPattern;
+    const SequelePatterns& patterns = in.families ? in.families->sequele : kAnyPattern;
+    for (int k = 1; k <= kSequeleCount; ++k)
+        if (set.isActive(kSequeleSlot + k - 1))
+            plan.addSlot(kSequeleSlot + k - 1, kKey, [&patterns, k](int key) {
+                return patterns.valueOfParities(k, static_cast<unsigned>(key) & 31u);
+            });
+    if (set.isActive(kBaricentreSlot))
+        plan.addSlot(kBaricentreSlot, kSum, [](int sum) { return sum / kColumnSize; });
+    for (int d = kFirstDivisor; d <= kLastDivisor; ++d)
+        if (set.isActive(remainderSlot(d)))
+            plan.addSlot(remainderSlot(d), kSum, [d](int sum) { return sum % d; });
+}
+
+void compileFamilySums(CandidatePlan& plan, const PlanInputs& in) {
+    for (const FamilySum& f : familySums(in)) {
+        if (!planCarries(plan, f.values) && plan.additiveCount() == kAdditiveCount)
+            continue; // asked per column
+        // A delay sum beyond the ambata row is not judged by it.
+        const int top = f.slot == kAmbataSlot ? kAmbataMax : 254;
+        plan.addSlot(f.slot, plan.additiveInput(f.values),
+                     [top](int x) { return x <= top ? x : -1; });
     }
 }
 

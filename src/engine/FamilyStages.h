@@ -21,5 +21,13 @@ std::span<const FamilyStage> familyStages();
 void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in);
 void compileSums(CandidatePlan& plan, const PlanInputs& in);
 void compileCatalogue(CandidatePlan& plan, const PlanInputs& in);
+// The family value rows an input the run keeps carries: positional digits,
+// sequele, remainders and "Baricentro Totale". The others leave the few
+// per-number inputs to the sums and comparisons and are asked per column
+// (FamilyChecks).
+void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in);
+// The last stage: the family rows valued by per-number sums take the
+// per-number inputs still free (or shared with an equal table).
+void compileFamilySums(CandidatePlan& plan, const PlanInputs& in);
 
 } // namespace varnelo

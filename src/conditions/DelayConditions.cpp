@@ -1,0 +1,149 @@
+#include "conditions/DelayConditions.h"
+
+#include "conditions/DecimalCells.h"
+#include "conditions/SlotEditor.h"
+
+#include <algorithm>
+#include <string>
+
+namespace varnelo {
+
+namespace {
+
+constexpr std::array<std::string_view, kRitardiVariRows> kRitardiNames = {
+    "Usciti", "Frequenza", "Ritardo", "Ritardo Max", "Ciclo", "%Uscita"};
+
+constexpr std::array<std::string_view, kAmboRows> kAmboNames = {
+    "Ritardo Totale Ambi", "Ritardo Ambo 1-2", "Ritardo Ambo 1-3", "Ritardo Ambo 1-4",
+    "Ritardo Ambo 1-5",    "Ritardo Ambo 2-3", "Ritardo Ambo 2-4", "Ritardo Ambo 2-5",
+    "Ritardo Ambo 3-4",    "Ritardo Ambo 3-5", "Ritardo Ambo 4-5"};
+
+// Positions of the ten pairs, rows 1..10.
+constexpr std::array<std::array<int, 2>, 10> kPairs = {
+    {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}};
+
+std::int64_t pairOf(int pair, const Column& c, const DelayTables& t) {
+    const auto& p = kPairs[static_cast<std::size_t>(pair)];
+    return t.pairDelay(c[static_cast<std::size_t>(p[0])], c[static_cast<std::size_t>(p[1])]);
+}
+
+} // namespace
+
+bool IntervalRow::inUse() const {
+    return recovery.inUse() || std::any_of(admitted.begin(), admitted.end(),
+                                           [](const Interval& i) { return i.inUse(); });
+}
+
+std::optional<std::int64_t> ritardiVariCellValue(std::string_view typed) {
+    const auto v = parseScaledCell(typed, 2, 99999);
+    return v ? std::optional<std::int64_t>(*v * 100) : std::nullopt;
+}
+
+std::optional<std::int64_t> amboCellValue(std::string_view typed) {
+    return parseScaledCell(typed, 0, 9999);
+}
+
+RowVerdict judgeRow(const IntervalRow& row, std::int64_t value) {
+    for (const Interval& i : row.admitted)
+        if (i.holds(value))
+            return RowVerdict::Pass;
+    if (row.recovery.holds(value))
+        return RowVerdict::Recovery;
+    return row.inUse() ? RowVerdict::Fail : RowVerdict::Pass;
+}
+
+std::string_view ritardiVariRowName(int row) {
+    return row >= 0 && row < kRitardiVariRows ? kRitardiNames[static_cast<std::size_t>(row)] : "";
+}
+
+std::string_view amboRowName(int row) {
+    return row >= 0 && row < kAmboRows ? kAmboNames[static_cast<std::size_t>(row)] : "";
+}
+
+std::int64_t ritardiVariValue(int row, const Column& c, const DelayTables& t) {
+    std::int64_t s = 0;
+    for (const auto n : c)
+        s += t.figure(static_cast<NumberFigure>(row), n);
+    return s;
+}
+
+std::int64_t amboValue(int row, const Column& c, const DelayTables& t) {
+    if (row > 0)
+        return pairOf(row - 1, c, t);
+    std::int64_t s = 0;
+    for (int p = 0; p < 10; ++p)
+        s += pairOf(p, c, t);
+    return s;
+}
+
+DelayRowsTest::DelayRowsTest(const DelayRows& rows, const DelayTables& tables, bool ambo)
+    : tables_(tables), ambo_(ambo) {
+    for (std::size_t r = 0; r < rows.rows.size(); ++r)
+        if (rows.rows[r].inUse())
+            rows_.push_back({static_cast<int>(r), rows.rows[r]});
+    if (!ambo)
+        for (int f = 0; f < kRitardiVariRows; ++f)
+            for (int n = 1; n <= kMaxNumber; ++n)
+                figures_[static_cast<std::size_t>(f)][static_cast<std::size_t>(n)] =
+                    tables.figure(static_cast<NumberFigure>(f), n);
+}
+
+bool DelayRowsTest::pass(const Column& c, LevelCounters& counters) const {
+    // The ten pair delays and their total, once for every ambo row.
+    std::array<std::int64_t, kAmboRows> pairs{};
+    if (ambo_)
+        for (int p = 0; p < 10; ++p) {
+            pairs[static_cast<std::size_t>(p + 1)] = pairOf(p, c, tables_);
+            pairs[0] += pairs[static_cast<std::size_t>(p + 1)];
+        }
+    for (const Row& r : rows_) {
+        std::int64_t v = 0;
+        if (ambo_) {
+            v = pairs[static_cast<std::size_t>(r.index)];
+        } else {
+            const auto& f = figures_[static_cast<std::size_t>(r.index)];
+            for (const auto n : c)
+                v += f[n];
+        }
+        switch (judgeRow(r.intervals, v)) {
+        case RowVerdict::Fail:
+            return false;
+        case RowVerdict::Recovery:
+            ++counters[r.intervals.level];
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+std::optional<Notice> checkIntervalRows(const DelayRows& rows) {
+    for (std::size_t r = 0; r < rows.rows.size(); ++r) {
+        const IntervalRow& row = rows.rows[r];
+        const bool inverted =
+            row.recovery.inverted() || std::any_of(row.admitted.begin(), row.admitted.end(),
+                                                   [](const Interval& i) { return i.inverted(); });
+        if (inverted)
+            return Notice{"Il valore Max. e Minore del valore Min:",
+                          {"Nella colonna N° " + std::to_string(r + 1),
+                           "Il valore Min. e superiore a quello Max.",
+                           "Il valore Max deve essere superiore o uguale a quello Min."}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Notice> unleveledRecovery(const DelayRows& rows) {
+    for (const IntervalRow& row : rows.rows)
+        if (row.recovery.inUse() && row.level == 0)
+            return recoveryWithoutLevelNotice("inserito Recupero Senza Livello:");
+    return std::nullopt;
+}
+
+bool commitDelayRows(TableEditor<DelayRows>& editor) {
+    const auto& rows = editor.table().rows;
+    return editor.commit(
+        std::any_of(rows.begin(), rows.end(), [](const IntervalRow& r) { return r.inUse(); }));
+}
+
+} // namespace varnelo

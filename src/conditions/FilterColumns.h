@@ -1,0 +1,92 @@
+#pragma once
+
+#include "conditions/CarFile.h"
+#include "conditions/ConditionStatistics.h"
+#include "conditions/FilterHits.h"
+#include "core/Notice.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnelo {
+
+inline constexpr std::size_t kMaxFilterColumns = 20000;
+
+struct FilterList {
+    std::vector<ListColumn> columns;
+    bool active = false; // "Attivazione"
+    bool operator==(const FilterList&) const = default;
+};
+
+// The active filter store the development reads: per filter column its
+// numbers in 1..49, the admitted minimum and maximum hits, and the admitted
+// consecutive counts.
+struct ActiveFilter {
+    std::uint64_t numbers = 0;
+    std::uint8_t minHits = 0;
+    std::uint8_t maxHits = 0;
+    std::uint8_t consecutive = 0;
+    bool operator==(const ActiveFilter&) const = default;
+};
+using ActiveFilters = std::vector<ActiveFilter>;
+
+// The consecutive count of a column against a filter column: how many pairs
+// n, n + 1 of the numbers it shares with it there are (0..4).
+int sharedConsecutive(std::uint64_t shared);
+
+// "Attivazione": the refusal, or the active store built from the list (at
+// most 20000 filter columns, empty columns at the end of the list dropped).
+// The minimum and maximum hits are the lowest and highest admitted counts.
+std::optional<Notice> activateFilterList(const FilterList& list, ActiveFilters& store);
+
+// The filter test compiled for a run: a column passes when every active
+// filter column shares between its minimum and maximum numbers with it and,
+// when the filter column admits consecutive counts, one of those counts of
+// consecutive shared numbers. A filter column that admits no consecutive
+// count leaves consecutive numbers free.
+class FilterColumnsTest {
+  public:
+    explicit FilterColumnsTest(const ActiveFilters& store);
+    bool empty() const { return store_.empty(); }
+    bool pass(const Column& c) const;
+
+  private:
+    ActiveFilters store_;
+    FilterHits hits_;
+    std::vector<std::array<std::uint64_t, 6>> admitted_; // per word, per hit count
+    std::vector<std::size_t> withConsecutive_;
+};
+
+// `ColonneFiltroUguali`: sets the admitted hits (and consecutive counts, when
+// given) of the filter columns first..last (1-based) to the ranges; a
+// minimum above its maximum is refused with "Errore:".
+std::optional<Notice> setAdmittedHits(FilterList& list, std::size_t first, std::size_t last,
+                                      int minHits, int maxHits, std::optional<int> minConsecutive,
+                                      std::optional<int> maxConsecutive);
+// `ColonneFiltroCambia`: replaces a number by another in the filter columns
+// first..last; columns that already hold the new number stay as they were
+// and are reported.
+std::optional<Notice> replaceNumber(FilterList& list, std::size_t first, std::size_t last,
+                                    int search, int replacement);
+// `ColonneFiltroElimona`: removes the filter columns first..last.
+void eraseFilterColumns(FilterList& list, std::size_t first, std::size_t last);
+// Adding imported filter columns: past 20000 the import is refused.
+std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListColumn>& more);
+
+// Draws or the columns of a system as filter columns admitting minHits..maxHits
+// ("Vincenti", "Sistemi", "Valori  inseribili").
+std::vector<ListColumn> filterColumnsOf(const std::vector<Column>& columns, int minHits,
+                                        int maxHits);
+
+// " Statistiche sulla colonna evidenziata ": the hits 0..5 of every draw
+// (oldest first) against one filter column, walked like any condition value.
+ValueStatistics filterColumnStatistics(std::uint64_t filter, std::span<const Column> draws);
+
+// Filter lists are stored in `andor/` as `.car` files (with the admitted
+// hits) and `.cac` files (numbers only, see CarFile.h).
+CarFile filterListToCar(const FilterList& list, const std::string& name);
+
+} // namespace varnelo

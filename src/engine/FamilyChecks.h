@@ -1,0 +1,85 @@
+#pragma once
+
+#include "engine/CandidatePlan.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace varnelo {
+
+// The conditions that a candidate meets one at a time rather than through
+// the plan's lookup tables: the value rows whose metric no incremental input
+// carries (digits, decade and unit sums, baricentre of the even and the odd
+// numbers, the ambata delay sum), the families with tables of their own (sum quadro, "Ritardi
+// Vari", ambo delays), the filter columns and the AND/OR quadri. They add
+// their effect ids to the candidate's, so links, point quadri and levels
+// judge them like every other condition.
+// The family rows valued by a sum of per-number values (the ambata delays,
+// the decade and unit sums, the digit counts), with their tables; the last
+// stage of the plan gives them the per-number inputs the other stages left
+// free, and FamilyChecks asks the rest per column.
+struct FamilySum {
+    int slot;
+    PerNumber values;
+};
+std::vector<FamilySum> familySums(const PlanInputs& in);
+// Whether the plan carries a per-number table equal to `values`.
+bool planCarries(const CandidatePlan& plan, const PerNumber& values);
+
+class FamilyChecks {
+  public:
+    FamilyChecks(CandidatePlan& plan, const PlanInputs& in);
+
+    bool empty() const { return empty_; }
+    // Filter columns of the active AND/OR quadri and of the filter list.
+    std::size_t filterEntries() const { return filterEntries_; }
+    // Appends the candidate's effect ids; false when a condition outside
+    // every link rejects it.
+    bool collect(const Column& c, std::vector<std::uint16_t>& ids) const;
+    // The AND/OR test, after the links and levels have accepted the column.
+    bool andOrDiscards(const Column& c) const { return andOr_ && andOr_->mark(c) == kDiscardMark; }
+
+  private:
+    struct Row {
+        int slot;
+        std::vector<std::uint16_t> ids; // per value
+    };
+
+    static bool add(std::vector<std::uint16_t>& ids, std::uint16_t id);
+    bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
+    // A family judged by pass, fail or recovery: its ids, and the levels its
+    // recovery intervals charge (so that only those counters are read).
+    struct Outcome {
+        CandidatePlan::OutcomeIds ids;
+        std::vector<int> levels;
+    };
+    template <typename Test>
+    bool addOutcome(std::vector<std::uint16_t>& ids, const Test& test, const Outcome& o,
+                    const Column& c) const;
+
+    // Per number, its digits, tens, units and parity sums packed in bit
+    // fields that five numbers never overflow: one add per number values
+    // every digit, decade and baricentre row of a column.
+    std::array<std::uint64_t, kMaxNumber + 1> pack_{};
+    std::array<std::uint16_t, kMaxNumber + 1> digitBits_{};
+    std::array<std::uint16_t, kMaxNumber + 1> decadeUnitBits_{}; // decade bit, units bit + 5
+
+    bool empty_ = true;
+    std::size_t filterEntries_ = 0;
+    std::vector<Row> digits_; // "Presenza Cifra" slots 131..140
+    std::optional<Row> differentDigits_, decadesPlusUnits_;
+    std::vector<Row> decadeSums_;  // slots 128..130
+    std::vector<Row> baricentres_; // slots 126, 127
+    std::optional<Row> ambata_;
+    std::array<std::int32_t, kMaxNumber + 1> delays_{};
+
+    std::optional<SumQuadroTest> sums_;
+    std::optional<DelayRowsTest> ritardiVari_, ambo_;
+    Outcome sumIds_, ritardiIds_, amboIds_;
+    mutable LevelCounters recovered_{}; // left at zero between candidates
+    std::optional<FilterColumnsTest> filters_;
+    std::optional<AndOrTest> andOr_;
+};
+
+} // namespace varnelo
