@@ -21,7 +21,8 @@ LinkJudge::LinkJudge(const Links& links, const Quadri& quadri)
                 linkMask_[static_cast<std::size_t>(s)] |= static_cast<std::uint16_t>(1u << (l - 1));
         for (int q = 1; q <= quadri_; ++q)
             if (quadri.table.holds(q, s))
-                quadroMask_[static_cast<std::size_t>(s)] |= static_cast<std::uint16_t>(1u << (q - 1));
+                quadroMask_[static_cast<std::size_t>(s)] |=
+                    static_cast<std::uint16_t>(1u << (q - 1));
     }
 }
 
@@ -59,7 +60,8 @@ bool LinkJudge::judge(const Work& w) const {
     if (quadri_ > 0) {
         std::int64_t wrong = 0;
         for (int q = 1; q <= quadri_; ++q)
-            wrong += !quadroRange_[static_cast<std::size_t>(q)].contains(w.score[static_cast<std::size_t>(q)]);
+            wrong += !quadroRange_[static_cast<std::size_t>(q)].contains(
+                w.score[static_cast<std::size_t>(q)]);
         if (!wrongQuadri_.contains(wrong))
             return false;
     }

@@ -11,7 +11,7 @@ namespace varnelo {
 // the links 1..N and quadri 1..M in use, and per slot the mask of the
 // links (quadri) that hold it.
 class LinkJudge {
-public:
+  public:
     LinkJudge(const Links& links, const Quadri& quadri);
 
     int links() const { return links_; }
@@ -31,7 +31,7 @@ public:
     void recordPoints(Work& w, int slot, int value) const;
     bool judge(const Work& w) const;
 
-private:
+  private:
     int links_ = 0;
     int quadri_ = 0;
     std::array<RangePair, kGroupCount + 1> linkRange_{};

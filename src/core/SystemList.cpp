@@ -22,7 +22,8 @@ std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
          it.increment(ec)) {
         const fs::path p = it->path();
         std::string ext = p.extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(ext.begin(), ext.end(), ext.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (ext != ".sse" || !it->is_regular_file(ec))
             continue;
         SystemEntry e;
@@ -38,11 +39,13 @@ std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
             e.counts = s.counts;
             e.kindCode = s.options.kindCode;
             e.developmentLevel = s.options.developmentLevel;
-            e.description = s.options.description.empty() ? "Sistema Sconosciuto" : s.options.description;
+            e.description =
+                s.options.description.empty() ? "Sistema Sconosciuto" : s.options.description;
         }
         out.push_back(std::move(e));
     }
-    std::sort(out.begin(), out.end(), [](const SystemEntry& a, const SystemEntry& b) { return a.name < b.name; });
+    std::sort(out.begin(), out.end(),
+              [](const SystemEntry& a, const SystemEntry& b) { return a.name < b.name; });
     return out;
 }
 

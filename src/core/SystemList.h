@@ -11,11 +11,11 @@ namespace varnelo {
 // One saved system as the open window lists it.
 struct SystemEntry {
     std::string name;
-    std::string description;  // "Sistema Sconosciuto" when the file gives none
+    std::string description; // "Sistema Sconosciuto" when the file gives none
     SystemCounts counts;
     int kindCode = 0;
     int developmentLevel = 0;
-    bool damaged = false;  // listed so that it can still be deleted
+    bool damaged = false; // listed so that it can still be deleted
 };
 
 // Every settings file of qor/, sorted by name.

@@ -156,9 +156,7 @@ TaskOutcome saveSystemAs(ProgramState& state, const std::string& name, Progress&
     return out;
 }
 
-void newSystem(ProgramState& state) {
-    state.selection.clear();
-    state.options = SystemOptions{};
+void clearConditions(ProgramState& state) {
     state.conditions.clear();
     state.links = Links{};
     state.quadri = Quadri{};
@@ -167,6 +165,20 @@ void newSystem(ProgramState& state) {
     PicchettoTable picchetti = std::move(state.families.picchetti);
     state.families = ConditionFamilies{};
     state.families.picchetti = std::move(picchetti);
+}
+
+void takeConditions(ProgramState& state, const SystemSettings& s) {
+    state.conditions = s.conditions;
+    state.links = s.links;
+    state.quadri = s.quadri;
+    state.levels = s.levels;
+    state.families = s.families;
+}
+
+void newSystem(ProgramState& state) {
+    state.selection.clear();
+    state.options = SystemOptions{};
+    clearConditions(state);
     state.otherSections.clear();
     state.columns.clear();
     state.systemName = firstFreeSystemName(state.folder);

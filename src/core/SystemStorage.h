@@ -55,6 +55,11 @@ TaskOutcome saveSystemAs(ProgramState& state, const std::string& name, Progress&
 TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress,
                        SettingsLayout layout = SettingsLayout::Current);
 
+// Every condition of the system to its default (the picchetti stay).
+void clearConditions(ProgramState& state);
+// The conditions of another system's settings (rework with its conditions).
+void takeConditions(ProgramState& state, const SystemSettings& s);
+
 // "Nuovo": clears numbers, Numeroni, options, conditions and columns and
 // takes the first free default name.
 void newSystem(ProgramState& state);

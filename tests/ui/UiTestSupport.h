@@ -20,16 +20,19 @@ inline void saveScreenshot(QWidget* w, const QString& name) {
 
 #include <functional>
 
-// Answers the next modal window by running `act` on it as soon as it shows;
-// a test queues this before the action that opens the window.
-inline void whenModalShows(std::function<void(QWidget*)> act, int triesLeft = 200) {
-    QTimer::singleShot(10, [act, triesLeft] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
+// Answers the next modal window (the next one that `accepts`, when given)
+// by running `act` on it as soon as it shows; a test queues this before the
+// action that opens the window.
+inline void whenModalShows(std::function<void(QWidget*)> act,
+                           std::function<bool(QWidget*)> accepts = {}, int triesLeft = 500) {
+    QTimer::singleShot(10, [act, accepts, triesLeft] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && (!accepts || accepts(w))) {
             act(w);
             return;
         }
         if (triesLeft > 0)
-            whenModalShows(act, triesLeft - 1);
+            whenModalShows(act, accepts, triesLeft - 1);
     });
 }
 

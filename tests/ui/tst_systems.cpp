@@ -5,11 +5,17 @@
 #include "shell/ui/Pronostico.h"
 #include "shell/ui/Varnelo.h"
 
+#include "core/SystemStorage.h"
+#include "engine/DevelopmentRun.h"
+
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -161,6 +167,55 @@ class SystemsTest : public QObject {
                                    QString::fromStdString(state_->systemName) + ".sse"));
         QVERIFY(
             QFileInfo::exists(dir_->path() + "/enal/quadri.csv")); // settings written at shutdown
+    }
+
+    void reworkWithTheConditionsOfAnotherSystem() {
+        auto saveAs = [&](const std::string& name, bool withCondition) {
+            newSystem(*state_);
+            for (int n = 1; n <= 8; ++n)
+                state_->selection.setState(n, Selection::Chosen);
+            state_->selection.setNumerone(1, true);
+            state_->selection.setNumerone(2, true);
+            if (withCondition) {
+                state_->conditions.setActive(111, true); // Somma totale 20..22
+                for (int v = 20; v <= 22; ++v)
+                    state_->conditions.setCell(111, v, {CellStatus::Admitted, 0});
+            }
+            RunProgress run;
+            developSystem(*state_, {}, run);
+            Progress progress;
+            QVERIFY(saveSystemAs(*state_, name, progress).done());
+        };
+        saveAs("tutte", false);
+        saveAs("filtro", true);
+        const int filtered = state_->columns.finalCount;
+        QVERIFY(filtered > 0 && filtered < 56);
+        newSystem(*state_);
+        main_->refresh();
+
+        whenModalShows([&](QWidget* w) {
+            auto* dialog = qobject_cast<GestioneSistemi*>(w);
+            QVERIFY(dialog);
+            auto* grid = dialog->findChild<QTableWidget*>("MSFGestioneS");
+            for (int r = 0; r < grid->rowCount(); ++r)
+                if (grid->item(r, 0)->text() == "tutte")
+                    grid->selectRow(r);
+            dialog->findChild<QCheckBox*>("CheRielabora")->setChecked(true);
+            dialog->findChild<QRadioButton*>("OptRielabora(2)")->setChecked(true);
+            whenModalShows(
+                [](QWidget* pick) {
+                    pick->findChild<QComboBox*>()->setCurrentText("filtro");
+                    qobject_cast<QDialog*>(pick)->accept();
+                },
+                [](QWidget* w) { return w->findChild<QComboBox*>() != nullptr; });
+            dialog->findChild<QPushButton*>("CommApri")->click();
+        });
+        QVERIFY(main_->runCommand("GestioneSistemi"));
+        waitForDevelopment();
+        QCOMPARE(state_->systemName, std::string("tutte"));
+        QCOMPARE(status(), QString("Colonne finali = %1").arg(filtered));
+        QVERIFY(state_->conditions.isActive(111));
+        QVERIFY(main_->pronostico()->isLocked());
     }
 
     void importedColumnsLockTheForecast() {

@@ -5,6 +5,7 @@
 #include "core/SystemName.h"
 #include "core/SystemStorage.h"
 #include "engine/DevelopmentRun.h"
+#include "engine/RunContext.h"
 
 #include <unistd.h>
 
@@ -145,14 +146,11 @@ int developSaved(const std::string& folder, const std::string& name) {
         printNotice(opened.notice.value_or(damagedSystemNotice(name)));
         return kBadInput;
     }
-    std::array<int, kMaxNumber + 1> rank{};
-    int place = 0;
-    for (int n : state.selection.chosenNumbers())
-        rank[static_cast<std::size_t>(n)] = ++place;
-    std::vector<Notice> notices = refreshArchiveFigures(state.folder, state.archive);
+    for (const Notice& n : refreshArchiveTables(state))
+        printNotice(n);
+    const RunContext context(state);
     RunOptions options;
-    options.context.forecastRank = &rank;
-    options.context.delays = &state.archive.delays;
+    options.context = context.metrics;
     RunProgress progress;
     const RunResult result = developSystem(state, options, progress);
     if (result.failure) {

@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "core/SettingsFiles.h"
+#include "engine/RunContext.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/Varnelo.h"
 
@@ -47,7 +48,7 @@ std::vector<Notice> loadStartupFiles(ProgramState& state) {
     state.windowPositions = files.windows;
     state.printSettings = files.print;
     state.settings = files.program;
-    for (Notice& n : refreshArchiveFigures(state.folder, state.archive))
+    for (Notice& n : refreshArchiveTables(state))
         notices.push_back(std::move(n));
     return notices;
 }

@@ -1,6 +1,7 @@
 #include "core/ui/ColonneUscite.h"
 
 #include "core/Delays.h"
+#include "engine/RunContext.h"
 #include "shell/ui/Avviso.h"
 
 #include <QGroupBox>
@@ -159,7 +160,7 @@ bool ColonneUscite::commit() {
         Avviso::ask(*out.notice, this);
     if (out.status != TaskStatus::Done)
         return false;
-    for (const Notice& n : refreshArchiveFigures(state_.folder, state_.archive))
+    for (const Notice& n : refreshArchiveTables(state_))
         Avviso::ask(n, this);
     return true;
 }

@@ -15,7 +15,7 @@ namespace varnelo {
 // "OK" that rewrites the archive.
 class ColonneUscite : public QDialog {
     Q_OBJECT
-public:
+  public:
     ColonneUscite(ProgramState& state, QWidget* parent = nullptr);
 
     bool isOpen() const { return open_; }
@@ -23,7 +23,7 @@ public:
     void removeSelected();
     bool commit();
 
-private:
+  private:
     void fillGrid();
 
     ProgramState& state_;

@@ -38,6 +38,8 @@ GestioneSalva::GestioneSalva(const QString& currentName, QWidget* parent) : QDia
     setMinimumWidth(320);
 }
 
-QString GestioneSalva::name() const { return name_->text(); }
+QString GestioneSalva::name() const {
+    return name_->text();
+}
 
 } // namespace varnelo

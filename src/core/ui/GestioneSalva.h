@@ -9,11 +9,11 @@ namespace varnelo {
 // "Salva col nome:": the name box keeps lower-case letters, digits and blanks.
 class GestioneSalva : public QDialog {
     Q_OBJECT
-public:
+  public:
     GestioneSalva(const QString& currentName, QWidget* parent = nullptr);
     QString name() const;
 
-private:
+  private:
     QLineEdit* name_ = nullptr;
 };
 

@@ -48,6 +48,8 @@ ImportaDaTesto::ImportaDaTesto(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(460);
 }
 
-bool ImportaDaTesto::intoNewSystem() const { return choice_[1]->isChecked(); }
+bool ImportaDaTesto::intoNewSystem() const {
+    return choice_[1]->isChecked();
+}
 
 } // namespace varnelo

@@ -10,11 +10,11 @@ namespace varnelo {
 // become a new system under a default name.
 class ImportaDaTesto : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ImportaDaTesto(QWidget* parent = nullptr);
     bool intoNewSystem() const;
 
-private:
+  private:
     QRadioButton* choice_[2] = {};
 };
 

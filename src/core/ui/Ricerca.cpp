@@ -1,6 +1,7 @@
 #include "core/ui/Ricerca.h"
 
 #include "core/Delays.h"
+#include "engine/RunContext.h"
 #include "shell/ui/Avviso.h"
 
 #include <QCheckBox>
@@ -202,7 +203,7 @@ bool Ricerca::apply() {
     std::string error;
     if (!saveSearchSettings(state_.folder, s, error))
         Avviso::ask({"Avviso:", {error}}, this);
-    showAll(refreshArchiveFigures(state_.folder, state_.archive), this);
+    showAll(refreshArchiveTables(state_), this);
     return true;
 }
 
@@ -211,7 +212,7 @@ void Ricerca::usePersonal() {
         usePersonalArchive(state_.folder, personal_->currentText().toStdString());
     showAll(out.notices, this);
     if (out.ok) {
-        showAll(refreshArchiveFigures(state_.folder, state_.archive), this);
+        showAll(refreshArchiveTables(state_), this);
         accept();
     }
 }

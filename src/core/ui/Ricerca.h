@@ -17,14 +17,14 @@ namespace varnelo {
 // "Impostazione di Ricerca": which draws of the archive the statistics read.
 class Ricerca : public QDialog {
     Q_OBJECT
-public:
+  public:
     Ricerca(ProgramState& state, QWidget* parent = nullptr);
 
     SearchSettings settings() const;
     // "OK": writes enal/archivio2.cna and enal/Ricerca.txt, refreshes the figures.
     bool apply();
 
-private:
+  private:
     void load(const SearchSettings& s);
     void updateCount();
     void usePersonal();

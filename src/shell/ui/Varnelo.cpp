@@ -8,6 +8,7 @@
 #include "core/ui/ColonneUscite.h"
 #include "core/ui/Ricerca.h"
 #include "engine/Recalculation.h"
+#include "engine/RunContext.h"
 #include "engine/ui/SviluppoS.h"
 #include "shell/ui/Avviso.h"
 #include "shell/ui/CondizioniInGioco.h"
@@ -163,7 +164,7 @@ void Varnelo::buildCommands() {
         ColonneUscite dialog(state_, this);
         if (dialog.isOpen())
             dialog.exec();
-        showNotices(refreshArchiveFigures(state_.folder, state_.archive));
+        showNotices(refreshArchiveTables(state_));
         refresh();
     };
     commands_["Forum"] = [this] {
@@ -360,24 +361,6 @@ SviluppoS* Varnelo::ensureDevelopmentWindow() {
     return development_;
 }
 
-namespace {
-// Metrics that read the forecast, the comparison numbers and the delays. The
-// distribution table is not tallied during the run: a window that shows it
-// asks for it, so a plain development stays as fast as the engine.
-RunOptions runOptions(const ProgramState& st, bool calculateOnly,
-                      std::array<int, kMaxNumber + 1>& rank) {
-    RunOptions o;
-    rank.fill(0);
-    int place = 0;
-    for (int n : st.selection.chosenNumbers())
-        rank[static_cast<std::size_t>(n)] = ++place;
-    o.context.forecastRank = &rank;
-    o.context.delays = &st.archive.delays;
-    o.calculateOnly = calculateOnly;
-    return o;
-}
-} // namespace
-
 void Varnelo::startDevelopment(bool calculateOnly) {
     if (state_.forecastLock != "Blocca") {
         if (const auto notice = state_.selection.readyToDevelop()) {
@@ -389,16 +372,21 @@ void Varnelo::startDevelopment(bool calculateOnly) {
     state_.modifiedFamilies.clear();
     SviluppoS* w = ensureDevelopmentWindow();
     showChild(w);
-    auto rank = std::make_shared<std::array<int, kMaxNumber + 1>>();
-    const RunOptions options = runOptions(state_, calculateOnly, *rank);
-    w->start("Sviluppo colonne:",
-             [this, options, rank](RunProgress& p) { return developSystem(state_, options, p); });
+    // The distribution tables are tallied when a window asks for them, not
+    // during the run, so a plain development stays as fast as the engine.
+    auto context = std::make_shared<RunContext>(state_);
+    w->start("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
+        RunOptions options;
+        options.context = context->metrics;
+        options.calculateOnly = calculateOnly;
+        return developSystem(state_, options, p);
+    });
 }
 
 void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
     using Rework = GestioneSistemi::Rework;
     if (rework == Rework::WithoutConditions) {
-        state_.conditions.clear();
+        clearConditions(state_);
     } else if (rework == Rework::OtherConditions) {
         QStringList names;
         for (const SystemEntry& e : listSystems(state_.folder))
@@ -417,15 +405,16 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
             Avviso::ask(damagedSystemNotice(other.toStdString()), this);
             return;
         }
-        state_.conditions = s.conditions;
+        takeConditions(state_, s);
     }
     state_.modifiedFamilies.clear();
     state_.forecastLock = "Blocca";
     SviluppoS* w = ensureDevelopmentWindow();
     showChild(w);
-    auto rank = std::make_shared<std::array<int, kMaxNumber + 1>>();
-    const RunOptions options = runOptions(state_, false, *rank);
-    w->start("Rielabora sistema:", [this, options, rank](RunProgress& p) {
+    auto context = std::make_shared<RunContext>(state_);
+    w->start("Rielabora sistema:", [this, context](RunProgress& p) {
+        RunOptions options;
+        options.context = context->metrics;
         return recalculateSystem(state_, options, p);
     });
 }
