@@ -43,7 +43,7 @@ CondizioniInGioco::CondizioniInGioco(Varnelo& main) : main_(main) {
     layout->addWidget(list_, 1);
     layout->addWidget(modLabel);
     layout->addWidget(modified_);
-    resize(300, 620);
+    setMinimumSize(300, 640);
     connect(&main_, &Varnelo::systemChanged, this, &CondizioniInGioco::refresh);
     refresh();
 }
