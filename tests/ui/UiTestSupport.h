@@ -1,5 +1,13 @@
 #pragma once
 
+#include "app/gui/Startup.h"
+#include "core/ProgramState.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -46,3 +54,20 @@ inline void clickInNextModal(const QString& button, QString* title = nullptr) {
             b->click();
     });
 }
+
+// A fresh program folder seeded with the shipped data, and its state read as
+// the program reads it at start-up.
+struct TestProgram {
+    QTemporaryDir dir;
+    std::unique_ptr<varnelo::ProgramState> state;
+
+    TestProgram() {
+        varnelo::ProgramFolder folder(dir.path().toStdString());
+        std::string error;
+        if (!folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error))
+            qFatal("%s", error.c_str());
+        state = std::make_unique<varnelo::ProgramState>(folder);
+        varnelo::loadStartupFiles(*state);
+    }
+    QString path(const QString& relative) const { return dir.path() + "/" + relative; }
+};

@@ -27,11 +27,11 @@ using namespace varnelo;
 class ArchiveWindowsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<TestProgram> program_;
+    ProgramState* state_ = nullptr;
 
     int selectionLines() const {
-        std::ifstream in((dir_->path() + "/enal/archivio2.cna").toStdString());
+        std::ifstream in(program_->path("enal/archivio2.cna").toStdString());
         int n = 0;
         for (std::string line; std::getline(in, line);)
             n += !line.empty();
@@ -41,12 +41,8 @@ class ArchiveWindowsTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        ProgramFolder folder(dir_->path().toStdString());
-        std::string error;
-        QVERIFY(folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error));
-        state_ = std::make_unique<ProgramState>(folder);
-        loadStartupFiles(*state_);
+        program_ = std::make_unique<TestProgram>();
+        state_ = program_->state.get();
     }
 
     void selectionCountsLiveAndWritesOnOk() {
@@ -106,7 +102,7 @@ class ArchiveWindowsTest : public QObject {
         QCOMPARE(grid->rowCount(), rows + 1);
 
         QVERIFY(w.commit());
-        std::ifstream in((dir_->path() + "/enal/archivio.cna").toStdString());
+        std::ifstream in(program_->path("enal/archivio.cna").toStdString());
         std::string line, last;
         while (std::getline(in, line))
             if (!line.empty())

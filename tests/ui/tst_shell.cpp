@@ -28,8 +28,8 @@ using namespace varnelo;
 class ShellTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<TestProgram> program_;
+    ProgramState* state_ = nullptr;
     std::unique_ptr<Varnelo> main_;
 
     QRect cellRect(QTableWidget* g, int number) {
@@ -44,19 +44,14 @@ class ShellTest : public QObject {
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        ProgramFolder folder(dir_->path().toStdString());
-        std::string error;
-        QVERIFY(folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error));
-        state_ = std::make_unique<ProgramState>(folder);
-        loadStartupFiles(*state_);
+        program_ = std::make_unique<TestProgram>();
+        state_ = program_->state.get();
         main_ = std::make_unique<Varnelo>(*state_);
         main_->show();
     }
     void cleanup() {
         main_.reset();
-        state_.reset();
-        dir_.reset();
+        program_.reset();
     }
 
     void menusFollowTheLayout() {

@@ -30,8 +30,8 @@ using namespace varnelo;
 class SystemsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<TestProgram> program_;
+    ProgramState* state_ = nullptr;
     std::unique_ptr<Varnelo> main_;
 
     QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
@@ -58,12 +58,8 @@ class SystemsTest : public QObject {
     }
 
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        ProgramFolder folder(dir_->path().toStdString());
-        std::string error;
-        QVERIFY(folder.ensureSeeded(VARNELO_SOURCE_DATA_DIR, error));
-        state_ = std::make_unique<ProgramState>(folder);
-        loadStartupFiles(*state_);
+        program_ = std::make_unique<TestProgram>();
+        state_ = program_->state.get();
         main_ = std::make_unique<Varnelo>(*state_);
         main_->show();
         main_->runCommand("Pronostico");
@@ -71,8 +67,7 @@ class SystemsTest : public QObject {
     void cleanup() {
         state_->modified = false; // nothing to ask when the test window goes
         main_.reset();
-        state_.reset();
-        dir_.reset();
+        program_.reset();
     }
 
     void developSixNumbersThenSaveNewAndReopen() {
@@ -93,7 +88,7 @@ class SystemsTest : public QObject {
         QVERIFY(main_->runCommand("Salva"));
         QVERIFY(!state_->modified);
         const std::string name = state_->systemName;
-        QVERIFY(QFileInfo::exists(dir_->path() + "/qor/" + QString::fromStdString(name) + ".cna"));
+        QVERIFY(QFileInfo::exists(program_->path("qor/" + QString::fromStdString(name) + ".cna")));
 
         QVERIFY(main_->runCommand("Nuovo")); // saved: no question
         QCOMPARE(state_->selection.chosenCount(), 0);
@@ -163,10 +158,10 @@ class SystemsTest : public QObject {
         // "No" lets it close without saving.
         clickInNextModal("No");
         QVERIFY(main_->close());
-        QVERIFY(!QFileInfo::exists(dir_->path() + "/qor/" +
-                                   QString::fromStdString(state_->systemName) + ".sse"));
+        QVERIFY(!QFileInfo::exists(
+            program_->path("qor/" + QString::fromStdString(state_->systemName) + ".sse")));
         QVERIFY(
-            QFileInfo::exists(dir_->path() + "/enal/quadri.csv")); // settings written at shutdown
+            QFileInfo::exists(program_->path("enal/quadri.csv"))); // settings written at shutdown
     }
 
     void reworkWithTheConditionsOfAnotherSystem() {
@@ -219,7 +214,7 @@ class SystemsTest : public QObject {
     }
 
     void importedColumnsLockTheForecast() {
-        const QString file = dir_->path() + "/colonne.txt";
+        const QString file = program_->path("colonne.txt");
         std::ofstream(file.toStdString()) << "7,3,45,12,9\n1 2 3 4\n10 11 12 13 14\n";
         main_->systemCommands().chooseOpenFile = [&](const QString&, const QString&) {
             return file;

@@ -1,5 +1,7 @@
 #include "core/ui/GestioneSalva.h"
 
+#include "shell/ui/OkCancel.h"
+
 #include "core/SystemName.h"
 
 #include <QDialogButtonBox>
@@ -24,13 +26,7 @@ GestioneSalva::GestioneSalva(const QString& currentName, QWidget* parent) : QDia
         name_->setText(kept);
         name_->setCursorPosition(std::max(0, cursor));
     });
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("OK");
-    ok->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("Annulla");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Nome del sistema:", this));
     layout->addWidget(name_);

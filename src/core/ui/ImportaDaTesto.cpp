@@ -1,5 +1,7 @@
 #include "core/ui/ImportaDaTesto.h"
 
+#include "shell/ui/OkCancel.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -37,13 +39,7 @@ ImportaDaTesto::ImportaDaTesto(QWidget* parent) : QDialog(parent) {
         layout->addSpacing(6);
     }
     choice_[0]->setChecked(true);
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("OK");
-    ok->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("Annulla");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
     setMinimumWidth(460);
 }

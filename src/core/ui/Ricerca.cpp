@@ -1,5 +1,7 @@
 #include "core/ui/Ricerca.h"
 
+#include "shell/ui/OkCancel.h"
+
 #include "core/Delays.h"
 #include "engine/RunContext.h"
 #include "shell/ui/Avviso.h"
@@ -124,17 +126,11 @@ Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_
     for (QCheckBox* b : weekdays_)
         connect(b, &QCheckBox::toggled, this, [this] { updateCount(); });
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("OK");
-    ok->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("Annulla");
+    auto* buttons = okCancelButtons(this, false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (apply())
             accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto* top = new QHBoxLayout;
     top->addWidget(monthBox);
     top->addWidget(posBox);
