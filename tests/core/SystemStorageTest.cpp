@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <sys/resource.h>
-#include <thread>
 
 using namespace varnelo;
 using namespace varnelo::test;
@@ -142,16 +141,13 @@ TEST(SystemStorage, CancelledLoadLeavesEverythingAtZero) {
     Progress progress;
     ASSERT_TRUE(saveSystem(s, progress).done());
     s.columns.clear();
+    // "Annulla" is already pressed when the load looks at it first: the
+    // outcome does not hang on how threads happen to be scheduled.
     Progress watched;
-    std::thread watcher([&watched] {
-        while (watched.done.load() < 3000)
-            std::this_thread::yield();
-        watched.cancel = true;
-    });
+    watched.cancel = true;
     const TaskOutcome out = openSystem(s, "lungo", watched);
-    watched.done = 3000; // lets the watcher end even if the load never got there
-    watcher.join();
     EXPECT_EQ(out.status, TaskStatus::Cancelled);
+    EXPECT_LT(watched.done.load(), 400000); // stopped part-way, at a progress step
     EXPECT_EQ(s.columns.storedCount, 0);
     EXPECT_EQ(s.columns.systemTotal, 0);
     EXPECT_EQ(s.columns.developedCount, 0);
