@@ -196,6 +196,8 @@ PositionTable Solver::solve(const Shape& s) {
             rows = toMasks(part({s.k, s.n, s.g, s.g}));
         if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
+        if (binomial(s.n, s.c) <= 3'000'000)
+            rows = better(s, rows, prune(s, rows));
         result = toTable(rows, s.k, s.n);
     }
     solved_[key(s)] = result;
