@@ -63,7 +63,7 @@ std::map<int, PositionTable> readFamily(const fs::path& file) {
 }
 
 int report(const fs::path& data) {
-    std::printf("%-6s %6s %9s %12s %7s\n", "family", "codes", "rows", "lower bound", "ratio");
+    std::printf("%-6s %6s %9s %12s %7s\n", "family", "tables", "rows", "lower bound", "ratio");
     for (const auto& [name, f] : families()) {
         const auto tables = readFamily(data / name);
         std::uint64_t rows = 0, bound = 0;
