@@ -1,4 +1,7 @@
 #include "reduced/RidStat.h"
+#include "core/ProgramFolder.h"
+#include "reduced/Catalogue.h"
+#include "reduced/CatalogueCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -92,4 +95,32 @@ TEST(RidStat, RecordsAreFoundByCode) {
     ASSERT_TRUE(readRidStatRecord(file, "R5N10F0G35V01", lines, error));
     EXPECT_EQ(lines.size(), kRidStatMostLines);
     fs::remove_all(dir);
+}
+
+TEST(RidStat, ShippedRecordsMatchTheShippedTables) {
+    const fs::path file = fs::path(VARNELO_SOURCE_DATA_DIR) / "ridotti" / "RidStat.txt";
+    std::ifstream in(file, std::ios::binary);
+    int records = 0;
+    for (std::string line; std::getline(in, line);)
+        records += line == "wwwwwww\r";
+    EXPECT_EQ(records, static_cast<int>(catalogueCodes().size()));
+
+    const Catalogue catalogue(catalogueFolder(VARNELO_SOURCE_DATA_DIR));
+    for (const char* text : {"R5N10F0G35V01", "R5N20F1G35V01", "R4N12F2G34V01", "O5N10F1G44V01",
+                             "R1N70F0G11V01", "R5N30F0G45V01"}) {
+        const TableCode code = *parseTableCode(text);
+        PositionTable t;
+        std::string error;
+        ASSERT_TRUE(catalogue.table(code, t, error)) << text;
+        const int universe = code.n + code.fixed > 49 ? 90 : 49;
+        const std::string record =
+            ridStatRecord(text, winDistribution(tableHits(t), code.n, code.fixed, universe));
+        std::vector<std::string> lines;
+        ASSERT_TRUE(readRidStatRecord(file, text, lines, error)) << error;
+        std::string rebuilt = std::string(text) + "\r\n";
+        for (const auto& l : lines)
+            rebuilt += l + "\r\n";
+        rebuilt += "wwwwwww\r\n";
+        EXPECT_EQ(rebuilt, record) << text;
+    }
 }

@@ -59,4 +59,20 @@ std::vector<Mask> greedy(const Shape& s, const std::vector<Mask>& seed, std::uin
     return rows;
 }
 
+std::vector<Mask> prune(const Shape& s, std::vector<Mask> rows) {
+    std::vector<std::uint32_t> count(binomial(s.n, s.c), 0);
+    for (Mask row : rows)
+        forEachNear(row, s.n, s.c, s.g, [&](Mask t) { ++count[maskRank(t)]; });
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        bool needed = false;
+        forEachNear(rows[i], s.n, s.c, s.g,
+                    [&](Mask t) { needed = needed || count[maskRank(t)] == 1; });
+        if (needed)
+            continue;
+        forEachNear(rows[i], s.n, s.c, s.g, [&](Mask t) { --count[maskRank(t)]; });
+        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return rows;
+}
+
 } // namespace varnelo::covergen

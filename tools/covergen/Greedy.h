@@ -14,4 +14,7 @@ double greedyWork(const Shape& s);
 // c-sets still uncovered; ties are broken at random.
 std::vector<Mask> greedy(const Shape& s, const std::vector<Mask>& seed, std::uint64_t random);
 
+// Drops, last first, every row whose c-sets all have another row near them.
+std::vector<Mask> prune(const Shape& s, std::vector<Mask> rows);
+
 } // namespace varnelo::covergen

@@ -100,6 +100,68 @@ std::vector<Mask> Solver::partition(const Shape& s, int parts) {
     return rows;
 }
 
+const PositionTable* Solver::atHand(const Shape& s) {
+    if (auto it = known_.find(key(s)); it != known_.end())
+        return &it->second;
+    if (auto it = solved_.find(key(s)); it != solved_.end())
+        return &it->second;
+    if (s.n >= s.c && s.n >= s.k && s.g > 1)
+        return nullptr;
+    // No c-set at all, a part shorter than a row, or g <= 1: built at once.
+    PositionTable& t = small_[key(s)];
+    t.rowLength = s.k;
+    t.n = s.n;
+    t.cells.clear();
+    if (s.n >= s.c && s.n < s.k)
+        for (int p = 1; p <= s.n; ++p)
+            t.cells.push_back(static_cast<std::uint8_t>(p));
+    else if (s.n >= s.c)
+        t = solve(s);
+    return &t;
+}
+
+// Two parts A and B with c1 + c2 = c + 1: a c-set has c1 positions in A or
+// c2 in B, so a table for each part with that condition serves the whole.
+std::vector<Mask> Solver::split(const Shape& s) {
+    std::size_t best = 0;
+    int bestA = -1, bestC = 0;
+    for (int c1 = s.g; c1 <= s.c + 1 - s.g; ++c1)
+        for (int a = 1; a < s.n; ++a) {
+            const PositionTable* ta = atHand({s.k, a, s.g, c1});
+            const PositionTable* tb = atHand({s.k, s.n - a, s.g, s.c + 1 - c1});
+            if (!ta || !tb)
+                continue;
+            const std::size_t rows = ta->rows() + (ta->cells.size() % s.k ? 1 : 0) + tb->rows() +
+                                     (tb->cells.size() % s.k ? 1 : 0);
+            if (bestA < 0 || rows < best) {
+                best = rows;
+                bestA = a;
+                bestC = c1;
+            }
+        }
+    if (bestA < 0)
+        return {};
+    std::vector<Mask> rows;
+    const Mask all = (Mask{1} << s.n) - 1;
+    auto place = [&](const PositionTable& t, int offset) {
+        const Mask inPart = ((Mask{1} << t.n) - 1) << offset;
+        // A part shorter than a row is one row padded from the other part.
+        const std::size_t whole = t.cells.size() / static_cast<std::size_t>(s.k);
+        for (std::size_t i = 0; i < whole; ++i)
+            for (Mask m : toMasks(PositionTable{s.k, t.n, {t.row(i), t.row(i) + s.k}}))
+                rows.push_back(m << offset);
+        if (t.cells.size() % s.k) {
+            Mask row = inPart;
+            for (Mask pad = all & ~inPart; std::popcount(row) < s.k; pad &= pad - 1)
+                row |= pad & -pad;
+            rows.push_back(row);
+        }
+    };
+    place(*atHand({s.k, bestA, s.g, bestC}), 0);
+    place(*atHand({s.k, s.n - bestA, s.g, s.c + 1 - bestC}), bestA);
+    return rows;
+}
+
 PositionTable Solver::part(const Shape& s) {
     if (auto it = known_.find(key(s)); it != known_.end())
         return it->second;
@@ -124,6 +186,7 @@ PositionTable Solver::solve(const Shape& s) {
         const int parts = (s.c - 1) / (s.g - 1);
         if (parts >= 2)
             rows = better(s, rows, partition(s, parts));
+        rows = better(s, rows, split(s));
         if (s.g == s.c && s.c == s.k - 1)
             rows = better(s, rows, greedy(s, sumSeed(s), options_.random));
         else if (greedyWork(s) <= options_.greedyWork)
@@ -133,6 +196,8 @@ PositionTable Solver::solve(const Shape& s) {
             rows = toMasks(part({s.k, s.n, s.g, s.g}));
         if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
+        if (binomial(s.n, s.c) <= 3'000'000)
+            rows = better(s, rows, prune(s, rows));
         result = toTable(rows, s.k, s.n);
     }
     solved_[key(s)] = result;

@@ -35,11 +35,15 @@ class Solver {
     // The best table at hand for a part: a known one, else a new one.
     PositionTable part(const Shape& s);
     std::vector<Mask> partition(const Shape& s, int parts);
+    // A table already at hand for a part of a split; nothing when unknown.
+    const PositionTable* atHand(const Shape& s);
+    std::vector<Mask> split(const Shape& s);
     std::vector<Mask> better(const Shape& s, std::vector<Mask> a, std::vector<Mask> b) const;
 
     SolverOptions options_;
     std::map<Key, PositionTable> known_;
     std::map<Key, PositionTable> solved_;
+    std::map<Key, PositionTable> small_;
 };
 
 // A lower bound for the rows of a shape: the Schoenheim bound for

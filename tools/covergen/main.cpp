@@ -3,9 +3,11 @@
 // disk is replaced only by a smaller correct one.
 //
 //   covergen --data DIR [--only R5G45,O4G33] [--n 10-20] [--anneal SECONDS]
-//            [--greedy WORK] [--seed X] [--report] [--ridstat FILE]
+//            [--greedy WORK] [--seed X] [--fresh] [--report] [--ridstat FILE]
 //
-// --report prints the size table; --ridstat writes the distribution of
+// --fresh starts the chosen families from scratch instead of from the
+// tables on disk (which are still kept unless beaten); --report prints the
+// size table; --ridstat writes the distribution of
 // wins of every catalogue code (data/ridotti/RidStat.txt).
 
 #include "Solver.h"
@@ -61,7 +63,7 @@ std::map<int, PositionTable> readFamily(const fs::path& file) {
 }
 
 int report(const fs::path& data) {
-    std::printf("%-6s %6s %9s %12s %7s\n", "family", "codes", "rows", "lower bound", "ratio");
+    std::printf("%-6s %6s %9s %12s %7s\n", "family", "tables", "rows", "lower bound", "ratio");
     for (const auto& [name, f] : families()) {
         const auto tables = readFamily(data / name);
         std::uint64_t rows = 0, bound = 0;
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
     std::set<std::string> only;
     int nFrom = 0, nTo = 99;
     SolverOptions options;
-    bool wantReport = false;
+    bool wantReport = false, fresh = false;
     fs::path statFile;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -139,6 +141,8 @@ int main(int argc, char** argv) {
             options.random = std::strtoull(v, nullptr, 10), ++i;
         else if (a == "--ridstat")
             statFile = v, ++i;
+        else if (a == "--fresh")
+            fresh = true;
         else if (a == "--report")
             wantReport = true;
         else {
@@ -156,6 +160,8 @@ int main(int argc, char** argv) {
     std::map<std::string, std::map<int, PositionTable>> onDisk;
     for (const auto& [name, f] : families()) {
         onDisk[name] = readFamily(data / name);
+        if (fresh && only.count(name))
+            continue;
         for (const auto& [n, t] : onDisk[name])
             solver.offer({f.k, n, f.g, f.c}, t);
     }
