@@ -1,5 +1,7 @@
 #include "reduced/RidStat.h"
 
+#include "core/AtomicWriter.h"
+
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -49,23 +51,10 @@ std::string ridStatRecord(std::string_view code, const WinDistribution& w) {
 
 bool writeRidStat(const fs::path& file, const std::vector<std::string>& records,
                   std::string& error) {
-    const fs::path temp = file.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (const auto& r : records)
-            out << r;
-        if (!out.flush()) {
-            error = "Impossibile scrivere " + temp.string();
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) {
-        error = "Impossibile scrivere " + file.string() + ": " + ec.message();
-        return false;
-    }
-    return true;
+    std::string text;
+    for (const auto& r : records)
+        text += r;
+    return writeFileAtomically(file, text, error);
 }
 
 bool readRidStatRecord(const fs::path& file, std::string_view code, std::vector<std::string>& lines,

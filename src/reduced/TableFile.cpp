@@ -1,4 +1,6 @@
 #include "reduced/TableFile.h"
+
+#include "core/AtomicWriter.h"
 #include "reduced/Combinatorics.h"
 
 #include <algorithm>
@@ -163,22 +165,7 @@ bool TableFile::write(const fs::path& file, int rowLength, int g, int c,
         put32(head, static_cast<std::uint32_t>(ranks.size()));
         put32(head, static_cast<std::uint32_t>(body.size() - start));
     }
-    const fs::path temp = file.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << head << body;
-        if (!out.flush()) {
-            error = "Impossibile scrivere " + temp.string();
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) {
-        error = "Impossibile scrivere " + file.string() + ": " + ec.message();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(file, head + body, error);
 }
 
 } // namespace varnelo
