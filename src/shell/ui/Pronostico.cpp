@@ -152,6 +152,8 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
     left->addWidget(gridFrame_);
     left->addLayout(side);
     auto* layout = new QHBoxLayout(this);
+    // The grids have fixed sizes: the window may never squeeze them together.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addLayout(left);
     layout->addWidget(statsFrame, 1);
     refresh();
@@ -276,6 +278,9 @@ void Pronostico::refresh() {
     const bool locked = isLocked();
     const bool rework = main_.state().options.kindCode == 5;
     rework_->setVisible(rework);
+    // The rework text needs room the window may not have had when it opened.
+    if (auto* frame = parentWidget(); frame && isVisible())
+        frame->resize(frame->size().expandedTo(frame->minimumSizeHint()));
     lock_->setEnabled(!rework);
     lock_->setText(locked ? "Sblocca" : "Blocca");
     gridFrame_->setEnabled(!locked);
