@@ -204,11 +204,7 @@ TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& p
     }
     state.selection = s.selection;
     state.options = s.options;
-    state.conditions = s.conditions;
-    state.links = s.links;
-    state.quadri = s.quadri;
-    state.levels = s.levels;
-    state.families = std::move(s.families);
+    takeConditions(state, s);
     state.otherSections = std::move(s.otherSections);
     state.systemName = name;
     state.modified = false;
