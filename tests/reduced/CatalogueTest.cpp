@@ -1,13 +1,16 @@
 #include "reduced/Catalogue.h"
 #include "core/ProgramFolder.h"
 #include "reduced/CatalogueCodes.h"
+#include "reduced/RidStat.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 
 using namespace varnelo;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -82,19 +85,10 @@ TEST(Catalogue, FixedCodesUseTheFreeRows) {
 
 TEST(Catalogue, ListedTablesAreNoLargerThanTheirKnownSizes) {
     const std::map<std::string, std::size_t> sizes = {
-        {"R5N10F0G15V01", 2},
-        {"R5N20F0G15V01", 4},
-        {"R5N49F0G15V01", 9},
-        {"R5N10F0G25V01", 2},
-        {"R5N10F0G35V01", 2},
-        {"R5N20F0G35V01", 32},
-        {"R5N10F0G45V01", 14},
-        {"R5N49F1G35V01", 66},
-        {"R5N49F2G45V01", 196},
-        {"O5N10F1G44V01", 30},
-        // Known with 132 and 34 rows; our tables are still larger.
-        {"R5N16F0G45V01", 155},
-        {"R5N49F0G25V01", 35},
+        {"R5N10F0G15V01", 2},  {"R5N20F0G15V01", 4},   {"R5N49F0G15V01", 9},
+        {"R5N10F0G25V01", 2},  {"R5N10F0G35V01", 2},   {"R5N20F0G35V01", 32},
+        {"R5N10F0G45V01", 14}, {"R5N49F1G35V01", 66},  {"R5N49F2G45V01", 196},
+        {"O5N10F1G44V01", 30}, {"R5N16F0G45V01", 132}, {"R5N49F0G25V01", 34},
     };
     for (const auto& [code, most] : sizes) {
         const auto rows = rowsOf(code);
@@ -118,5 +112,33 @@ TEST(Catalogue, EveryShippedTableKeepsItsGuarantee) {
         EXPECT_GT(t.rows(), 0u) << code.text();
         EXPECT_EQ(shipped().rowCount(code), t.rows()) << code.text();
         EXPECT_TRUE(coversAll(t, f.g, f.c)) << code.text();
+    }
+}
+
+// The shipped win distributions must follow the tables: a regenerated table
+// with a stale record would show the player figures of another table.
+TEST(Catalogue, ShippedWinDistributionsMatchTheTables) {
+    const auto file = fs::path(VARNELO_SOURCE_DATA_DIR) / "ridotti" / "RidStat.txt";
+    std::map<std::string, TableHits> hits;
+    for (const TableCode& code : catalogueCodes()) {
+        const TableCode f = code.freeForm();
+        auto it = hits.find(f.text());
+        if (it == hits.end()) {
+            PositionTable t;
+            std::string error;
+            ASSERT_TRUE(shipped().table(code, t, error)) << code.text() << ": " << error;
+            it = hits.emplace(f.text(), tableHits(t)).first;
+        }
+        const int universe = code.n + code.fixed > 49 ? 90 : 49;
+        const std::string expected =
+            ridStatRecord(code.text(), winDistribution(it->second, code.n, code.fixed, universe));
+        std::vector<std::string> lines;
+        std::string error;
+        ASSERT_TRUE(readRidStatRecord(file, code.text(), lines, error)) << code.text() << error;
+        std::string shippedText = code.text() + "\r\n";
+        for (const std::string& line : lines)
+            shippedText += line + "\r\n";
+        shippedText += std::string(kRidStatSeparator) + "\r\n";
+        EXPECT_EQ(shippedText, expected) << code.text();
     }
 }

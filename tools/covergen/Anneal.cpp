@@ -1,5 +1,7 @@
 #include "Anneal.h"
 
+#include "OpenSet.h"
+
 #include "reduced/Combinatorics.h"
 
 #include <chrono>
@@ -18,12 +20,12 @@ class Search {
   public:
     Search(const Shape& s, std::vector<Mask> rows, std::uint64_t random, std::vector<Mask> parts)
         : s_(s), rows_(std::move(rows)), parts_(std::move(parts)), count_(binomial(s.n, s.c), 0),
-          where_(binomial(s.n, s.c), -1), rng_(random) {
+          uncovered_(binomial(s.n, s.c)), rng_(random) {
         for (Mask r : rows_)
             add(r, 0);
         for (std::uint64_t t = 0; t < count_.size(); ++t)
             if (count_[t] == 0 && wanted(unrankMask(t, s.c, s.n)))
-                open(t);
+                uncovered_.insert(t);
     }
 
     std::vector<Mask> run(double seconds) {
@@ -44,7 +46,7 @@ class Search {
                 dropWeakest();
                 continue;
             }
-            const Mask t = unrankMask(uncovered_[rng_() % uncovered_.size()], s_.c, s_.n);
+            const Mask t = unrankMask(uncovered_.pick(rng_), s_.c, s_.n);
             // A row one position short of reaching the c-set, when there is one.
             std::size_t pick = 0;
             int most = -1, ties = 0;
@@ -74,14 +76,7 @@ class Search {
   private:
     bool near(Mask a, Mask b) const { return std::popcount(a & b) >= s_.g; }
 
-    bool wanted(Mask t) const {
-        if (parts_.empty())
-            return true;
-        for (Mask p : parts_)
-            if ((t & ~p) == 0)
-                return true;
-        return false;
-    }
+    bool wanted(Mask t) const { return insideParts(t, parts_); }
 
     Mask randomBit(Mask m) {
         int skip = static_cast<int>(rng_() % static_cast<std::uint64_t>(std::popcount(m)));
@@ -104,27 +99,14 @@ class Search {
         return delta;
     }
 
-    void open(std::uint64_t t) {
-        where_[t] = static_cast<std::int32_t>(uncovered_.size());
-        uncovered_.push_back(static_cast<std::uint32_t>(t));
-    }
-    void close(std::uint64_t t) {
-        const std::int32_t at = where_[t];
-        const std::uint32_t last = uncovered_.back();
-        uncovered_[static_cast<std::size_t>(at)] = last;
-        where_[last] = at;
-        uncovered_.pop_back();
-        where_[t] = -1;
-    }
-
     // Counts the c-sets near `row` that `except` does not reach already.
     void add(Mask row, Mask except) {
         forEachNear(row, s_.n, s_.c, s_.g, [&](Mask t) {
             if (except && near(t, except))
                 return;
             const std::uint64_t r = maskRank(t);
-            if (count_[r]++ == 0 && where_[r] >= 0)
-                close(r);
+            if (count_[r]++ == 0 && uncovered_.contains(r))
+                uncovered_.erase(r);
         });
     }
     void remove(Mask row, Mask except) {
@@ -133,7 +115,7 @@ class Search {
                 return;
             const std::uint64_t r = maskRank(t);
             if (--count_[r] == 0 && wanted(t))
-                open(r);
+                uncovered_.insert(r);
         });
     }
 
@@ -160,8 +142,7 @@ class Search {
     std::vector<Mask> rows_;
     std::vector<Mask> parts_;
     std::vector<std::uint32_t> count_;
-    std::vector<std::int32_t> where_;
-    std::vector<std::uint32_t> uncovered_;
+    OpenSet uncovered_;
     std::mt19937_64 rng_;
 };
 

@@ -2,11 +2,11 @@
 
 #include "Anneal.h"
 #include "Greedy.h"
+#include "Weighting.h"
 
 #include "reduced/Combinatorics.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace varnelo::covergen {
 
@@ -57,27 +57,53 @@ std::vector<Mask> Solver::better(const Shape& s, std::vector<Mask> a, std::vecto
 }
 
 // Splits the positions into parts so that every c-set has g positions in
-// one part, and covers the g-sets of every part.
+// one part, and covers the g-sets of every part. The part sizes with the
+// fewest rows come from a small dynamic programme; with the weighting
+// search on, the near-best size choices are tried as well, since rows
+// serving two parts at once can make another choice the smallest.
 std::vector<Mask> Solver::partition(const Shape& s, int parts) {
-    constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max() / 4;
     std::vector<std::uint64_t> cost(static_cast<std::size_t>(s.n + 1));
     for (int v = 0; v <= s.n; ++v)
         cost[v] = v < s.g ? 0 : v <= s.k ? 1 : part({s.k, v, s.g, s.g}).rows();
-    std::vector<std::vector<std::uint64_t>> best(static_cast<std::size_t>(parts + 1),
-                                                 std::vector<std::uint64_t>(s.n + 1, kNone));
-    std::vector<std::vector<int>> size(best.size(), std::vector<int>(s.n + 1, 0));
-    best[0][0] = 0;
-    for (int p = 1; p <= parts; ++p)
-        for (int n = 0; n <= s.n; ++n)
-            for (int v = 0; v <= n; ++v)
-                if (best[p - 1][n - v] + cost[v] < best[p][n]) {
-                    best[p][n] = best[p - 1][n - v] + cost[v];
-                    size[p][n] = v;
-                }
+    std::vector<std::pair<std::uint64_t, std::vector<int>>> choices;
+    std::vector<int> sizes;
+    // Part sizes in ascending order, so each choice is listed once.
+    auto walk = [&](auto&& self, int left, int lowest, std::uint64_t rows) -> void {
+        if (static_cast<int>(sizes.size()) == parts - 1) {
+            if (left >= lowest) {
+                sizes.push_back(left);
+                choices.emplace_back(rows + cost[left], sizes);
+                sizes.pop_back();
+            }
+            return;
+        }
+        for (int v = lowest; v * (parts - static_cast<int>(sizes.size())) <= left; ++v) {
+            sizes.push_back(v);
+            self(self, left - v, v, rows + cost[v]);
+            sizes.pop_back();
+        }
+    };
+    walk(walk, s.n, 0, 0);
+    std::sort(choices.begin(), choices.end());
+    constexpr std::uint64_t kSlack = 3;
+    constexpr std::size_t kMostChoices = 24;
+    std::size_t tried = 1;
+    if (options_.weightSeconds > 0)
+        while (tried < choices.size() && tried < kMostChoices &&
+               choices[tried].first <= choices.front().first + kSlack)
+            ++tried;
+    std::vector<Mask> result;
+    for (std::size_t i = 0; i < tried; ++i)
+        result =
+            better(s, result, partitionBy(s, choices[i].second, options_.weightSeconds / tried));
+    return result;
+}
+
+std::vector<Mask> Solver::partitionBy(const Shape& s, const std::vector<int>& sizes,
+                                      double weightSeconds) {
     std::vector<Mask> rows, masks;
     int offset = 0;
-    for (int p = parts, n = s.n; p > 0; n -= size[p][n], --p) {
-        const int v = size[p][n];
+    for (const int v : sizes) {
         const Mask inPart = ((Mask{1} << v) - 1) << offset;
         masks.push_back(inPart);
         if (v >= s.g && v <= s.k) {
@@ -91,12 +117,15 @@ std::vector<Mask> Solver::partition(const Shape& s, int parts) {
         }
         offset += v;
     }
-    // Rows may also serve two parts at once: the local search only asks
+    // Rows may also serve two parts at once: the local searches only ask
     // that the g-sets inside the parts be covered.
     const Shape inside{s.k, s.n, s.g, s.g};
     if (options_.annealSeconds > 0 && annealFits(inside))
         rows =
             better(s, rows, anneal(inside, rows, options_.annealSeconds, options_.random, masks));
+    if (weightSeconds > 0 && weightingFits(inside))
+        rows =
+            better(s, rows, weightingSearch(inside, rows, weightSeconds, options_.random, masks));
     return rows;
 }
 
@@ -165,7 +194,10 @@ std::vector<Mask> Solver::split(const Shape& s) {
 PositionTable Solver::part(const Shape& s) {
     if (auto it = known_.find(key(s)); it != known_.end())
         return it->second;
-    return solve(s);
+    ++partDepth_;
+    PositionTable t = solve(s);
+    --partDepth_;
+    return t;
 }
 
 PositionTable Solver::solve(const Shape& s) {
@@ -196,6 +228,14 @@ PositionTable Solver::solve(const Shape& s) {
             rows = toMasks(part({s.k, s.n, s.g, s.g}));
         if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
+        // Not for the parts of a construction: it may ask for dozens. The
+        // plain search starts from the best table, rotating or not.
+        if (options_.weightSeconds > 0 && partDepth_ == 0 && weightingFits(s) &&
+            rows.size() > lowerBound(s)) {
+            rows = better(s, rows, rotatingSearch(s, options_.weightSeconds, options_.random));
+            rows =
+                better(s, rows, weightingSearch(s, rows, options_.weightSeconds, options_.random));
+        }
         if (binomial(s.n, s.c) <= 3'000'000)
             rows = better(s, rows, prune(s, rows));
         result = toTable(rows, s.k, s.n);

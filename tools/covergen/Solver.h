@@ -12,6 +12,7 @@ namespace varnelo::covergen {
 
 struct SolverOptions {
     double annealSeconds = 0; // local search per table
+    double weightSeconds = 0; // weighting search per table
     double greedyWork = 1e9;  // largest greedy run tried
     std::uint64_t random = 1;
 };
@@ -35,12 +36,15 @@ class Solver {
     // The best table at hand for a part: a known one, else a new one.
     PositionTable part(const Shape& s);
     std::vector<Mask> partition(const Shape& s, int parts);
+    std::vector<Mask> partitionBy(const Shape& s, const std::vector<int>& sizes,
+                                  double weightSeconds);
     // A table already at hand for a part of a split; nothing when unknown.
     const PositionTable* atHand(const Shape& s);
     std::vector<Mask> split(const Shape& s);
     std::vector<Mask> better(const Shape& s, std::vector<Mask> a, std::vector<Mask> b) const;
 
     SolverOptions options_;
+    int partDepth_ = 0;
     std::map<Key, PositionTable> known_;
     std::map<Key, PositionTable> solved_;
     std::map<Key, PositionTable> small_;

@@ -3,6 +3,7 @@
 // disk is replaced only by a smaller correct one.
 //
 //   covergen --data DIR [--only R5G45,O4G33] [--n 10-20] [--anneal SECONDS]
+//            [--weight SECONDS]
 //            [--greedy WORK] [--seed X] [--fresh] [--report] [--ridstat FILE]
 //
 // --fresh starts the chosen families from scratch instead of from the
@@ -133,7 +134,9 @@ int main(int argc, char** argv) {
         } else if (a == "--n") {
             std::sscanf(v, "%d-%d", &nFrom, &nTo);
             ++i;
-        } else if (a == "--anneal")
+        } else if (a == "--weight")
+            options.weightSeconds = std::atof(v), ++i;
+        else if (a == "--anneal")
             options.annealSeconds = std::atof(v), ++i;
         else if (a == "--greedy")
             options.greedyWork = std::atof(v), ++i;
