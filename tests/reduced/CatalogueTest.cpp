@@ -1,6 +1,7 @@
 #include "reduced/Catalogue.h"
 #include "core/ProgramFolder.h"
 #include "reduced/CatalogueCodes.h"
+#include "reduced/CatalogueRidStat.h"
 #include "reduced/RidStat.h"
 
 #include <gtest/gtest.h>
@@ -119,26 +120,17 @@ TEST(Catalogue, EveryShippedTableKeepsItsGuarantee) {
 // with a stale record would show the player figures of another table.
 TEST(Catalogue, ShippedWinDistributionsMatchTheTables) {
     const auto file = fs::path(VARNELO_SOURCE_DATA_DIR) / "ridotti" / "RidStat.txt";
-    std::map<std::string, TableHits> hits;
-    for (const TableCode& code : catalogueCodes()) {
-        const TableCode f = code.freeForm();
-        auto it = hits.find(f.text());
-        if (it == hits.end()) {
-            PositionTable t;
-            std::string error;
-            ASSERT_TRUE(shipped().table(code, t, error)) << code.text() << ": " << error;
-            it = hits.emplace(f.text(), tableHits(t)).first;
-        }
-        const int universe = code.n + code.fixed > 49 ? 90 : 49;
-        const std::string expected =
-            ridStatRecord(code.text(), winDistribution(it->second, code.n, code.fixed, universe));
+    std::vector<std::string> records;
+    std::string error;
+    ASSERT_TRUE(catalogueRidStatRecords(shipped(), records, error)) << error;
+    const auto& codes = catalogueCodes();
+    ASSERT_EQ(records.size(), codes.size());
+    for (std::size_t i = 0; i < codes.size(); ++i) {
         std::vector<std::string> lines;
-        std::string error;
-        ASSERT_TRUE(readRidStatRecord(file, code.text(), lines, error)) << code.text() << error;
-        std::string shippedText = code.text() + "\r\n";
+        ASSERT_TRUE(readRidStatRecord(file, codes[i].text(), lines, error)) << error;
+        std::string text = codes[i].text() + "\r\n";
         for (const std::string& line : lines)
-            shippedText += line + "\r\n";
-        shippedText += std::string(kRidStatSeparator) + "\r\n";
-        EXPECT_EQ(shippedText, expected) << code.text();
+            text += line + "\r\n";
+        EXPECT_EQ(text + std::string(kRidStatSeparator) + "\r\n", records[i]) << codes[i].text();
     }
 }

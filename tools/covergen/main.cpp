@@ -15,6 +15,7 @@
 
 #include "reduced/Catalogue.h"
 #include "reduced/CatalogueCodes.h"
+#include "reduced/CatalogueRidStat.h"
 #include "reduced/RidStat.h"
 #include "reduced/TableFile.h"
 
@@ -84,28 +85,10 @@ int report(const fs::path& data) {
 }
 
 int ridStat(const fs::path& data, const fs::path& file) {
-    const Catalogue catalogue(data);
-    std::map<std::string, TableHits> hits;
     std::vector<std::string> records;
-    for (const TableCode& code : catalogueCodes()) {
-        const TableCode f = code.freeForm();
-        auto it = hits.find(f.text());
-        if (it == hits.end()) {
-            PositionTable t;
-            std::string error;
-            if (!catalogue.table(code, t, error)) {
-                std::cerr << code.text() << ": " << error << '\n';
-                return 1;
-            }
-            it = hits.emplace(f.text(), tableHits(t)).first;
-        }
-        // The single-number tables beyond 49 belong to a game of 90 numbers.
-        const int universe = code.n + code.fixed > 49 ? 90 : 49;
-        records.push_back(
-            ridStatRecord(code.text(), winDistribution(it->second, code.n, code.fixed, universe)));
-    }
     std::string error;
-    if (!writeRidStat(file, records, error)) {
+    if (!catalogueRidStatRecords(Catalogue(data), records, error) ||
+        !writeRidStat(file, records, error)) {
         std::cerr << error << '\n';
         return 1;
     }
