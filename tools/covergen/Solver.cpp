@@ -230,11 +230,11 @@ PositionTable Solver::solve(const Shape& s) {
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
         // Not for the parts of a construction: it may ask for dozens. The
         // plain search starts from the best table, rotating or not.
-        if (options_.weightSeconds > 0 && partDepth_ == 0 && weightingFits(s) &&
-            rows.size() > lowerBound(s)) {
+        if (options_.weightSeconds > 0 && partDepth_ == 0 && rows.size() > lowerBound(s)) {
             rows = better(s, rows, rotatingSearch(s, options_.weightSeconds, options_.random));
-            rows =
-                better(s, rows, weightingSearch(s, rows, options_.weightSeconds, options_.random));
+            if (weightingFits(s))
+                rows = better(s, rows,
+                              weightingSearch(s, rows, options_.weightSeconds, options_.random));
         }
         if (binomial(s.n, s.c) <= 3'000'000)
             rows = better(s, rows, prune(s, rows));

@@ -282,14 +282,29 @@ std::vector<Mask> weightingSearch(const Shape& s, const std::vector<Mask>& rows,
 }
 
 std::vector<Mask> rotatingSearch(const Shape& s, double seconds, std::uint64_t random) {
+    std::vector<int> lengths;
+    // Long runs make few orbits, so large tables fit as well.
+    const std::uint64_t links = binomial(s.n, s.k) * nearCount(s.k, s.n, s.c, s.g);
+    // Past 20 positions only runs that nearly fill the positions once,
+    // twice, ... six times: the time goes to fewer, larger tries.
+    auto worth = [&](int length) {
+        if (s.n <= 20)
+            return true;
+        for (int times = 1; times <= 6; ++times)
+            if (length == s.n / times || length == s.n / times - 1)
+                return true;
+        return false;
+    };
+    if (s.n <= 49 && binomial(s.n, s.c) <= 3'000'000)
+        for (int length = 2; length <= s.n; ++length)
+            if (worth(length) && links / static_cast<std::uint64_t>(length) <= kMaxLinks)
+                lengths.push_back(length);
     std::vector<Mask> best;
-    const int lengths = s.n - 1;
-    for (int length = 2; length <= s.n; ++length) {
-        const Rotation turn{length, s.n / length};
-        Search search(s, {}, turn, random);
+    for (const int length : lengths) {
+        Search search(s, {}, Rotation{length, s.n / length}, random);
         if (search.hopeless())
             continue;
-        std::vector<Mask> rows = search.run({}, seconds / lengths);
+        std::vector<Mask> rows = search.run({}, seconds / static_cast<double>(lengths.size()));
         if (!rows.empty() && (best.empty() || rows.size() < best.size()))
             best = std::move(rows);
     }
