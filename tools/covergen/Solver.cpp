@@ -223,9 +223,11 @@ PositionTable Solver::solve(const Shape& s) {
             rows = better(s, rows, greedy(s, sumSeed(s), options_.random));
         else if (greedyWork(s) <= options_.greedyWork)
             rows = better(s, rows, greedy(s, {}, options_.random));
-        // Covering every g-set always keeps the guarantee.
+        // Covering every g-set always keeps the guarantee; a covering with
+        // nothing else at hand is built greedily whatever the work limit.
         if (rows.empty())
-            rows = toMasks(part({s.k, s.n, s.g, s.g}));
+            rows =
+                s.g == s.c ? greedy(s, {}, options_.random) : toMasks(part({s.k, s.n, s.g, s.g}));
         if (options_.annealSeconds > 0 && annealFits(s) && rows.size() > lowerBound(s))
             rows = better(s, rows, anneal(s, rows, options_.annealSeconds, options_.random));
         // Not for the parts of a construction: it may ask for dozens. The
