@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <climits>
 #include <random>
 
 namespace varnelo::covergen {
@@ -67,7 +66,7 @@ class Search {
   public:
     Search(const Shape& s, const std::vector<Mask>& parts, const Rotation& turn,
            std::uint64_t random)
-        : s_(s), turn_(turn), rng_(random), rowOrbits_(turn, s.k, s.n) {
+        : turn_(turn), rng_(random), rowOrbits_(turn, s.k, s.n) {
         const Orbits cOrbits(turn, s.c, s.n);
         std::vector<std::int32_t> element(cOrbits.count(), -1);
         std::uint32_t elements = 0;
@@ -253,7 +252,6 @@ class Search {
         return pick;
     }
 
-    Shape s_;
     Rotation turn_;
     std::mt19937_64 rng_;
     Orbits rowOrbits_;
