@@ -1,8 +1,9 @@
 #include "benchmarks/Baseline.h"
 #include "benchmarks/Bench.h"
 #include "conditions/SlotMetric.h"
-#include "core/ProgramState.h"
 #include "engine/DevelopmentRun.h"
+#include "system/ProgramState.h"
+#include "system/SystemRun.h"
 
 #include <filesystem>
 #include <memory>

@@ -7,8 +7,9 @@
 #include "conditions/DigitConditions.h"
 #include "conditions/FamilySlotMetric.h"
 #include "conditions/Remainders.h"
-#include "core/ProgramState.h"
 #include "engine/DevelopmentRun.h"
+#include "system/ProgramState.h"
+#include "system/SystemRun.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "benchmarks/Baseline.h"
 #include "benchmarks/Bench.h"
 #include "core/StatisticsSelection.h"
-#include "core/SystemStorage.h"
 #include "stats/NumberStatistics.h"
+#include "system/SystemStorage.h"
 
 #include <fcntl.h>
 #include <fstream>

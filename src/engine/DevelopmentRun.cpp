@@ -1,6 +1,5 @@
 #include "engine/DevelopmentRun.h"
 
-#include "core/ProgramState.h"
 #include "engine/CandidatePlan.h"
 #include "engine/ColumnOutput.h"
 #include "engine/FamilyChecks.h"
@@ -49,10 +48,11 @@ struct Check {
 
 class Runner {
   public:
-    Runner(ProgramState& state, const RunOptions& options, RunProgress& progress,
-           CandidatePlan& plan, const FamilyChecks& families, ColumnOutput& output)
-        : state_(state), options_(options), progress_(progress), plan_(plan), families_(families),
-          output_(output), index_(1) {
+    Runner(const RunInput& input, const ColumnStore& columns, const RunOptions& options,
+           RunProgress& progress, CandidatePlan& plan, const FamilyChecks& families,
+           ColumnOutput& output)
+        : input_(input), columns_(columns), options_(options), progress_(progress), plan_(plan),
+          families_(families), output_(output), index_(1) {
         choosePostFilter();
         sortChecks();
         findSumWindow();
@@ -78,7 +78,7 @@ class Runner {
 
     void startWithPreset() {
         for (std::int32_t i = 1; i <= options_.presetColumns; ++i) {
-            const Column c = state_.columns.column(i);
+            const Column c = columns_.column(i);
             if (options_.tally)
                 tally(c);
             if (mode_ == PostFilter::Difference || mode_ == PostFilter::Reduction)
@@ -128,7 +128,7 @@ class Runner {
     // options hold them all, so an orthogonal development comes first, then
     // the difference, then the guarantee level.
     void choosePostFilter() {
-        const SystemOptions& o = state_.options;
+        const SystemOptions& o = input_.options;
         if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9) {
             mode_ = PostFilter::Orthogonal;
         } else if (o.differenceOn()) {
@@ -610,7 +610,7 @@ class Runner {
             return;
         case PostFilter::Orthogonal:
             if (options_.orthogonal)
-                options_.orthogonal->take(c, state_.options.guaranteeKind);
+                options_.orthogonal->take(c, input_.options.guaranteeKind);
             keep(c);
             return;
         case PostFilter::Difference:
@@ -645,10 +645,10 @@ class Runner {
     }
 
     void tally(const Column& c) {
-        state_.distribution.tally(c, options_.context);
-        const ConditionFamilies& f = state_.families;
-        state_.familyDistribution.tally(
-            c, {options_.context, f.sequele, state_.delayTables, f.sums, f.picchetti, f.andOr});
+        input_.distribution->tally(c, options_.context);
+        const ConditionFamilies& f = *input_.families;
+        input_.familyDistribution->tally(
+            c, {options_.context, f.sequele, *input_.delayTables, f.sums, f.picchetti, f.andOr});
     }
 
     void publish() {
@@ -665,7 +665,8 @@ class Runner {
             stop_ = true;
     }
 
-    ProgramState& state_;
+    const RunInput& input_;
+    const ColumnStore& columns_;
     const RunOptions& options_;
     RunProgress& progress_;
     CandidatePlan& plan_;
@@ -739,10 +740,10 @@ void resetCounts(RunProgress& progress) {
 }
 
 template <typename Source>
-RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progress,
-              std::int64_t candidates, Source source) {
+RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& options,
+              RunProgress& progress, std::int64_t candidates, Source source) {
     RunResult result;
-    const SystemOptions& o = state.options;
+    const SystemOptions& o = input.options;
     const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
     result.description = std::max(1, o.developmentLevel) >= 2 && !orthogonal && !o.differenceOn()
                              ? "Sistema Cond. + Rid."
@@ -753,43 +754,40 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     resetCounts(progress);
     progress.candidates = candidates;
 
-    state.links.prepareForRun();
-    state.quadri.prepareForRun();
-    const PlanInputs inputs{state.conditions, state.links,     state.quadri,      state.levels,
-                            options.context,  &state.families, &state.delayTables};
+    const PlanInputs inputs{input.conditions, input.links,    input.quadri,     input.levels,
+                            options.context,  input.families, input.delayTables};
     CandidatePlan plan(inputs);
     const FamilyChecks families(plan, inputs);
 
-    const std::int32_t preset = std::clamp(options.presetColumns, 0, state.columns.capacity());
+    const std::int32_t preset = std::clamp(options.presetColumns, 0, columns.capacity());
     RunOptions effective = options;
     effective.presetColumns = preset;
-    ColumnOutput output(state.columns, preset, options.memoryRows,
-                        state.folder.path("qor/qor.qor"));
+    ColumnOutput output(columns, preset, options.memoryRows, input.overflowFile);
     std::string error;
     if (!output.open(error)) {
         result.failure = Notice{"Sviluppo:", {error}};
         return result;
     }
     if (options.tally) {
-        state.distribution.clear();
-        state.familyDistribution.clear();
+        input.distribution->clear();
+        input.familyDistribution->clear();
     }
 
-    Runner runner(state, effective, progress, plan, families, output);
+    Runner runner(input, columns, effective, progress, plan, families, output);
     runner.startWithPreset();
     source(runner);
     runner.finish();
 
     if (runner.cancelled()) {
         output.discard();
-        state.columns.clear();
+        columns.clear();
         resetCounts(progress);
         result.cancelled = true;
         return result;
     }
     if (!output.close()) {
         output.discard();
-        state.columns.clear();
+        columns.clear();
         result.failure =
             Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
         return result;
@@ -803,32 +801,27 @@ RunResult run(ProgramState& state, const RunOptions& options, RunProgress& progr
     // columns passed, while the list and its counters keep only what it holds.
     result.finalCount = options.calculateOnly ? result.conditioned : result.total;
 
-    ColumnStore& columns = state.columns;
-    columns.storedCount = result.inMemory;
-    columns.systemTotal = result.total;
-    columns.developedCount = result.conditioned;
-    columns.finalCount = result.finalCount;
-    columns.hasColumns = result.total > 0;
-    if (state.settings.shuffle)
+    if (input.shuffle)
         shuffleRows(columns, preset + 1, result.inMemory);
     return result;
 }
 
 } // namespace
 
-RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
-    const std::vector<int> chosen = state.selection.chosenNumbers();
-    const std::vector<int> fixed = state.selection.fixedNumbers();
+RunResult developNumbers(const RunInput& input, ColumnStore& columns, const RunOptions& options,
+                         RunProgress& progress) {
+    const std::vector<int>& chosen = input.chosen;
+    const std::vector<int>& fixed = input.fixed;
     const auto free = static_cast<int>(chosen.size() - fixed.size());
     const std::int64_t candidates =
         chosen.size() < kColumnSize ? 0
                                     : binomial(free, kColumnSize - static_cast<int>(fixed.size()));
-    return run(state, options, progress, candidates,
+    return run(input, columns, options, progress, candidates,
                [&](Runner& r) { r.enumerate(chosen, fixed); });
 }
 
-RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
-                         const RunOptions& options, RunProgress& progress) {
+RunResult developRows(const RunInput& input, const std::vector<Column>& source,
+                      ColumnStore& columns, const RunOptions& options, RunProgress& progress) {
     for (std::size_t i = 0; i < source.size(); ++i) {
         const Column& c = source[i];
         bool valid = c[0] >= 1 && c[4] <= kMaxNumber;
@@ -842,7 +835,7 @@ RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
             return r;
         }
     }
-    return run(state, options, progress, static_cast<std::int64_t>(source.size()),
+    return run(input, columns, options, progress, static_cast<std::int64_t>(source.size()),
                [&](Runner& r) { r.table(source); });
 }
 

@@ -1,18 +1,44 @@
 #pragma once
 
+#include "conditions/ConditionFamilies.h"
+#include "conditions/ConditionSet.h"
+#include "conditions/DelayTables.h"
+#include "conditions/FamilyDistribution.h"
+#include "conditions/Levels.h"
+#include "conditions/Links.h"
 #include "conditions/Metrics.h"
+#include "core/ColumnStore.h"
 #include "core/Notice.h"
+#include "core/SystemOptions.h"
 #include "engine/RunProgress.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace varnelo {
 
-struct ProgramState;
-class ColumnStore;
+// What a run develops: the numbers, the kind of development and the
+// conditions; the engine reads it and never writes it.
+struct RunInput {
+    std::vector<int> chosen; // ascending, fixed numbers among them
+    std::vector<int> fixed;
+    SystemOptions options;
+    bool shuffle = false; // "Mescola le Colonne dello Sviluppo:"
+    const ConditionSet& conditions;
+    const Links& links;
+    const Quadri& quadri;
+    const LevelLimits& levels;
+    const ConditionFamilies* families = nullptr;
+    const DelayTables* delayTables = nullptr;
+    // Columns beyond the memory rows go here.
+    std::filesystem::path overflowFile;
+    // Filled when RunOptions::tally is set.
+    DistributionTable* distribution = nullptr;
+    FamilyDistribution* familyDistribution = nullptr;
+};
 
 // Receives the conditioned columns of an orthogonal development, in order,
 // before each is stored.
@@ -58,15 +84,17 @@ struct RunResult {
     }
 };
 
-// Develops the chosen numbers of the current system with its conditions
-// and options into its column list. Reads `progress.cancel` and keeps the
-// counts of `progress` up to date; never touches a window.
-RunResult developSystem(ProgramState& state, const RunOptions& options, RunProgress& progress);
+// Develops the chosen numbers with the conditions and options of the input
+// into the column list; the counts come back in the result and the list's
+// counters are the caller's. Reads `progress.cancel` and keeps the counts of
+// `progress` up to date; never touches a window.
+RunResult developNumbers(const RunInput& input, ColumnStore& columns, const RunOptions& options,
+                         RunProgress& progress);
 
 // The same pipeline over given columns (the rows of a reduced table, or the
 // columns of a saved system), in their order.
-RunResult developColumns(ProgramState& state, const std::vector<Column>& source,
-                         const RunOptions& options, RunProgress& progress);
+RunResult developRows(const RunInput& input, const std::vector<Column>& source,
+                      ColumnStore& columns, const RunOptions& options, RunProgress& progress);
 
 // The distribution table of the columns held in the list, asked for after a run.
 void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,

@@ -1,7 +1,6 @@
 #include "engine/Recalculation.h"
 
 #include "core/ColumnsFileFormat.h"
-#include "core/ProgramState.h"
 
 #include <cstring>
 #include <fstream>
@@ -59,17 +58,6 @@ bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& col
     }
     columns = std::move(read);
     return true;
-}
-
-RunResult recalculateSystem(ProgramState& state, const RunOptions& options, RunProgress& progress) {
-    std::vector<Column> saved;
-    Notice notice;
-    if (!readColumnsFile(state.folder.path("qor/" + state.systemName + ".cna"), saved, notice)) {
-        RunResult r;
-        r.failure = notice;
-        return r;
-    }
-    return developColumns(state, saved, options, progress);
 }
 
 } // namespace varnelo

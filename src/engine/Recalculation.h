@@ -12,9 +12,4 @@ namespace varnelo {
 bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& columns,
                      Notice& notice);
 
-// Filters the saved columns of the current system (`qor/` + name + `.cna`)
-// through the conditions, in file order. A system without a saved columns
-// file ends with a notice and changes nothing.
-RunResult recalculateSystem(ProgramState& state, const RunOptions& options, RunProgress& progress);
-
 } // namespace varnelo

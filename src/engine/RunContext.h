@@ -1,14 +1,12 @@
 #pragma once
 
 #include "conditions/Metrics.h"
-#include "core/Notice.h"
+#include "core/Delays.h"
+#include "core/Selection.h"
 
 #include <array>
-#include <vector>
 
 namespace varnelo {
-
-struct ProgramState;
 
 // The tables from outside the column that a development reads: the place of
 // each number in the forecast, the comparison numbers of the last K draws
@@ -18,14 +16,10 @@ struct RunContext {
     std::array<int, 52> comparison{};
     MetricContext metrics;
 
-    explicit RunContext(const ProgramState& state);
+    // `comparisonDraws`: the K of the comparison numbers (0: none).
+    RunContext(const Selection& selection, const ArchiveFigures& archive, int comparisonDraws);
     RunContext(const RunContext&) = delete;
     RunContext& operator=(const RunContext&) = delete;
 };
-
-// Everything that follows the statistics selection: the archive figures,
-// the delay tables of the delay conditions, the K of the comparison draws.
-// Called at start-up and after every change of the archive or the selection.
-std::vector<Notice> refreshArchiveTables(ProgramState& state);
 
 } // namespace varnelo

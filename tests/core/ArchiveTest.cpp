@@ -1,8 +1,8 @@
 #include "core/Archive.h"
-#include "TestFolder.h"
 #include "core/Delays.h"
 #include "core/StatisticsSelection.h"
 #include "stats/NumberStatistics.h"
+#include "support/TestFolder.h"
 
 using namespace varnelo;
 using namespace varnelo::test;

@@ -1,6 +1,6 @@
 #include "core/AtomicWriter.h"
-#include "TestFolder.h"
 #include "core/TextFile.h"
+#include "support/TestFolder.h"
 
 #include <sys/resource.h>
 

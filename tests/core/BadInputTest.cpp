@@ -1,9 +1,9 @@
-#include "TestFolder.h"
-#include "core/ArchiveEditor.h"
 #include "core/ColumnsFileFormat.h"
 #include "core/StatisticsSelection.h"
-#include "core/SystemStorage.h"
 #include "core/TextColumns.h"
+#include "support/TestFolder.h"
+#include "system/ArchiveEditor.h"
+#include "system/SystemStorage.h"
 
 using namespace varnelo;
 using namespace varnelo::test;

@@ -1,6 +1,6 @@
 #include "core/ProgramFolder.h"
-#include "core/ProgramState.h"
-#include "core/SystemName.h"
+#include "system/ProgramState.h"
+#include "system/SystemName.h"
 
 #include <gtest/gtest.h>
 

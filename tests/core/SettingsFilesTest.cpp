@@ -1,6 +1,6 @@
 #include "core/SettingsFiles.h"
-#include "TestFolder.h"
 #include "core/TextFile.h"
+#include "support/TestFolder.h"
 
 using namespace varnelo;
 using namespace varnelo::test;

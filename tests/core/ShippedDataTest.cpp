@@ -1,6 +1,6 @@
-#include "TestFolder.h"
 #include "core/Archive.h"
 #include "core/ColumnsFileFormat.h"
+#include "support/TestFolder.h"
 
 using namespace varnelo;
 using namespace varnelo::test;

@@ -1,5 +1,5 @@
 #include "core/TextColumns.h"
-#include "TestFolder.h"
+#include "support/TestFolder.h"
 
 using namespace varnelo;
 using namespace varnelo::test;

@@ -1,6 +1,6 @@
 #include "EngineFixture.h"
-#include "core/SystemStorage.h"
 #include "support/RunCli.h"
+#include "system/SystemStorage.h"
 
 #include <cstdlib>
 #include <fstream>

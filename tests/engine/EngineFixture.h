@@ -2,8 +2,9 @@
 
 #include "conditions/LinkJudge.h"
 #include "conditions/SlotMetric.h"
-#include "core/ProgramState.h"
 #include "engine/DevelopmentRun.h"
+#include "system/ProgramState.h"
+#include "system/SystemRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "engine/Recalculation.h"
 #include "EngineFixture.h"
+#include "system/SystemRun.h"
 
 #include <fstream>
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/gui/Startup.h"
-#include "core/ProgramState.h"
+#include "system/ArchiveTables.h"
+#include "system/ProgramState.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

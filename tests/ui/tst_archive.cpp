@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
 #include "app/gui/Startup.h"
-#include "core/ui/ColonneUscite.h"
-#include "core/ui/GestioneSalva.h"
-#include "core/ui/ImportaDaTesto.h"
-#include "core/ui/Ricerca.h"
-#include "shell/ui/Avviso.h"
+#include "archive/ui/ColonneUscite.h"
+#include "archive/ui/Ricerca.h"
 #include "shell/ui/Forum.h"
+#include "system/ui/GestioneSalva.h"
+#include "system/ui/ImportaDaTesto.h"
+#include "ui/Avviso.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "core/ProgramState.h"
 #include "shell/ui/Varnelo.h"
+#include "system/ProgramState.h"
 
 class StartupTest : public QObject {
     Q_OBJECT

@@ -1,12 +1,13 @@
 #include "UiTestSupport.h"
 #include "app/gui/Startup.h"
-#include "core/ui/GestioneSistemi.h"
 #include "engine/ui/SviluppoS.h"
 #include "shell/ui/Pronostico.h"
 #include "shell/ui/Varnelo.h"
+#include "system/SystemRun.h"
+#include "system/ui/GestioneSistemi.h"
 
-#include "core/SystemStorage.h"
 #include "engine/DevelopmentRun.h"
+#include "system/SystemStorage.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 #include "core/Archive.h"
 #include "core/AtomicWriter.h"
 #include "core/StatisticsSelection.h"
-#include "core/SystemStorage.h"
+#include "system/SystemStorage.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,11 +1,12 @@
 #include "app/cli/Commands.h"
 #include "core/ColumnsFileFormat.h"
 #include "core/Delays.h"
-#include "core/ProgramState.h"
-#include "core/SystemName.h"
-#include "core/SystemStorage.h"
 #include "engine/DevelopmentRun.h"
-#include "engine/RunContext.h"
+#include "system/ArchiveTables.h"
+#include "system/ProgramState.h"
+#include "system/SystemName.h"
+#include "system/SystemRun.h"
+#include "system/SystemStorage.h"
 
 #include <unistd.h>
 
@@ -148,9 +149,9 @@ int developSaved(const std::string& folder, const std::string& name) {
     }
     for (const Notice& n : refreshArchiveTables(state))
         printNotice(n);
-    const RunContext context(state);
+    const auto context = makeRunContext(state);
     RunOptions options;
-    options.context = context.metrics;
+    options.context = context->metrics;
     RunProgress progress;
     const RunResult result = developSystem(state, options, progress);
     if (result.failure) {

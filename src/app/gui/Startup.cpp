@@ -2,11 +2,11 @@
 
 #include "core/Delays.h"
 #include "core/ProgramFolder.h"
-#include "core/ProgramState.h"
 #include "core/SettingsFiles.h"
-#include "engine/RunContext.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/Varnelo.h"
+#include "system/ArchiveTables.h"
+#include "system/ProgramState.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,17 +40,6 @@ StartupOptions parseStartupOptions(const QStringList& arguments) {
 
 QString defaultGuiProgramFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnelo";
-}
-
-std::vector<Notice> loadStartupFiles(ProgramState& state) {
-    SettingsFiles files;
-    std::vector<Notice> notices = loadSettingsFiles(state.folder, files);
-    state.windowPositions = files.windows;
-    state.printSettings = files.print;
-    state.settings = files.program;
-    for (Notice& n : refreshArchiveTables(state))
-        notices.push_back(std::move(n));
-    return notices;
 }
 
 int runVarnelo(int argc, char** argv) {

@@ -20,10 +20,6 @@ StartupOptions parseStartupOptions(const QStringList& arguments);
 // The program folder the windowed program uses when none is given.
 QString defaultGuiProgramFolder();
 
-struct ProgramState;
-// Reads the settings files and the figures of the statistics selection.
-std::vector<Notice> loadStartupFiles(ProgramState& state);
-
 // Starts the windowed program; returns the exit status.
 int runVarnelo(int argc, char** argv);
 

@@ -1,6 +1,6 @@
 #include "shell/ui/Sounds.h"
 
-#include "shell/WarningTones.h"
+#include "core/WarningTones.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

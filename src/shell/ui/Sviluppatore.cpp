@@ -1,9 +1,9 @@
 #include "shell/ui/Sviluppatore.h"
 
 #include "core/SettingsFiles.h"
-#include "shell/ui/Avviso.h"
 #include "shell/ui/Sounds.h"
 #include "shell/ui/Varnelo.h"
+#include "ui/Avviso.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SetupForm.h"
+#include "engine/SetupForm.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
 #include "shell/ui/SystemCommands.h"
 
-#include "core/SystemStorage.h"
 #include "core/TextColumns.h"
-#include "core/ui/GestioneSalva.h"
-#include "core/ui/GestioneSistemi.h"
-#include "core/ui/ImportaDaTesto.h"
-#include "shell/ui/Avviso.h"
 #include "shell/ui/TaskDialog.h"
 #include "shell/ui/Varnelo.h"
+#include "system/SystemStorage.h"
+#include "system/ui/GestioneSalva.h"
+#include "system/ui/GestioneSistemi.h"
+#include "system/ui/ImportaDaTesto.h"
+#include "ui/Avviso.h"
 
 #include <QFileDialog>
 

@@ -1,16 +1,12 @@
 #include "shell/ui/Varnelo.h"
+#include "system/SystemRun.h"
 
+#include "archive/ui/ColonneUscite.h"
+#include "archive/ui/Ricerca.h"
 #include "conditions/ConditionSet.h"
-#include "core/SystemFile.h"
-#include "core/SystemList.h"
-#include "core/SystemStorage.h"
 #include "core/TextFile.h"
-#include "core/ui/ColonneUscite.h"
-#include "core/ui/Ricerca.h"
 #include "engine/Recalculation.h"
-#include "engine/RunContext.h"
 #include "engine/ui/SviluppoS.h"
-#include "shell/ui/Avviso.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
 #include "shell/ui/MenuLayout.h"
@@ -18,6 +14,11 @@
 #include "shell/ui/Sounds.h"
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
+#include "system/ArchiveTables.h"
+#include "system/SystemFile.h"
+#include "system/SystemList.h"
+#include "system/SystemStorage.h"
+#include "ui/Avviso.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -374,7 +375,7 @@ void Varnelo::startDevelopment(bool calculateOnly) {
     showChild(w);
     // The distribution tables are tallied when a window asks for them, not
     // during the run, so a plain development stays as fast as the engine.
-    auto context = std::make_shared<RunContext>(state_);
+    std::shared_ptr<RunContext> context = makeRunContext(state_);
     w->start("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;
@@ -411,7 +412,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
     state_.forecastLock = "Blocca";
     SviluppoS* w = ensureDevelopmentWindow();
     showChild(w);
-    auto context = std::make_shared<RunContext>(state_);
+    std::shared_ptr<RunContext> context = makeRunContext(state_);
     w->start("Rielabora sistema:", [this, context](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;

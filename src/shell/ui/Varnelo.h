@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/ProgramState.h"
-#include "core/ui/GestioneSistemi.h"
 #include "engine/ui/SviluppoS.h"
 #include "shell/ui/Pronostico.h"
 #include "shell/ui/SystemCommands.h"
+#include "system/ProgramState.h"
+#include "system/ui/GestioneSistemi.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,0 +1,83 @@
+#include "engine/SetupForm.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace varnelo {
+
+namespace {
+
+struct Guarantee {
+    const char* entry;
+    int points;
+    int drawn;
+};
+
+constexpr std::array<Guarantee, 9> kGuarantees = {{
+    {"4 Punti con 4 estratti", 4, 4},
+    {"3 Punti con 3 estratti", 3, 3},
+    {"2 Punti con 2 estratti", 2, 2},
+    {"3 Punti con 4 estratti", 3, 4},
+    {"2 Punti con 4 estratti", 2, 4},
+    {"1 Punti con 4 estratti", 1, 4},
+    {"2 Punti con 3 estratti", 2, 3},
+    {"1 Punti con 3 estratti", 1, 3},
+    {"1 Punti con 2 estratti!", 1, 2},
+}};
+
+} // namespace
+
+const char* orthogonalEntry(int index) {
+    return index >= 0 && index < 9 ? kGuarantees[static_cast<std::size_t>(index)].entry : "";
+}
+int guaranteePoints(int kind) {
+    return kind >= 1 && kind <= 9 ? kGuarantees[static_cast<std::size_t>(kind - 1)].points : 0;
+}
+int guaranteeDrawn(int kind) {
+    return kind >= 1 && kind <= 9 ? kGuarantees[static_cast<std::size_t>(kind - 1)].drawn : 0;
+}
+
+int contestFromText(const std::string& text) {
+    const long v = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp(v, 1L, 500L));
+}
+
+double coverageFromText(const std::string& text) {
+    std::string t = text;
+    std::replace(t.begin(), t.end(), ',', '.');
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    if (end == t.c_str() || !(v > 0))
+        return kDefaultCoverage;
+    return std::round(std::min(v, 100.0) * 10) / 10;
+}
+
+SetupForm SetupForm::fromState(const SystemOptions& options, const ProgramSettings& settings) {
+    SetupForm f;
+    f.levelIndex = std::clamp(options.developmentLevel, 1, 5) - 1;
+    f.coverage = options.coverage > 0 ? options.coverage : kDefaultCoverage;
+    f.differenceOn = options.differenceOn();
+    f.difference = f.differenceOn ? options.difference() : 2;
+    f.orthogonalOn = options.guaranteeKind >= 1 && options.guaranteeKind <= 9;
+    f.guaranteeIndex = f.orthogonalOn ? options.guaranteeKind - 1 : 0;
+    f.settings = settings;
+    return f;
+}
+
+void SetupForm::applyTo(SystemOptions& options, ProgramSettings& settings) const {
+    options.developmentLevel = levelIndex + 1;
+    options.coverage = coverage > 0 ? coverage : kDefaultCoverage;
+    options.guaranteeKind = orthogonalOn ? guaranteeIndex + 1 : 0;
+    if (orthogonalOn)
+        options.kindCode = guaranteePoints(options.guaranteeKind);
+    else if (differenceOn)
+        options.kindCode = 20 + std::clamp(difference, 1, 5);
+    else if (options.kindCode != 5)
+        options.kindCode = 0; // a system of imported columns keeps its kind
+    settings = this->settings;
+    settings.contestNumber = std::clamp(settings.contestNumber, 1, 500);
+}
+
+} // namespace varnelo

@@ -1,0 +1,29 @@
+#include "system/ArchiveTables.h"
+
+#include "conditions/DelayTables.h"
+#include "conditions/FamilyFiles.h"
+#include "core/Delays.h"
+#include "core/SettingsFiles.h"
+
+namespace varnelo {
+
+std::vector<Notice> refreshArchiveTables(ProgramState& state) {
+    std::vector<Notice> notices = refreshArchiveFigures(state.folder, state.archive);
+    rebuildDelayTables(state.delayTables, state.archive.selection);
+    if (auto notice = loadComparisonDraws(state.folder, state.families.comparisonDraws))
+        notices.push_back(std::move(*notice));
+    return notices;
+}
+
+std::vector<Notice> loadStartupFiles(ProgramState& state) {
+    SettingsFiles files;
+    std::vector<Notice> notices = loadSettingsFiles(state.folder, files);
+    state.windowPositions = files.windows;
+    state.printSettings = files.print;
+    state.settings = files.program;
+    for (Notice& n : refreshArchiveTables(state))
+        notices.push_back(std::move(n));
+    return notices;
+}
+
+} // namespace varnelo

@@ -1,0 +1,64 @@
+#include "system/SystemList.h"
+
+#include "core/TextFile.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace varnelo {
+
+namespace {
+// Only the header lines are needed for the list: a generous bound keeps a
+// stray huge file from stalling the window.
+constexpr std::size_t kListedFileBytes = 8u << 20;
+} // namespace
+
+std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
+    std::vector<SystemEntry> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.path("qor"), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const fs::path p = it->path();
+        std::string ext = p.extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (ext != ".sse" || !it->is_regular_file(ec))
+            continue;
+        SystemEntry e;
+        e.name = p.stem().string();
+        std::string text, error;
+        SystemSettings s;
+        if (!readTextFile(p, kListedFileBytes, text, error) ||
+            parseSystemSettings(text, s, SettingsLayout::PreviousVersion) ==
+                SettingsFileState::Damaged) {
+            e.damaged = true;
+            e.description = "Sistema Sconosciuto";
+        } else {
+            e.counts = s.counts;
+            e.kindCode = s.options.kindCode;
+            e.developmentLevel = s.options.developmentLevel;
+            e.description =
+                s.options.description.empty() ? "Sistema Sconosciuto" : s.options.description;
+        }
+        out.push_back(std::move(e));
+    }
+    std::sort(out.begin(), out.end(),
+              [](const SystemEntry& a, const SystemEntry& b) { return a.name < b.name; });
+    return out;
+}
+
+bool deleteSystem(const ProgramFolder& folder, const std::string& name, std::string& error) {
+    std::error_code ec;
+    for (const char* ext : {".sse", ".cna"}) {
+        const fs::path p = folder.path("qor/" + name + ext);
+        if (fs::exists(p, ec) && !fs::remove(p, ec)) {
+            error = "Impossibile eliminare " + p.filename().string() + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace varnelo

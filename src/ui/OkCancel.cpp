@@ -1,0 +1,21 @@
+#include "ui/OkCancel.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace varnelo {
+
+QDialogButtonBox* okCancelButtons(QDialog* dialog, bool okAccepts) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("OK");
+    ok->setDefault(true);
+    buttons->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("Annulla");
+    if (okAccepts)
+        QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace varnelo
