@@ -80,4 +80,17 @@ void SetupForm::applyTo(SystemOptions& options, ProgramSettings& settings) const
     settings.contestNumber = std::clamp(settings.contestNumber, 1, 500);
 }
 
+bool coverageTextExact(const std::string& text) {
+    std::string t = text;
+    std::replace(t.begin(), t.end(), ',', '.');
+    const auto first = t.find_first_not_of(' ');
+    const auto last = t.find_last_not_of(' ');
+    if (first == std::string::npos)
+        return false;
+    t = t.substr(first, last - first + 1);
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    return end == t.c_str() + t.size() && v > 0 && v <= 100;
+}
+
 } // namespace varnelo

@@ -38,4 +38,8 @@ int contestFromText(const std::string& text);
 // "Copertura del sistema %": empty, 0 or unreadable gives 100; at most 100, one decimal.
 double coverageFromText(const std::string& text);
 
+// Whether coverageFromText takes the text as typed (a number above 0 and
+// at most 100); otherwise the window says which value will be used.
+bool coverageTextExact(const std::string& text);
+
 } // namespace varnelo

@@ -183,6 +183,8 @@ void newSystem(ProgramState& state) {
     state.columns.clear();
     state.systemName = firstFreeSystemName(state.folder);
     state.modified = false;
+    // A new system starts with a forecast the player can edit.
+    state.forecastLock.clear();
 }
 
 TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& progress,
@@ -208,6 +210,7 @@ TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& p
     state.otherSections = std::move(s.otherSections);
     state.systemName = name;
     state.modified = false;
+    state.forecastLock.clear();
     state.columns.clear();
     if (s.counts.stored == 0 && s.counts.total == 0)
         return {};

@@ -63,4 +63,9 @@ Avviso::Reply Avviso::ask(const Notice& notice, QWidget* parent) {
     return dialog.reply();
 }
 
+void showNotices(const std::vector<Notice>& notices, QWidget* parent) {
+    for (const Notice& n : notices)
+        Avviso::ask(n, parent);
+}
+
 } // namespace varnelo

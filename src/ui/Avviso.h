@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 namespace varnelo {
 
 // The shared notice window: a title, a few lines and buttons chosen by the kind.
@@ -22,5 +24,8 @@ class Avviso : public QDialog {
   private:
     Reply reply_ = Cancel;
 };
+
+// Shows the notices one after the other.
+void showNotices(const std::vector<Notice>& notices, QWidget* parent);
 
 } // namespace varnelo

@@ -3,10 +3,12 @@
 #include "core/Delays.h"
 #include "core/ProgramFolder.h"
 #include "core/SettingsFiles.h"
+#include "shell/ui/Forum.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/Varnelo.h"
 #include "system/ArchiveTables.h"
 #include "system/ProgramState.h"
+#include "ui/Avviso.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -71,12 +73,20 @@ int runVarnelo(int argc, char** argv) {
         return 1;
     }
 
-    // Settings first, then the figures of the statistics selection; notices
-    // wait until the main window is there to carry them.
+    // The about window stays up while the files load. Settings first, then
+    // the figures of the statistics selection; notices wait until the main
+    // window is there to carry them.
+    auto about = std::make_unique<Forum>();
+    about->setModal(false);
+    about->show();
+    QApplication::processEvents();
     std::vector<Notice> notices = loadStartupFiles(*state);
     Varnelo window(*state);
     window.show();
-    window.showNotices(notices);
+    about.reset();
+    // The player starts at the number-entry window.
+    window.showForecast();
+    showNotices(notices, &window);
     if (options.closeAfterStart)
         QTimer::singleShot(0, &app, [&app] { app.quit(); });
     return app.exec();

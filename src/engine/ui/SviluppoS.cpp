@@ -1,22 +1,18 @@
 #include "engine/ui/SviluppoS.h"
 
-#include "shell/ui/Varnelo.h"
+#include "ui/BackgroundJob.h"
+#include "ui/Text.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varnelo {
 
 namespace {
-QString count(qlonglong n) {
-    return QLocale().toString(n);
-}
 QLabel* value(QWidget* parent, const char* name) {
     auto* l = new QLabel("0", parent);
     l->setObjectName(name);
@@ -29,8 +25,7 @@ QLabel* value(QWidget* parent, const char* name) {
 }
 } // namespace
 
-SviluppoS::SviluppoS(Varnelo& main) : main_(main) {
-    setObjectName("SviluppoS");
+SviluppoS::SviluppoS(Shell& shell) : ChildWindow(shell, "SviluppoS", {5, 0}) {
     setWindowTitle("Sviluppo colonne:");
     examined_ = value(this, "LabEsaminate");
     conditioned_ = value(this, "LabCondizionate");
@@ -45,105 +40,97 @@ SviluppoS::SviluppoS(Varnelo& main) : main_(main) {
     form->addRow("Tempo:", elapsed_);
     outcome_ = new QLabel(this);
     outcome_->setObjectName("LabRisultato");
-    outcome_->setWordWrap(true);
-    outcome_->setMinimumHeight(48);
+    outcome_->setMinimumHeight(64);
+    outcome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     stop_ = new QPushButton("Stop", this);
     stop_->setObjectName("CommStop");
+    stop_->setDefault(true);
     connect(stop_, &QPushButton::clicked, this, &SviluppoS::stop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(outcome_);
     layout->addWidget(stop_, 0, Qt::AlignRight);
-    timer_ = new QTimer(this);
-    timer_->setInterval(100);
-    connect(timer_, &QTimer::timeout, this, &SviluppoS::poll);
-    setMinimumWidth(340);
+    job_ = new BackgroundJob(shell, this);
+    connect(job_, &BackgroundJob::tick, this, &SviluppoS::poll);
+    connect(job_, &BackgroundJob::finished, this, &SviluppoS::end);
+    setMinimumWidth(360);
 }
 
-SviluppoS::~SviluppoS() {
-    if (worker_) {
-        progress_.cancel = true;
-        worker_->wait();
-        delete worker_;
-    }
+bool SviluppoS::isRunning() const {
+    return job_->isRunning();
 }
 
 bool SviluppoS::start(const QString& caption, std::function<RunResult(RunProgress&)> work) {
-    if (worker_)
+    if (job_->isRunning())
         return false;
     setWindowTitle(caption);
-    progress_.cancel = false;
     result_ = {};
     outcome_->clear();
     stop_->setText("Stop");
     stop_->setEnabled(true);
     startedMs_ = QDateTime::currentMSecsSinceEpoch();
-    worker_ = QThread::create([this, work] {
-        QElapsedTimer clock;
-        clock.start();
-        result_ = work(progress_);
-        runMs_ = clock.elapsed();
-    });
-    // The end shows at once, not at the next tick of the counts.
-    connect(worker_, &QThread::finished, this, &SviluppoS::poll, Qt::QueuedConnection);
-    main_.setBusy(true);
-    worker_->start();
-    timer_->start();
+    job_->start([this, work] { result_ = work(progress_); }, progress_.cancel);
     poll();
+    stop_->setFocus();
     return true;
 }
 
 void SviluppoS::stop() {
-    if (worker_) {
-        progress_.cancel = true;
+    if (job_->isRunning()) {
+        job_->cancel();
         stop_->setEnabled(false);
-    } else if (auto* sub = parentWidget()) {
-        sub->close();
+    } else {
+        closeWindow();
     }
 }
 
+// Enter and Escape stop a run, and close the window once it is over.
+void SviluppoS::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (stop_->isEnabled())
+            stop();
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
+}
+
 void SviluppoS::poll() {
-    examined_->setText(count(progress_.examined.load()));
-    conditioned_->setText(count(progress_.conditioned.load()));
-    kept_->setText(count(progress_.kept.load()));
-    inMemory_->setText(count(progress_.inMemory.load()));
-    elapsed_->setText(
-        QLocale().toString((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 'f', 2) +
-        " s");
-    if (worker_ && worker_->isFinished())
-        end();
+    examined_->setText(countText(progress_.examined.load()));
+    conditioned_->setText(countText(progress_.conditioned.load()));
+    kept_->setText(countText(progress_.kept.load()));
+    inMemory_->setText(countText(progress_.inMemory.load()));
+    elapsed_->setText(decimalText((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 2) +
+                      " s");
 }
 
 void SviluppoS::end() {
-    timer_->stop();
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
-    examined_->setText(count(result_.examined));
-    conditioned_->setText(count(result_.conditioned));
-    kept_->setText(count(result_.kept));
-    inMemory_->setText(count(result_.inMemory));
-    elapsed_->setText(QLocale().toString(runMs_ / 1000.0, 'f', 3) + " s");
+    examined_->setText(countText(result_.examined));
+    conditioned_->setText(countText(result_.conditioned));
+    kept_->setText(countText(result_.kept));
+    inMemory_->setText(countText(result_.inMemory));
+    elapsed_->setText(decimalText(job_->workMs() / 1000.0, 3) + " s");
     QStringList lines;
     if (result_.failure) {
         for (const auto& l : result_.failure->lines)
-            lines << QString::fromStdString(l);
+            lines << qs(l);
     } else if (result_.cancelled) {
         lines << "Sviluppo interrotto: nessuna colonna tenuta.";
     } else {
-        lines << QString::fromStdString(result_.description);
+        lines << qs(result_.description);
         if (!result_.differenceText.empty())
-            lines << QString::fromStdString(result_.differenceText);
-        if (result_.kept > 0)
-            lines << QString("Colonne condizionate = %1   Rapporto = %2")
-                         .arg(count(result_.conditioned))
-                         .arg(QLocale().toString(result_.reductionRatio(), 'f', 2));
-        lines << QString::fromStdString(result_.finalCountText());
+            lines << qs(result_.differenceText);
+        // One figure per line: the window stays narrow and nothing wraps.
+        if (result_.kept > 0) {
+            lines << "Colonne condizionate = " + countText(result_.conditioned);
+            lines << "Rapporto = " + decimalText(result_.reductionRatio(), 2);
+        }
+        lines << qs(result_.finalCountText());
     }
     outcome_->setText(lines.join('\n'));
     stop_->setText("Chiudi");
     stop_->setEnabled(true);
-    main_.setBusy(false);
+    stop_->setFocus();
     Q_EMIT finished();
 }
 

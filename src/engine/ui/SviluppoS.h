@@ -2,49 +2,46 @@
 
 #include "engine/DevelopmentRun.h"
 #include "engine/RunProgress.h"
-
-#include <QWidget>
+#include "ui/ChildWindow.h"
 
 #include <functional>
 
 class QLabel;
 class QPushButton;
-class QThread;
-class QTimer;
 
 namespace varnelo {
 
-class Varnelo;
+class BackgroundJob;
 
-// The development window: runs the engine on a worker thread, shows the
+// The development window: runs the engine as a background job, shows the
 // running counts and lets the user stop the run.
-class SviluppoS : public QWidget {
+class SviluppoS : public ChildWindow {
     Q_OBJECT
   public:
-    explicit SviluppoS(Varnelo& main);
-    ~SviluppoS() override;
+    explicit SviluppoS(Shell& shell);
 
     // Starts a run: `work` calls the engine with the given progress. Returns
     // false while another run is going on.
     bool start(const QString& caption, std::function<RunResult(RunProgress&)> work);
-    bool isRunning() const { return worker_ != nullptr; }
+    bool isRunning() const;
+    // "Stop" while running; "Chiudi" afterwards.
     void stop();
     const RunResult& result() const { return result_; }
 
   Q_SIGNALS:
     void finished();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void poll();
     void end();
 
-    Varnelo& main_;
     RunProgress progress_;
     RunResult result_;
-    QThread* worker_ = nullptr;
-    QTimer* timer_ = nullptr;
+    BackgroundJob* job_ = nullptr;
     qint64 startedMs_ = 0;
-    qint64 runMs_ = 0; // the engine's own time, without the window's polling
     QLabel* examined_ = nullptr;
     QLabel* conditioned_ = nullptr;
     QLabel* kept_ = nullptr;

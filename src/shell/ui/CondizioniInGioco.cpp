@@ -1,7 +1,9 @@
 #include "shell/ui/CondizioniInGioco.h"
 
 #include "conditions/ConditionSet.h"
-#include "shell/ui/Varnelo.h"
+#include "system/ProgramState.h"
+#include "ui/Shell.h"
+#include "ui/Text.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -12,14 +14,8 @@
 
 namespace varnelo {
 
-namespace {
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-} // namespace
-
-CondizioniInGioco::CondizioniInGioco(Varnelo& main) : main_(main) {
-    setObjectName("CondizioniInGioco");
+CondizioniInGioco::CondizioniInGioco(Shell& shell)
+    : ChildWindow(shell, "CondizioniInGioco", {3, 0}) {
     setWindowTitle("Condizioni:");
     list_ = new QTableWidget(kFamilyCount, 1, this);
     list_->setObjectName("MSFCondizioni");
@@ -44,12 +40,11 @@ CondizioniInGioco::CondizioniInGioco(Varnelo& main) : main_(main) {
     layout->addWidget(modLabel);
     layout->addWidget(modified_);
     setMinimumSize(300, 640);
-    connect(&main_, &Varnelo::systemChanged, this, &CondizioniInGioco::refresh);
     refresh();
 }
 
 void CondizioniInGioco::refresh() {
-    const ProgramState& st = main_.state();
+    const ProgramState& st = state();
     for (int f = 0; f < kFamilyCount; ++f)
         list_->item(f, 0)->setBackground(familyInPlay(st.conditions, f) ? QColor(0xC0, 0xFF, 0xC0)
                                                                         : QColor(Qt::white));
@@ -64,18 +59,18 @@ QList<QPair<int, QString>> CondizioniInGioco::subConditions(int family) const {
     QList<QPair<int, QString>> out;
     for (int slot : families()[static_cast<std::size_t>(family)].activationSlots) {
         const QString name = qs(slotDisplayName(slot)).trimmed();
-        const bool on = main_.state().conditions.isActive(slot);
+        const bool on = state().conditions.isActive(slot);
         out.append({slot, name + (on ? " attivata" : " disattivata")});
     }
     return out;
 }
 
 void CondizioniInGioco::toggleSlot(int slot) {
-    ProgramState& st = main_.state();
+    ProgramState& st = state();
     st.conditions.setActive(slot, !st.conditions.isActive(slot));
     st.modifiedFamilies.markSlot(slot);
     st.modified = true;
-    main_.refresh();
+    shell().refresh();
 }
 
 void CondizioniInGioco::showPopup(int family) {

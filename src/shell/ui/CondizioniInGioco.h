@@ -1,30 +1,30 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/ChildWindow.h"
 
 class QLabel;
 class QTableWidget;
 
 namespace varnelo {
 
-class Varnelo;
-
 // "Condizioni:": the 41 families, those in play painted light green; a click
 // on a row switches its sub-conditions from a pop-up list.
-class CondizioniInGioco : public QWidget {
+class CondizioniInGioco : public ChildWindow {
     Q_OBJECT
   public:
-    explicit CondizioniInGioco(Varnelo& main);
+    explicit CondizioniInGioco(Shell& shell);
 
     void refresh();
     // The pop-up entries of a family: slot and text with its state.
     QList<QPair<int, QString>> subConditions(int family) const;
     void toggleSlot(int slot);
 
+  protected:
+    void systemChanged() override { refresh(); }
+
   private:
     void showPopup(int family);
 
-    Varnelo& main_;
     QTableWidget* list_ = nullptr;
     QLabel* modified_ = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "shell/ui/Pronostico.h"
 
 #include "core/TextColumns.h"
-#include "shell/ui/Varnelo.h"
 #include "stats/NumberStatistics.h"
+#include "system/ProgramState.h"
+#include "ui/Shell.h"
+#include "ui/Text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,6 +34,8 @@ QTableWidget* makeGrid(const QString& name, int rows, int cols, QWidget* parent)
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Arrows move inside the grid, Tab leaves it.
+    g->setTabKeyNavigation(false);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setFixedSize(cols * 36 + 2, rows * 30 + 2);
     QFont f = g->font();
@@ -49,9 +53,47 @@ QTableWidget* makeGrid(const QString& name, int rows, int cols, QWidget* parent)
 
 } // namespace
 
-Pronostico::Pronostico(Varnelo& main) : main_(main) {
-    setObjectName("Pronostico");
+Pronostico::Pronostico(Shell& shell) : ChildWindow(shell, "Pronostico", {1, 0}) {
+    QGroupBox* grids = makeGridFrame();
+    QGroupBox* commands = makeCommandFrame();
+    QGroupBox* statistics = makeStatisticsFrame();
 
+    lock_ = new QPushButton("Blocca", this);
+    lock_->setObjectName("ComRossoNero");
+    connect(lock_, &QPushButton::clicked, this, [this] { setLocked(!isLocked()); });
+
+    rework_ = new QLabel(qs(kReworkForecastText), this);
+    rework_->setObjectName("LabRielabora");
+    rework_->setStyleSheet("color: #b00000; font-weight: bold;");
+    rework_->setWordWrap(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(lock_);
+    side->addWidget(rework_);
+    side->addWidget(commands);
+    side->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(grids);
+    left->addLayout(side);
+    auto* layout = new QHBoxLayout(this);
+    // The grids have fixed sizes: the window may never squeeze them together.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    layout->addLayout(left);
+    layout->addWidget(statistics, 1);
+    // Tab goes from the grids to the lock and the commands, in reading order.
+    setTabOrder(numbers_, numeroni_);
+    setTabOrder(numeroni_, lock_);
+    QWidget* previous = lock_;
+    for (QPushButton* b : commands_) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    setTabOrder(previous, statistics_);
+    refresh();
+}
+
+QGroupBox* Pronostico::makeGridFrame() {
     gridFrame_ = new QGroupBox("Pronostico:", this);
     gridFrame_->setObjectName("FramePronostico");
     auto* range = new QLabel(" Da  1  a  49", gridFrame_);
@@ -75,29 +117,33 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
         numeroni_->item(0, c)->setText(QString::number(c + 1));
     connect(numeroni_, &QTableWidget::cellClicked, this,
             [this](int, int c) { toggleNumerone(c + 1); });
+    numeroni_->installEventFilter(this);
+    numbers_->setCurrentCell(0, 0);
+    numeroni_->setCurrentCell(0, 0);
 
     counts_ = new QLabel(gridFrame_);
     counts_->setObjectName("LabConteggi");
-    auto* hint = new QLabel("Clic: scegli o togli   Ctrl+clic: fissa   Clic destro: togli\n"
-                            "Tastiera: S o + sceglie, F fissa, C o - toglie",
+    auto* hint = new QLabel("Clic: sceglie o toglie   Clic destro: toglie\n"
+                            "Ctrl+clic: fissa (su un numero scelto o fisso: lo toglie)\n"
+                            "Tastiera: S o + sceglie, F fissa, C o - toglie;\n"
+                            "Numeroni: Spazio o Invio sceglie o toglie",
                             gridFrame_);
-    hint->setEnabled(false);
+    hint->setObjectName("LabSuggerimento");
 
-    auto* frameLayout = new QVBoxLayout(gridFrame_);
-    frameLayout->addWidget(range);
-    frameLayout->addWidget(numbers_);
-    frameLayout->addSpacing(6);
-    frameLayout->addWidget(euroLabel);
-    frameLayout->addWidget(numeroni_);
-    frameLayout->addWidget(counts_);
-    frameLayout->addWidget(hint);
+    auto* layout = new QVBoxLayout(gridFrame_);
+    layout->addWidget(range);
+    layout->addWidget(numbers_);
+    layout->addSpacing(6);
+    layout->addWidget(euroLabel);
+    layout->addWidget(numeroni_);
+    layout->addWidget(counts_);
+    layout->addWidget(hint);
+    return gridFrame_;
+}
 
-    lock_ = new QPushButton("Blocca", this);
-    lock_->setObjectName("ComRossoNero");
-    connect(lock_, &QPushButton::clicked, this, [this] { setLocked(!isLocked()); });
-
-    auto* buttons = new QGroupBox("Comandi:", this);
-    auto* grid = new QGridLayout(buttons);
+QGroupBox* Pronostico::makeCommandFrame() {
+    auto* frame = new QGroupBox("Comandi:", this);
+    auto* grid = new QGridLayout(frame);
     const struct {
         int index;
         const char* caption;
@@ -116,20 +162,15 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
     };
     int at = 0;
     for (const auto& d : defs) {
-        QPushButton* b = commandButton(d.index, d.caption, d.command);
-        grid->addWidget(b, at / 2, at % 2);
+        grid->addWidget(commandButton(d.index, d.caption, d.command), at / 2, at % 2);
         ++at;
     }
+    return frame;
+}
 
-    rework_ = new QLabel(
-        QString::fromUtf8(kReworkForecastText.data(), static_cast<int>(kReworkForecastText.size())),
-        this);
-    rework_->setObjectName("LabRielabora");
-    rework_->setStyleSheet("color: #b00000; font-weight: bold;");
-    rework_->setWordWrap(true);
-
-    auto* statsFrame = new QGroupBox("  Statistiche sull'archivio  ", this);
-    statistics_ = new QTableWidget(kMaxNumber, 6, statsFrame);
+QGroupBox* Pronostico::makeStatisticsFrame() {
+    auto* frame = new QGroupBox("  Statistiche sull'archivio  ", this);
+    statistics_ = new QTableWidget(kMaxNumber, 6, frame);
     statistics_->setObjectName("MSFrequenza");
     statistics_->setHorizontalHeaderLabels(
         {"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
@@ -139,31 +180,20 @@ Pronostico::Pronostico(Varnelo& main) : main_(main) {
     statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statistics_->setSelectionBehavior(QAbstractItemView::SelectRows);
     statistics_->setMinimumWidth(6 * 72 + 24);
-    auto* statsLayout = new QVBoxLayout(statsFrame);
-    statsLayout->addWidget(statistics_);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(statistics_);
+    return frame;
+}
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(lock_);
-    side->addWidget(rework_);
-    side->addWidget(buttons);
-    side->addStretch();
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(gridFrame_);
-    left->addLayout(side);
-    auto* layout = new QHBoxLayout(this);
-    // The grids have fixed sizes: the window may never squeeze them together.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
-    layout->addLayout(left);
-    layout->addWidget(statsFrame, 1);
-    refresh();
+QWidget* Pronostico::gridFrame() const {
+    return gridFrame_;
 }
 
 QPushButton* Pronostico::commandButton(int index, const QString& caption, const QString& command) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString("CalcSviluppo(%1)").arg(index));
     b->setProperty("command", command);
-    connect(b, &QPushButton::clicked, this, [this, command] { main_.runCommand(command); });
+    connect(b, &QPushButton::clicked, this, [this, command] { shell().runCommand(command); });
     commands_ << b;
     return b;
 }
@@ -171,7 +201,7 @@ QPushButton* Pronostico::commandButton(int index, const QString& caption, const 
 void Pronostico::applyMode(int number, Mode mode) {
     if (number < 1 || number > kMaxNumber || isLocked())
         return;
-    Selection& s = main_.state().selection;
+    Selection& s = state().selection;
     const Selection::State old = s.state(number);
     Selection::State next = old;
     switch (mode) {
@@ -195,7 +225,7 @@ void Pronostico::applyMode(int number, Mode mode) {
     }
     if (next == old || !s.setState(number, next))
         return;
-    main_.state().modified = true;
+    state().modified = true;
     paintNumber(number);
     updateCounts();
 }
@@ -203,20 +233,20 @@ void Pronostico::applyMode(int number, Mode mode) {
 void Pronostico::toggleNumerone(int n) {
     if (isLocked())
         return;
-    Selection& s = main_.state().selection;
+    Selection& s = state().selection;
     s.setNumerone(n, !s.numerone(n));
-    main_.state().modified = true;
+    state().modified = true;
     paintNumeroni();
     updateCounts();
 }
 
 // Imported columns fix the forecast: their numbers are the system's numbers.
 bool Pronostico::isLocked() const {
-    return main_.state().forecastLock == "Blocca" || main_.state().options.kindCode == 5;
+    return state().forecastLock == "Blocca" || state().options.kindCode == 5;
 }
 
 void Pronostico::fillStatistics() {
-    const NumberStatistics stats = computeNumberStatistics(main_.state().archive.selection);
+    const NumberStatistics stats = computeNumberStatistics(state().archive.selection);
     const QColor classColour[3] = {QColor(Qt::white), QColor(0xff, 0xf4, 0xc0),
                                    QColor(0xff, 0xc8, 0xb0)};
     auto fixed = [](std::int64_t v) { return QLocale().toString(v / 10000.0, 'f', 2); };
@@ -236,13 +266,13 @@ void Pronostico::fillStatistics() {
 }
 
 void Pronostico::setLocked(bool locked) {
-    main_.state().forecastLock = locked ? "Blocca" : "";
+    state().forecastLock = locked ? "Blocca" : "";
     refresh();
 }
 
 void Pronostico::paintNumber(int n) {
     QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
-    const Selection::State st = main_.state().selection.state(n);
+    const Selection::State st = state().selection.state(n);
     item->setBackground(st == Selection::Fixed    ? kFixed
                         : st == Selection::Chosen ? kChosen
                                                   : kFree);
@@ -251,32 +281,32 @@ void Pronostico::paintNumber(int n) {
 
 void Pronostico::paintNumeroni() {
     for (int c = 0; c < 10; ++c) {
-        const bool on = main_.state().selection.numerone(c + 1);
+        const bool on = state().selection.numerone(c + 1);
         numeroni_->item(0, c)->setBackground(on ? kFixed : kFree);
         numeroni_->item(0, c)->setForeground(on ? QColor(Qt::black) : QColor(Qt::white));
     }
 }
 
 void Pronostico::updateCounts() {
-    const Selection& s = main_.state().selection;
-    counts_->setText(QString("Numeri scelti: %1   Fisse: %2   Numeroni: %3\nColonne integrali: %4")
-                         .arg(s.chosenCount())
-                         .arg(s.fixedCount())
-                         .arg(s.numeroneCount())
-                         .arg(QLocale().toString(
-                             kIntegralCounts.count[static_cast<std::size_t>(s.chosenCount())])));
+    const Selection& s = state().selection;
+    counts_->setText(
+        QString("Numeri scelti: %1   Fisse: %2   Numeroni: %3\nColonne integrali: %4")
+            .arg(s.chosenCount())
+            .arg(s.fixedCount())
+            .arg(s.numeroneCount())
+            .arg(countText(kIntegralCounts.count[static_cast<std::size_t>(s.chosenCount())])));
 }
 
 void Pronostico::refresh() {
     setWindowTitle(QString("Pronostico   ...Nome sistema = %1.cna")
-                       .arg(QString::fromStdString(main_.state().systemName)));
+                       .arg(QString::fromStdString(state().systemName)));
     for (int n = 1; n <= kMaxNumber; ++n)
         paintNumber(n);
     paintNumeroni();
     updateCounts();
     fillStatistics();
     const bool locked = isLocked();
-    const bool rework = main_.state().options.kindCode == 5;
+    const bool rework = state().options.kindCode == 5;
     rework_->setVisible(rework);
     // The rework text needs room the window may not have had when it opened.
     if (auto* frame = parentWidget(); frame && isVisible())
@@ -286,7 +316,7 @@ void Pronostico::refresh() {
     gridFrame_->setEnabled(!locked);
     for (QPushButton* b : commands_) {
         const QString command = b->property("command").toString();
-        const bool available = main_.hasCommand(command);
+        const bool available = shell().hasCommand(command);
         bool enabled = available;
         if (command == "SviluppaColonne")
             enabled = enabled && !locked;
@@ -297,42 +327,61 @@ void Pronostico::refresh() {
 }
 
 bool Pronostico::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == numbers_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        auto* me = static_cast<QMouseEvent*>(event);
-        const QModelIndex at = numbers_->indexAt(me->position().toPoint());
-        if (!at.isValid())
+    if (watched == numbers_->viewport() && event->type() == QEvent::MouseButtonPress)
+        return numberClick(static_cast<QMouseEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (watched == numbers_ && numberKey(ke))
             return true;
-        const int n = at.row() * 10 + at.column() + 1;
-        numbers_->setCurrentCell(at.row(), at.column());
-        // Left click toggles chosen, Ctrl+left or the middle button toggles
-        // fixed, the right button always drops the number.
-        if (me->button() == Qt::RightButton)
-            applyMode(n, Drop);
-        else if (me->button() == Qt::MiddleButton || (me->modifiers() & Qt::ControlModifier))
-            applyMode(n, ToggleFixed);
-        else
-            applyMode(n, ToggleChosen);
+        if (watched == numeroni_ && numeroneKey(ke))
+            return true;
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+// Left click toggles chosen, Ctrl+left or the middle button toggles fixed,
+// the right button always drops the number.
+bool Pronostico::numberClick(QMouseEvent* me) {
+    const QModelIndex at = numbers_->indexAt(me->position().toPoint());
+    if (!at.isValid())
+        return true;
+    const int n = at.row() * 10 + at.column() + 1;
+    numbers_->setFocus(Qt::MouseFocusReason);
+    numbers_->setCurrentCell(at.row(), at.column());
+    if (me->button() == Qt::RightButton)
+        applyMode(n, Drop);
+    else if (me->button() == Qt::MiddleButton || (me->modifiers() & Qt::ControlModifier))
+        applyMode(n, ToggleFixed);
+    else
+        applyMode(n, ToggleChosen);
+    return true;
+}
+
+bool Pronostico::numberKey(QKeyEvent* ke) {
+    const int n = numbers_->currentRow() * 10 + numbers_->currentColumn() + 1;
+    const QString t = ke->text();
+    if (ke->key() == Qt::Key_Backspace || t == "-" || t.compare("c", Qt::CaseInsensitive) == 0) {
+        applyMode(n, Drop);
         return true;
     }
-    if (watched == numbers_ && event->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(event);
-        const int n = numbers_->currentRow() * 10 + numbers_->currentColumn() + 1;
-        const QString t = ke->text();
-        if (ke->key() == Qt::Key_Backspace || t == "-" ||
-            t.compare("c", Qt::CaseInsensitive) == 0) {
-            applyMode(n, Drop);
-            return true;
-        }
-        if (ke->key() == Qt::Key_Space || t == "+" || t.compare("s", Qt::CaseInsensitive) == 0) {
-            applyMode(n, Choose);
-            return true;
-        }
-        if (t.compare("f", Qt::CaseInsensitive) == 0) {
-            applyMode(n, Fix);
-            return true;
-        }
+    if (ke->key() == Qt::Key_Space || t == "+" || t.compare("s", Qt::CaseInsensitive) == 0) {
+        applyMode(n, Choose);
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    if (t.compare("f", Qt::CaseInsensitive) == 0) {
+        applyMode(n, Fix);
+        return true;
+    }
+    return false;
+}
+
+bool Pronostico::numeroneKey(QKeyEvent* ke) {
+    const int key = ke->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (numeroni_->currentColumn() >= 0)
+        toggleNumerone(numeroni_->currentColumn() + 1);
+    return true;
 }
 
 } // namespace varnelo

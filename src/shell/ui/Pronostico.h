@@ -1,24 +1,22 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/ChildWindow.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QGroupBox;
 
 namespace varnelo {
 
-class Varnelo;
-
 // The number-entry window: chosen and fixed numbers, Numeroni, the lock.
-class Pronostico : public QWidget {
+class Pronostico : public ChildWindow {
     Q_OBJECT
   public:
     // Edit modes of the number grid.
     enum Mode { ToggleFixed = 0, Choose = 1, Fix = 2, Drop = 3, ToggleChosen = 5 };
 
-    explicit Pronostico(Varnelo& main);
+    explicit Pronostico(Shell& shell);
 
     // Applies an edit mode to a number 1..49 (never to the cell for 50).
     void applyMode(int number, Mode mode);
@@ -26,18 +24,26 @@ class Pronostico : public QWidget {
     void setLocked(bool locked);
     bool isLocked() const;
     void refresh();
+    // The frame of the two grids, which other windows keep clear of.
+    QWidget* gridFrame() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void systemChanged() override { refresh(); }
 
   private:
+    QGroupBox* makeGridFrame();
+    QGroupBox* makeCommandFrame();
+    QGroupBox* makeStatisticsFrame();
+    bool numberKey(QKeyEvent* event);
+    bool numeroneKey(QKeyEvent* event);
+    bool numberClick(QMouseEvent* event);
     void fillStatistics();
     void paintNumber(int number);
     void paintNumeroni();
     void updateCounts();
     QPushButton* commandButton(int index, const QString& caption, const QString& command);
 
-    Varnelo& main_;
     QTableWidget* numbers_ = nullptr;
     QTableWidget* numeroni_ = nullptr;
     QGroupBox* gridFrame_ = nullptr;

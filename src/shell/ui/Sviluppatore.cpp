@@ -2,8 +2,9 @@
 
 #include "core/SettingsFiles.h"
 #include "shell/ui/Sounds.h"
-#include "shell/ui/Varnelo.h"
+#include "system/ProgramState.h"
 #include "ui/Avviso.h"
+#include "ui/Shell.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,74 +34,116 @@ template <typename T> T* named(T* w, const QString& name) {
 }
 } // namespace
 
-Sviluppatore::Sviluppatore(Varnelo& main) : main_(main) {
-    setObjectName("Sviluppatore");
+Sviluppatore::Sviluppatore(Shell& shell)
+    : ChildWindow(shell, "Sviluppatore", {WindowPositions::kSetupWindowLeft, 0}) {
     setWindowTitle("Imposta sistema:");
 
-    // Frame "Sviluppo:": the development level and the coverage.
-    auto* devFrame = new QGroupBox("Sviluppo:", this);
-    auto* devLayout = new QVBoxLayout(devFrame);
+    auto* cancel = named(new QPushButton("Annulla", this), "CalcSviluppo(0)");
+    auto* ok = named(new QPushButton("OK", this), "CalcSviluppo(1)");
+    ok->setDefault(true);
+    connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+    auto* help = named(new QPushButton(" Help ", this), "ImageHelp");
+    connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(makeDevelopmentFrame());
+    left->addWidget(makeKindFrame());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(makeOptionsFrame());
+    right->addWidget(makeRecalculationFrame());
+    right->addWidget(makeSlipFrame());
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    load();
+}
+
+// Frame "Sviluppo:": the development level and the coverage.
+QWidget* Sviluppatore::makeDevelopmentFrame() {
+    auto* frame = new QGroupBox("Sviluppo:", this);
+    auto* layout = new QVBoxLayout(frame);
     const char* levels[] = {"  Integrale", " Garanzia 4", " Garanzia 3", " Garanzia 2",
                             " Garanzia 1"};
     for (int i = 0; i < 5; ++i) {
-        level_[i] = named(new QRadioButton(levels[i], devFrame), QString("Option1(%1)").arg(i));
-        devLayout->addWidget(level_[i]);
+        level_[i] = named(new QRadioButton(levels[i], frame), QString("Option1(%1)").arg(i));
+        layout->addWidget(level_[i]);
         connect(level_[i], &QRadioButton::toggled, this, [this] { updateEnabled(); });
     }
-    devLayout->addWidget(new QLabel("Copertura del sistema %", devFrame));
-    auto* covRow = new QHBoxLayout;
-    coverageScroll_ = named(new QScrollBar(Qt::Horizontal, devFrame), "HScroll1");
+    layout->addWidget(new QLabel("Copertura del sistema %", frame));
+    auto* row = new QHBoxLayout;
+    coverageScroll_ = named(new QScrollBar(Qt::Horizontal, frame), "HScroll1");
     coverageScroll_->setRange(0, 1000);
-    coverageText_ = named(new QLineEdit(devFrame), "Text1");
+    coverageText_ = named(new QLineEdit(frame), "Text1");
     coverageText_->setMaximumWidth(70);
-    covRow->addWidget(coverageScroll_, 1);
-    covRow->addWidget(coverageText_);
-    devLayout->addLayout(covRow);
+    row->addWidget(coverageScroll_, 1);
+    row->addWidget(coverageText_);
+    layout->addLayout(row);
+    coverageNote_ = named(new QLabel(frame), "LabCopertura");
+    coverageNote_->setStyleSheet("color: #b00000;");
+    layout->addWidget(coverageNote_);
     connect(coverageScroll_, &QScrollBar::valueChanged, this, [this](int v) {
         if (!coverageText_->hasFocus())
             coverageText_->setText(QLocale().toString(v / 10.0, 'f', 1));
+        showCoverageNote();
     });
     connect(coverageText_, &QLineEdit::textEdited, this, [this](const QString& t) {
         coverageScroll_->setValue(static_cast<int>(coverageFromText(t.toStdString()) * 10));
+        showCoverageNote();
     });
+    return frame;
+}
 
-    // Difference and orthogonal development.
-    auto* kindFrame = new QGroupBox("Altri sviluppi:", this);
-    auto* kindLayout = new QGridLayout(kindFrame);
-    differenceOn_ = named(new QCheckBox("Differenza  tra Colonne:", kindFrame), "Check2");
-    difference_ = named(new QSpinBox(kindFrame), "TexMR");
+// Difference and orthogonal development.
+QWidget* Sviluppatore::makeKindFrame() {
+    auto* frame = new QGroupBox("Altri sviluppi:", this);
+    auto* layout = new QGridLayout(frame);
+    differenceOn_ = named(new QCheckBox("Differenza  tra Colonne:", frame), "Check2");
+    difference_ = named(new QSpinBox(frame), "TexMR");
     difference_->setRange(1, 5);
-    orthogonalOn_ = named(new QCheckBox("Sviluppo Ortogonale", kindFrame), "Check3");
-    guarantee_ = named(new QComboBox(kindFrame), "Combs");
+    orthogonalOn_ = named(new QCheckBox("Sviluppo Ortogonale", frame), "Check3");
+    guarantee_ = named(new QComboBox(frame), "Combs");
     for (int i = 0; i < 9; ++i)
         guarantee_->addItem(orthogonalEntry(i));
-    kindLayout->addWidget(differenceOn_, 0, 0);
-    kindLayout->addWidget(difference_, 0, 1);
-    kindLayout->addWidget(orthogonalOn_, 1, 0);
-    kindLayout->addWidget(guarantee_, 1, 1);
-    kindLayout->addWidget(new QLabel("             Estratti", kindFrame), 2, 1);
+    layout->addWidget(differenceOn_, 0, 0);
+    layout->addWidget(difference_, 0, 1);
+    layout->addWidget(orthogonalOn_, 1, 0);
+    layout->addWidget(guarantee_, 1, 1);
+    layout->addWidget(new QLabel("             Estratti", frame), 2, 1);
     connect(differenceOn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
     connect(orthogonalOn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+    return frame;
+}
 
-    // Options of the program.
-    auto* optFrame = new QGroupBox("Opzioni:", this);
-    auto* optLayout = new QVBoxLayout(optFrame);
-    shuffle_ = named(new QCheckBox("Mescola le Colonne dello Sviluppo:", optFrame), "Check7");
-    warn_ = named(new QCheckBox("Avvisa alla fine del calcolo", optFrame), "Check5");
-    sound_[0] = named(new QRadioButton("Suono breve", optFrame), "Option2(0)");
-    sound_[1] = named(new QRadioButton("Suono doppio", optFrame), "Option2(1)");
-    saveColumns_ = named(new QCheckBox("Salva le Colonne insieme al sistema:", optFrame), "Check4");
+QWidget* Sviluppatore::makeOptionsFrame() {
+    auto* frame = new QGroupBox("Opzioni:", this);
+    auto* layout = new QVBoxLayout(frame);
+    shuffle_ = named(new QCheckBox("Mescola le Colonne dello Sviluppo:", frame), "Check7");
+    warn_ = named(new QCheckBox("Avvisa alla fine del calcolo", frame), "Check5");
+    sound_[0] = named(new QRadioButton("Suono breve", frame), "Option2(0)");
+    sound_[1] = named(new QRadioButton("Suono doppio", frame), "Option2(1)");
+    saveColumns_ = named(new QCheckBox("Salva le Colonne insieme al sistema:", frame), "Check4");
     showConditions_ =
-        named(new QCheckBox("Visualizza finestra: condizioni sul sistema.", optFrame), "Check1");
-    optLayout->addWidget(shuffle_);
-    optLayout->addWidget(warn_);
+        named(new QCheckBox("Visualizza finestra: condizioni sul sistema.", frame), "Check1");
+    layout->addWidget(shuffle_);
+    layout->addWidget(warn_);
     auto* soundRow = new QHBoxLayout;
     soundRow->addSpacing(20);
     soundRow->addWidget(sound_[0]);
     soundRow->addWidget(sound_[1]);
-    optLayout->addLayout(soundRow);
-    optLayout->addWidget(saveColumns_);
-    optLayout->addWidget(showConditions_);
+    layout->addLayout(soundRow);
+    layout->addWidget(saveColumns_);
+    layout->addWidget(showConditions_);
     connect(warn_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
     for (int i = 0; i < 2; ++i)
         connect(sound_[i], &QRadioButton::clicked, this, [i] { playWarning(i); });
@@ -113,70 +156,80 @@ Sviluppatore::Sviluppatore(Varnelo& main) : main_(main) {
                           "in base al pronostico inserito tutti i valori delle condizioni."}},
                         this);
     });
+    return frame;
+}
 
-    auto* recalcFrame = new QGroupBox("Ricalcolo automatico:", this);
-    auto* recalcLayout = new QGridLayout(recalcFrame);
-    immediate_ = named(new QCheckBox("Calcolo Immediato:", recalcFrame), "Check8");
-    immediateReal_ = named(new QRadioButton("Calcolo Reale", recalcFrame), "OptImmediato");
-    contest_ = named(new QLineEdit(recalcFrame), "TexNumConcorso");
+QWidget* Sviluppatore::makeRecalculationFrame() {
+    auto* frame = new QGroupBox("Ricalcolo automatico:", this);
+    auto* layout = new QGridLayout(frame);
+    immediate_ = named(new QCheckBox("Calcolo Immediato:", frame), "Check8");
+    immediateReal_ = named(new QRadioButton("Calcolo Reale", frame), "OptImmediato");
+    contest_ = named(new QLineEdit(frame), "TexNumConcorso");
     contest_->setValidator(new QIntValidator(0, 99999, contest_));
     contest_->setMaximumWidth(70);
-    recalcLayout->addWidget(immediate_, 0, 0);
-    recalcLayout->addWidget(immediateReal_, 0, 1);
-    recalcLayout->addWidget(new QLabel("Concorso N.", recalcFrame), 1, 0);
-    recalcLayout->addWidget(contest_, 1, 1);
+    layout->addWidget(immediate_, 0, 0);
+    layout->addWidget(immediateReal_, 0, 1);
+    layout->addWidget(new QLabel("Concorso N.", frame), 1, 0);
+    layout->addWidget(contest_, 1, 1);
     connect(immediate_, &QCheckBox::toggled, this, [this] { updateEnabled(); });
+    return frame;
+}
 
-    auto* slipFrame = new QGroupBox("Schedine e costo:", this);
-    auto* slipLayout = new QGridLayout(slipFrame);
-    slip_[0] = named(new QRadioButton("Stampa Schedine Italiane", slipFrame), "OptItaEst(0)");
-    slip_[1] = named(new QRadioButton("Stampa Schedine Estere", slipFrame), "OptItaEst(1)");
-    auto* price = named(new QPushButton("Costo della colonna:", slipFrame), "CmdCosto");
+QWidget* Sviluppatore::makeSlipFrame() {
+    auto* frame = new QGroupBox("Schedine e costo:", this);
+    auto* layout = new QGridLayout(frame);
+    slip_[0] = named(new QRadioButton("Stampa Schedine Italiane", frame), "OptItaEst(0)");
+    slip_[1] = named(new QRadioButton("Stampa Schedine Estere", frame), "OptItaEst(1)");
+    auto* price = named(new QPushButton("Costo della colonna:", frame), "CmdCosto");
     price->setToolTip("Clic: aumenta di 0,05   Clic destro o Giù: diminuisce");
     price->installEventFilter(this);
     priceButton_ = price;
-    priceLabel_ = named(new QLabel(slipFrame), "Label2");
-    slipLayout->addWidget(slip_[0], 0, 0);
-    slipLayout->addWidget(slip_[1], 0, 1);
-    slipLayout->addWidget(price, 1, 0);
-    slipLayout->addWidget(priceLabel_, 1, 1);
+    priceLabel_ = named(new QLabel(frame), "Label2");
+    layout->addWidget(slip_[0], 0, 0);
+    layout->addWidget(slip_[1], 0, 1);
+    layout->addWidget(price, 1, 0);
+    layout->addWidget(priceLabel_, 1, 1);
+    return frame;
+}
 
-    auto* cancel = named(new QPushButton("Annulla", this), "CalcSviluppo(0)");
-    auto* ok = named(new QPushButton("OK", this), "CalcSviluppo(1)");
-    ok->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
-    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+// A coverage the program cannot take as typed is said beside the field.
+void Sviluppatore::showCoverageNote() {
+    const std::string typed = coverageText_->text().toStdString();
+    coverageNote_->setText(coverageTextExact(typed)
+                               ? QString()
+                               : "Valore non valido: sarà usato " +
+                                     QLocale().toString(coverageFromText(typed), 'f', 1));
+}
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(devFrame);
-    left->addWidget(kindFrame);
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(optFrame);
-    right->addWidget(recalcFrame);
-    right->addWidget(slipFrame);
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
-    load();
+void Sviluppatore::showHelp() {
+    Avviso::ask({"Imposta sistema:",
+                 {"Integrale: tutte le colonne che passano le condizioni. Garanzia 4..1: "
+                  "le colonne vengono ridotte mantenendo la garanzia scelta sulla copertura "
+                  "indicata.",
+                  "Differenza tra Colonne: ogni colonna tenuta differisce dalle altre di "
+                  "almeno tanti numeri. Sviluppo Ortogonale: colonne che si sovrappongono "
+                  "poco, con la garanzia scelta nella lista.",
+                  "OK applica le scelte al sistema in corso, Annulla (o Esc) le scarta."}},
+                this);
 }
 
 void Sviluppatore::showEvent(QShowEvent* event) {
     load();
-    QWidget::showEvent(event);
+    ChildWindow::showEvent(event);
+}
+
+// Escape acts as "Annulla".
+void Sviluppatore::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        closeWindow();
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
 }
 
 void Sviluppatore::load() {
     loading_ = true;
-    const ProgramState& st = main_.state();
+    const ProgramState& st = state();
     const SetupForm f = SetupForm::fromState(st.options, st.settings);
     level_[f.levelIndex]->setChecked(true);
     coverageScroll_->setValue(static_cast<int>(f.coverage * 10));
@@ -199,10 +252,11 @@ void Sviluppatore::load() {
     showPrice();
     loading_ = false;
     updateEnabled();
+    showCoverageNote();
 }
 
 SetupForm Sviluppatore::form() const {
-    SetupForm f = SetupForm::fromState(main_.state().options, main_.state().settings);
+    SetupForm f = SetupForm::fromState(state().options, state().settings);
     for (int i = 0; i < 5; ++i)
         if (level_[i]->isChecked())
             f.levelIndex = i;
@@ -263,11 +317,11 @@ bool Sviluppatore::eventFilter(QObject* watched, QEvent* event) {
         showPrice();
         return event->type() == QEvent::KeyPress;
     }
-    return QWidget::eventFilter(watched, event);
+    return ChildWindow::eventFilter(watched, event);
 }
 
 void Sviluppatore::accept() {
-    ProgramState& st = main_.state();
+    ProgramState& st = state();
     const ProgramSettings before = st.settings;
     form().applyTo(st.options, st.settings);
     st.modified = true;
@@ -276,14 +330,7 @@ void Sviluppatore::accept() {
         Avviso::ask(*notice, this);
     Q_EMIT applied();
     closeWindow();
-    main_.refresh();
-}
-
-void Sviluppatore::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    shell().refresh();
 }
 
 } // namespace varnelo

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "engine/SetupForm.h"
-
-#include <QWidget>
+#include "ui/ChildWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,13 +13,11 @@ class QSpinBox;
 
 namespace varnelo {
 
-class Varnelo;
-
 // The set-up window "Imposta sistema:": edits a copy of the options; OK applies it.
-class Sviluppatore : public QWidget {
+class Sviluppatore : public ChildWindow {
     Q_OBJECT
   public:
-    explicit Sviluppatore(Varnelo& main);
+    explicit Sviluppatore(Shell& shell);
 
     // Reloads the controls from the shared state.
     void load();
@@ -31,15 +28,20 @@ class Sviluppatore : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* makeDevelopmentFrame();
+    QWidget* makeKindFrame();
+    QWidget* makeOptionsFrame();
+    QWidget* makeRecalculationFrame();
+    QWidget* makeSlipFrame();
+    void showCoverageNote();
+    void showHelp();
     void updateEnabled();
     void accept();
     void showPrice();
-    void closeWindow();
-
-    Varnelo& main_;
     double price_ = 0.5;
     QRadioButton* level_[5] = {};
     QRadioButton* slip_[2] = {};
@@ -54,6 +56,7 @@ class Sviluppatore : public QWidget {
     QCheckBox* orthogonalOn_ = nullptr;
     QScrollBar* coverageScroll_ = nullptr;
     QLineEdit* coverageText_ = nullptr;
+    QLabel* coverageNote_ = nullptr;
     QSpinBox* difference_ = nullptr;
     QComboBox* guarantee_ = nullptr;
     QLineEdit* contest_ = nullptr;

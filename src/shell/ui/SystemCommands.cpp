@@ -1,24 +1,18 @@
 #include "shell/ui/SystemCommands.h"
 
 #include "core/TextColumns.h"
-#include "shell/ui/TaskDialog.h"
 #include "shell/ui/Varnelo.h"
 #include "system/SystemStorage.h"
 #include "system/ui/GestioneSalva.h"
 #include "system/ui/GestioneSistemi.h"
 #include "system/ui/ImportaDaTesto.h"
 #include "ui/Avviso.h"
+#include "ui/TaskDialog.h"
+#include "ui/Text.h"
 
 #include <QFileDialog>
 
 namespace varnelo {
-
-namespace {
-const QString kTextFilter = "File testo (*.txt)";
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-} // namespace
 
 void SystemCommands::notify(const auto& outcome) {
     if (outcome.notice)
@@ -39,11 +33,12 @@ bool SystemCommands::askToSave() {
     }
 }
 
-void SystemCommands::newSystem() {
+bool SystemCommands::newSystem() {
     if (!askToSave())
-        return;
+        return false;
     varnelo::newSystem(main_.state());
     main_.refresh();
+    return true;
 }
 
 bool SystemCommands::save() {
@@ -104,10 +99,12 @@ bool SystemCommands::openByName(const QString& name, bool previousVersion) {
     return out.status != TaskStatus::Failed;
 }
 
-void SystemCommands::open(bool previousVersion) {
+bool SystemCommands::open(bool previousVersion) {
     GestioneSistemi dialog(main_.state().folder, &main_);
+    bool any = false;
     QObject::connect(&dialog, &GestioneSistemi::openRequested, &dialog, [&](const QString& name) {
         const bool opened = openByName(name, previousVersion);
+        any = any || opened;
         if (opened && dialog.rework() != GestioneSistemi::Rework::None)
             main_.reworkSystem(dialog.rework());
         if (opened && dialog.closeOnOpen())
@@ -116,6 +113,7 @@ void SystemCommands::open(bool previousVersion) {
             dialog.reload();
     });
     dialog.exec();
+    return any;
 }
 
 void SystemCommands::exportColumns() {

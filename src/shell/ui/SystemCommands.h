@@ -16,10 +16,12 @@ class SystemCommands {
 
     // The save prompt; false when the user chose "Annulla" or the save failed.
     bool askToSave();
-    void newSystem();
+    // False when the user kept the current system.
+    bool newSystem();
     bool save();
     void saveAs();
-    void open(bool previousVersion);
+    // True when a system was opened.
+    bool open(bool previousVersion);
     void exportColumns();
     void importColumns();
 

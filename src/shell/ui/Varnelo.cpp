@@ -23,11 +23,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <memory>
@@ -97,10 +99,10 @@ int familyIndex(const QString& name) {
 } // namespace
 
 Varnelo::Varnelo(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), systemCommands_(*this) {
+    : QMainWindow(parent), state_(state), mdi_(new QMdiArea(this)),
+      host_(mdi_, state.windowPositions), systemCommands_(*this) {
     setObjectName("Varnelo");
     setWindowIcon(programIcon());
-    mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MDIForm");
     mdi_->setBackground(QColor(0x5a, 0x6e, 0x82));
     setCentralWidget(mdi_);
@@ -122,36 +124,52 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent)
     buildMenus();
     buildToolbar();
     buildPopups();
-    resize(1100, 760);
+    // The first size fits the screen: a 1024x768 screen must show it whole.
+    QSize size(1100, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
+    resize(size);
 
-    pronostico_ = new Pronostico(*this);
-    pronostico_->setProperty("positionIndex", 1);
+    // Child windows open clear of the number grids.
+    Pronostico* forecast = host_.instance<Pronostico>(static_cast<Shell&>(*this));
+    host_.keepClear(forecast->gridFrame());
     refresh();
+}
+
+Varnelo::~Varnelo() = default;
+
+Pronostico* Varnelo::pronostico() const {
+    return host_.existing<Pronostico>();
+}
+
+SviluppoS* Varnelo::developmentWindow() const {
+    return host_.existing<SviluppoS>();
+}
+
+Pronostico* Varnelo::showForecast() {
+    return openChild<Pronostico>();
 }
 
 void Varnelo::buildCommands() {
     commands_["Esci"] = [this] { close(); };
-    commands_["Pronostico"] = [this] { showChild(pronostico_); };
-    commands_["Sviluppatore"] = [this] {
-        if (!children_.value("Sviluppatore")) {
-            children_["Sviluppatore"] = new Sviluppatore(*this);
-            children_["Sviluppatore"]->setProperty("positionIndex",
-                                                   WindowPositions::kSetupWindowLeft);
-        }
-        showChild(children_["Sviluppatore"]);
+    commands_["Pronostico"] = [this] { showForecast(); };
+    commands_["Sviluppatore"] = [this] { openChild<Sviluppatore>(); };
+    commands_["CondizioniInGioco"] = [this] { openChild<CondizioniInGioco>(); };
+    // A new or opened system is made at the number-entry window.
+    commands_["Nuovo"] = [this] {
+        if (systemCommands_.newSystem())
+            showForecast();
     };
-    commands_["CondizioniInGioco"] = [this] {
-        if (!children_.value("CondizioniInGioco")) {
-            children_["CondizioniInGioco"] = new CondizioniInGioco(*this);
-            children_["CondizioniInGioco"]->setProperty("positionIndex", 3);
-        }
-        showChild(children_["CondizioniInGioco"]);
-    };
-    commands_["Nuovo"] = [this] { systemCommands_.newSystem(); };
     commands_["Salva"] = [this] { systemCommands_.save(); };
     commands_["GestioneSalva"] = [this] { systemCommands_.saveAs(); };
-    commands_["GestioneSistemi"] = [this] { systemCommands_.open(false); };
-    commands_["GestioneSistemiPrecedente"] = [this] { systemCommands_.open(true); };
+    commands_["GestioneSistemi"] = [this] {
+        if (systemCommands_.open(false))
+            showForecast();
+    };
+    commands_["GestioneSistemiPrecedente"] = [this] {
+        if (systemCommands_.open(true))
+            showForecast();
+    };
     commands_["EsportaColonne"] = [this] { systemCommands_.exportColumns(); };
     commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
@@ -165,7 +183,7 @@ void Varnelo::buildCommands() {
         ColonneUscite dialog(state_, this);
         if (dialog.isOpen())
             dialog.exec();
-        showNotices(refreshArchiveTables(state_));
+        showNotices(refreshArchiveTables(state_), this);
         refresh();
     };
     commands_["Forum"] = [this] {
@@ -286,34 +304,6 @@ bool Varnelo::runCommand(const QString& command) {
     return true;
 }
 
-QMdiSubWindow* Varnelo::showChild(QWidget* window) {
-    if (!window)
-        return nullptr;
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->widget() == window) {
-            sub->show();
-            window->show();
-            mdi_->setActiveSubWindow(sub);
-            return sub;
-        }
-    QMdiSubWindow* sub = mdi_->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    sub->setWindowIcon(windowIcon());
-    sub->adjustSize();
-    if (const int index = window->property("positionIndex").toInt()) {
-        const QSize area = mdi_->viewport()->size();
-        if (const auto place =
-                state_.windowPositions.placement(index, area.width() * 15, area.height() * 15))
-            sub->move(place->first / 15, place->second / 15);
-        else
-            sub->move(0, 0);
-    }
-    window->show();
-    sub->show();
-    mdi_->setActiveSubWindow(sub);
-    return sub;
-}
-
 void Varnelo::refresh() {
     setWindowTitle(QString::fromStdString(state_.caption()));
     finalCount_->setText(QString::fromStdString(state_.finalCountText()));
@@ -337,46 +327,38 @@ void Varnelo::refresh() {
         const int f = familyIndex(conditionFamilies().value(it.key()));
         it.value()->setChecked(f >= 0 && familyInPlay(state_.conditions, f));
     }
-    if (pronostico_)
-        pronostico_->refresh();
-    Q_EMIT systemChanged();
+    Q_EMIT events_.systemChanged();
 }
 
 void Varnelo::setBusy(bool busy) {
     busy_ = busy;
     toolbar_->setEnabled(!busy);
     refresh();
+    Q_EMIT events_.busyChanged(busy);
 }
 
-void Varnelo::showNotices(const std::vector<Notice>& notices) {
-    for (const Notice& n : notices)
-        Avviso::ask(n, this);
-}
-
-SviluppoS* Varnelo::ensureDevelopmentWindow() {
-    if (!development_) {
-        development_ = new SviluppoS(*this);
-        development_->setProperty("positionIndex", 5);
-        connect(development_, &SviluppoS::finished, this, &Varnelo::developmentEnded);
-    }
-    return development_;
+void Varnelo::runDevelopment(const QString& caption, std::function<RunResult(RunProgress&)> work) {
+    state_.modifiedFamilies.clear();
+    state_.forecastLock = "Blocca";
+    SviluppoS* w = host_.instance<SviluppoS>(static_cast<Shell&>(*this));
+    connect(w, &SviluppoS::finished, this, &Varnelo::developmentEnded, Qt::UniqueConnection);
+    host_.show(w);
+    w->start(caption, std::move(work));
 }
 
 void Varnelo::startDevelopment(bool calculateOnly) {
     if (state_.forecastLock != "Blocca") {
         if (const auto notice = state_.selection.readyToDevelop()) {
             Avviso::ask(*notice, this);
+            // The numbers are chosen there.
+            showForecast();
             return;
         }
-        state_.forecastLock = "Blocca";
     }
-    state_.modifiedFamilies.clear();
-    SviluppoS* w = ensureDevelopmentWindow();
-    showChild(w);
     // The distribution tables are tallied when a window asks for them, not
     // during the run, so a plain development stays as fast as the engine.
     std::shared_ptr<RunContext> context = makeRunContext(state_);
-    w->start("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
+    runDevelopment("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;
         options.calculateOnly = calculateOnly;
@@ -408,12 +390,8 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
         }
         takeConditions(state_, s);
     }
-    state_.modifiedFamilies.clear();
-    state_.forecastLock = "Blocca";
-    SviluppoS* w = ensureDevelopmentWindow();
-    showChild(w);
     std::shared_ptr<RunContext> context = makeRunContext(state_);
-    w->start("Rielabora sistema:", [this, context](RunProgress& p) {
+    runDevelopment("Rielabora sistema:", [this, context](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;
         return recalculateSystem(state_, options, p);
@@ -421,7 +399,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
 }
 
 void Varnelo::developmentEnded() {
-    const RunResult& r = development_->result();
+    const RunResult& r = host_.existing<SviluppoS>()->result();
     if (r.failure)
         Avviso::ask(*r.failure, this);
     if (!r.cancelled && !r.failure) {
@@ -433,24 +411,14 @@ void Varnelo::developmentEnded() {
     refresh();
 }
 
-void Varnelo::rememberPositions() {
-    const QSize area = mdi_->viewport()->size();
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        const int index = sub->widget() ? sub->widget()->property("positionIndex").toInt() : 0;
-        if (index > 0)
-            state_.windowPositions.remember(index, sub->x() * 15, sub->y() * 15, area.width() * 15,
-                                            area.height() * 15);
-    }
-}
-
 void Varnelo::closeEvent(QCloseEvent* event) {
     if (busy_ || !systemCommands_.askToSave()) {
         event->ignore();
         return;
     }
-    rememberPositions();
+    host_.rememberPlaces();
     SettingsFiles files{state_.windowPositions, state_.printSettings, state_.settings};
-    showNotices(saveSettingsFiles(state_.folder, files));
+    showNotices(saveSettingsFiles(state_.folder, files), this);
     event->accept();
 }
 

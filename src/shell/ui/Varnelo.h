@@ -1,66 +1,68 @@
 #pragma once
 
-#include "engine/ui/SviluppoS.h"
-#include "shell/ui/Pronostico.h"
+#include "engine/DevelopmentRun.h"
 #include "shell/ui/SystemCommands.h"
 #include "system/ProgramState.h"
 #include "system/ui/GestioneSistemi.h"
+#include "ui/Shell.h"
+#include "ui/WindowHost.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 
 class QAction;
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
 namespace varnelo {
 
+class Pronostico;
+class SviluppoS;
+
 // The main window: menus, toolbar and status bar of the current system, and
 // the multiple-document area that holds every child window.
-
-class Varnelo : public QMainWindow {
+class Varnelo : public QMainWindow, public Shell {
     Q_OBJECT
   public:
     explicit Varnelo(ProgramState& state, QWidget* parent = nullptr);
+    ~Varnelo() override;
 
-    ProgramState& state() { return state_; }
+    // Shell
+    ProgramState& state() override { return state_; }
+    ShellEvents& events() override { return events_; }
+    QWidget* mainWidget() override { return this; }
+    bool runCommand(const QString& command) override;
+    bool hasCommand(const QString& command) const override { return commands_.contains(command); }
+    void refresh() override;
+    void setBusy(bool busy) override;
+    bool isBusy() const override { return busy_; }
+    void showChild(ChildWindow* window) override { host_.show(window); }
 
-    // Runs a command by its name, as the menu item or toolbar key does;
-    // false when the command is not available.
-    bool runCommand(const QString& command);
-    bool hasCommand(const QString& command) const { return commands_.contains(command); }
+    // The single child window of class T, created on first use and shown.
+    template <typename T> T* openChild() {
+        T* w = host_.instance<T>(static_cast<Shell&>(*this));
+        host_.show(w);
+        return w;
+    }
+    template <typename T> T* existingChild() const { return host_.existing<T>(); }
 
-    // Rebuilds captions, status, check marks and the enabled state of the
-    // commands from the shared state.
-    void refresh();
-
-    // Shows a single-instance child window inside the frame.
-    QMdiSubWindow* showChild(QWidget* window);
-
-    Pronostico* pronostico() const { return pronostico_; }
     SystemCommands& systemCommands() { return systemCommands_; }
-    SviluppoS* developmentWindow() const { return development_; }
+    // The windows the tests look into, when they exist.
+    Pronostico* pronostico() const;
+    SviluppoS* developmentWindow() const;
 
+    // The number-entry window: the player's desk, shown at start-up.
+    Pronostico* showForecast();
     // "Sviluppa Colonne" (and `SoloCalcolo` with calculateOnly).
     void startDevelopment(bool calculateOnly);
     // "Rielabora Sistema:" after a system was opened.
     void reworkSystem(GestioneSistemi::Rework rework);
     // The pop-up menus' switches of activation slots.
     void switchSlots(const std::vector<int>& slotList, bool on);
-    // Shows notices one after the other.
-    void showNotices(const std::vector<Notice>& notices);
-
-    // While a long task runs the menus and toolbar stay disabled.
-    void setBusy(bool busy);
-
-  Q_SIGNALS:
-    void systemChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,20 +73,18 @@ class Varnelo : public QMainWindow {
     void buildToolbar();
     void buildPopups();
     bool needsColumns(const QString& command) const;
+    void runDevelopment(const QString& caption, std::function<RunResult(RunProgress&)> work);
     void developmentEnded();
-    void rememberPositions();
-    SviluppoS* ensureDevelopmentWindow();
 
     ProgramState& state_;
+    ShellEvents events_;
     QMdiArea* mdi_ = nullptr;
+    WindowHost host_;
     QLabel* finalCount_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QHash<QString, std::function<void()>> commands_;
     QList<QAction*> commandActions_; // menu items and toolbar keys
     QHash<int, QAction*> conditionItems_;
-    QPointer<Pronostico> pronostico_;
-    QHash<QString, QPointer<QWidget>> children_;
-    QPointer<SviluppoS> development_;
     SystemCommands systemCommands_;
     bool busy_ = false;
 };

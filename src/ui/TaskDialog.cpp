@@ -1,14 +1,14 @@
-#include "shell/ui/TaskDialog.h"
+#include "ui/TaskDialog.h"
 
-#include "shell/ui/Varnelo.h"
+#include "ui/BackgroundJob.h"
+#include "ui/Shell.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varnelo {
@@ -26,9 +26,9 @@ class ProgressWindow : public QDialog {
 };
 } // namespace
 
-void TaskDialog::run(Varnelo& main, const QString& title, const QString& label, Progress& progress,
+void TaskDialog::run(Shell& shell, const QString& title, const QString& label, Progress& progress,
                      const std::function<void()>& task) {
-    ProgressWindow dialog(&main, progress);
+    ProgressWindow dialog(shell.mainWidget(), progress);
     dialog.setObjectName("Caricamento");
     dialog.setWindowTitle(title);
     dialog.setModal(true);
@@ -51,26 +51,19 @@ void TaskDialog::run(Varnelo& main, const QString& title, const QString& label, 
     layout->addWidget(cancel, 0, Qt::AlignRight);
     dialog.setMinimumWidth(380);
 
-    main.setBusy(true);
-    progress.cancel = false;
-    QThread* worker = QThread::create(task);
-    // Polling covers a task that ends before the window is even shown.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+    BackgroundJob job(shell);
+    QObject::connect(&job, &BackgroundJob::tick, &dialog, [&] {
         const auto done = progress.done.load();
         const auto total = progress.total.load();
         if (total > 0)
             bar->setValue(static_cast<int>(std::min<std::int64_t>(1000, done * 1000 / total)));
         count->setText(QLocale().toString(static_cast<qlonglong>(done)));
-        if (worker->isFinished())
-            dialog.accept();
     });
-    worker->start();
-    poll.start(50);
+    // A task that ends before the window shows closes it as soon as it opens.
+    QObject::connect(&job, &BackgroundJob::finished, &dialog, &QDialog::accept,
+                     Qt::QueuedConnection);
+    job.start(task, progress.cancel);
     dialog.exec();
-    worker->wait();
-    delete worker;
-    main.setBusy(false);
 }
 
 } // namespace varnelo

@@ -1,0 +1,71 @@
+#include "ui/BackgroundJob.h"
+
+#include "ui/Shell.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+namespace varnelo {
+
+BackgroundJob::BackgroundJob(Shell& shell, QObject* parent) : QObject(parent), shell_(shell) {
+    timer_ = new QTimer(this);
+    timer_->setInterval(100);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        Q_EMIT tick();
+        if (worker_ && worker_->isFinished())
+            end();
+    });
+}
+
+BackgroundJob::~BackgroundJob() {
+    if (worker_) {
+        cancel_->store(true);
+        worker_->wait();
+        delete worker_;
+        shell_.setBusy(false);
+    }
+}
+
+bool BackgroundJob::start(std::function<void()> work, std::atomic<bool>& cancel) {
+    if (worker_)
+        return false;
+    cancel_ = &cancel;
+    cancel.store(false);
+    workMs_ = 0;
+    worker_ = QThread::create([this, work = std::move(work)] {
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        workMs_ = clock.elapsed();
+    });
+    // The end shows at once, not at the next tick.
+    connect(
+        worker_, &QThread::finished, this,
+        [this] {
+            if (worker_)
+                end();
+        },
+        Qt::QueuedConnection);
+    shell_.setBusy(true);
+    worker_->start();
+    timer_->start();
+    return true;
+}
+
+void BackgroundJob::cancel() {
+    if (worker_)
+        cancel_->store(true);
+}
+
+void BackgroundJob::end() {
+    timer_->stop();
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    shell_.setBusy(false);
+    Q_EMIT tick();
+    Q_EMIT finished();
+}
+
+} // namespace varnelo

@@ -1,0 +1,26 @@
+#include "ui/ChildWindow.h"
+
+#include "ui/Shell.h"
+
+#include <QMdiSubWindow>
+
+namespace varnelo {
+
+ChildWindow::ChildWindow(Shell& shell, const QString& name, WindowSlots slots)
+    : shell_(shell), slots_(slots) {
+    setObjectName(name);
+    connect(&shell.events(), &ShellEvents::systemChanged, this, [this] { systemChanged(); });
+}
+
+ProgramState& ChildWindow::state() const {
+    return shell_.state();
+}
+
+void ChildWindow::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace varnelo

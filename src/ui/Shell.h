@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace varnelo {
+
+struct ProgramState;
+class ChildWindow;
+
+// What the main window tells every window.
+class ShellEvents : public QObject {
+    Q_OBJECT
+  Q_SIGNALS:
+    // The current system, its columns or the archive changed.
+    void systemChanged();
+    // A long job started or ended: windows that start jobs disable their commands.
+    void busyChanged(bool busy);
+};
+
+// What a window may ask of the main window. Windows never include the main
+// window class: they get this interface and the program state.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+
+    virtual ProgramState& state() = 0;
+    virtual ShellEvents& events() = 0;
+    // The parent of dialogs and notices.
+    virtual QWidget* mainWidget() = 0;
+
+    // Runs a command by its name, as the menu item or toolbar key does;
+    // false when the command is not available now.
+    virtual bool runCommand(const QString& command) = 0;
+    virtual bool hasCommand(const QString& command) const = 0;
+
+    // Rebuilds captions, status and enabled commands after a change of the state.
+    virtual void refresh() = 0;
+
+    // While a long job runs the menus and toolbar stay disabled.
+    virtual void setBusy(bool busy) = 0;
+    virtual bool isBusy() const = 0;
+
+    // Shows a child window inside the frame (placed, remembered, brought forward).
+    virtual void showChild(ChildWindow* window) = 0;
+};
+
+} // namespace varnelo
