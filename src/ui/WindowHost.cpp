@@ -34,10 +34,12 @@ QMdiSubWindow* WindowHost::show(ChildWindow* window) {
         if (w > 0 && h > 0)
             sub->resize(QSize(w, h).expandedTo(sub->minimumSizeHint()).boundedTo(view));
     }
+    // A pair of zeros is a place never stored: a window still unmoved.
+    const bool kept = slots.position > 0 && (positions_.value(slots.position) > 0 ||
+                                             positions_.value(slots.position + 1) > 0);
     const auto stored =
-        slots.position > 0
-            ? positions_.placement(slots.position, view.width() * kTwips, view.height() * kTwips)
-            : std::nullopt;
+        kept ? positions_.placement(slots.position, view.width() * kTwips, view.height() * kTwips)
+             : std::nullopt;
     sub->move(stored ? QPoint(stored->first / kTwips, stored->second / kTwips) : firstPlace(sub));
     window->show();
     sub->show();

@@ -56,6 +56,24 @@ inline void clickInNextModal(const QString& button, QString* title = nullptr) {
     });
 }
 
+#include <QTableWidget>
+
+// Clicks the cell of a number (1..49) in the number grid `MSFlexGrid3`, or of
+// a Numerone (1..10) in `MSFlEuroNumP`, found below `root`.
+inline void clickNumber(QWidget* root, int n, Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = {}) {
+    auto* g = root->findChild<QTableWidget*>("MSFlexGrid3");
+    QVERIFY(g);
+    QTest::mouseClick(g->viewport(), button, modifiers,
+                      g->visualItemRect(g->item((n - 1) / 10, (n - 1) % 10)).center());
+}
+inline void clickNumerone(QWidget* root, int n) {
+    auto* g = root->findChild<QTableWidget*>("MSFlEuroNumP");
+    QVERIFY(g);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                      g->visualItemRect(g->item(0, n - 1)).center());
+}
+
 // A fresh program folder seeded with the shipped data, and its state read as
 // the program reads it at start-up.
 struct TestProgram {

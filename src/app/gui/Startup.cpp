@@ -44,33 +44,30 @@ QString defaultGuiProgramFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnelo";
 }
 
-int runVarnelo(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("varnelo");
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QApplication::setWindowIcon(programIcon());
+RunningProgram::RunningProgram() = default;
+RunningProgram::RunningProgram(RunningProgram&&) noexcept = default;
+RunningProgram& RunningProgram::operator=(RunningProgram&&) noexcept = default;
+RunningProgram::~RunningProgram() = default;
 
-    const StartupOptions options = parseStartupOptions(app.arguments());
-    if (!options.error.isEmpty()) {
-        QMessageBox::critical(nullptr, "Varnelo", options.error);
-        return 2;
-    }
+std::optional<RunningProgram> startProgram(const StartupOptions& options, int& status) {
     const QString folderName =
         options.folder.isEmpty() ? defaultGuiProgramFolder() : options.folder;
     ProgramFolder folder(folderName.toStdString());
     std::string error;
     if (!folder.ensureSeeded(shippedDataFolder(executableDir()), error)) {
         QMessageBox::critical(nullptr, "Cartella del programma:", QString::fromStdString(error));
-        return 1;
+        status = 1;
+        return std::nullopt;
     }
 
-    std::unique_ptr<ProgramState> state;
+    RunningProgram program;
     try {
-        state = std::make_unique<ProgramState>(folder);
+        program.state = std::make_unique<ProgramState>(folder);
     } catch (const std::bad_alloc&) {
         QMessageBox::critical(nullptr,
                               "Poca memoria:", "Memoria insufficiente per aprire\nl'applicazione.");
-        return 1;
+        status = 1;
+        return std::nullopt;
     }
 
     // The about window stays up while the files load. Settings first, then
@@ -80,13 +77,36 @@ int runVarnelo(int argc, char** argv) {
     about->setModal(false);
     about->show();
     QApplication::processEvents();
-    std::vector<Notice> notices = loadStartupFiles(*state);
-    Varnelo window(*state);
-    window.show();
+    const std::vector<Notice> notices = loadStartupFiles(*program.state);
+    program.window = std::make_unique<Varnelo>(*program.state);
+    program.window->show();
     about.reset();
     // The player starts at the number-entry window.
-    window.showForecast();
-    showNotices(notices, &window);
+    program.window->showForecast();
+    showNotices(notices, program.window.get());
+    status = 0;
+    return program;
+}
+
+void setUpApplication() {
+    QApplication::setApplicationName("varnelo");
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setWindowIcon(programIcon());
+}
+
+int runVarnelo(int argc, char** argv) {
+    QApplication app(argc, argv);
+    setUpApplication();
+
+    const StartupOptions options = parseStartupOptions(app.arguments());
+    if (!options.error.isEmpty()) {
+        QMessageBox::critical(nullptr, "Varnelo", options.error);
+        return 2;
+    }
+    int status = 0;
+    std::optional<RunningProgram> program = startProgram(options, status);
+    if (!program)
+        return status;
     if (options.closeAfterStart)
         QTimer::singleShot(0, &app, [&app] { app.quit(); });
     return app.exec();

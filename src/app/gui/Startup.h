@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace varnelo {
@@ -19,6 +21,27 @@ StartupOptions parseStartupOptions(const QStringList& arguments);
 
 // The program folder the windowed program uses when none is given.
 QString defaultGuiProgramFolder();
+
+// Name, Italian locale and icon of the application, before any window.
+void setUpApplication();
+
+struct ProgramState;
+class Varnelo;
+
+// The program once started: its state and its main window.
+struct RunningProgram {
+    RunningProgram();
+    RunningProgram(RunningProgram&&) noexcept;
+    RunningProgram& operator=(RunningProgram&&) noexcept;
+    ~RunningProgram();
+    std::unique_ptr<ProgramState> state;
+    std::unique_ptr<Varnelo> window;
+};
+
+// Everything the program does before its event loop: the program folder,
+// the state, the about window while the files load, the main window and the
+// number-entry window. Nothing, with the exit status, when it cannot start.
+std::optional<RunningProgram> startProgram(const StartupOptions& options, int& status);
 
 // Starts the windowed program; returns the exit status.
 int runVarnelo(int argc, char** argv);

@@ -5,6 +5,7 @@
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/Shell.h"
+#include "ui/Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
