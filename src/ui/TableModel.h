@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+#include <QStringList>
+#include <QVariant>
+
+class QSortFilterProxyModel;
+
+namespace varnelo {
+
+// A read-only statistics table: captions, then rows of cells that carry the
+// text a player reads and the raw value views sort on (SortRole).
+class TableModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    struct Cell {
+        QString text;
+        QVariant value;
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        QColor background; // invalid: the row's colour, if any
+
+        Cell withBackground(const QColor& colour) const;
+    };
+    using Row = QList<Cell>;
+
+    // Italian formats: "1.906.884", "12,50", "12,50%".
+    static Cell integer(qint64 value);
+    static Cell decimal(double value, int digits = 2);
+    static Cell percent(double value, int digits = 2);
+    static Cell text(const QString& text);
+
+    explicit TableModel(QObject* parent = nullptr);
+
+    void setHeaders(const QStringList& captions);
+    // Replaces every row in one reset; short rows read as empty cells.
+    void setRows(QList<Row> rows);
+    void setRowBackground(int row, const QColor& colour);
+    void clear();
+
+    const Cell& cell(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  private:
+    QStringList headers_;
+    QList<Row> rows_;
+    QList<QColor> rowBackgrounds_;
+};
+
+// A proxy that sorts the source on SortRole, text without regard to case.
+QSortFilterProxyModel* makeSortProxy(QAbstractItemModel* source, QObject* parent);
+
+} // namespace varnelo
