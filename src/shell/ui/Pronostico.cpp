@@ -4,6 +4,7 @@
 #include "stats/NumberStatistics.h"
 #include "system/ProgramState.h"
 #include "ui/Shell.h"
+#include "ui/TableModel.h"
 #include "ui/Text.h"
 
 #include <QGridLayout>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -170,10 +173,14 @@ QGroupBox* Pronostico::makeCommandFrame() {
 
 QGroupBox* Pronostico::makeStatisticsFrame() {
     auto* frame = new QGroupBox("  Statistiche sull'archivio  ", this);
-    statistics_ = new QTableWidget(kMaxNumber, 6, frame);
+    statisticsModel_ = new TableModel(this);
+    statisticsModel_->setHeaders({"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
+    // A click on a heading sorts by that figure, on its value, not its text.
+    statistics_ = new QTableView(frame);
     statistics_->setObjectName("MSFrequenza");
-    statistics_->setHorizontalHeaderLabels(
-        {"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo"});
+    statistics_->setModel(makeSortProxy(statisticsModel_, this));
+    statistics_->setSortingEnabled(true);
+    statistics_->sortByColumn(0, Qt::AscendingOrder);
     statistics_->verticalHeader()->hide();
     statistics_->verticalHeader()->setDefaultSectionSize(20);
     statistics_->horizontalHeader()->setDefaultSectionSize(72);
@@ -249,20 +256,21 @@ void Pronostico::fillStatistics() {
     const NumberStatistics stats = computeNumberStatistics(state().archive.selection);
     const QColor classColour[3] = {QColor(Qt::white), QColor(0xff, 0xf4, 0xc0),
                                    QColor(0xff, 0xc8, 0xb0)};
-    auto fixed = [](std::int64_t v) { return QLocale().toString(v / 10000.0, 'f', 2); };
+    QList<TableModel::Row> rows;
     for (int n = 1; n <= kMaxNumber; ++n) {
         const NumberRow& row = stats.rows[static_cast<std::size_t>(n)];
-        const QString cells[6] = {
-            QString::number(n),         QString::number(row.outs),         fixed(row.mean),
-            QString::number(row.delay), QString::number(row.longestDelay), fixed(row.cycle)};
         const QColor colour = classColour[cycleClass(row.cycle)];
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setBackground(colour);
-            statistics_->setItem(n - 1, c, item);
-        }
+        TableModel::Row cells = {TableModel::integer(n),
+                                 TableModel::integer(row.outs),
+                                 TableModel::decimal(row.mean / 10000.0),
+                                 TableModel::integer(row.delay),
+                                 TableModel::integer(row.longestDelay),
+                                 TableModel::decimal(row.cycle / 10000.0)};
+        for (TableModel::Cell& c : cells)
+            c = c.withBackground(colour);
+        rows << cells;
     }
+    statisticsModel_->setRows(std::move(rows));
 }
 
 void Pronostico::setLocked(bool locked) {

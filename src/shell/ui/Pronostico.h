@@ -5,11 +5,14 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 
 namespace varnelo {
 
 // The number-entry window: chosen and fixed numbers, Numeroni, the lock.
+class TableModel;
+
 class Pronostico : public ChildWindow {
     Q_OBJECT
   public:
@@ -50,7 +53,8 @@ class Pronostico : public ChildWindow {
     QPushButton* lock_ = nullptr;
     QLabel* counts_ = nullptr;
     QLabel* rework_ = nullptr;
-    QTableWidget* statistics_ = nullptr;
+    QTableView* statistics_ = nullptr;
+    TableModel* statisticsModel_ = nullptr;
     QList<QPushButton*> commands_;
 };
 
