@@ -40,6 +40,9 @@ class ShellTest : public QObject {
         QTest::mouseClick(g->viewport(), b, m, cellRect(g, number).center());
     }
 
+    // "Imposta sistema" from its menu.
+    void openSetup() { main_->findChild<QAction*>("Condizioni(1)")->trigger(); }
+
   private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
@@ -68,6 +71,9 @@ class ShellTest : public QObject {
         auto* open = main_->findChild<QAction*>("MenuFile(2)");
         QCOMPARE(open->shortcut(), QKeySequence("F3"));
         QVERIFY(!main_->findChild<QAction*>("CondProgramma(9)")->isVisible());
+        // The number-entry and conditions-in-play windows can always be reached.
+        QVERIFY(main_->findChild<QAction*>("Condizioni(9)")->isVisible());
+        QVERIFY(main_->findChild<QAction*>("Condizioni(10)")->isVisible());
         QVERIFY(!main_->findChild<QAction*>("MenuFile(8)")->isEnabled()); // no columns yet
         QVERIFY(!main_->findChild<QMenu*>("ColonneSistema")->isEnabled());
         // A window that does not exist yet stays visible, disabled, with a tooltip.
@@ -118,8 +124,9 @@ class ShellTest : public QObject {
     }
 
     void numberGridEditModes() {
-        main_->runCommand("Pronostico");
+        main_->findChild<QAction*>("Condizioni(9)")->trigger();
         Pronostico* p = main_->pronostico();
+        QVERIFY(p->isVisible());
         auto* grid = p->findChild<QTableWidget*>("MSFlexGrid3");
         QVERIFY(grid);
         for (int n : {3, 14, 27, 38, 41, 49})
@@ -137,16 +144,18 @@ class ShellTest : public QObject {
         QVERIFY(state_->modified);
 
         // Keyboard: F fixes, never a fifth; mode 0 on a chosen number drops it.
-        for (int n : {1, 2, 5})
-            p->applyMode(n, Pronostico::Fix);
+        grid->setFocus();
+        for (int column : {0, 1, 4}) {
+            grid->setCurrentCell(0, column);
+            QTest::keyClick(grid, Qt::Key_F);
+        }
         QCOMPARE(state_->selection.fixedCount(), 4);
         grid->setCurrentCell(0, 6);
-        grid->setFocus();
         QTest::keyClick(grid, Qt::Key_F);
         QCOMPARE(state_->selection.state(7), Selection::NotChosen);
         QTest::keyClick(grid, Qt::Key_S);
         QCOMPARE(state_->selection.state(7), Selection::Chosen);
-        p->applyMode(7, Pronostico::ToggleFixed);
+        click(grid, 7, Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(state_->selection.state(7), Selection::NotChosen);
         QTest::keyClick(grid, Qt::Key_Plus);
         QTest::keyClick(grid, Qt::Key_Minus);
@@ -172,7 +181,7 @@ class ShellTest : public QObject {
     }
 
     void setupWindowRules() {
-        QVERIFY(main_->runCommand("Sviluppatore"));
+        openSetup();
         auto* w = main_->findChild<Sviluppatore*>("Sviluppatore");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("Imposta sistema:"));
@@ -197,13 +206,13 @@ class ShellTest : public QObject {
         QVERIFY(state_->settings.shuffle);
 
         // Difference 3 round-trips through the window; a cleared coverage gives 100.
-        main_->runCommand("Sviluppatore");
+        openSetup();
         w->findChild<QCheckBox*>("Check3")->click();
         w->findChild<QCheckBox*>("Check2")->click();
         w->findChild<QSpinBox*>("TexMR")->setValue(3);
         w->findChild<QPushButton*>("CalcSviluppo(1)")->click();
         QCOMPARE(state_->options.kindCode, 23);
-        main_->runCommand("Sviluppatore");
+        openSetup();
         QVERIFY(w->findChild<QCheckBox*>("Check2")->isChecked());
         QCOMPARE(w->findChild<QSpinBox*>("TexMR")->value(), 3);
         w->findChild<QCheckBox*>("Check2")->click();
@@ -214,7 +223,7 @@ class ShellTest : public QObject {
         QCOMPARE(state_->options.developmentLevel, 3);
 
         // Annulla drops the edits.
-        main_->runCommand("Sviluppatore");
+        openSetup();
         w->findChild<QRadioButton*>("Option1(4)")->click();
         w->findChild<QPushButton*>("CalcSviluppo(0)")->click();
         QCOMPARE(state_->options.developmentLevel, 3);
@@ -223,17 +232,29 @@ class ShellTest : public QObject {
     void conditionsInPlayWindow() {
         state_->conditions.setActive(116, true);
         state_->conditions.setCell(116, 3, {CellStatus::Admitted, 0});
-        QVERIFY(main_->runCommand("CondizioniInGioco"));
+        main_->findChild<QAction*>("Condizioni(10)")->trigger();
         auto* w = main_->findChild<CondizioniInGioco*>("CondizioniInGioco");
+        QVERIFY(w && w->isVisible());
         auto* list = w->findChild<QTableWidget*>("MSFCondizioni");
         QCOMPARE(list->rowCount(), 41);
         QCOMPARE(list->item(9, 0)->text(), QString("Distanza"));
         QCOMPARE(list->item(9, 0)->background().color(), QColor(0xC0, 0xFF, 0xC0));
         QCOMPARE(list->item(0, 0)->background().color(), QColor(Qt::white));
-        const auto entries = w->subConditions(9);
-        QCOMPARE(entries.size(), 4);
-        QCOMPARE(entries[1].second, QString("Distanza Minima attivata"));
-        w->toggleSlot(116);
+        // A click on the row lists its sub-conditions; choosing one switches it.
+        QStringList entries;
+        QTimer::singleShot(50, [&entries] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!popup)
+                return;
+            for (QAction* a : popup->actions())
+                entries << a->text();
+            popup->actions()[1]->trigger();
+            popup->close();
+        });
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(9, 0)).center());
+        QTRY_COMPARE(entries.size(), 4);
+        QCOMPARE(entries[1], QString("Distanza Minima attivata"));
         QVERIFY(!state_->conditions.isActive(116));
         QCOMPARE(list->item(9, 0)->background().color(), QColor(Qt::white));
         QVERIFY(w->findChild<QLabel*>("LabModificate")->text().contains("Distanza"));

@@ -15,14 +15,14 @@ class CondizioniInGioco : public ChildWindow {
     explicit CondizioniInGioco(Shell& shell);
 
     void refresh();
-    // The pop-up entries of a family: slot and text with its state.
-    QList<QPair<int, QString>> subConditions(int family) const;
-    void toggleSlot(int slot);
 
   protected:
     void systemChanged() override { refresh(); }
 
   private:
+    // The pop-up entries of a family: slot and text with its state.
+    QList<QPair<int, QString>> subConditions(int family) const;
+    void toggleSlot(int slot);
     void showPopup(int family);
 
     QTableWidget* list_ = nullptr;

@@ -21,10 +21,6 @@ class Pronostico : public ChildWindow {
 
     explicit Pronostico(Shell& shell);
 
-    // Applies an edit mode to a number 1..49 (never to the cell for 50).
-    void applyMode(int number, Mode mode);
-    void toggleNumerone(int n);
-    void setLocked(bool locked);
     bool isLocked() const;
     void refresh();
     // The frame of the two grids, which other windows keep clear of.
@@ -35,6 +31,10 @@ class Pronostico : public ChildWindow {
     void systemChanged() override { refresh(); }
 
   private:
+    // Applies an edit mode to a number 1..49 (never to the cell for 50).
+    void applyMode(int number, Mode mode);
+    void toggleNumerone(int n);
+    void setLocked(bool locked);
     QGroupBox* makeGridFrame();
     QGroupBox* makeCommandFrame();
     QGroupBox* makeStatisticsFrame();
