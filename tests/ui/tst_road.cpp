@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -106,6 +107,25 @@ class RoadTest : public QObject {
         run->findChild<QPushButton*>("CommStop")->setFocus();
         QTest::keyClick(run, Qt::Key_Return);
         QTRY_VERIFY(!run->isVisible());
+    }
+
+    void windowsKeepTheirPlaceAndFitTheScreen() {
+        const QRect screen = main()->screen()->availableGeometry();
+        QVERIFY(main()->frameGeometry().height() <= screen.height());
+        QVERIFY(main()->frameGeometry().width() <= screen.width());
+        menuItem("Condizioni", "Condizioni")->trigger();
+        QWidget* frame = visible<QWidget>("CondizioniInGioco")->parentWidget();
+        frame->move(37, 23);
+        // Closing the program stores the place; the next start opens it there.
+        main()->close();
+        StartupOptions options;
+        options.folder = dir_.path() + "/" + QTest::currentTestFunction();
+        int status = 1;
+        program_.reset();
+        program_ = startProgram(options, status);
+        QVERIFY(program_);
+        menuItem("Condizioni", "Condizioni")->trigger();
+        QCOMPARE(visible<QWidget>("CondizioniInGioco")->parentWidget()->pos(), QPoint(37, 23));
     }
 
     void forecastCanAlwaysBeReachedFromTheMenu() {
