@@ -47,19 +47,30 @@ QMdiSubWindow* WindowHost::show(ChildWindow* window) {
     return sub;
 }
 
-// Right of the number grids when the window fits there, below them when it
-// does not; the top left corner when there is nothing to keep clear.
+// Where the window covers the least of the number grids: at the right edge
+// of the area, top or bottom, or below the grids; the top left corner when
+// there is nothing to keep clear.
 QPoint WindowHost::firstPlace(QMdiSubWindow* sub) const {
-    if (!keepClear_ || !keepClear_->isVisible() || keepClear_->window() != area_->window())
+    if (!keepClear_ || !keepClear_->isVisible() || keepClear_->window() != area_->window() ||
+        (sub->widget() && sub->widget()->isAncestorOf(keepClear_)))
         return {0, 0};
     const QRect clear(keepClear_->mapTo(area_->viewport(), QPoint(0, 0)), keepClear_->size());
-    if (sub->widget() && sub->widget()->isAncestorOf(keepClear_))
-        return {0, 0};
     const QSize view = area_->viewport()->size();
-    const int right = clear.right() + 8;
-    if (right + sub->width() <= view.width())
-        return {std::max(right, view.width() - sub->width()), 0};
-    return {0, std::min(clear.bottom() + 8, std::max(0, view.height() - sub->height()))};
+    const int right = std::max(0, view.width() - sub->width());
+    const int bottom = std::max(0, view.height() - sub->height());
+    const QPoint candidates[] = {
+        {right, 0}, {right, bottom}, {0, std::min(clear.bottom() + 8, bottom)}};
+    QPoint best = candidates[0];
+    qint64 least = -1;
+    for (const QPoint& at : candidates) {
+        const QRect covered = QRect(at, sub->size()).intersected(clear);
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (least < 0 || area < least) {
+            least = area;
+            best = at;
+        }
+    }
+    return best;
 }
 
 void WindowHost::rememberPlaces() {
