@@ -65,7 +65,7 @@ TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
     LineReader in(folder.path("qor/" + name + ".cna"));
     if (!in.isOpen())
         return failed(
-            loadNotice(name, "il file " + name + ".cna non esiste o non si puo leggere."));
+            loadNotice(name, "il file " + name + ".cna non esiste o non si può leggere."));
     progress.total.store(systemTotal);
     AtomicWriter spill(folder.path("qor/qor.qor"));
     if (!spill.open())

@@ -54,7 +54,7 @@ bool parseColumnLine(std::string_view line, Column& column, std::string* reason)
         if (value < 1 || value > kMaxNumber)
             return fail(value == 0 ? "numero uguale a 0" : "numero superiore a 49");
         if (count == kColumnSize)
-            return fail("piu di cinque numeri nella colonna");
+            return fail("più di cinque numeri nella colonna");
         if (value <= previous)
             return fail("numeri non in ordine crescente o ripetuti");
         column[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(value);

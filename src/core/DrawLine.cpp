@@ -88,7 +88,7 @@ int Draw::weekday() const {
 
 bool parseDrawLine(std::string_view line, Draw& draw, std::string& reason) {
     if (line.size() < kDrawLineWidth) {
-        reason = "riga piu corta di 28 caratteri";
+        reason = "riga più corta di 28 caratteri";
         return false;
     }
     Draw d;

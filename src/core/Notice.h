@@ -16,6 +16,8 @@ struct Notice {
     std::string title;
     std::vector<std::string> lines;
     int kind = kNoticePlain;
+    // A question whose "Sì" destroys something: "No" is its default answer.
+    bool destructive = false;
 
     bool operator==(const Notice&) const = default;
 };

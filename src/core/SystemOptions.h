@@ -6,6 +6,9 @@
 
 namespace varnelo {
 
+// Development kind code of columns imported from text.
+inline constexpr int kImportedKindCode = 5;
+
 // The development options of the current system (set-up window), saved
 // with the system.
 struct SystemOptions {
@@ -27,6 +30,9 @@ struct SystemOptions {
     std::string description;
 
     bool differenceOn() const { return kindCode >= 21 && kindCode <= 25; }
+    bool orthogonalOn() const { return guaranteeKind >= 1 && guaranteeKind <= 9; }
+    // Imported columns fix the forecast: their numbers are the system's numbers.
+    bool imported() const { return kindCode == kImportedKindCode; }
     int difference() const { return differenceOn() ? kindCode - 20 : 0; }
     bool operator==(const SystemOptions&) const = default;
 };

@@ -66,7 +66,7 @@ ImportOutcome importColumns(const std::filesystem::path& file, ColumnStore& stor
         LineReader counter(file);
         if (!counter.isOpen())
             return fail(Notice{"Importa colonne:",
-                               {"Il file " + file.string() + " non esiste o non si puo leggere."}});
+                               {"Il file " + file.string() + " non esiste o non si può leggere."}});
         std::string_view line;
         while (lines + before < capacity && counter.next(line))
             ++lines;
@@ -118,7 +118,7 @@ ImportOutcome importColumns(const std::filesystem::path& file, ColumnStore& stor
             selection.setState(v, Selection::Chosen);
     store.storedCount = store.systemTotal = store.developedCount = store.finalCount = row;
     store.hasColumns = row > 0;
-    options.kindCode = 5;
+    options.kindCode = kImportedKindCode;
     out.imported = row - before;
     return out;
 }

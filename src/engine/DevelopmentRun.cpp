@@ -129,7 +129,7 @@ class Runner {
     // the difference, then the guarantee level.
     void choosePostFilter() {
         const SystemOptions& o = input_.options;
-        if (o.guaranteeKind >= 1 && o.guaranteeKind <= 9) {
+        if (o.orthogonalOn()) {
             mode_ = PostFilter::Orthogonal;
         } else if (o.differenceOn()) {
             mode_ = PostFilter::Difference;
@@ -744,7 +744,7 @@ RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& opt
               RunProgress& progress, std::int64_t candidates, Source source) {
     RunResult result;
     const SystemOptions& o = input.options;
-    const bool orthogonal = o.guaranteeKind >= 1 && o.guaranteeKind <= 9;
+    const bool orthogonal = o.orthogonalOn();
     result.description = std::max(1, o.developmentLevel) >= 2 && !orthogonal && !o.differenceOn()
                              ? "Sistema Cond. + Rid."
                              : "Sistema Condizionato";

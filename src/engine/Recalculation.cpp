@@ -19,7 +19,7 @@ bool readColumnsFile(const std::filesystem::path& path, std::vector<Column>& col
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         notice = {title,
-                  {"Il file " + path.filename().string() + " non esiste", "o non si puo leggere."}};
+                  {"Il file " + path.filename().string() + " non esiste", "o non si può leggere."}};
         return false;
     }
     std::vector<Column> read;

@@ -60,7 +60,7 @@ SetupForm SetupForm::fromState(const SystemOptions& options, const ProgramSettin
     f.coverage = options.coverage > 0 ? options.coverage : kDefaultCoverage;
     f.differenceOn = options.differenceOn();
     f.difference = f.differenceOn ? options.difference() : 2;
-    f.orthogonalOn = options.guaranteeKind >= 1 && options.guaranteeKind <= 9;
+    f.orthogonalOn = options.orthogonalOn();
     f.guaranteeIndex = f.orthogonalOn ? options.guaranteeKind - 1 : 0;
     f.settings = settings;
     return f;

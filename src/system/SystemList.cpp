@@ -1,6 +1,7 @@
 #include "system/SystemList.h"
 
 #include "core/TextFile.h"
+#include "system/SystemName.h"
 
 #include <algorithm>
 #include <system_error>
@@ -39,9 +40,12 @@ std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
             e.counts = s.counts;
             e.kindCode = s.options.kindCode;
             e.developmentLevel = s.options.developmentLevel;
-            e.description =
-                s.options.description.empty() ? "Sistema Sconosciuto" : s.options.description;
+            e.description = !s.options.description.empty() ? s.options.description
+                            : s.columnsOnly || s.options.kindCode == kImportedKindCode
+                                ? "Sistema Colonnare"
+                                : "Sistema Sconosciuto";
         }
+        e.written = it->last_write_time(ec);
         out.push_back(std::move(e));
     }
     std::sort(out.begin(), out.end(),
@@ -49,7 +53,26 @@ std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
     return out;
 }
 
+int preferredEntry(const std::vector<SystemEntry>& entries, const std::string& current) {
+    int newest = -1;
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        const SystemEntry& e = entries[static_cast<std::size_t>(i)];
+        if (e.name == current)
+            return i;
+        if (!isReservedSystemName(e.name) &&
+            (newest < 0 || e.written > entries[static_cast<std::size_t>(newest)].written))
+            newest = i;
+    }
+    return newest >= 0 ? newest : entries.empty() ? -1 : 0;
+}
+
 bool deleteSystem(const ProgramFolder& folder, const std::string& name, std::string& error) {
+    if (isReservedSystemName(name)) {
+        error = "Il sistema " + name +
+                " non si elimina: è la copia dell'archivio delle "
+                "estrazioni e viene rifatto a ogni aggiornamento.";
+        return false;
+    }
     std::error_code ec;
     for (const char* ext : {".sse", ".cna"}) {
         const fs::path p = folder.path("qor/" + name + ext);

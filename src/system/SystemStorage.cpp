@@ -57,7 +57,8 @@ Notice reservedNameNotice(bool currentIsArchive) {
 Notice overwriteQuestion(const std::string& name) {
     return Notice{"Nome sistema = " + name + ".cna",
                   {"File gia esistente  = " + name + ".cna", "Sostituire il file?"},
-                  kNoticeYesNo};
+                  kNoticeYesNo,
+                  true};
 }
 
 std::optional<Notice> savePrompt(const ProgramState& state) {

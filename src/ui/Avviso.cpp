@@ -39,8 +39,12 @@ Avviso::Avviso(const Notice& notice, QWidget* parent) : QDialog(parent) {
         return b;
     };
     if (notice.kind == kNoticeYesNo || notice.kind == kNoticeYesNoCancel) {
-        add("Sì", QDialogButtonBox::YesRole, Yes, "Si")->setDefault(true);
-        add("No", QDialogButtonBox::NoRole, No, "No");
+        QPushButton* yes = add("Sì", QDialogButtonBox::YesRole, Yes, "Si");
+        QPushButton* no = add("No", QDialogButtonBox::NoRole, No, "No");
+        // Enter must never destroy: a destructive question answers "No".
+        QPushButton* preferred = notice.destructive ? no : yes;
+        preferred->setDefault(true);
+        preferred->setFocus();
         if (notice.kind == kNoticeYesNoCancel)
             add("Annulla", QDialogButtonBox::RejectRole, Cancel, "Annulla");
     } else {

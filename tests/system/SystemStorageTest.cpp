@@ -261,7 +261,8 @@ TEST(SystemStorage, SaveAsDecisions) {
     const SaveAsDecision ask = decideSaveAs(s, "secondo");
     EXPECT_EQ(*ask.notice, (Notice{"Nome sistema = secondo.cna",
                                    {"File gia esistente  = secondo.cna", "Sostituire il file?"},
-                                   kNoticeYesNo}));
+                                   kNoticeYesNo,
+                                   true}));
     EXPECT_EQ(decideSaveAs(s, "archivio").notice->lines.size(), 2u);
     s.systemName = "archivio";
     EXPECT_EQ(*decideSaveAs(s, "archivio").notice, reservedNameNotice(true));

@@ -8,6 +8,8 @@
 #include "ui/Avviso.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,11 @@
 using namespace varnelo;
 
 // The archive windows and the small dialogs, driven as a user would.
+static QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 class ArchiveWindowsTest : public QObject {
     Q_OBJECT
 
@@ -72,6 +79,21 @@ class ArchiveWindowsTest : public QObject {
         QVERIFY(again.findChild<QCheckBox*>("CheGiorno(6)")->isChecked());
     }
 
+    // Types a draw into the entry fields and clicks "Aggiungi".
+    static void typeDraw(QWidget* w, const QStringList& numbers, const QStringList& date) {
+        for (int i = 0; i < 7; ++i) {
+            auto* f = w->findChild<QLineEdit*>(QString("TextNumCol(%1)").arg(i));
+            f->clear();
+            QTest::keyClicks(f, numbers[i]);
+        }
+        for (int i = 0; i < 3; ++i) {
+            auto* f = w->findChild<QLineEdit*>(QString("TextNumUsc(%1)").arg(i));
+            f->clear();
+            QTest::keyClicks(f, date[i]);
+        }
+        QTest::mouseClick(w->findChild<QPushButton*>("CommAggiungi"), Qt::LeftButton);
+    }
+
     void archiveEditorAddsChecksAndRewrites() {
         ColonneUscite w(*state_);
         QVERIFY(w.isOpen());
@@ -79,29 +101,30 @@ class ArchiveWindowsTest : public QObject {
         auto* grid = w.findChild<QTableWidget*>("MSFlexGrid6");
         const int rows = grid->rowCount();
         QVERIFY(rows > 0);
-        const char* entry[] = {"3", "14", "15", "27", "44", "2", "9"};
-        for (int i = 0; i < 7; ++i)
-            w.findChild<QLineEdit*>(QString("TextNumCol(%1)").arg(i))->setText(entry[i]);
-        const char* date[] = {"1", "12", "2026"};
-        for (int i = 0; i < 3; ++i)
-            w.findChild<QLineEdit*>(QString("TextNumUsc(%1)").arg(i))->setText(date[i]);
-        w.addFromFields();
+        const QStringList entry = {"3", "14", "15", "27", "44", "2", "9"};
+        typeDraw(&w, entry, {"1", "12", "2026"});
         QCOMPARE(grid->rowCount(), rows + 1);
         QCOMPARE(grid->item(rows, 1)->text(), QString("03-14-15-27-44"));
+        // The added draw shows on the last line, and the columns fill the grid.
+        QCoreApplication::processEvents();
+        const int lastTop = grid->rowViewportPosition(rows);
+        QVERIFY(lastTop >= 0);
+        QVERIFY(lastTop + grid->rowHeight(rows) <= grid->viewport()->height());
+        QVERIFY(lastTop + 2 * grid->rowHeight(rows) > grid->viewport()->height());
+        auto* header = grid->horizontalHeader();
+        QCOMPARE(header->sectionViewportPosition(3) + header->sectionSize(3),
+                 grid->viewport()->width());
         saveScreenshot(&w, "ColonneUscite");
 
         // Numbers not ascending: the notice, the grid unchanged.
-        w.findChild<QLineEdit*>("TextNumCol(0)")->setText("30");
-        w.findChild<QLineEdit*>("TextNumCol(1)")->setText("14");
-        for (int i = 2; i < 7; ++i)
-            w.findChild<QLineEdit*>(QString("TextNumCol(%1)").arg(i))->setText(entry[i]);
         QString title;
         clickInNextModal("OK", &title);
-        w.addFromFields();
+        typeDraw(&w, {"30", "14", "15", "27", "44", "2", "9"}, {"1", "12", "2026"});
         QCOMPARE(title, QString("Informazione:"));
         QCOMPARE(grid->rowCount(), rows + 1);
 
-        QVERIFY(w.commit());
+        QTest::mouseClick(w.findChild<QPushButton*>("OK"), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
         std::ifstream in(program_->path("enal/archivio.cna").toStdString());
         std::string line, last;
         while (std::getline(in, line))
@@ -110,6 +133,40 @@ class ArchiveWindowsTest : public QObject {
         if (!last.empty() && last.back() == '\r')
             last.pop_back();
         QCOMPARE(QString::fromStdString(last), QString("03-14-15-27-44020901-12-2026"));
+    }
+
+    // Escape after "Aggiungi" asks before the added draw is dropped.
+    void archiveEditorAsksBeforeDroppingChanges() {
+        const QByteArray before = readAll(program_->path("enal/archivio.cna"));
+        ColonneUscite w(*state_);
+        w.show();
+        typeDraw(&w, {"3", "14", "15", "27", "44", "2", "9"}, {"1", "12", "2026"});
+        QString title;
+        clickInNextModal("Annulla", &title);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(title, QString("Aggiornamento archivio:"));
+        QVERIFY(w.isVisible());
+        clickInNextModal("No");
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(readAll(program_->path("enal/archivio.cna")), before);
+
+        // "Sì" keeps the draw, as "OK" does.
+        ColonneUscite again(*state_);
+        again.show();
+        typeDraw(&again, {"3", "14", "15", "27", "44", "2", "9"}, {"1", "12", "2026"});
+        clickInNextModal("Si");
+        again.close();
+        QVERIFY(
+            readAll(program_->path("enal/archivio.cna")).contains("03-14-15-27-44020901-12-2026"));
+        // Deleting a draw is destructive: Enter answers "No".
+        auto* grid = again.findChild<QTableWidget*>("MSFlexGrid6");
+        again.show();
+        const int rows = grid->rowCount();
+        grid->setCurrentCell(rows - 1, 0);
+        whenModalShows([](QWidget* q) { QTest::keyClick(q, Qt::Key_Return); });
+        QTest::mouseClick(again.findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
+        QCOMPARE(grid->rowCount(), rows);
     }
 
     void dialogsLookRight() {

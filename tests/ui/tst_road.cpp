@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -107,6 +108,12 @@ class RoadTest : public QObject {
         run->findChild<QPushButton*>("CommStop")->setFocus();
         QTest::keyClick(run, Qt::Key_Return);
         QTRY_VERIFY(!run->isVisible());
+    }
+
+    void qtDialogsSpeakItalian() {
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QString("Annulla"));
+        QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QString("&Sì"));
     }
 
     void windowsKeepTheirPlaceAndFitTheScreen() {

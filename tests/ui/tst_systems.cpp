@@ -5,6 +5,7 @@
 #include "shell/ui/Varnelo.h"
 #include "system/SystemRun.h"
 #include "system/ui/GestioneSistemi.h"
+#include "ui/Avviso.h"
 
 #include "engine/DevelopmentRun.h"
 #include "system/SystemStorage.h"
@@ -228,6 +229,68 @@ class SystemsTest : public QObject {
         QVERIFY(main_->pronostico()->isLocked());
         QVERIFY(main_->pronostico()->findChild<QLabel*>("LabRielabora")->isVisible());
         saveScreenshot(main_->pronostico(), "Pronostico-rielaborazione");
+    }
+
+    // The open window lists an imported system as columns only, preselects
+    // the system in use, refuses to delete the archive system and keeps
+    // still while the rework box is ticked.
+    void systemListGuardsThePlayer() {
+        const QString file = program_->path("colonne.txt");
+        std::ofstream(file.toStdString()) << "7,3,45,12,9\n10 11 12 13 14\n";
+        main_->systemCommands().chooseOpenFile = [&](const QString&, const QString&) {
+            return file;
+        };
+        clickInNextModal("OK");
+        main_->findChild<QAction*>("MenuFile(9)")->trigger();
+        const QString current = QString::fromStdString(state_->systemName);
+
+        QString selected, description, refusal, question;
+        QPoint openBefore, openAfter;
+        whenModalShows([&](QWidget* w) {
+            auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
+            const int row = grid->currentRow();
+            selected = grid->item(row, 0)->text();
+            description = grid->item(row, 4)->text();
+            for (int r = 0; r < grid->rowCount(); ++r)
+                if (grid->item(r, 0)->text() == "archivio")
+                    grid->selectRow(r);
+            whenModalShows(
+                [&](QWidget* notice) {
+                    refusal = notice->findChild<QLabel*>("Testo")->text();
+                    question = notice->findChild<QAbstractButton*>("Si") ? "Si" : "";
+                    notice->findChild<QAbstractButton*>("OK")->click();
+                },
+                [](QWidget* n) { return n->objectName() == "Avviso"; });
+            QTest::mouseClick(w->findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
+            auto* open = w->findChild<QPushButton*>("CommApri");
+            openBefore = open->mapTo(w, QPoint(0, 0));
+            auto* rework = w->findChild<QCheckBox*>("CheRielabora");
+            QTest::mouseClick(rework, Qt::LeftButton, {}, QPoint(8, rework->height() / 2));
+            QVERIFY(rework->isChecked());
+            QCoreApplication::processEvents();
+            openAfter = open->mapTo(w, QPoint(0, 0));
+            w->findChild<QPushButton*>("CommChiudi")->click();
+        });
+        main_->findChild<QAction*>("MenuFile(2)")->trigger();
+        QCOMPARE(selected, current);
+        QCOMPARE(description, QString("Sistema Colonnare"));
+        QVERIFY(refusal.contains("non si elimina"));
+        QVERIFY(question.isEmpty());
+        QVERIFY(QFileInfo::exists(program_->path("qor/archivio.sse")));
+        QCOMPARE(openAfter, openBefore);
+    }
+
+    // Enter on a question that destroys something answers "No".
+    void destructiveQuestionsDefaultToNo() {
+        Avviso overwrite(overwriteQuestion("mio"));
+        overwrite.show();
+        QTest::keyClick(&overwrite, Qt::Key_Return);
+        QCOMPARE(overwrite.reply(), Avviso::No);
+        state_->modified = true;
+        Avviso save(*savePrompt(*state_));
+        save.show();
+        QTest::keyClick(&save, Qt::Key_Return);
+        QCOMPARE(save.reply(), Avviso::Yes);
     }
 };
 

@@ -11,9 +11,11 @@
 #include "ui/Avviso.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 #include <new>
@@ -92,6 +94,13 @@ void setUpApplication() {
     QApplication::setApplicationName("varnelo");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setWindowIcon(programIcon());
+    // Qt's own dialogs and standard buttons speak Italian too.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Italian), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 int runVarnelo(int argc, char** argv) {

@@ -28,7 +28,11 @@ ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    // The columns take what their text needs and the last one the rest, so
+    // the grid never shows an empty band at its side.
+    for (int c = 0; c < 3; ++c)
+        grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     QFont mono("Monospace");
     mono.setStyleHint(QFont::TypeWriter);
     grid_->setFont(mono);
@@ -114,8 +118,11 @@ void ColonneUscite::fillGrid() {
         for (int c = 0; c < 4; ++c)
             grid_->setItem(r, c, new QTableWidgetItem(QString::fromStdString(cells[c])));
     }
-    grid_->resizeColumnsToContents();
-    grid_->scrollToBottom();
+    // The newest draw, the one just added, shows on the last line.
+    if (const int last = grid_->rowCount() - 1; last >= 0) {
+        grid_->setCurrentCell(last, 0);
+        grid_->scrollToItem(grid_->item(last, 0), QAbstractItemView::PositionAtBottom);
+    }
     count_->setText(
         QString("Estrazioni nella griglia: %1").arg(QLocale().toString(grid_->rowCount())));
 }
@@ -135,6 +142,7 @@ void ColonneUscite::addFromFields() {
     }
     for (QLineEdit* f : numbers_)
         f->clear();
+    changed_ = true;
     fillGrid();
     numbers_[0]->setFocus();
 }
@@ -145,11 +153,34 @@ void ColonneUscite::removeSelected() {
         return;
     const Notice q{"Aggiornamento archivio:",
                    {editor_.removeQuestion(static_cast<std::size_t>(r))},
-                   kNoticeYesNo};
+                   kNoticeYesNo,
+                   true};
     if (Avviso::ask(q, this) != Avviso::Yes)
         return;
     editor_.remove(static_cast<std::size_t>(r));
+    changed_ = true;
     fillGrid();
+}
+
+// Escape, the close box and "Annulla" never drop added or deleted draws
+// without asking.
+void ColonneUscite::reject() {
+    if (changed_) {
+        const Notice q{"Aggiornamento archivio:",
+                       {"Salvare le modifiche all'archivio delle estrazioni?"},
+                       kNoticeYesNoCancel};
+        switch (Avviso::ask(q, this)) {
+        case Avviso::Yes:
+            if (commit())
+                accept();
+            return;
+        case Avviso::No:
+            break;
+        default:
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 bool ColonneUscite::commit() {

@@ -22,6 +22,7 @@ class ColonneUscite : public QDialog {
     void addFromFields();
     void removeSelected();
     bool commit();
+    void reject() override;
 
   private:
     void fillGrid();
@@ -29,6 +30,7 @@ class ColonneUscite : public QDialog {
     ProgramState& state_;
     ArchiveEditor editor_;
     bool open_ = false;
+    bool changed_ = false; // draws added or deleted since the window opened
     QTableWidget* grid_ = nullptr;
     QLineEdit* numbers_[7] = {};
     QLineEdit* date_[3] = {};

@@ -249,7 +249,7 @@ void Pronostico::toggleNumerone(int n) {
 
 // Imported columns fix the forecast: their numbers are the system's numbers.
 bool Pronostico::isLocked() const {
-    return state().forecastLock == "Blocca" || state().options.kindCode == 5;
+    return state().forecastLock == "Blocca" || state().options.imported();
 }
 
 void Pronostico::fillStatistics() {
@@ -314,7 +314,7 @@ void Pronostico::refresh() {
     updateCounts();
     fillStatistics();
     const bool locked = isLocked();
-    const bool rework = state().options.kindCode == 5;
+    const bool rework = state().options.imported();
     rework_->setVisible(rework);
     // The rework text needs room the window may not have had when it opened.
     if (auto* frame = parentWidget(); frame && isVisible())

@@ -100,7 +100,7 @@ bool SystemCommands::openByName(const QString& name, bool previousVersion) {
 }
 
 bool SystemCommands::open(bool previousVersion) {
-    GestioneSistemi dialog(main_.state().folder, &main_);
+    GestioneSistemi dialog(main_.state().folder, qs(main_.state().systemName), &main_);
     bool any = false;
     QObject::connect(&dialog, &GestioneSistemi::openRequested, &dialog, [&](const QString& name) {
         const bool opened = openByName(name, previousVersion);

@@ -1,5 +1,6 @@
 #include "system/ui/GestioneSistemi.h"
 
+#include "system/SystemName.h"
 #include "ui/Avviso.h"
 
 #include <QCheckBox>
@@ -23,8 +24,9 @@ QTableWidgetItem* numberItem(qlonglong v) {
 }
 } // namespace
 
-GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
-    : QDialog(parent), folder_(folder) {
+GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, const QString& current,
+                                 QWidget* parent)
+    : QDialog(parent), folder_(folder), current_(current) {
     setObjectName("GestioneSistemi");
     setWindowTitle("Gestione sistemi:");
     grid_ = new QTableWidget(0, 5, this);
@@ -78,6 +80,10 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, QWidget* parent)
     reworkNote_->setObjectName("LabRielabora");
     reworkNote_->setStyleSheet("color: #b00000;");
     reworkLayout->addWidget(reworkNote_);
+    // The note keeps its room while hidden, so ticking the box moves nothing.
+    QSizePolicy keep = reworkNote_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    reworkNote_->setSizePolicy(keep);
     auto update = [this] {
         for (QRadioButton* b : reworkKind_)
             b->setEnabled(rework_->isChecked());
@@ -112,8 +118,11 @@ void GestioneSistemi::reload() {
         grid_->setItem(r, 4, new QTableWidgetItem(QString::fromStdString(e.description)));
     }
     grid_->resizeColumnsToContents();
-    if (!entries_.empty())
-        grid_->selectRow(0);
+    // Enter opens the player's own system, never the archive by chance.
+    if (const int row = preferredEntry(entries_, current_.toStdString()); row >= 0) {
+        grid_->selectRow(row);
+        grid_->setCurrentCell(row, 0);
+    }
 }
 
 QString GestioneSistemi::chosenName() const {
@@ -139,12 +148,18 @@ void GestioneSistemi::deleteSelected() {
     const QString name = chosenName();
     if (name.isEmpty())
         return;
+    std::string error;
+    if (isReservedSystemName(name.toStdString()) &&
+        !deleteSystem(folder_, name.toStdString(), error)) {
+        Avviso::ask({"Avviso:", {error}}, this);
+        return;
+    }
     const Notice question{"Elimina sistema  = " + name.toStdString(),
                           {"Eliminare questo sistema = " + name.toStdString() + " ?"},
-                          kNoticeYesNo};
+                          kNoticeYesNo,
+                          true};
     if (Avviso::ask(question, this) != Avviso::Yes)
         return;
-    std::string error;
     if (!deleteSystem(folder_, name.toStdString(), error))
         Avviso::ask({"Avviso:", {error}}, this);
     reload();

@@ -18,7 +18,8 @@ class GestioneSistemi : public QDialog {
   public:
     enum class Rework { None, WithoutConditions, OwnConditions, OtherConditions };
 
-    GestioneSistemi(const ProgramFolder& folder, QWidget* parent = nullptr);
+    // `current`: the system in use, preselected when it is listed.
+    GestioneSistemi(const ProgramFolder& folder, const QString& current, QWidget* parent = nullptr);
 
     void reload();
     QString chosenName() const;
@@ -33,6 +34,7 @@ class GestioneSistemi : public QDialog {
     void deleteSelected();
 
     const ProgramFolder& folder_;
+    QString current_;
     std::vector<SystemEntry> entries_;
     QTableWidget* grid_ = nullptr;
     QCheckBox* closeOnOpen_ = nullptr;
