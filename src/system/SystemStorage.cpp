@@ -119,7 +119,9 @@ TaskOutcome saveSystem(ProgramState& state, Progress& progress) {
     const std::string& name = state.systemName;
     if (isReservedSystemName(name))
         return {TaskStatus::Failed, reservedNameNotice(true)};
-    const bool withColumns = state.settings.saveColumns && state.columns.storedCount > 0;
+    // A system without columns still writes its (empty) columns file, so an
+    // older one never stays beside a settings file that says 0 columns.
+    const bool withColumns = state.settings.saveColumns;
     AtomicWriter settings(settingsPath(state.folder, name));
     if (!settings.open() || !settings.write(formatSystemSettings(currentSystemSettings(state),
                                                                  state.settings.saveColumns)))

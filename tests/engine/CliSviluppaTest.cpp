@@ -132,3 +132,32 @@ TEST(CliSviluppa, DevelopsASavedSystemAndWritesItsFiles) {
               2);
     std::filesystem::remove_all(dir);
 }
+
+// A development that keeps nothing leaves an empty columns file, never the
+// columns of the development before.
+TEST(CliSviluppa, NoColumnsKeptEmptiesTheColumnsFile) {
+    const auto dir = testFolder();
+    auto saveWithSum = [&](int from, int to) {
+        ProgramState state{ProgramFolder(dir)};
+        for (int n = 1; n <= 9; ++n)
+            state.selection.setState(n, Selection::Chosen);
+        state.selection.setNumerone(1, true);
+        state.selection.setNumerone(2, true);
+        state.conditions.setActive(111, true);
+        for (int v = from; v <= to; ++v)
+            state.conditions.setCell(111, v, {CellStatus::Admitted, 0});
+        state.systemName = "prova";
+        Progress progress;
+        ASSERT_TRUE(saveSystem(state, progress).done());
+    };
+    saveWithSum(20, 25);
+    ASSERT_EQ(runCli("sviluppa --cartella " + dir.string() + " --sistema prova").status, 0);
+    ASSERT_GT(std::filesystem::file_size(dir / "qor" / "prova.cna"), 0u);
+
+    saveWithSum(200, 210); // no sum of five numbers up to 9 gets there
+    const Output o = runCli("sviluppa --cartella " + dir.string() + " --sistema prova");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "Colonne finali = 0\n");
+    EXPECT_EQ(std::filesystem::file_size(dir / "qor" / "prova.cna"), 0u);
+    std::filesystem::remove_all(dir);
+}

@@ -191,6 +191,23 @@ TEST(SystemStorage, ASaveThatFailsHalfWayLeavesThePreviousFilesWhole) {
     EXPECT_TRUE(leftovers(t / "qor").empty());
 }
 
+TEST(SystemStorage, ASystemWithoutColumnsSavesAnEmptyColumnsFile) {
+    TestFolder t;
+    ProgramState s(t.folder());
+    s.systemName = "vuoto";
+    fillColumns(s.columns, 12);
+    Progress progress;
+    ASSERT_TRUE(saveSystem(s, progress).done());
+    ASSERT_EQ(fileLines(t / "qor/vuoto.cna").size(), 12u);
+    s.columns.clear();
+    ASSERT_TRUE(saveSystem(s, progress).done());
+    EXPECT_TRUE(fileLines(t / "qor/vuoto.cna").empty());
+    ProgramState opened(t.folder());
+    ASSERT_TRUE(openSystem(opened, "vuoto", progress).done());
+    EXPECT_EQ(opened.columns.finalCount, 0);
+    EXPECT_FALSE(opened.columns.hasColumns);
+}
+
 TEST(SystemStorage, WithoutSaveColumnsOnlyTheSettingsFileIsWritten) {
     TestFolder t;
     ProgramState s(t.folder());
