@@ -5,7 +5,7 @@
 
 namespace varnelo {
 
-// What a long loop (loading, saving, importing columns) shares with the window
+// What a long loop (development, loading, saving, importing columns) shares with the window
 // that watches it from another thread: the items done so far, the items in
 // all, and the cancel request (the continue flag cleared).
 struct Progress {

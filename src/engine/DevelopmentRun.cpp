@@ -652,7 +652,7 @@ class Runner {
     }
 
     void publish() {
-        progress_.examined.store(examined_, std::memory_order_relaxed);
+        progress_.done.store(examined_, std::memory_order_relaxed);
         progress_.conditioned.store(conditioned_, std::memory_order_relaxed);
         progress_.kept.store(kept_, std::memory_order_relaxed);
         progress_.inMemory.store(output_.inMemory(), std::memory_order_relaxed);
@@ -733,7 +733,7 @@ void shuffleRows(ColumnStore& columns, std::int32_t first, std::int32_t last) {
 }
 
 void resetCounts(RunProgress& progress) {
-    progress.examined = 0;
+    progress.done = 0;
     progress.conditioned = 0;
     progress.kept = 0;
     progress.inMemory = 0;
@@ -752,7 +752,7 @@ RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& opt
         result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
 
     resetCounts(progress);
-    progress.candidates = candidates;
+    progress.total = candidates;
 
     const PlanInputs inputs{input.conditions, input.links,    input.quadri,     input.levels,
                             options.context,  input.families, input.delayTables};

@@ -81,8 +81,8 @@ TEST(DevelopmentRun, FixedNumbersAreInEveryColumnInTheSameOrder) {
         }
         const RunResult r = e.develop();
         EXPECT_EQ(e.columns(), expected) << c.fixed.size() << " fisse";
-        EXPECT_EQ(e.progress.candidates, static_cast<std::int64_t>(expected.size()));
-        EXPECT_EQ(r.examined, e.progress.candidates);
+        EXPECT_EQ(e.progress.total, static_cast<std::int64_t>(expected.size()));
+        EXPECT_EQ(r.examined, e.progress.total);
         EXPECT_EQ(r.conditioned, binomial(static_cast<int>(c.chosen.size() - c.fixed.size()),
                                           static_cast<int>(5 - c.fixed.size())));
     }
@@ -121,7 +121,7 @@ TEST(DevelopmentRun, StoppingLeavesEveryCountAtZeroAndTheOverflowEmpty) {
     EXPECT_EQ(r.kept, 0);
     EXPECT_EQ(r.total, 0);
     EXPECT_EQ(r.finalCount, 0);
-    EXPECT_EQ(e.progress.examined, 0);
+    EXPECT_EQ(e.progress.done, 0);
     EXPECT_EQ(e.progress.conditioned, 0);
     EXPECT_EQ(e.progress.inMemory, 0);
     EXPECT_EQ(e.state->columns.storedCount, 0);
@@ -138,7 +138,7 @@ TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
     e.choose(all);
     e.state->options.developmentLevel = 2; // slow enough to be caught running
     std::thread stopper([&] {
-        while (e.progress.examined.load() == 0)
+        while (e.progress.done.load() == 0)
             std::this_thread::yield();
         e.progress.cancel = true;
     });

@@ -96,7 +96,7 @@ void SviluppoS::keyPressEvent(QKeyEvent* event) {
 }
 
 void SviluppoS::poll() {
-    examined_->setText(countText(progress_.examined.load()));
+    examined_->setText(countText(progress_.done.load()));
     conditioned_->setText(countText(progress_.conditioned.load()));
     kept_->setText(countText(progress_.kept.load()));
     inMemory_->setText(countText(progress_.inMemory.load()));
