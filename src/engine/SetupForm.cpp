@@ -1,5 +1,7 @@
 #include "engine/SetupForm.h"
 
+#include "core/OrthogonalGuarantees.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -7,36 +9,17 @@
 
 namespace varnelo {
 
-namespace {
-
-struct Guarantee {
-    const char* entry;
-    int points;
-    int drawn;
-};
-
-constexpr std::array<Guarantee, 9> kGuarantees = {{
-    {"4 Punti con 4 estratti", 4, 4},
-    {"3 Punti con 3 estratti", 3, 3},
-    {"2 Punti con 2 estratti", 2, 2},
-    {"3 Punti con 4 estratti", 3, 4},
-    {"2 Punti con 4 estratti", 2, 4},
-    {"1 Punti con 4 estratti", 1, 4},
-    {"2 Punti con 3 estratti", 2, 3},
-    {"1 Punti con 3 estratti", 1, 3},
-    {"1 Punti con 2 estratti!", 1, 2},
-}};
-
-} // namespace
-
 const char* orthogonalEntry(int index) {
-    return index >= 0 && index < 9 ? kGuarantees[static_cast<std::size_t>(index)].entry : "";
+    const OrthogonalGuarantee* g = orthogonalGuarantee(index + 1);
+    return g ? g->entry : "";
 }
 int guaranteePoints(int kind) {
-    return kind >= 1 && kind <= 9 ? kGuarantees[static_cast<std::size_t>(kind - 1)].points : 0;
+    const OrthogonalGuarantee* g = orthogonalGuarantee(kind);
+    return g ? g->points : 0;
 }
 int guaranteeDrawn(int kind) {
-    return kind >= 1 && kind <= 9 ? kGuarantees[static_cast<std::size_t>(kind - 1)].drawn : 0;
+    const OrthogonalGuarantee* g = orthogonalGuarantee(kind);
+    return g ? g->drawn : 0;
 }
 
 int contestFromText(const std::string& text) {

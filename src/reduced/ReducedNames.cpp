@@ -1,5 +1,7 @@
 #include "reduced/ReducedNames.h"
 
+#include "core/OrthogonalGuarantees.h"
+
 #include <array>
 
 namespace varnelo {
@@ -29,18 +31,6 @@ const Guarantee* find(int g, int c) {
     return nullptr;
 }
 
-const std::array<OrthogonalOption, 9> kOptions = {{
-    {"Gar.4  con 4 Numeri", 4, 4},
-    {"Gar.3  con 3 Numeri", 3, 3},
-    {"Gar.2  con 2 Numeri", 2, 2},
-    {"Gar.3  con 4 Numeri", 3, 4},
-    {"Gar.2  con 4 Numeri", 2, 4},
-    {"Gar.1  con 4 Numeri", 1, 4},
-    {"Gar.2  con 3 Numeri", 2, 3},
-    {"Gar.1  con 3 Numeri", 1, 3},
-    {"Gar.1  con 2 Numeri", 1, 2},
-}};
-
 } // namespace
 
 std::optional<std::string> guaranteeName(int g, int c) {
@@ -54,9 +44,10 @@ std::optional<std::string> guaranteeShortName(int g, int c) {
 }
 
 std::optional<OrthogonalOption> orthogonalOption(int option) {
-    if (option < 1 || option > 9)
+    const OrthogonalGuarantee* g = orthogonalGuarantee(option);
+    if (!g)
         return std::nullopt;
-    return kOptions[static_cast<std::size_t>(option - 1)];
+    return OrthogonalOption{g->reducedName, g->points, g->drawn};
 }
 
 std::optional<std::string> orthogonalTitle(int option) {
