@@ -72,47 +72,47 @@ std::vector<int> range(int first, int last) {
 
 std::array<Family, kFamilyCount> makeFamilies() {
     return {{
-        {"Baricentro", range(125, 127)},
-        {"Casella", range(119, 123)},
-        {"Colonne filtro And", {}},
-        {"Confronta Col.Vin.", {46, 47}},
-        {"Consecutivi Tot+Max", {63, 64}},
-        {"Consecutivi", range(5, 8)},
-        {"Cosecut.Pronostico", range(48, 50)},
-        {"Ritardo Ambi", {142}},
-        {"Dispari", {3, 4}},
-        {"Distanza", range(115, 118)},
-        {"Distanze pari disp.", {19, 20}},
-        {"Gemelli", {12}},
-        {"Gruppi pari dispari", {21, 22}},
-        {"Interruzioni", range(15, 18)},
-        {"Numero di Cifre", {110}},
-        {"Pari", {1, 2}},
-        {"Pari dispari", range(51, 61)},
-        {"Ritardo Somma Ambata", {141}},
-        {"Debug", {}},
-        {"Rendimento Condiz.", {}},
-        {"Ponte", {13, 14}},
-        {"Presenza Cifra", range(131, 140)},
-        {"Posiz. Decina Unità", range(88, 97)},
-        {"Resto", range(100, 107)},
-        {"Quadri And Or", {}},
-        {"Simmetrie", range(9, 11)},
-        {"Sequenze", range(38, 41)},
-        {"Sequele pari disp.", range(23, 33)},
-        {"Somma", range(111, 114)},
-        {"Distanza tra Numeri", range(145, 154)},
-        {"Somma Decine Un.", range(128, 130)},
-        {"Somma Uni.Dec. Diff.", {45, 62, 79}},
-        {"Vortice Diretto", {34, 35}},
-        {"Vortice Inverso", {36, 37}},
-        {"Somme + Picchetto", {143}},
-        {"Ritardi Vari", {78}},
-        {"Faccio Tutto io", {}},
-        {"Nati Stanchi", {}},
-        {"Link", {}},
-        {"Punti tra Condiz.", {}},
-        {"Livelli", {}},
+        {"Baricentro", 1, range(125, 127)},
+        {"Casella", 2, range(119, 123)},
+        {"Colonne filtro And", 3, {}},
+        {"Confronta Col.Vin.", 4, {46, 47}},
+        {"Consecutivi Tot+Max", 5, {63, 64}},
+        {"Consecutivi", 6, range(5, 8)},
+        {"Cosecut.Pronostico", 7, range(48, 50)},
+        {"Ritardo Ambi", 8, {142}},
+        {"Dispari", 10, {3, 4}},
+        {"Distanza", 11, range(115, 118)},
+        {"Distanze pari disp.", 12, {19, 20}},
+        {"Gemelli", 13, {12}},
+        {"Gruppi pari dispari", 14, {21, 22}},
+        {"Interruzioni", 15, range(15, 18)},
+        {"Numero di Cifre", 16, {110}},
+        {"Pari", 17, {1, 2}},
+        {"Pari dispari", 18, range(51, 61)},
+        {"Ritardo Somma Ambata", 19, {141}},
+        {"Debug", 36, {}},
+        {"Rendimento Condiz.", 39, {}},
+        {"Ponte", 20, {13, 14}},
+        {"Presenza Cifra", 21, range(131, 140)},
+        {"Posiz. Decina Unità", 22, range(88, 97)},
+        {"Resto", 23, range(100, 107)},
+        {"Quadri And Or", 24, {}},
+        {"Simmetrie", 25, range(9, 11)},
+        {"Sequenze", 26, range(38, 41)},
+        {"Sequele pari disp.", 27, range(23, 33)},
+        {"Somma", 28, range(111, 114)},
+        {"Distanza tra Numeri", 0, range(145, 154)},
+        {"Somma Decine Un.", 30, range(128, 130)},
+        {"Somma Uni.Dec. Diff.", 31, {45, 62, 79}},
+        {"Vortice Diretto", 32, {34, 35}},
+        {"Vortice Inverso", 33, {36, 37}},
+        {"Somme + Picchetto", 34, {143}},
+        {"Ritardi Vari", 35, {78}},
+        {"Faccio Tutto io", 37, {}},
+        {"Nati Stanchi", 38, {}},
+        {"Link", 41, {}},
+        {"Punti tra Condiz.", 42, {}},
+        {"Livelli", 44, {}},
     }};
 }
 
@@ -261,6 +261,14 @@ int familyOfSlot(int slot) {
         for (int s : list[static_cast<std::size_t>(f)].activationSlots)
             if (s == slot)
                 return f;
+    return -1;
+}
+
+int familyOfMenuItem(int item) {
+    const auto& list = families();
+    for (int f = 0; f < kFamilyCount; ++f)
+        if (item > 0 && list[static_cast<std::size_t>(f)].menuItem == item)
+            return f;
     return -1;
 }
 

@@ -69,11 +69,14 @@ class ConditionSet {
 inline constexpr int kFamilyCount = 41;
 struct Family {
     std::string_view name;
+    int menuItem;                     // its item of the "&Condizioni" menu; 0 for none
     std::vector<int> activationSlots; // empty for families that keep their own tables
 };
 const std::array<Family, kFamilyCount>& families();
 // Family index 0..40 of a slot, or -1.
 int familyOfSlot(int slot);
+// Family index of an item of the "&Condizioni" menu, or -1.
+int familyOfMenuItem(int item);
 // The menu check rule: a slot of the family is active and admits at least one value.
 bool familyInPlay(const ConditionSet& set, int family);
 

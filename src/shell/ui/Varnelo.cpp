@@ -40,62 +40,6 @@ namespace {
 
 const QString kNotYet = "Non ancora disponibile in questa versione del programma";
 
-// Items of the "&Condizioni" menu and the family whose check mark they carry.
-const QHash<int, QString>& conditionFamilies() {
-    static const QHash<int, QString> map = {
-        {1, "Baricentro"},
-        {2, "Casella"},
-        {3, "Colonne filtro And"},
-        {4, "Confronta Col.Vin."},
-        {5, "Consecutivi Tot+Max"},
-        {6, "Consecutivi"},
-        {7, "Cosecut.Pronostico"},
-        {8, "Ritardo Ambi"},
-        {10, "Dispari"},
-        {11, "Distanza"},
-        {12, "Distanze pari disp."},
-        {13, "Gemelli"},
-        {14, "Gruppi pari dispari"},
-        {15, "Interruzioni"},
-        {16, "Numero di Cifre"},
-        {17, "Pari"},
-        {18, "Pari dispari"},
-        {19, "Ritardo Somma Ambata"},
-        {20, "Ponte"},
-        {21, "Presenza Cifra"},
-        {22, "Posiz. Decina Unità"},
-        {23, "Resto"},
-        {24, "Quadri And Or"},
-        {25, "Simmetrie"},
-        {26, "Sequenze"},
-        {27, "Sequele pari disp."},
-        {28, "Somma"},
-        {30, "Somma Decine Un."},
-        {31, "Somma Uni.Dec. Diff."},
-        {32, "Vortice Diretto"},
-        {33, "Vortice Inverso"},
-        {34, "Somme + Picchetto"},
-        {35, "Ritardi Vari"},
-        {36, "Debug"},
-        {37, "Faccio Tutto io"},
-        {38, "Nati Stanchi"},
-        {39, "Rendimento Condiz."},
-        {41, "Link"},
-        {42, "Punti tra Condiz."},
-        {44, "Livelli"},
-    };
-    return map;
-}
-
-int familyIndex(const QString& name) {
-    for (int f = 0; f < kFamilyCount; ++f)
-        if (QString::fromUtf8(
-                families()[static_cast<std::size_t>(f)].name.data(),
-                static_cast<int>(families()[static_cast<std::size_t>(f)].name.size())) == name)
-            return f;
-    return -1;
-}
-
 } // namespace
 
 Varnelo::Varnelo(ProgramState& state, QWidget* parent)
@@ -214,10 +158,10 @@ void Varnelo::buildMenus() {
             const QString command = QString::fromUtf8(item.command);
             connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
             commandActions_ << a;
-            if (QString(def.objectName) == "CondProgramma" &&
-                conditionFamilies().contains(item.index)) {
+            if (const int family = familyOfMenuItem(item.index);
+                QString(def.objectName) == "CondProgramma" && family >= 0) {
                 a->setCheckable(true);
-                conditionItems_[item.index] = a;
+                conditionItems_[family] = a;
             }
         }
     }
@@ -323,10 +267,8 @@ void Varnelo::refresh() {
             menu->setEnabled(hasColumns && !busy_);
         else
             menu->setEnabled(!busy_);
-    for (auto it = conditionItems_.begin(); it != conditionItems_.end(); ++it) {
-        const int f = familyIndex(conditionFamilies().value(it.key()));
-        it.value()->setChecked(f >= 0 && familyInPlay(state_.conditions, f));
-    }
+    for (auto it = conditionItems_.begin(); it != conditionItems_.end(); ++it)
+        it.value()->setChecked(familyInPlay(state_.conditions, it.key()));
     Q_EMIT events_.systemChanged();
 }
 

@@ -83,8 +83,8 @@ class Varnelo : public QMainWindow, public Shell {
     QLabel* finalCount_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QHash<QString, std::function<void()>> commands_;
-    QList<QAction*> commandActions_; // menu items and toolbar keys
-    QHash<int, QAction*> conditionItems_;
+    QList<QAction*> commandActions_;      // menu items and toolbar keys
+    QHash<int, QAction*> conditionItems_; // by family
     SystemCommands systemCommands_;
     bool busy_ = false;
 };
