@@ -149,15 +149,10 @@ VortexResult vortexWalk(const std::array<bool, 5>& even) {
     return walk(even);
 }
 
-void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues& v) {
-    v = {};
-    bool even[5];
-    int parityMask = 0;
-    for (int i = 0; i < 5; ++i) {
-        even[i] = kEven.isEven(c[i]);
-        parityMask |= even[i] << i;
-    }
+namespace {
 
+// Codes 1..4, 9..11, 15..18 and 21..26: the parity pattern in position order.
+inline void parityMetrics(const bool (&even)[5], int parityMask, CatalogueValues& v) {
     // 1..4: even/odd counts and their longest runs in position order.
     int evens = 0, runE = 0, runO = 0, bestE = 0, bestO = 0;
     for (int i = 0; i < 5; ++i) {
@@ -175,45 +170,10 @@ void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues
     v[3] = 5 - evens;
     v[4] = bestO;
 
-    int g[4];
-    for (int k = 0; k < 4; ++k)
-        g[k] = c[k + 1] - c[k];
-
-    // 5..7: windows of consecutive numbers, 8: disjoint consecutive pairs.
-    int ones = 0;
-    for (int k = 0; k < 4; ++k)
-        ones += g[k] == 1;
-    int win3 = 0, win4 = 0;
-    for (int k = 0; k < 3; ++k)
-        win3 += g[k] == 1 && g[k + 1] == 1;
-    for (int k = 0; k < 2; ++k)
-        win4 += g[k] == 1 && g[k + 1] == 1 && g[k + 2] == 1;
-    v[5] = win4;
-    v[6] = win3;
-    v[7] = ones;
-    v[8] = alternateCount(c, 1);
-
     // 9..11: parity symmetries.
     v[10] = (even[0] == even[3]) + (even[1] == even[4]);
     v[11] = (even[0] == even[4]) + (even[1] == even[3]);
     v[9] = v[10] + v[11];
-
-    // 12: different gap values.
-    int distinct = 0;
-    for (int k = 0; k < 4; ++k) {
-        bool later = false;
-        for (int j = k + 1; j < 4; ++j)
-            later |= g[j] == g[k];
-        distinct += !later;
-    }
-    v[12] = distinct;
-
-    // 13, 14: bridges (gaps of 2).
-    int twos = 0;
-    for (int k = 0; k < 4; ++k)
-        twos += g[k] == 2;
-    v[13] = twos;
-    v[14] = alternateCount(c, 2);
 
     // 15..18: parity changes.
     int toEven = 0, toOdd = 0, streak = 0, bestStreak = 0;
@@ -229,13 +189,6 @@ void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues
     v[16] = toEven;
     v[17] = toOdd;
     v[18] = bestStreak;
-
-    // 19, 20: even and odd gaps.
-    int evenGaps = 0;
-    for (int k = 0; k < 4; ++k)
-        evenGaps += kEven.isEven(g[k]);
-    v[19] = evenGaps;
-    v[20] = 4 - evenGaps;
 
     // 21, 22: maximal groups of equal parity by size.
     int hist[6] = {};
@@ -259,6 +212,51 @@ void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues
     v[24] = fwd.arms;
     v[25] = 6 - bwd.end;
     v[26] = bwd.arms;
+}
+
+// Codes 5..8, 12..14, 19, 20, 27..30, 41 and 42: the gaps between neighbours.
+inline void gapMetrics(const Column& c, CatalogueValues& v) {
+    int g[4];
+    for (int k = 0; k < 4; ++k)
+        g[k] = c[k + 1] - c[k];
+
+    // 5..7: windows of consecutive numbers, 8: disjoint consecutive pairs.
+    int ones = 0;
+    for (int k = 0; k < 4; ++k)
+        ones += g[k] == 1;
+    int win3 = 0, win4 = 0;
+    for (int k = 0; k < 3; ++k)
+        win3 += g[k] == 1 && g[k + 1] == 1;
+    for (int k = 0; k < 2; ++k)
+        win4 += g[k] == 1 && g[k + 1] == 1 && g[k + 2] == 1;
+    v[5] = win4;
+    v[6] = win3;
+    v[7] = ones;
+    v[8] = alternateCount(c, 1);
+
+    // 12: different gap values.
+    int distinct = 0;
+    for (int k = 0; k < 4; ++k) {
+        bool later = false;
+        for (int j = k + 1; j < 4; ++j)
+            later |= g[j] == g[k];
+        distinct += !later;
+    }
+    v[12] = distinct;
+
+    // 13, 14: bridges (gaps of 2).
+    int twos = 0;
+    for (int k = 0; k < 4; ++k)
+        twos += g[k] == 2;
+    v[13] = twos;
+    v[14] = alternateCount(c, 2);
+
+    // 19, 20: even and odd gaps.
+    int evenGaps = 0;
+    for (int k = 0; k < 4; ++k)
+        evenGaps += kEven.isEven(g[k]);
+    v[19] = evenGaps;
+    v[20] = 4 - evenGaps;
 
     // 27..30: maximal runs of consecutive numbers by length (a run of five counts in none).
     int seq = 1;
@@ -272,6 +270,25 @@ void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues
         seq = 1;
     }
 
+    // 41, 42: numbers in consecutive runs and the longest run.
+    int total = 1, pending = 0, length = 1, longest = 1;
+    for (int k = 0; k < 4; ++k) {
+        if (g[k] == 1) {
+            total += 1 + pending;
+            pending = 0;
+            longest = std::max(longest, ++length);
+        } else {
+            if (total > 1)
+                pending = 1;
+            length = 1;
+        }
+    }
+    v[41] = total;
+    v[42] = longest;
+}
+
+// Codes 34..40: decades and units, and the tables from outside the column.
+inline void contextMetrics(const Column& c, const MetricContext& ctx, CatalogueValues& v) {
     // 34, 40: different decades and units.
     unsigned decades = 0, units = 0;
     for (int i = 0; i < 5; ++i) {
@@ -303,22 +320,21 @@ void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues
         for (int k = 0; k < 2; ++k)
             v[37] += up[k] && up[k + 1] && up[k + 2];
     }
+}
 
-    // 41, 42: numbers in consecutive runs and the longest run.
-    int total = 1, pending = 0, length = 1, longest = 1;
-    for (int k = 0; k < 4; ++k) {
-        if (g[k] == 1) {
-            total += 1 + pending;
-            pending = 0;
-            longest = std::max(longest, ++length);
-        } else {
-            if (total > 1)
-                pending = 1;
-            length = 1;
-        }
+} // namespace
+
+void catalogueMetrics(const Column& c, const MetricContext& ctx, CatalogueValues& v) {
+    v = {};
+    bool even[5];
+    int parityMask = 0;
+    for (int i = 0; i < 5; ++i) {
+        even[i] = kEven.isEven(c[i]);
+        parityMask |= even[i] << i;
     }
-    v[41] = total;
-    v[42] = longest;
+    parityMetrics(even, parityMask, v);
+    gapMetrics(c, v);
+    contextMetrics(c, ctx, v);
 }
 
 int metricValue(int code, const Column& c, const MetricContext& ctx) {

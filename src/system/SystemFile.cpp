@@ -153,22 +153,18 @@ std::string formatSystemSettings(const SystemSettings& s, bool saveColumns) {
     return joinLines(lines);
 }
 
-SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
-                                      SettingsLayout layout) {
-    auto lines = splitLines(text);
-    while (!lines.empty() && trimBlanks(lines.back()).empty())
-        lines.pop_back();
-    if (lines.empty())
-        return SettingsFileState::Empty;
-    if (lines.size() < 4)
-        return SettingsFileState::Damaged;
-    SystemSettings s;
+namespace {
+
+using Lines = std::vector<std::string_view>;
+
+// Line 1: the header fields.
+bool readHeader(std::string_view line, SystemSettings& s) {
     std::vector<long long> v;
-    if (!readList(lines[0], v) || v.size() != kHeaderFields)
-        return SettingsFileState::Damaged;
+    if (!readList(line, v) || v.size() != kHeaderFields)
+        return false;
     for (long long x : v)
         if (x < INT32_MIN || x > INT32_MAX)
-            return SettingsFileState::Damaged;
+            return false;
     s.options.kindCode = static_cast<int>(v[0]);
     s.options.headerOption2 = static_cast<int>(v[1]);
     s.options.developmentLevel = static_cast<int>(v[2]);
@@ -176,44 +172,46 @@ SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out
     s.counts = {static_cast<std::int32_t>(v[4]), static_cast<std::int32_t>(v[5]),
                 static_cast<std::int32_t>(v[7]), static_cast<std::int32_t>(v[8])};
     if (s.counts.developed < 0 || s.counts.final < 0 || s.counts.stored < 0 || s.counts.total < 0)
-        return SettingsFileState::Damaged;
+        return false;
     s.options.guaranteeKind = static_cast<int>(v[9]);
     s.options.headerOption11 = static_cast<int>(v[10]);
+    return true;
+}
 
-    if (!readList(lines[1], v) || v.size() != 50)
-        return SettingsFileState::Damaged;
+// Lines 2 and 3: the state of every number and the Numeroni.
+bool readForecast(std::string_view numbers, std::string_view numeroni, Selection& selection) {
+    std::vector<long long> v;
+    if (!readList(numbers, v) || v.size() != 50)
+        return false;
     for (int n = 1; n <= kMaxNumber; ++n) {
         const long long st = v[static_cast<std::size_t>(n - 1)];
-        if (st < 0 || st > 2 || !s.selection.setState(n, static_cast<Selection::State>(st)))
-            return SettingsFileState::Damaged;
+        if (st < 0 || st > 2 || !selection.setState(n, static_cast<Selection::State>(st)))
+            return false;
     }
-    if (!readList(lines[2], v) || v.size() != kMaxNumerone)
-        return SettingsFileState::Damaged;
+    if (!readList(numeroni, v) || v.size() != kMaxNumerone)
+        return false;
     for (int n = 1; n <= kMaxNumerone; ++n) {
         const long long f = v[static_cast<std::size_t>(n - 1)];
         if (f != 0 && f != 1 && f != -1)
-            return SettingsFileState::Damaged;
-        s.selection.setNumerone(n, f != 0);
+            return false;
+        selection.setNumerone(n, f != 0);
     }
-    s.options.description = std::string(trimBlanks(lines[3]));
+    return true;
+}
 
-    if (lines.size() == 4 || layout == SettingsLayout::PreviousVersion) {
-        s.columnsOnly = true;
-        out = std::move(s);
-        return SettingsFileState::Read;
-    }
-    if (lines.size() < kFixedLines)
-        return SettingsFileState::Damaged;
+// Lines 5..7: the option flag, the activation flags and the coverage.
+bool readConditionLines(const Lines& lines, SystemSettings& s) {
+    std::vector<long long> v;
     if (!readList(lines[4], v) || v.size() != 1 || v[0] < 0 || v[0] > 255)
-        return SettingsFileState::Damaged;
+        return false;
     s.options.optionFlag = static_cast<int>(v[0]);
     for (int r = 0; r < kActivationLines; ++r) {
         if (!readList(lines[static_cast<std::size_t>(5 + r)], v) || v.size() != kActivationPerLine)
-            return SettingsFileState::Damaged;
+            return false;
         for (int k = 0; k < kActivationPerLine; ++k) {
             const long long f = v[static_cast<std::size_t>(k)];
             if (f < 0 || f > 255)
-                return SettingsFileState::Damaged;
+                return false;
             s.conditions.setActive(r * kActivationPerLine + k, f != 0);
         }
     }
@@ -222,10 +220,14 @@ SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out
     char* end = nullptr;
     const double cov = std::strtod(coverage.c_str(), &end);
     if (coverage.empty() || end != coverage.c_str() + coverage.size() || !std::isfinite(cov))
-        return SettingsFileState::Damaged;
+        return false;
     s.options.coverage = cov < 1 || cov > 100 ? 100.0 : cov;
+    return true;
+}
 
-    // Named sections; anything before the first header is passed over.
+// The named sections after line 7; anything before the first header is
+// passed over, sections no family reads are kept as they are.
+bool readSections(const Lines& lines, SystemSettings& s) {
     std::vector<SystemSectionLines> found;
     std::string name;
     for (std::size_t i = kFixedLines; i < lines.size(); ++i) {
@@ -241,8 +243,33 @@ SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out
         if (it == known.end())
             s.otherSections.push_back({sectionName, std::move(body)});
         else if (!it->read(body, s))
-            return SettingsFileState::Damaged;
+            return false;
     }
+    return true;
+}
+
+} // namespace
+
+SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
+                                      SettingsLayout layout) {
+    auto lines = splitLines(text);
+    while (!lines.empty() && trimBlanks(lines.back()).empty())
+        lines.pop_back();
+    if (lines.empty())
+        return SettingsFileState::Empty;
+    if (lines.size() < 4)
+        return SettingsFileState::Damaged;
+    SystemSettings s;
+    if (!readHeader(lines[0], s) || !readForecast(lines[1], lines[2], s.selection))
+        return SettingsFileState::Damaged;
+    s.options.description = std::string(trimBlanks(lines[3]));
+    if (lines.size() == 4 || layout == SettingsLayout::PreviousVersion) {
+        s.columnsOnly = true;
+        out = std::move(s);
+        return SettingsFileState::Read;
+    }
+    if (lines.size() < kFixedLines || !readConditionLines(lines, s) || !readSections(lines, s))
+        return SettingsFileState::Damaged;
     out = std::move(s);
     return SettingsFileState::Read;
 }
