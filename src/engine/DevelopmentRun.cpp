@@ -46,6 +46,9 @@ struct Check {
     const std::uint16_t* table;
 };
 
+// Per completion of a prefix, the verdicts of its checks or-ed together.
+using Verdicts = std::array<std::uint16_t, kMaxNumber>;
+
 class Runner {
   public:
     Runner(const RunInput& input, const ColumnStore& columns, const RunOptions& options,
@@ -217,20 +220,35 @@ class Runner {
     // completions at once, each in a loop of its own without branches; the
     // candidates are then taken in order.
     void batch(int lo, int hi) {
-        if (sumWindow_) {
-            // Completions whose sum leaves the window are refused by the sum table anyway.
-            const int from = lo, to = hi;
-            while (lo <= hi && prefix_[4].sum + list_[static_cast<std::size_t>(lo)] < sumLo_)
-                ++lo;
-            while (hi >= lo && prefix_[4].sum + list_[static_cast<std::size_t>(hi)] > sumHi_)
-                --hi;
-            skip(std::max(0, to - from + 1) - std::max(0, hi - lo + 1));
-        }
+        if (sumWindow_)
+            narrowToSumWindow(lo, hi);
         if (hi < lo)
             return;
         const int m = hi - lo + 1;
         const int* last = list_.data() + lo;
-        std::array<std::uint16_t, kMaxNumber> acc{};
+        Verdicts acc{};
+        checkCompletions(last, m, acc);
+        examined_ += m;
+        work_ += static_cast<std::int64_t>(m) * (1 + weight_);
+        if (!takeCompletions(last, m, acc))
+            return;
+        if (work_ > kRefreshWork)
+            refresh();
+    }
+
+    // Completions whose sum leaves the window are refused by the sum table anyway.
+    void narrowToSumWindow(int& lo, int& hi) {
+        const int from = lo, to = hi;
+        while (lo <= hi && prefix_[4].sum + list_[static_cast<std::size_t>(lo)] < sumLo_)
+            ++lo;
+        while (hi >= lo && prefix_[4].sum + list_[static_cast<std::size_t>(hi)] > sumHi_)
+            --hi;
+        skip(std::max(0, to - from + 1) - std::max(0, hi - lo + 1));
+    }
+
+    // Every check not already run on the prefix, over all the completions at
+    // once: one loop without branches per check.
+    void checkCompletions(const int* last, int m, Verdicts& acc) {
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
@@ -310,8 +328,11 @@ class Runner {
                 break;
             }
         }
-        examined_ += m;
-        work_ += static_cast<std::int64_t>(m) * (1 + weight_);
+    }
+
+    // The completions in order: stored at once when nothing is counted,
+    // judged one by one otherwise. False when the run must stop.
+    bool takeCompletions(const int* last, int m, const Verdicts& acc) {
         const bool clean = plan_.cleanPass();
         if (!plan_.counts() && families_.empty() && mode_ == PostFilter::Store &&
             !options_.calculateOnly && !options_.tally) {
@@ -338,12 +359,11 @@ class Runner {
                     if (!options_.calculateOnly)
                         postFilter(current());
                     if (stop_)
-                        return;
+                        return false;
                 }
             }
         }
-        if (work_ > kRefreshWork)
-            refresh();
+        return true;
     }
 
     // Whether some completion of the prefix ending at list index i can have
@@ -739,18 +759,42 @@ void resetCounts(RunProgress& progress) {
     progress.inMemory = 0;
 }
 
+// The kind of development as the run's end text names it.
+RunResult describedResult(const SystemOptions& o) {
+    RunResult result;
+    result.description =
+        std::max(1, o.developmentLevel) >= 2 && !o.orthogonalOn() && !o.differenceOn()
+            ? "Sistema Cond. + Rid."
+            : "Sistema Condizionato";
+    if (o.differenceOn())
+        result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
+    return result;
+}
+
+// A cancelled or failed run leaves the column list empty.
+RunResult dropped(RunResult result, ColumnOutput& output, ColumnStore& columns) {
+    output.discard();
+    columns.clear();
+    return result;
+}
+
+// The counts of a completed run; the rows it put in memory are mixed when asked.
+void takeCounts(RunResult& result, const Runner& runner, const ColumnOutput& output,
+                const RunOptions& options) {
+    result.examined = runner.examined();
+    result.conditioned = runner.conditioned();
+    result.kept = runner.kept();
+    result.inMemory = output.inMemory();
+    result.total = output.total();
+    // Calculate-only counts without storing: the final count tells how many
+    // columns passed, while the list and its counters keep only what it holds.
+    result.finalCount = options.calculateOnly ? result.conditioned : result.total;
+}
+
 template <typename Source>
 RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& options,
               RunProgress& progress, std::int64_t candidates, Source source) {
-    RunResult result;
-    const SystemOptions& o = input.options;
-    const bool orthogonal = o.orthogonalOn();
-    result.description = std::max(1, o.developmentLevel) >= 2 && !orthogonal && !o.differenceOn()
-                             ? "Sistema Cond. + Rid."
-                             : "Sistema Condizionato";
-    if (o.differenceOn())
-        result.differenceText = "Differ. tra Colonne:" + std::to_string(o.difference());
-
+    RunResult result = describedResult(input.options);
     resetCounts(progress);
     progress.total = candidates;
 
@@ -759,10 +803,9 @@ RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& opt
     CandidatePlan plan(inputs);
     const FamilyChecks families(plan, inputs);
 
-    const std::int32_t preset = std::clamp(options.presetColumns, 0, columns.capacity());
     RunOptions effective = options;
-    effective.presetColumns = preset;
-    ColumnOutput output(columns, preset, options.memoryRows, input.overflowFile);
+    effective.presetColumns = std::clamp(options.presetColumns, 0, columns.capacity());
+    ColumnOutput output(columns, effective.presetColumns, options.memoryRows, input.overflowFile);
     std::string error;
     if (!output.open(error)) {
         result.failure = Notice{"Sviluppo:", {error}};
@@ -779,30 +822,18 @@ RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& opt
     runner.finish();
 
     if (runner.cancelled()) {
-        output.discard();
-        columns.clear();
         resetCounts(progress);
         result.cancelled = true;
-        return result;
+        return dropped(std::move(result), output, columns);
     }
     if (!output.close()) {
-        output.discard();
-        columns.clear();
         result.failure =
             Notice{"Sviluppo:", {"Impossibile scrivere il file qor/qor.qor", "(disco pieno?)"}};
-        return result;
+        return dropped(std::move(result), output, columns);
     }
-    result.examined = runner.examined();
-    result.conditioned = runner.conditioned();
-    result.kept = runner.kept();
-    result.inMemory = output.inMemory();
-    result.total = output.total();
-    // Calculate-only counts without storing: the final count tells how many
-    // columns passed, while the list and its counters keep only what it holds.
-    result.finalCount = options.calculateOnly ? result.conditioned : result.total;
-
+    takeCounts(result, runner, output, options);
     if (input.shuffle)
-        shuffleRows(columns, preset + 1, result.inMemory);
+        shuffleRows(columns, effective.presetColumns + 1, result.inMemory);
     return result;
 }
 
