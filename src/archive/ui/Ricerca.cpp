@@ -18,6 +18,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace varnelo {
 
 namespace {
@@ -26,10 +28,6 @@ const char* kMonths[12] = {"gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggi
 const char* kDays[7] = {"Lunedi",  "Martedi", "Mercoledi", "Giovedi",
                         "Venerdi", "Sabato",  "Domenica"};
 
-void showAll(const std::vector<Notice>& notices, QWidget* parent) {
-    for (const Notice& n : notices)
-        Avviso::ask(n, parent);
-}
 } // namespace
 
 Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
@@ -42,53 +40,75 @@ Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_
         archive_ = std::move(contents.draws);
     const int drawCount = static_cast<int>(archive_.size());
 
-    auto* monthBox = new QGroupBox("Mesi:", this);
-    auto* monthGrid = new QGridLayout(monthBox);
-    for (int i = 0; i < 12; ++i) {
-        months_[i] = new QCheckBox(kMonths[i], monthBox);
-        months_[i]->setObjectName(QString("CheMese(%1)").arg(i + 1));
-        monthGrid->addWidget(months_[i], i % 6, i / 6);
-    }
-    auto* posBox = new QGroupBox("Posizione nel mese:", this);
-    auto* posGrid = new QGridLayout(posBox);
-    for (int i = 0; i < 14; ++i) {
-        positions_[i] = new QCheckBox(QString("%1° Concorso Mensile").arg(i + 1), posBox);
-        positions_[i]->setObjectName(QString("CheSettimane(%1)").arg(i + 1));
-        posGrid->addWidget(positions_[i], i % 7, i / 7);
-    }
-    auto* dayBox = new QGroupBox("Giorni:", this);
-    auto* dayLayout = new QVBoxLayout(dayBox);
-    for (int i = 0; i < 7; ++i) {
-        weekdays_[i] = new QCheckBox(kDays[i], dayBox);
-        weekdays_[i]->setObjectName(QString("CheGiorno(%1)").arg(i + 1));
-        dayLayout->addWidget(weekdays_[i]);
-    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(checkFrame("Mesi:", "CheMese(%1)", 6, months_, 12,
+                              [](int i) { return QString(kMonths[i]); }));
+    top->addWidget(checkFrame("Posizione nel mese:", "CheSettimane(%1)", 7, positions_, 14,
+                              [](int i) { return QString("%1° Concorso Mensile").arg(i + 1); }));
+    top->addWidget(checkFrame("Giorni:", "CheGiorno(%1)", 7, weekdays_, 7,
+                              [](int i) { return QString(kDays[i]); }));
+    QWidget* range = makeRangeFrame(drawCount);
 
-    auto* rangeBox = new QGroupBox("Concorsi da esaminare:", this);
-    auto* rangeGrid = new QGridLayout(rangeBox);
-    examine_[0] = new QRadioButton("Selezione dei concorsi", rangeBox);
-    examine_[1] = new QRadioButton("Tutti i concorsi in Archivio", rangeBox);
+    count_ = new QLabel(this);
+    count_->setObjectName("LabConcorsiInGioco");
+    QFont bold = count_->font();
+    bold.setBold(true);
+    count_->setFont(bold);
+
+    auto* buttons = okCancelButtons(this, false);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (apply())
+            accept();
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(range);
+    layout->addWidget(count_);
+    layout->addWidget(makePersonalFrame());
+    layout->addWidget(buttons);
+    load(loadSearchSettings(state_.folder));
+}
+
+// A frame of check boxes in columns of `rows`; each box recounts the draws.
+QWidget* Ricerca::checkFrame(const QString& title, const QString& names, int rows,
+                             QCheckBox** boxes, int count,
+                             const std::function<QString(int)>& caption) {
+    auto* frame = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(frame);
+    for (int i = 0; i < count; ++i) {
+        boxes[i] = new QCheckBox(caption(i), frame);
+        boxes[i]->setObjectName(names.arg(i + 1));
+        grid->addWidget(boxes[i], i % rows, i / rows);
+        connect(boxes[i], &QCheckBox::toggled, this, [this] { updateCount(); });
+    }
+    return frame;
+}
+
+QWidget* Ricerca::makeRangeFrame(int drawCount) {
+    auto* frame = new QGroupBox("Concorsi da esaminare:", this);
+    auto* grid = new QGridLayout(frame);
+    examine_[0] = new QRadioButton("Selezione dei concorsi", frame);
+    examine_[1] = new QRadioButton("Tutti i concorsi in Archivio", frame);
     for (int i = 0; i < 2; ++i) {
         examine_[i]->setObjectName(QString("OptEsaminare(%1)").arg(i));
-        rangeGrid->addWidget(examine_[i], 0, i);
-        range_[i] = new QSpinBox(rangeBox);
+        grid->addWidget(examine_[i], 0, i);
+        range_[i] = new QSpinBox(frame);
         range_[i]->setObjectName(QString("TextColUsc(%1)").arg(i));
         range_[i]->setRange(1, std::max(1, drawCount));
-        scroll_[i] = new QScrollBar(Qt::Horizontal, rangeBox);
+        scroll_[i] = new QScrollBar(Qt::Horizontal, frame);
         scroll_[i]->setObjectName(QString("Scrol1(%1)").arg(i));
         scroll_[i]->setRange(1, std::max(1, drawCount));
-        rangeLabel_[i] = new QLabel(rangeBox);
+        rangeLabel_[i] = new QLabel(frame);
         rangeLabel_[i]->setMinimumWidth(150);
-        rangeGrid->addWidget(new QLabel(i == 0 ? "Dal concorso" : "Al concorso", rangeBox), 1 + i,
-                             0);
-        rangeGrid->addWidget(range_[i], 1 + i, 1);
-        rangeGrid->addWidget(scroll_[i], 1 + i, 2);
-        rangeGrid->addWidget(rangeLabel_[i], 1 + i, 3);
+        grid->addWidget(new QLabel(i == 0 ? "Dal concorso" : "Al concorso", frame), 1 + i, 0);
+        grid->addWidget(range_[i], 1 + i, 1);
+        grid->addWidget(scroll_[i], 1 + i, 2);
+        grid->addWidget(rangeLabel_[i], 1 + i, 3);
         connect(range_[i], &QSpinBox::valueChanged, scroll_[i], &QScrollBar::setValue);
         connect(scroll_[i], &QScrollBar::valueChanged, range_[i], &QSpinBox::setValue);
         connect(range_[i], &QSpinBox::valueChanged, this, [this] { updateCount(); });
     }
-    rangeGrid->setColumnStretch(2, 1);
+    grid->setColumnStretch(2, 1);
     connect(examine_[1], &QRadioButton::toggled, this, [this, drawCount](bool all) {
         if (all && drawCount > 0) {
             range_[0]->setValue(1);
@@ -99,49 +119,23 @@ Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_
             scroll_[i]->setEnabled(!all);
         }
     });
+    return frame;
+}
 
-    count_ = new QLabel(this);
-    count_->setObjectName("LabConcorsiInGioco");
-    QFont bold = count_->font();
-    bold.setBold(true);
-    count_->setFont(bold);
-
-    auto* personalBox = new QGroupBox("Archivi personali:", this);
-    auto* personalLayout = new QHBoxLayout(personalBox);
-    personal_ = new QComboBox(personalBox);
+QWidget* Ricerca::makePersonalFrame() {
+    auto* frame = new QGroupBox("Archivi personali:", this);
+    auto* layout = new QHBoxLayout(frame);
+    personal_ = new QComboBox(frame);
     personal_->setObjectName("ComboArchivi");
     for (const auto& name : personalArchives(state_.folder))
         personal_->addItem(QString::fromStdString(name));
-    auto* usePersonalButton = new QPushButton("Usa questo archivio", personalBox);
-    usePersonalButton->setObjectName("CommArchivio");
-    usePersonalButton->setEnabled(personal_->count() > 0);
-    connect(usePersonalButton, &QPushButton::clicked, this, &Ricerca::usePersonal);
-    personalLayout->addWidget(personal_, 1);
-    personalLayout->addWidget(usePersonalButton);
-
-    for (QCheckBox* b : months_)
-        connect(b, &QCheckBox::toggled, this, [this] { updateCount(); });
-    for (QCheckBox* b : positions_)
-        connect(b, &QCheckBox::toggled, this, [this] { updateCount(); });
-    for (QCheckBox* b : weekdays_)
-        connect(b, &QCheckBox::toggled, this, [this] { updateCount(); });
-
-    auto* buttons = okCancelButtons(this, false);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (apply())
-            accept();
-    });
-    auto* top = new QHBoxLayout;
-    top->addWidget(monthBox);
-    top->addWidget(posBox);
-    top->addWidget(dayBox);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(rangeBox);
-    layout->addWidget(count_);
-    layout->addWidget(personalBox);
-    layout->addWidget(buttons);
-    load(loadSearchSettings(state_.folder));
+    auto* use = new QPushButton("Usa questo archivio", frame);
+    use->setObjectName("CommArchivio");
+    use->setEnabled(personal_->count() > 0);
+    connect(use, &QPushButton::clicked, this, &Ricerca::usePersonal);
+    layout->addWidget(personal_, 1);
+    layout->addWidget(use);
+    return frame;
 }
 
 void Ricerca::load(const SearchSettings& s) {
@@ -193,22 +187,22 @@ void Ricerca::updateCount() {
 bool Ricerca::apply() {
     const SearchSettings s = settings();
     const SelectionOutcome out = buildStatisticsSelection(state_.folder, s);
-    showAll(out.notices, this);
+    showNotices(out.notices, this);
     if (!out.ok)
         return false;
     std::string error;
     if (!saveSearchSettings(state_.folder, s, error))
         Avviso::ask({"Avviso:", {error}}, this);
-    showAll(refreshArchiveTables(state_), this);
+    showNotices(refreshArchiveTables(state_), this);
     return true;
 }
 
 void Ricerca::usePersonal() {
     const SelectionOutcome out =
         usePersonalArchive(state_.folder, personal_->currentText().toStdString());
-    showAll(out.notices, this);
+    showNotices(out.notices, this);
     if (out.ok) {
-        showAll(refreshArchiveTables(state_), this);
+        showNotices(refreshArchiveTables(state_), this);
         accept();
     }
 }

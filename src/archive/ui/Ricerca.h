@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -25,6 +27,10 @@ class Ricerca : public QDialog {
     bool apply();
 
   private:
+    QWidget* checkFrame(const QString& title, const QString& names, int rows, QCheckBox** boxes,
+                        int count, const std::function<QString(int)>& caption);
+    QWidget* makeRangeFrame(int drawCount);
+    QWidget* makePersonalFrame();
     void load(const SearchSettings& s);
     void updateCount();
     void usePersonal();
