@@ -1,5 +1,7 @@
 #include "ui/Avviso.h"
 
+#include "ui/DialogParts.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +61,7 @@ Avviso::Avviso(const Notice& notice, QWidget* parent) : QDialog(parent) {
     layout->addLayout(row);
     layout->addWidget(buttons);
     setMinimumWidth(340);
+    fixDialogSize(this);
 }
 
 Avviso::Reply Avviso::ask(const Notice& notice, QWidget* parent) {

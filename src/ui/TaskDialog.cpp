@@ -1,6 +1,7 @@
 #include "ui/TaskDialog.h"
 
 #include "ui/BackgroundJob.h"
+#include "ui/DialogParts.h"
 #include "ui/Shell.h"
 
 #include <QDialog>
@@ -50,6 +51,7 @@ void TaskDialog::run(Shell& shell, const QString& title, const QString& label, P
     layout->addWidget(count);
     layout->addWidget(cancel, 0, Qt::AlignRight);
     dialog.setMinimumWidth(380);
+    fixDialogSize(&dialog);
 
     BackgroundJob job(shell);
     QObject::connect(&job, &BackgroundJob::tick, &dialog, [&] {

@@ -190,7 +190,13 @@ class ArchiveWindowsTest : public QObject {
         saveScreenshot(&about, "Forum");
         Avviso notice(*state_->selection.readyToDevelop());
         notice.show();
+        QCOMPARE(notice.windowTitle(), QString("Sviluppo:"));
+        QVERIFY(notice.findChild<QLabel*>("Testo")->text().contains("Inserire Min 2 Numeroni"));
         saveScreenshot(&notice, "Avviso");
+        // Dialogs nobody resizes keep a fixed size, so the window manager adds
+        // no resize strip under them.
+        for (QDialog* d : std::initializer_list<QDialog*>{&save, &import, &about, &notice})
+            QCOMPARE(d->minimumSize(), d->maximumSize());
     }
 };
 

@@ -1,6 +1,6 @@
 #include "archive/ui/Ricerca.h"
 
-#include "ui/OkCancel.h"
+#include "ui/DialogParts.h"
 
 #include "core/Delays.h"
 #include "system/ArchiveTables.h"
@@ -67,6 +67,7 @@ Ricerca::Ricerca(ProgramState& state, QWidget* parent) : QDialog(parent), state_
     layout->addWidget(makePersonalFrame());
     layout->addWidget(buttons);
     load(loadSearchSettings(state_.folder));
+    fixDialogSize(this);
 }
 
 // A frame of check boxes in columns of `rows`; each box recounts the draws.

@@ -1,5 +1,7 @@
 #include "shell/ui/Forum.h"
 
+#include "ui/DialogParts.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -27,6 +29,7 @@ Forum::Forum(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(8);
     layout->addWidget(text);
     layout->addWidget(buttons);
+    fixDialogSize(this);
 }
 
 } // namespace varnelo

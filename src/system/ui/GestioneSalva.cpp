@@ -1,6 +1,6 @@
 #include "system/ui/GestioneSalva.h"
 
-#include "ui/OkCancel.h"
+#include "ui/DialogParts.h"
 
 #include "system/SystemName.h"
 
@@ -32,6 +32,7 @@ GestioneSalva::GestioneSalva(const QString& currentName, QWidget* parent) : QDia
     layout->addWidget(name_);
     layout->addWidget(buttons);
     setMinimumWidth(320);
+    fixDialogSize(this);
 }
 
 QString GestioneSalva::name() const {

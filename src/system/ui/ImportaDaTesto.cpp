@@ -1,6 +1,6 @@
 #include "system/ui/ImportaDaTesto.h"
 
-#include "ui/OkCancel.h"
+#include "ui/DialogParts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -42,6 +42,7 @@ ImportaDaTesto::ImportaDaTesto(QWidget* parent) : QDialog(parent) {
     auto* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
     setMinimumWidth(460);
+    fixDialogSize(this);
 }
 
 bool ImportaDaTesto::intoNewSystem() const {

@@ -9,4 +9,9 @@ namespace varnelo {
 // OK accepts unless `okAccepts` is false, when the caller connects its own check.
 QDialogButtonBox* okCancelButtons(QDialog* dialog, bool okAccepts = true);
 
+// Gives a dialog that never needs resizing its natural size, fixed: the
+// window manager then draws no resize handle, the empty strip with grip
+// marks along its bottom edge. Called once the dialog's layout is built.
+void fixDialogSize(QDialog* dialog);
+
 } // namespace varnelo

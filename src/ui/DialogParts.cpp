@@ -1,4 +1,4 @@
-#include "ui/OkCancel.h"
+#include "ui/DialogParts.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,6 +16,10 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog, bool okAccepts) {
         QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+void fixDialogSize(QDialog* dialog) {
+    dialog->setFixedSize(dialog->sizeHint().expandedTo(dialog->minimumSize()));
 }
 
 } // namespace varnelo
