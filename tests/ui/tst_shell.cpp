@@ -32,14 +32,6 @@ class ShellTest : public QObject {
     ProgramState* state_ = nullptr;
     std::unique_ptr<Varnelo> main_;
 
-    QRect cellRect(QTableWidget* g, int number) {
-        return g->visualItemRect(g->item((number - 1) / 10, (number - 1) % 10));
-    }
-    void click(QTableWidget* g, int number, Qt::MouseButton b = Qt::LeftButton,
-               Qt::KeyboardModifiers m = {}) {
-        QTest::mouseClick(g->viewport(), b, m, cellRect(g, number).center());
-    }
-
     // "Imposta sistema" from its menu.
     void openSetup() { main_->findChild<QAction*>("Condizioni(1)")->trigger(); }
 
@@ -130,16 +122,16 @@ class ShellTest : public QObject {
         auto* grid = p->findChild<QTableWidget*>("MSFlexGrid3");
         QVERIFY(grid);
         for (int n : {3, 14, 27, 38, 41, 49})
-            click(grid, n);
+            clickNumber(p, n);
         QCOMPARE(state_->selection.chosenCount(), 6);
         QCOMPARE(grid->item(1, 3)->background().color(), QColor(0xff, 0x60, 0x60));
-        click(grid, 14); // a second click drops it
+        clickNumber(p, 14); // a second click drops it
         QCOMPARE(state_->selection.state(14), Selection::NotChosen);
-        click(grid, 14, Qt::LeftButton, Qt::ControlModifier);
+        clickNumber(p, 14, Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(state_->selection.state(14), Selection::Fixed);
-        click(grid, 3, Qt::RightButton);
+        clickNumber(p, 3, Qt::RightButton);
         QCOMPARE(state_->selection.state(3), Selection::NotChosen);
-        click(grid, 50);
+        clickNumber(p, 50);
         QCOMPARE(state_->selection.chosenCount(), 5);
         QVERIFY(state_->modified);
 
@@ -155,17 +147,14 @@ class ShellTest : public QObject {
         QCOMPARE(state_->selection.state(7), Selection::NotChosen);
         QTest::keyClick(grid, Qt::Key_S);
         QCOMPARE(state_->selection.state(7), Selection::Chosen);
-        click(grid, 7, Qt::LeftButton, Qt::ControlModifier);
+        clickNumber(p, 7, Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(state_->selection.state(7), Selection::NotChosen);
         QTest::keyClick(grid, Qt::Key_Plus);
         QTest::keyClick(grid, Qt::Key_Minus);
         QCOMPARE(state_->selection.state(7), Selection::NotChosen);
 
-        auto* euro = p->findChild<QTableWidget*>("MSFlEuroNumP");
-        QTest::mouseClick(euro->viewport(), Qt::LeftButton, {},
-                          euro->visualItemRect(euro->item(0, 1)).center());
-        QTest::mouseClick(euro->viewport(), Qt::LeftButton, {},
-                          euro->visualItemRect(euro->item(0, 9)).center());
+        clickNumerone(p, 2);
+        clickNumerone(p, 10);
         QCOMPARE(state_->selection.numeroneCount(), 2);
         QVERIFY(state_->selection.numerone(10));
         saveScreenshot(p, "Pronostico");
@@ -174,7 +163,7 @@ class ShellTest : public QObject {
         QCOMPARE(lock->text(), QString("Blocca"));
         lock->click();
         QCOMPARE(lock->text(), QString("Sblocca"));
-        click(grid, 30);
+        clickNumber(p, 30);
         QCOMPARE(state_->selection.state(30), Selection::NotChosen); // locked
         lock->click();
         QCOMPARE(lock->text(), QString("Blocca"));

@@ -38,19 +38,30 @@ class SystemsTest : public QObject {
 
     QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
 
-    void clickNumber(int n) {
-        auto* g = main_->pronostico()->findChild<QTableWidget*>("MSFlexGrid3");
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item((n - 1) / 10, (n - 1) % 10)).center());
-    }
-    void clickNumerone(int n) {
-        auto* g = main_->pronostico()->findChild<QTableWidget*>("MSFlEuroNumP");
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item(0, n - 1)).center());
+    void clickNumber(int n) { ::clickNumber(main_->pronostico(), n); }
+    void clickNumerone(int n) { ::clickNumerone(main_->pronostico(), n); }
+    // A menu item or toolbar key, as the user finds it: visible and enabled.
+    bool trigger(const char* name) {
+        auto* a = main_->findChild<QAction*>(name);
+        if (!a || !a->isVisible() || !a->isEnabled())
+            return false;
+        a->trigger();
+        return true;
     }
     void waitForDevelopment() {
         QTRY_VERIFY_WITH_TIMEOUT(
             main_->developmentWindow() && !main_->developmentWindow()->isRunning(), 60000);
+    }
+
+    // "Importa colonne da file di testo" from its menu, on a file of these lines.
+    void importColumns(const std::string& lines) {
+        const QString file = program_->path("colonne.txt");
+        std::ofstream(file.toStdString()) << lines;
+        main_->systemCommands().chooseOpenFile = [file](const QString&, const QString&) {
+            return file;
+        };
+        clickInNextModal("OK");
+        main_->findChild<QAction*>("MenuFile(9)")->trigger();
     }
 
   private Q_SLOTS:
@@ -64,7 +75,7 @@ class SystemsTest : public QObject {
         state_ = program_->state.get();
         main_ = std::make_unique<Varnelo>(*state_);
         main_->show();
-        main_->runCommand("Pronostico");
+        trigger("Condizioni(9)");
     }
     void cleanup() {
         state_->modified = false; // nothing to ask when the test window goes
@@ -87,12 +98,12 @@ class SystemsTest : public QObject {
         saveScreenshot(main_.get(), "Varnelo-sviluppo");
         saveScreenshot(main_->developmentWindow(), "SviluppoS");
 
-        QVERIFY(main_->runCommand("Salva"));
+        QVERIFY(trigger("MenuFile(4)"));
         QVERIFY(!state_->modified);
         const std::string name = state_->systemName;
         QVERIFY(QFileInfo::exists(program_->path("qor/" + QString::fromStdString(name) + ".cna")));
 
-        QVERIFY(main_->runCommand("Nuovo")); // saved: no question
+        QVERIFY(trigger("MenuFile(1)")); // saved: no question
         QCOMPARE(state_->selection.chosenCount(), 0);
         QCOMPARE(status(), QString("Colonne finali = 0"));
         QVERIFY(state_->systemName != name);
@@ -107,7 +118,7 @@ class SystemsTest : public QObject {
                     grid->selectRow(r);
             dialog->findChild<QPushButton*>("CommApri")->click();
         });
-        QVERIFY(main_->runCommand("GestioneSistemi"));
+        QVERIFY(trigger("MenuFile(2)"));
         QCOMPARE(state_->systemName, name);
         QCOMPARE(state_->selection.chosenNumbers(), (std::vector<int>{4, 9, 17, 23, 36, 48}));
         QVERIFY(state_->selection.numerone(2) && state_->selection.numerone(7));
@@ -124,7 +135,7 @@ class SystemsTest : public QObject {
         clickNumerone(2);
         QString title;
         clickInNextModal("OK", &title);
-        QVERIFY(main_->runCommand("SviluppaColonne"));
+        QVERIFY(trigger("Condizioni(3)"));
         QCOMPARE(title, QString("Sviluppo:"));
         QVERIFY(!main_->developmentWindow());
         QVERIFY(!main_->pronostico()->isLocked());
@@ -136,7 +147,7 @@ class SystemsTest : public QObject {
         state_->selection.setNumerone(1, true);
         state_->selection.setNumerone(2, true);
         state_->options.developmentLevel = 2; // slow enough to be stopped
-        QVERIFY(main_->runCommand("SviluppaColonne"));
+        QVERIFY(trigger("Condizioni(3)"));
         SviluppoS* w = main_->developmentWindow();
         QVERIFY(w && w->isRunning());
         QVERIFY(!main_->findChild<QAction*>("MenuFile(1)")->isEnabled()); // menus locked
@@ -207,7 +218,7 @@ class SystemsTest : public QObject {
                 [](QWidget* w) { return w->findChild<QComboBox*>() != nullptr; });
             dialog->findChild<QPushButton*>("CommApri")->click();
         });
-        QVERIFY(main_->runCommand("GestioneSistemi"));
+        QVERIFY(trigger("MenuFile(2)"));
         waitForDevelopment();
         QCOMPARE(state_->systemName, std::string("tutte"));
         QCOMPARE(status(), QString("Colonne finali = %1").arg(filtered));
@@ -216,13 +227,7 @@ class SystemsTest : public QObject {
     }
 
     void importedColumnsLockTheForecast() {
-        const QString file = program_->path("colonne.txt");
-        std::ofstream(file.toStdString()) << "7,3,45,12,9\n1 2 3 4\n10 11 12 13 14\n";
-        main_->systemCommands().chooseOpenFile = [&](const QString&, const QString&) {
-            return file;
-        };
-        clickInNextModal("OK");
-        QVERIFY(main_->runCommand("ImportaDaTesto"));
+        importColumns("7,3,45,12,9\n1 2 3 4\n10 11 12 13 14\n");
         QCOMPARE(state_->columns.storedCount, 2);
         QCOMPARE(state_->columns.column(1), (Column{3, 7, 9, 12, 45}));
         QCOMPARE(status(), QString("Colonne finali = 2"));
@@ -235,13 +240,7 @@ class SystemsTest : public QObject {
     // the system in use, refuses to delete the archive system and keeps
     // still while the rework box is ticked.
     void systemListGuardsThePlayer() {
-        const QString file = program_->path("colonne.txt");
-        std::ofstream(file.toStdString()) << "7,3,45,12,9\n10 11 12 13 14\n";
-        main_->systemCommands().chooseOpenFile = [&](const QString&, const QString&) {
-            return file;
-        };
-        clickInNextModal("OK");
-        main_->findChild<QAction*>("MenuFile(9)")->trigger();
+        importColumns("7,3,45,12,9\n10 11 12 13 14\n");
         const QString current = QString::fromStdString(state_->systemName);
 
         QString selected, description, refusal, question;
