@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,10 +19,12 @@ struct CliResult {
 };
 
 // Runs varnelo-cli with the given arguments (and standard input); the
-// scratch files are named after the running test, since ctest runs tests
-// side by side.
+// scratch files are named after the running test and the process, since
+// test runs go side by side.
 inline CliResult runCli(const std::string& args, const std::string& input = {}) {
-    const std::string tag = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string tag =
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+        std::to_string(::getpid());
     const auto dir = std::filesystem::temp_directory_path();
     const auto in = dir / ("varnelo-cli-in-" + tag);
     const auto out = dir / ("varnelo-cli-out-" + tag);
