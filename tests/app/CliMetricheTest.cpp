@@ -1,4 +1,5 @@
 #include "support/RunCli.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,8 @@ TEST(CliMetriche, BadLinesStopWithTheirLineNumber) {
 }
 
 TEST(CliMetriche, ReadsAFileAndRefusesAMissingOne) {
-    const auto path = std::filesystem::temp_directory_path() / "varnelo-colonne.txt";
+    const varnelo::test::TestFolder folder{varnelo::test::TestFolder::Bare{}};
+    const auto path = folder / "colonne.txt";
     std::ofstream(path) << "10 20 30 40 49\n";
     const CliResult ok = runCli("metriche " + path.string(), "");
     EXPECT_EQ(ok.status, 0);

@@ -1,34 +1,22 @@
 #include "conditions/FamilyFiles.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 using namespace varnelo;
 
 namespace {
 
-struct Folder {
-    std::filesystem::path root;
-    Folder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = std::filesystem::temp_directory_path() /
-               ("varnelo-files-" + std::string(info->name()) + "-" + std::to_string(getpid()));
-        std::filesystem::remove_all(root);
-        for (const char* sub : {"enal", "picchetto", "andor"})
-            std::filesystem::create_directories(root / sub);
-    }
-    ~Folder() { std::filesystem::remove_all(root); }
-    ProgramFolder folder() const { return ProgramFolder(root); }
+// A program folder with the folders the family files live in.
+struct Folder : test::TestFolder {
+    Folder() : TestFolder({"enal", "picchetto", "andor"}) {}
     void put(const std::string& relative, const std::string& bytes) const {
-        std::ofstream(root / relative, std::ios::binary) << bytes;
+        test::writeFile(root / relative, bytes);
     }
-    std::string get(const std::string& relative) const {
-        std::ifstream in(root / relative, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string get(const std::string& relative) const { return test::readFile(root / relative); }
 };
 
 } // namespace

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "core/Numbers.h"
+#include "support/Columns.h"
 
 #include <cstdint>
 #include <random>
 #include <vector>
 
 namespace varnelo::test {
-
-inline Column col(int a, int b, int c, int d, int e) {
-    return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
-}
 
 // Random columns (ascending, different numbers) for cross-checks.
 inline std::vector<Column> randomColumns(std::size_t count, unsigned seed) {

@@ -1,10 +1,12 @@
 #include "conditions/Links.h"
 #include "conditions/LinkJudge.h"
 #include "conditions/LinkStatistics.h"
+#include "support/Columns.h"
 
 #include <gtest/gtest.h>
 
 using namespace varnelo;
+using varnelo::test::col;
 
 namespace {
 
@@ -13,10 +15,6 @@ ConditionSet activeSlots(std::initializer_list<int> slots) {
     for (int s : slots)
         set.setActive(s, true);
     return set;
-}
-
-Column col(int a, int b, int c, int d, int e) {
-    return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
 }
 
 } // namespace

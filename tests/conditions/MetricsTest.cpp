@@ -1,4 +1,5 @@
 #include "conditions/Metrics.h"
+#include "support/Columns.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +7,9 @@
 #include <string>
 
 using namespace varnelo;
+using varnelo::test::col;
 
 namespace {
-
-Column col(int a, int b, int c, int d, int e) {
-    return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
-}
 
 CatalogueValues values(const Column& c) {
     CatalogueValues v;

@@ -1,4 +1,5 @@
 #include "core/ProgramFolder.h"
+#include "support/TestFolder.h"
 #include "system/ProgramState.h"
 #include "system/SystemName.h"
 
@@ -11,30 +12,18 @@ using namespace varnelo;
 
 namespace {
 
+// An empty folder of the test's own: the layouts below are the tests' own.
 struct TempDir {
-    fs::path path;
-    TempDir() {
-        path =
-            fs::temp_directory_path() /
-            ("varnelo-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
+    test::TestFolder folder{test::TestFolder::Bare{}};
+    const fs::path& path = folder.root;
 };
-
-void write(const fs::path& p, const std::string& text) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p) << text;
-}
 
 } // namespace
 
 TEST(ProgramFolder, SeedsAnEmptyFolderWithEverySubfolder) {
     TempDir tmp;
     const fs::path shipped = tmp.path / "data";
-    write(shipped / "enal" / "archivio.cna", "01-02-03-04-05-01-02 x\n");
+    test::writeFile(shipped / "enal" / "archivio.cna", "01-02-03-04-05-01-02 x\n");
     fs::create_directories(shipped / "qor");
     std::ofstream(shipped / "qor" / ".gitkeep");
     ProgramFolder folder(tmp.path / "utente");
@@ -49,8 +38,8 @@ TEST(ProgramFolder, SeedsAnEmptyFolderWithEverySubfolder) {
 TEST(ProgramFolder, NeverOverwritesAUsedFolder) {
     TempDir tmp;
     const fs::path shipped = tmp.path / "data";
-    write(shipped / "enal" / "archivio.cna", "nuovo\n");
-    write(tmp.path / "utente" / "enal" / "archivio.cna", "mio\n");
+    test::writeFile(shipped / "enal" / "archivio.cna", "nuovo\n");
+    test::writeFile(tmp.path / "utente" / "enal" / "archivio.cna", "mio\n");
     ProgramFolder folder(tmp.path / "utente");
     std::string error;
     ASSERT_TRUE(folder.ensureSeeded(shipped, error));
@@ -63,7 +52,7 @@ TEST(ProgramFolder, NeverOverwritesAUsedFolder) {
 
 TEST(ProgramFolder, FindsFilesWhateverTheirCase) {
     TempDir tmp;
-    write(tmp.path / "Enal" / "Cedolina.txt", "1\n");
+    test::writeFile(tmp.path / "Enal" / "Cedolina.txt", "1\n");
     ProgramFolder folder(tmp.path);
     EXPECT_EQ(folder.path("enal\\cedolina.txt"), tmp.path / "Enal" / "Cedolina.txt");
     EXPECT_EQ(folder.path("enal/nuovo.txt"), tmp.path / "Enal" / "nuovo.txt");
@@ -74,8 +63,8 @@ TEST(ProgramFolder, FirstFreeDefaultSystemName) {
     TempDir tmp;
     ProgramFolder folder(tmp.path);
     EXPECT_EQ(firstFreeSystemName(folder), "qor1");
-    write(tmp.path / "qor" / "qor1.sse", "");
-    write(tmp.path / "qor" / "qor3.sse", "");
+    test::writeFile(tmp.path / "qor" / "qor1.sse", "");
+    test::writeFile(tmp.path / "qor" / "qor3.sse", "");
     EXPECT_EQ(firstFreeSystemName(folder), "qor2");
     ProgramState state(folder);
     EXPECT_EQ(state.caption(), "Programma del Varnelo   ...Nome sistema = qor2.cna");

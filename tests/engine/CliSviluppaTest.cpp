@@ -35,16 +35,17 @@ std::string lines(const std::vector<Column>& columns) {
 } // namespace
 
 TEST(CliSviluppa, PrintsTheColumnsAndCountsApart) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     const Output o = sviluppa(dir, "--numeri 7,1,12,30,45,2");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, lines(integral({1, 2, 7, 12, 30, 45})));
     EXPECT_NE(o.err.find("Colonne finali = 6"), std::string::npos) << o.err;
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliSviluppa, FixedNumbersAreChosenToo) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     const Output o = sviluppa(dir, "--numeri 1,2,3,4,5,6 --fisse 9,3");
     ASSERT_EQ(o.status, 0) << o.err;
     std::vector<Column> expected;
@@ -52,11 +53,11 @@ TEST(CliSviluppa, FixedNumbersAreChosenToo) {
         if (std::count(c.begin(), c.end(), 9) && std::count(c.begin(), c.end(), 3))
             expected.push_back(c);
     EXPECT_EQ(o.out, lines(expected));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliSviluppa, LevelAndDifferenceAsInTheSetUpWindow) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     const Output diff = sviluppa(dir, "--numeri 1,2,3,4,5,6,7,8,9,10,11 --differenza 5");
     ASSERT_EQ(diff.status, 0) << diff.err;
     EXPECT_EQ(diff.out, lines({col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}));
@@ -66,11 +67,11 @@ TEST(CliSviluppa, LevelAndDifferenceAsInTheSetUpWindow) {
     ASSERT_EQ(level.status, 0) << level.err;
     EXPECT_NE(level.err.find("Sistema Cond. + Rid."), std::string::npos);
     EXPECT_LT(level.out.size(), lines(integral({1, 2, 3, 4, 5, 6, 7})).size());
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliSviluppa, BadArgumentsExitWithStatusTwo) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     const char* bad[] = {
         "--numeri 1,2,3,4",
         "--numeri 1,2,3,4,50",
@@ -90,11 +91,11 @@ TEST(CliSviluppa, BadArgumentsExitWithStatusTwo) {
         EXPECT_TRUE(o.out.empty()) << args;
         EXPECT_FALSE(o.err.empty()) << args;
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliSviluppa, DevelopsASavedSystemAndWritesItsFiles) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     std::filesystem::create_directories(dir / "qor");
     {
         ProgramState state{ProgramFolder(dir)};
@@ -130,13 +131,13 @@ TEST(CliSviluppa, DevelopsASavedSystemAndWritesItsFiles) {
     EXPECT_EQ(runCli("sviluppa --cartella " + dir.string() + " --sistema rotto").status, 2);
     EXPECT_EQ(runCli("sviluppa --cartella " + dir.string() + " --sistema prova --livello 2").status,
               2);
-    std::filesystem::remove_all(dir);
 }
 
 // A development that keeps nothing leaves an empty columns file, never the
 // columns of the development before.
 TEST(CliSviluppa, NoColumnsKeptEmptiesTheColumnsFile) {
-    const auto dir = testFolder();
+    const TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     auto saveWithSum = [&](int from, int to) {
         ProgramState state{ProgramFolder(dir)};
         for (int n = 1; n <= 9; ++n)
@@ -159,5 +160,4 @@ TEST(CliSviluppa, NoColumnsKeptEmptiesTheColumnsFile) {
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "Colonne finali = 0\n");
     EXPECT_EQ(std::filesystem::file_size(dir / "qor" / "prova.cna"), 0u);
-    std::filesystem::remove_all(dir);
 }

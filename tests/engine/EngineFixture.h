@@ -3,6 +3,8 @@
 #include "conditions/LinkJudge.h"
 #include "conditions/SlotMetric.h"
 #include "engine/DevelopmentRun.h"
+#include "support/Columns.h"
+#include "support/TestFolder.h"
 #include "system/ProgramState.h"
 #include "system/SystemRun.h"
 
@@ -16,28 +18,12 @@
 
 namespace varnelo::test {
 
-inline Column col(int a, int b, int c, int d, int e) {
-    return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
-}
-
-// A program folder of its own for every test (ctest runs them side by side).
-inline std::filesystem::path testFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    auto dir = std::filesystem::temp_directory_path() /
-               ("varnelo-engine-" + std::string(info->test_suite_name()) + "-" + info->name() +
-                "-" + std::to_string(getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir / "qor");
-    return dir;
-}
-
 struct Engine {
-    std::filesystem::path dir = testFolder();
+    TestFolder folder{"qor"};
+    std::filesystem::path dir = folder.root;
     std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>(ProgramFolder(dir));
     RunProgress progress;
     RunOptions options;
-
-    ~Engine() { std::filesystem::remove_all(dir); }
 
     void choose(const std::vector<int>& numbers) {
         for (int n : numbers)

@@ -2,6 +2,7 @@
 #include "core/ProgramFolder.h"
 #include "reduced/Catalogue.h"
 #include "reduced/CatalogueCodes.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,8 @@ TEST(WinDistribution, CountsEveryDrawExactly) {
 }
 
 TEST(RidStat, RecordsAreFoundByCode) {
-    const auto dir = fs::temp_directory_path() / "varnelo-ridstat-test";
-    fs::create_directories(dir);
+    const test::TestFolder folder{test::TestFolder::Bare{}};
+    const auto& dir = folder.root;
     const auto file = dir / "RidStat.txt";
     const PositionTable halves{5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
     const WinDistribution w = winDistribution(tableHits(halves), 10, 0, 49);
@@ -94,7 +95,6 @@ TEST(RidStat, RecordsAreFoundByCode) {
     std::ofstream(file, std::ios::binary) << longRecord;
     ASSERT_TRUE(readRidStatRecord(file, "R5N10F0G35V01", lines, error));
     EXPECT_EQ(lines.size(), kRidStatMostLines);
-    fs::remove_all(dir);
 }
 
 TEST(RidStat, ShippedRecordsMatchTheShippedTables) {

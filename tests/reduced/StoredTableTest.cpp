@@ -1,4 +1,5 @@
 #include "reduced/StoredTable.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,12 @@ namespace {
 
 class StoredTableTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("varnelo-stored-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "ridotti");
-        store_.load(std::vector<std::string>{"9 9 "});
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { store_.load(std::vector<std::string>{"9 9 "}); }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(root_ / "ridotti" / name, std::ios::binary) << text;
     }
-    fs::path root_;
+    test::TestFolder folder_{"ridotti"};
+    const fs::path& root_ = folder_.root;
     RowStore store_;
 };
 

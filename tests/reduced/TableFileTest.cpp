@@ -1,4 +1,5 @@
 #include "reduced/TableFile.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path tempFile(const std::string& tag) {
-    const auto dir = fs::temp_directory_path() / ("varnelo-tablefile-" + tag);
-    fs::create_directories(dir);
-    return dir / "R3G23.tab";
-}
-
 PositionTable rows(int k, int n, std::vector<std::uint8_t> cells) {
     return PositionTable{k, n, std::move(cells)};
 }
@@ -24,7 +19,8 @@ PositionTable rows(int k, int n, std::vector<std::uint8_t> cells) {
 } // namespace
 
 TEST(TableFile, KeepsEveryRowOfEverySection) {
-    const auto file = tempFile("roundtrip");
+    const test::TestFolder folder{test::TestFolder::Bare{}};
+    const auto file = folder / "R3G23.tab";
     std::map<int, PositionTable> tables;
     tables[5] = rows(3, 5, {1, 2, 3, 3, 4, 5, 1, 4, 5});
     tables[49] = rows(3, 49, {47, 48, 49, 1, 2, 49, 1, 2, 3});
@@ -50,11 +46,11 @@ TEST(TableFile, KeepsEveryRowOfEverySection) {
     }
     PositionTable none;
     EXPECT_FALSE(tf.table(6, none, error));
-    fs::remove_all(file.parent_path());
 }
 
 TEST(TableFile, DamagedFilesAreRefused) {
-    const auto file = tempFile("damaged");
+    const test::TestFolder folder{test::TestFolder::Bare{}};
+    const auto file = folder / "R3G23.tab";
     std::map<int, PositionTable> tables;
     tables[10] = rows(5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     std::string error;
@@ -78,5 +74,4 @@ TEST(TableFile, DamagedFilesAreRefused) {
         EXPECT_FALSE(ok) << bytes.size();
         EXPECT_FALSE(error.empty());
     }
-    fs::remove_all(file.parent_path());
 }

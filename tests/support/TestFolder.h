@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -14,10 +15,11 @@
 
 namespace varnelo::test {
 
-// A program folder of its own for every test (ctest runs tests in parallel).
+// A folder of its own for every test, named after the test and the process
+// (test runs go side by side), with the given subfolders; removed at the end.
 struct TestFolder {
     std::filesystem::path root;
-    TestFolder() {
+    explicit TestFolder(std::initializer_list<const char*> subfolders = {"enal", "qor"}) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name)
@@ -26,9 +28,15 @@ struct TestFolder {
         root = std::filesystem::temp_directory_path() /
                ("varnelo-" + name + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root / "enal");
-        std::filesystem::create_directories(root / "qor");
+        std::filesystem::create_directories(root);
+        for (const char* sub : subfolders)
+            std::filesystem::create_directories(root / sub);
     }
+    // A folder with nothing in it.
+    struct Bare {};
+    explicit TestFolder(Bare) : TestFolder(std::initializer_list<const char*>{}) {}
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
     ~TestFolder() {
         std::error_code ec;
         std::filesystem::remove_all(root, ec);

@@ -1,4 +1,5 @@
 #include "conditions/ConditionFamilies.h"
+#include "support/TestFolder.h"
 #include "system/ProgramState.h"
 #include "system/SystemFile.h"
 #include "system/SystemStorage.h"
@@ -143,10 +144,8 @@ TEST(ConditionSections, DamagedRecordsRefuseTheFile) {
 }
 
 TEST(ConditionSections, SavedSystemReopensWithEveryFamily) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("varnelo-sections-" + std::to_string(getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir / "qor");
+    const test::TestFolder folder{"qor"};
+    const auto& dir = folder.root;
     {
         ProgramState saved{ProgramFolder(dir)};
         const SystemSettings s = everything();
@@ -173,7 +172,6 @@ TEST(ConditionSections, SavedSystemReopensWithEveryFamily) {
         EXPECT_EQ(opened.families.sums, SumQuadro{});
         EXPECT_EQ(opened.links, Links{});
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(ConditionFamilies, MenuCheckOfFamiliesWithTablesOfTheirOwn) {
