@@ -148,18 +148,17 @@ void GestioneSistemi::deleteSelected() {
     const QString name = chosenName();
     if (name.isEmpty())
         return;
-    std::string error;
-    if (isReservedSystemName(name.toStdString()) &&
-        !deleteSystem(folder_, name.toStdString(), error)) {
-        Avviso::ask({"Avviso:", {error}}, this);
-        return;
+    // The archive system is refused by deleteSystem itself, with no question
+    // whose "Sì" could not be honoured.
+    if (!isReservedSystemName(name.toStdString())) {
+        const Notice question{"Elimina sistema  = " + name.toStdString(),
+                              {"Eliminare questo sistema = " + name.toStdString() + " ?"},
+                              kNoticeYesNo,
+                              true};
+        if (Avviso::ask(question, this) != Avviso::Yes)
+            return;
     }
-    const Notice question{"Elimina sistema  = " + name.toStdString(),
-                          {"Eliminare questo sistema = " + name.toStdString() + " ?"},
-                          kNoticeYesNo,
-                          true};
-    if (Avviso::ask(question, this) != Avviso::Yes)
-        return;
+    std::string error;
     if (!deleteSystem(folder_, name.toStdString(), error))
         Avviso::ask({"Avviso:", {error}}, this);
     reload();
