@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -251,6 +252,7 @@ class SystemsTest : public QObject {
 
         QString selected, description, refusal, question;
         QPoint openBefore, openAfter;
+        int listWidth = 0, viewportWidth = -1;
         whenModalShows([&](QWidget* w) {
             auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
             const int row = grid->currentRow();
@@ -267,6 +269,11 @@ class SystemsTest : public QObject {
                 },
                 [](QWidget* n) { return n->objectName() == "Avviso"; });
             QTest::mouseClick(w->findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
+            // The list still fills its width: no empty band at its side.
+            QCoreApplication::processEvents();
+            const QHeaderView* header = grid->horizontalHeader();
+            listWidth = header->sectionViewportPosition(4) + header->sectionSize(4);
+            viewportWidth = grid->viewport()->width();
             auto* open = w->findChild<QPushButton*>("CommApri");
             openBefore = open->mapTo(w, QPoint(0, 0));
             auto* rework = w->findChild<QCheckBox*>("CheRielabora");
@@ -274,6 +281,7 @@ class SystemsTest : public QObject {
             QVERIFY(rework->isChecked());
             QCoreApplication::processEvents();
             openAfter = open->mapTo(w, QPoint(0, 0));
+            saveScreenshot(w, "GestioneSistemi-rielabora");
             w->findChild<QPushButton*>("CommChiudi")->click();
         });
         main_->findChild<QAction*>("MenuFile(2)")->trigger();
@@ -283,6 +291,7 @@ class SystemsTest : public QObject {
         QVERIFY(question.isEmpty());
         QVERIFY(QFileInfo::exists(program_->path("qor/archivio.sse")));
         QCOMPARE(openAfter, openBefore);
+        QCOMPARE(listWidth, viewportWidth);
     }
 
     // Enter opens the player's newest system, not the archive system listed
