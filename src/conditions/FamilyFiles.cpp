@@ -198,7 +198,8 @@ Notice replaceFileQuestion(const std::string& fileName, const std::string& name)
     return Notice{
         "Avviso:",
         {"File gia esistente  = " + fileName, "Nome sistema = " + name, "Sostituire il file?"},
-        4};
+        kNoticeYesNo,
+        true};
 }
 
 } // namespace varnelo

@@ -42,7 +42,7 @@ bool parseColumn(std::string_view line, Column& column, std::string& error) {
     }
     for (int v : n)
         if (v < 1 || v > kMaxNumber) {
-            error = "il numero " + std::to_string(v) + " non e compreso tra 1 e 49";
+            error = "il numero " + std::to_string(v) + " non è compreso tra 1 e 49";
             return false;
         }
     std::sort(n.begin(), n.end());

@@ -99,7 +99,7 @@ bool parseDrawLine(std::string_view line, Draw& draw, std::string& reason) {
         }
         const int v = twoDigits(line, p * 3);
         if (v < 1 || v > kMaxNumber) {
-            reason = "il " + std::to_string(p + 1) + "° numero non e compreso tra 1 e 49";
+            reason = "il " + std::to_string(p + 1) + "° numero non è compreso tra 1 e 49";
             return false;
         }
         if (p > 0 && v <= d.numbers[p - 1]) {
@@ -111,7 +111,7 @@ bool parseDrawLine(std::string_view line, Draw& draw, std::string& reason) {
     for (std::size_t k = 0; k < 2; ++k) {
         const int v = twoDigits(line, 14 + k * 2);
         if (v < 1 || v > kMaxNumerone) {
-            reason = "il " + std::to_string(k + 1) + "° Numerone non e compreso tra 1 e 10";
+            reason = "il " + std::to_string(k + 1) + "° Numerone non è compreso tra 1 e 10";
             return false;
         }
         d.numeroni[k] = static_cast<std::uint8_t>(v);
@@ -122,7 +122,7 @@ bool parseDrawLine(std::string_view line, Draw& draw, std::string& reason) {
     d.month = twoDigits(line, 21);
     d.year = hi < 0 || lo < 0 ? -1 : hi * 100 + lo;
     if (line[20] != '-' || line[23] != '-' || !isValidDate(d.day, d.month, d.year)) {
-        reason = "la data non e valida";
+        reason = "la data non è valida";
         return false;
     }
     draw = d;

@@ -8,7 +8,9 @@
 #include "ui/Avviso.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <fstream>
@@ -141,13 +144,23 @@ class ArchiveWindowsTest : public QObject {
         ColonneUscite w(*state_);
         w.show();
         typeDraw(&w, {"3", "14", "15", "27", "44", "2", "9"}, {"1", "12", "2026"});
+        auto* grid = w.findChild<QTableWidget*>("MSFlexGrid6");
+        const int added = grid->rowCount();
         QString title;
         clickInNextModal("Annulla", &title);
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(title, QString("Aggiornamento archivio:"));
         QVERIFY(w.isVisible());
+        // The close box asks the same, and "Annulla" keeps the draw in the grid.
+        title.clear();
+        clickInNextModal("Annulla", &title);
+        QVERIFY(!w.close());
+        QCOMPARE(title, QString("Aggiornamento archivio:"));
+        QVERIFY(w.isVisible());
+        QCOMPARE(grid->rowCount(), added);
+        // The editor's own "Annulla" asks too; "No" drops the draw.
         clickInNextModal("No");
-        QTest::keyClick(&w, Qt::Key_Escape);
+        QTest::mouseClick(w.findChild<QPushButton*>("Annulla"), Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(readAll(program_->path("enal/archivio.cna")), before);
 
@@ -160,10 +173,12 @@ class ArchiveWindowsTest : public QObject {
         QVERIFY(
             readAll(program_->path("enal/archivio.cna")).contains("03-14-15-27-44020901-12-2026"));
         // Deleting a draw is destructive: Enter answers "No".
-        auto* grid = again.findChild<QTableWidget*>("MSFlexGrid6");
+        grid = again.findChild<QTableWidget*>("MSFlexGrid6");
         again.show();
         const int rows = grid->rowCount();
-        grid->setCurrentCell(rows - 1, 0);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(rows - 1, 1)).center());
+        QCOMPARE(grid->currentRow(), rows - 1);
         whenModalShows([](QWidget* q) { QTest::keyClick(q, Qt::Key_Return); });
         QTest::mouseClick(again.findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
         QCOMPARE(grid->rowCount(), rows);
@@ -197,6 +212,24 @@ class ArchiveWindowsTest : public QObject {
         // no resize strip under them.
         for (QDialog* d : std::initializer_list<QDialog*>{&save, &import, &about, &notice})
             QCOMPARE(d->minimumSize(), d->maximumSize());
+    }
+
+    // Qt's own buttons and file dialogs speak Italian once the translations are in.
+    void qtDialogsSpeakItalian() {
+        QTranslator* italian = installQtTranslations();
+        QVERIFY(italian);
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setAcceptMode(QFileDialog::AcceptOpen);
+        const QString cancel = box.button(QDialogButtonBox::Cancel)->text();
+        const QString open =
+            files.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->text();
+        // Later tests look for the program's own texts only.
+        QCoreApplication::removeTranslator(italian);
+        delete italian;
+        QCOMPARE(cancel, QString("Annulla"));
+        QCOMPARE(QString(open).remove('&'), QString("Apri"));
     }
 };
 

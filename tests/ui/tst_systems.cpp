@@ -7,12 +7,14 @@
 #include "system/ui/GestioneSistemi.h"
 #include "ui/Avviso.h"
 
+#include "conditions/FamilyFiles.h"
 #include "engine/DevelopmentRun.h"
 #include "system/SystemStorage.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -23,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -62,6 +66,25 @@ class SystemsTest : public QObject {
         };
         clickInNextModal("OK");
         main_->findChild<QAction*>("MenuFile(9)")->trigger();
+    }
+
+    // Develops eight numbers (summing 20..22 when `withCondition`) and saves
+    // the system under `name`.
+    void saveDeveloped(const std::string& name, bool withCondition) {
+        newSystem(*state_);
+        for (int n = 1; n <= 8; ++n)
+            state_->selection.setState(n, Selection::Chosen);
+        state_->selection.setNumerone(1, true);
+        state_->selection.setNumerone(2, true);
+        if (withCondition) {
+            state_->conditions.setActive(111, true); // Somma totale 20..22
+            for (int v = 20; v <= 22; ++v)
+                state_->conditions.setCell(111, v, {CellStatus::Admitted, 0});
+        }
+        RunProgress run;
+        developSystem(*state_, {}, run);
+        Progress progress;
+        QVERIFY(saveSystemAs(*state_, name, progress).done());
     }
 
   private Q_SLOTS:
@@ -178,24 +201,8 @@ class SystemsTest : public QObject {
     }
 
     void reworkWithTheConditionsOfAnotherSystem() {
-        auto saveAs = [&](const std::string& name, bool withCondition) {
-            newSystem(*state_);
-            for (int n = 1; n <= 8; ++n)
-                state_->selection.setState(n, Selection::Chosen);
-            state_->selection.setNumerone(1, true);
-            state_->selection.setNumerone(2, true);
-            if (withCondition) {
-                state_->conditions.setActive(111, true); // Somma totale 20..22
-                for (int v = 20; v <= 22; ++v)
-                    state_->conditions.setCell(111, v, {CellStatus::Admitted, 0});
-            }
-            RunProgress run;
-            developSystem(*state_, {}, run);
-            Progress progress;
-            QVERIFY(saveSystemAs(*state_, name, progress).done());
-        };
-        saveAs("tutte", false);
-        saveAs("filtro", true);
+        saveDeveloped("tutte", false);
+        saveDeveloped("filtro", true);
         const int filtered = state_->columns.finalCount;
         QVERIFY(filtered > 0 && filtered < 56);
         newSystem(*state_);
@@ -245,6 +252,7 @@ class SystemsTest : public QObject {
 
         QString selected, description, refusal, question;
         QPoint openBefore, openAfter;
+        int listWidth = 0, viewportWidth = -1;
         whenModalShows([&](QWidget* w) {
             auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
             const int row = grid->currentRow();
@@ -261,6 +269,11 @@ class SystemsTest : public QObject {
                 },
                 [](QWidget* n) { return n->objectName() == "Avviso"; });
             QTest::mouseClick(w->findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
+            // The list still fills its width: no empty band at its side.
+            QCoreApplication::processEvents();
+            const QHeaderView* header = grid->horizontalHeader();
+            listWidth = header->sectionViewportPosition(4) + header->sectionSize(4);
+            viewportWidth = grid->viewport()->width();
             auto* open = w->findChild<QPushButton*>("CommApri");
             openBefore = open->mapTo(w, QPoint(0, 0));
             auto* rework = w->findChild<QCheckBox*>("CheRielabora");
@@ -268,6 +281,7 @@ class SystemsTest : public QObject {
             QVERIFY(rework->isChecked());
             QCoreApplication::processEvents();
             openAfter = open->mapTo(w, QPoint(0, 0));
+            saveScreenshot(w, "GestioneSistemi-rielabora");
             w->findChild<QPushButton*>("CommChiudi")->click();
         });
         main_->findChild<QAction*>("MenuFile(2)")->trigger();
@@ -277,6 +291,52 @@ class SystemsTest : public QObject {
         QVERIFY(question.isEmpty());
         QVERIFY(QFileInfo::exists(program_->path("qor/archivio.sse")));
         QCOMPARE(openAfter, openBefore);
+        QCOMPARE(listWidth, viewportWidth);
+    }
+
+    // Enter opens the player's newest system, not the archive system listed
+    // before it; Enter on the delete question keeps the system.
+    void openWindowPrefersTheNewestOwnSystem() {
+        QString preselected;
+        auto readPreselected = [&](QWidget* w) {
+            auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
+            preselected = grid->item(grid->currentRow(), 0)->text();
+            QTest::mouseClick(w->findChild<QPushButton*>("CommChiudi"), Qt::LeftButton);
+        };
+        // The archive system alone is the one there is to preselect.
+        whenModalShows(readPreselected);
+        QVERIFY(trigger("MenuFile(2)"));
+        QCOMPARE(preselected, QString("archivio"));
+
+        saveDeveloped("zeta", false);
+        saveDeveloped("alfa", false);
+        newSystem(*state_);
+        main_->refresh();
+        // Listed by name (alfa, archivio, zeta), newest by time: archivio, zeta, alfa.
+        const auto now = std::filesystem::file_time_type::clock::now();
+        auto age = [&](const char* name, std::chrono::hours hours) {
+            std::filesystem::last_write_time(
+                program_->path(QString("qor/%1.sse").arg(name)).toStdString(), now - hours);
+        };
+        age("alfa", std::chrono::hours(2));
+        age("zeta", std::chrono::hours(1));
+        age("archivio", std::chrono::hours(0));
+
+        bool keptOnEnter = false;
+        whenModalShows([&](QWidget* w) {
+            auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
+            preselected = grid->item(grid->currentRow(), 0)->text();
+            whenModalShows([](QWidget* q) { QTest::keyClick(q, Qt::Key_Return); },
+                           [](QWidget* n) { return n->objectName() == "Avviso"; });
+            QTest::mouseClick(w->findChild<QPushButton*>("CommElimina"), Qt::LeftButton);
+            keptOnEnter = QFileInfo::exists(program_->path("qor/zeta.sse")) &&
+                          grid->item(grid->currentRow(), 0)->text() == "zeta";
+            QTest::keyClick(grid, Qt::Key_Return);
+        });
+        QVERIFY(trigger("MenuFile(2)"));
+        QCOMPARE(preselected, QString("zeta"));
+        QVERIFY(keptOnEnter);
+        QCOMPARE(state_->systemName, std::string("zeta"));
     }
 
     // Enter on a question that destroys something answers "No".
@@ -285,6 +345,10 @@ class SystemsTest : public QObject {
         overwrite.show();
         QTest::keyClick(&overwrite, Qt::Key_Return);
         QCOMPARE(overwrite.reply(), Avviso::No);
+        Avviso replace(replaceFileQuestion("mio quadro.txt", "mio quadro"));
+        replace.show();
+        QTest::keyClick(&replace, Qt::Key_Return);
+        QCOMPARE(replace.reply(), Avviso::No);
         state_->modified = true;
         Avviso save(*savePrompt(*state_));
         save.show();

@@ -94,13 +94,18 @@ void setUpApplication() {
     QApplication::setApplicationName("varnelo");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setWindowIcon(programIcon());
-    // Qt's own dialogs and standard buttons speak Italian too.
+    installQtTranslations();
+}
+
+QTranslator* installQtTranslations() {
     auto* translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QLocale::Italian), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
+    if (!translator->load(QLocale(QLocale::Italian), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 int runVarnelo(int argc, char** argv) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class QTranslator;
+
 namespace varnelo {
 
 struct StartupOptions {
@@ -22,8 +24,13 @@ StartupOptions parseStartupOptions(const QStringList& arguments);
 // The program folder the windowed program uses when none is given.
 QString defaultGuiProgramFolder();
 
-// Name, Italian locale and icon of the application, before any window.
+// Name, Italian locale, icon and translations of the application, before any window.
 void setUpApplication();
+
+// Qt's own Italian texts, so that file dialogs and standard buttons speak
+// Italian too. The translator belongs to the application; nullptr when the
+// translations are not installed.
+QTranslator* installQtTranslations();
 
 struct ProgramState;
 class Varnelo;

@@ -104,8 +104,7 @@ ColonneUscite::ColonneUscite(ProgramState& state, QWidget* parent)
 
     std::vector<Notice> notices;
     open_ = editor_.open(state_.folder, notices);
-    for (const Notice& n : notices)
-        Avviso::ask(n, parent);
+    showNotices(notices, parent);
     fillGrid();
 }
 
@@ -191,8 +190,7 @@ bool ColonneUscite::commit() {
         Avviso::ask(*out.notice, this);
     if (out.status != TaskStatus::Done)
         return false;
-    for (const Notice& n : refreshArchiveTables(state_))
-        Avviso::ask(n, this);
+    showNotices(refreshArchiveTables(state_), this);
     return true;
 }
 

@@ -33,7 +33,11 @@ GestioneSistemi::GestioneSistemi(const ProgramFolder& folder, const QString& cur
     grid_->setObjectName("MSFGestioneS");
     grid_->setHorizontalHeaderLabels(
         {"Sistema", "Colonne", "Sviluppate", "Livello", "Descrizione"});
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    // The numbers take what their text needs and the description the rest,
+    // also when the list is read again while the window shows.
+    for (int c = 0; c < 4; ++c)
+        grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
     grid_->verticalHeader()->hide();
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -117,7 +121,6 @@ void GestioneSistemi::reload() {
         grid_->setItem(r, 3, numberItem(e.developmentLevel));
         grid_->setItem(r, 4, new QTableWidgetItem(QString::fromStdString(e.description)));
     }
-    grid_->resizeColumnsToContents();
     // Enter opens the player's own system, never the archive by chance.
     if (const int row = preferredEntry(entries_, current_.toStdString()); row >= 0) {
         grid_->selectRow(row);
@@ -148,18 +151,17 @@ void GestioneSistemi::deleteSelected() {
     const QString name = chosenName();
     if (name.isEmpty())
         return;
-    std::string error;
-    if (isReservedSystemName(name.toStdString()) &&
-        !deleteSystem(folder_, name.toStdString(), error)) {
-        Avviso::ask({"Avviso:", {error}}, this);
-        return;
+    // The archive system is refused by deleteSystem itself, with no question
+    // whose "Sì" could not be honoured.
+    if (!isReservedSystemName(name.toStdString())) {
+        const Notice question{"Elimina sistema  = " + name.toStdString(),
+                              {"Eliminare questo sistema = " + name.toStdString() + " ?"},
+                              kNoticeYesNo,
+                              true};
+        if (Avviso::ask(question, this) != Avviso::Yes)
+            return;
     }
-    const Notice question{"Elimina sistema  = " + name.toStdString(),
-                          {"Eliminare questo sistema = " + name.toStdString() + " ?"},
-                          kNoticeYesNo,
-                          true};
-    if (Avviso::ask(question, this) != Avviso::Yes)
-        return;
+    std::string error;
     if (!deleteSystem(folder_, name.toStdString(), error))
         Avviso::ask({"Avviso:", {error}}, this);
     reload();
