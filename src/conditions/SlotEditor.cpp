@@ -29,7 +29,7 @@ Notice recoveryWithoutLevelNotice(const char* title) {
              "dimenticato di inserire un livello, se non si inserisce un",
              "livello la condizione verra processata come se fosse stata",
              "inserita normalmente (di Colore blu). Inserire il Livello?"},
-            4};
+            kNoticeYesNo};
 }
 
 SlotEditor::SlotEditor(ConditionSet& set, std::vector<int> slots)

@@ -93,6 +93,7 @@ TEST(DigitConditions, EditorOkAndCancel) {
     EXPECT_EQ(place->value, 1);
     EXPECT_EQ(recoveryWithoutLevelNotice().title, "Recupero Senza Livello:");
     EXPECT_EQ(recoveryWithoutLevelNotice().lines.size(), 4u);
+    EXPECT_EQ(recoveryWithoutLevelNotice().kind, kNoticeYesNo); // a question: Sì or No
 
     // Another window changes its own row meanwhile; Annulla must not undo it.
     set.setCell(1, 4, {CellStatus::Admitted, 0});
