@@ -4,6 +4,7 @@
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
 #include "conditions/ConditionSet.h"
+#include "conditions/ui/CondizioneDue.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
@@ -99,6 +100,7 @@ void Varnelo::buildCommands() {
     commands_["Pronostico"] = [this] { showForecast(); };
     commands_["Sviluppatore"] = [this] { openChild<Sviluppatore>(); };
     commands_["CondizioniInGioco"] = [this] { openChild<CondizioniInGioco>(); };
+    commands_["CondizioneDue"] = [this] { openChild<CondizioneDue>(); };
     // A new or opened system is made at the number-entry window.
     commands_["Nuovo"] = [this] {
         if (systemCommands_.newSystem())

@@ -1,0 +1,312 @@
+#include "conditions/ui/ValueConditionEditor.h"
+
+#include "conditions/SlotEditor.h"
+#include "system/ProgramState.h"
+#include "ui/Avviso.h"
+#include "ui/ModelRoles.h"
+#include "ui/Shell.h"
+#include "ui/Text.h"
+#include "ui/ValueGridModel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+namespace {
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+} // namespace
+
+ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, const QString& title,
+                                           WindowSlots slots,
+                                           std::vector<SubCondition> subConditions)
+    : ChildWindow(shell, name, slots), subConditions_(std::move(subConditions)) {
+    setWindowTitle(title);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(makeSubConditionFrame());
+    columns->addWidget(makeCellFrame(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(makeCommandFrame());
+}
+
+ValueConditionEditor::~ValueConditionEditor() = default;
+
+QWidget* ValueConditionEditor::makeSubConditionFrame() {
+    auto* frame = new QGroupBox("Condizioni:", this);
+    auto* grid = new QGridLayout(frame);
+    shown_ = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(subConditions_.size()); ++i) {
+        auto* show = new QRadioButton(subConditions_[static_cast<std::size_t>(i)].caption, frame);
+        show->setObjectName(QString("OptCondizione(%1)").arg(i));
+        shown_->addButton(show, i);
+        auto* box = new QCheckBox("Attivazione", frame);
+        box->setObjectName(QString("CheckAttiva(%1)").arg(i));
+        boxes_.push_back(box);
+        grid->addWidget(show, i, 0);
+        grid->addWidget(box, i, 1);
+        const int slot = subConditions_[static_cast<std::size_t>(i)].slot;
+        connect(box, &QCheckBox::toggled, this, [this, slot](bool on) {
+            if (session_)
+                session_->setBox(slot, on);
+        });
+    }
+    grid->setRowStretch(static_cast<int>(subConditions_.size()), 1);
+    shown_->button(0)->setChecked(true);
+    connect(shown_, &QButtonGroup::idClicked, this,
+            [this](int i) { showSlot(subConditions_[static_cast<std::size_t>(i)].slot); });
+    return frame;
+}
+
+QWidget* ValueConditionEditor::makeCellFrame() {
+    auto* frame = new QGroupBox("Valori ammessi:", this);
+    cells_ = new QTableView(frame);
+    cells_->setObjectName("MSFlexGrid1");
+    cells_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The current cell shows by its frame: a selection colour would read as "blu".
+    cells_->setSelectionMode(QAbstractItemView::NoSelection);
+    cells_->horizontalHeader()->setStretchLastSection(true);
+    cells_->verticalHeader()->setDefaultSectionSize(20);
+    cells_->verticalHeader()->hide();
+    cells_->setMinimumWidth(170);
+    level_ = new QComboBox(frame);
+    level_->setObjectName("ComboLivello");
+    for (int l = 0; l <= kLevelCount; ++l)
+        level_->addItem(qs(recoveryLevelName(l)));
+    level_->setToolTip("Livello di recupero della casella rossa scelta");
+    connect(level_, &QComboBox::activated, this, [this](int l) {
+        if (model_ && model_->setLevel(cells_->currentIndex(), l))
+            cells_->update(cells_->currentIndex());
+    });
+    auto* legend = new QLabel("Clic: bianca → blu (ammesso) → rossa (recupero) → bianca\n"
+                              "Spazio o Invio come il clic",
+                              frame);
+    legend->setWordWrap(true);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(cells_, 1);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->addWidget(new QLabel("Livello:", frame));
+    levelRow->addWidget(level_, 1);
+    layout->addLayout(levelRow);
+    layout->addWidget(legend);
+    connect(cells_, &QTableView::clicked, this, [this](const QModelIndex& at) {
+        if (model_)
+            model_->cycle(at);
+        showLevel();
+    });
+    cells_->installEventFilter(this);
+    return frame;
+}
+
+QWidget* ValueConditionEditor::makeCommandFrame() {
+    auto* frame = new QWidget(this);
+    auto* scope = new QGroupBox("Agisci su:", frame);
+    auto* scopeLayout = new QVBoxLayout(scope);
+    auto* all = new QRadioButton("Tutte le caselle", scope);
+    all->setObjectName("OptCaselle(0)");
+    all->setChecked(true);
+    onlyWhite_ = new QRadioButton("Solo bianche", scope);
+    onlyWhite_->setObjectName("OptCaselle(1)");
+    scopeLayout->addWidget(all);
+    scopeLayout->addWidget(onlyWhite_);
+
+    auto* quick = new QGroupBox("Selezione rapida (blu):", frame);
+    auto* quickLayout = new QHBoxLayout(quick);
+    const auto admitted = static_cast<int>(CellStatus::Admitted);
+    auto* even = button(" Pari ", "CommPari", quick);
+    connect(even, &QPushButton::clicked, this,
+            [this, admitted] { applyToValues([](int v) { return v % 2 == 0; }, admitted); });
+    auto* odd = button(" Dispari ", "CommDispari", quick);
+    connect(odd, &QPushButton::clicked, this,
+            [this, admitted] { applyToValues([](int v) { return v % 2 != 0; }, admitted); });
+    auto* every = button("Tutte", "CommTutte", quick);
+    connect(every, &QPushButton::clicked, this,
+            [this, admitted] { applyToValues([](int) { return true; }, admitted); });
+    auto* clear = button("Cancella", "CommCancella", quick);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        applyToValues([](int) { return true; }, static_cast<int>(CellStatus::NotAdmitted));
+    });
+    for (QPushButton* b : {even, odd, every, clear})
+        quickLayout->addWidget(b);
+
+    auto* reset = button("Azzera condizione", "CommAzzera", frame);
+    connect(reset, &QPushButton::clicked, this, [this] {
+        if (!session_)
+            return;
+        session_->reset(currentSlot());
+        model_->refresh();
+        boxes_[static_cast<std::size_t>(shown_->checkedId())]->setChecked(false);
+        showLevel();
+    });
+    auto* ok = button("OK", "CommOk", frame);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ValueConditionEditor::accept);
+    auto* cancel = button("Annulla", "CommAnnulla", frame);
+    connect(cancel, &QPushButton::clicked, this, &ValueConditionEditor::cancel);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(reset);
+    buttons->addStretch();
+    auto* okRow = new QHBoxLayout;
+    okRow->addWidget(cancel);
+    okRow->addWidget(ok);
+    buttons->addLayout(okRow);
+    auto* layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scope);
+    layout->addWidget(quick, 1);
+    layout->addLayout(buttons);
+    return frame;
+}
+
+// Every opening is a session of its own: "Annulla" goes back to this moment.
+void ValueConditionEditor::showEvent(QShowEvent* event) {
+    if (!session_)
+        startSession();
+    ChildWindow::showEvent(event);
+}
+
+void ValueConditionEditor::startSession() {
+    std::vector<int> slots;
+    for (const SubCondition& s : subConditions_)
+        slots.push_back(s.slot);
+    session_ = std::make_unique<SlotEditor>(state().conditions, slots);
+    auto* model = new ValueGridModel(*session_, Qt::Vertical, cells_);
+    cells_->setModel(model);
+    delete model_;
+    model_ = model;
+    connect(cells_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { showLevel(); });
+    for (std::size_t i = 0; i < subConditions_.size(); ++i) {
+        const QSignalBlocker quiet(boxes_[i]);
+        boxes_[i]->setChecked(session_->box(subConditions_[i].slot));
+    }
+    showSlot(currentSlot());
+}
+
+void ValueConditionEditor::endSession() {
+    cells_->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
+    session_.reset();
+}
+
+int ValueConditionEditor::currentSlot() const {
+    return subConditions_[static_cast<std::size_t>(std::max(0, shown_->checkedId()))].slot;
+}
+
+void ValueConditionEditor::showSlot(int slot) {
+    for (int i = 0; i < static_cast<int>(subConditions_.size()); ++i)
+        if (subConditions_[static_cast<std::size_t>(i)].slot == slot)
+            shown_->button(i)->setChecked(true);
+    if (!model_)
+        return;
+    model_->showSlots({slot});
+    model_->setSlotCaptions(
+        {subConditions_[static_cast<std::size_t>(shown_->checkedId())].caption});
+    cells_->setCurrentIndex(model_->index(0, 0));
+    showLevel();
+}
+
+// The level combo follows the current cell and works on red cells only.
+void ValueConditionEditor::showLevel() {
+    const QModelIndex at = cells_->currentIndex();
+    const bool red = model_ && at.isValid() &&
+                     model_->data(at, StatusRole).toInt() == static_cast<int>(CellStatus::Recovery);
+    level_->setEnabled(red);
+    level_->setCurrentIndex(red ? model_->data(at, LevelRole).toInt() : 0);
+}
+
+template <typename Pick> void ValueConditionEditor::applyToValues(Pick pick, int status) {
+    if (!model_)
+        return;
+    const bool whiteOnly = onlyWhite_->isChecked();
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        const QModelIndex at = model_->index(r, 0);
+        if (!(model_->flags(at) & Qt::ItemIsEnabled) || !pick(model_->valueAt(at)))
+            continue;
+        if (whiteOnly &&
+            model_->data(at, StatusRole).toInt() != static_cast<int>(CellStatus::NotAdmitted))
+            continue;
+        model_->setStatus(at, static_cast<CellStatus>(status));
+    }
+    showLevel();
+}
+
+void ValueConditionEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
+}
+
+void ValueConditionEditor::accept() {
+    if (!session_)
+        return;
+    if (const auto place = session_->redWithoutLevel()) {
+        // "Sì": the player gives the level; "No": the red cell counts as blue.
+        if (Avviso::ask(recoveryWithoutLevelNotice(), this) == Avviso::Yes) {
+            showSlot(place->slot);
+            const QModelIndex at = model_->indexOf(place->slot, place->value);
+            cells_->setCurrentIndex(at);
+            cells_->scrollTo(at);
+            showLevel();
+            level_->setFocus();
+            return;
+        }
+    }
+    if (session_->commit()) {
+        for (const SubCondition& s : subConditions_)
+            state().modifiedFamilies.markSlot(s.slot);
+        state().modified = true;
+    }
+    endSession();
+    closeWindow();
+    shell().refresh();
+}
+
+void ValueConditionEditor::cancel() {
+    closeWindow();
+}
+
+// Closing by "Annulla", Escape or the close box drops the edits.
+void ValueConditionEditor::closeEvent(QCloseEvent* event) {
+    if (session_) {
+        session_->cancel();
+        endSession();
+        shell().refresh();
+    }
+    ChildWindow::closeEvent(event);
+}
+
+// Space and Enter on a cell act as a click.
+bool ValueConditionEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cells_ && event->type() == QEvent::KeyPress && model_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            model_->cycle(cells_->currentIndex());
+            showLevel();
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+} // namespace varnelo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/ChildWindow.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+class QTableView;
+
+namespace varnelo {
+
+class SlotEditor;
+class ValueGridModel;
+
+// The window of a family of value conditions: an "Attivazione" box per
+// sub-condition, the cells of the chosen one (a click turns a value white,
+// blue, red), the level of a red cell, the quick selections, "Azzera
+// condizione", "OK" and "Annulla". The edits go to the condition set at
+// once and "Annulla" puts back what was there when the window opened.
+class ValueConditionEditor : public ChildWindow {
+    Q_OBJECT
+  public:
+    struct SubCondition {
+        int slot;
+        QString caption;
+    };
+
+    ValueConditionEditor(Shell& shell, const QString& name, const QString& title, WindowSlots slots,
+                         std::vector<SubCondition> subConditions);
+    ~ValueConditionEditor() override;
+
+    // Shows the sub-condition of this slot (one of the window's).
+    void showSlot(int slot);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* makeSubConditionFrame();
+    QWidget* makeCellFrame();
+    QWidget* makeCommandFrame();
+    void startSession();
+    void endSession();
+    int currentSlot() const;
+    void showLevel();
+    // Applies `status` to the values that `pick` chooses, within the scope
+    // of "Tutte le caselle" / "Solo bianche".
+    template <typename Pick> void applyToValues(Pick pick, int status);
+    void accept();
+    void cancel();
+
+    std::vector<SubCondition> subConditions_;
+    std::unique_ptr<SlotEditor> session_;
+    ValueGridModel* model_ = nullptr;
+    QTableView* cells_ = nullptr;
+    QButtonGroup* shown_ = nullptr;
+    std::vector<QCheckBox*> boxes_;
+    QComboBox* level_ = nullptr;
+    QRadioButton* onlyWhite_ = nullptr;
+};
+
+} // namespace varnelo

@@ -1,0 +1,159 @@
+#include "UiTestSupport.h"
+#include "shell/ui/Varnelo.h"
+#include "system/SystemStorage.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace varnelo;
+
+// The value-condition editors, driven through their widgets.
+class ConditionsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+    ProgramState* state_ = nullptr;
+    std::unique_ptr<Varnelo> main_;
+
+    QWidget* openSomma() {
+        QAction* item = main_->findChild<QAction*>("CondProgramma(28)");
+        if (!item || !item->isEnabled())
+            return nullptr;
+        item->trigger();
+        return main_->findChild<QWidget*>("CondizioneDue");
+    }
+    // A player's click on the cell of a value.
+    static void clickValue(QWidget* editor, int value) {
+        auto* view = editor->findChild<QTableView*>("MSFlexGrid1");
+        const QModelIndex at = view->model()->index(value, 0);
+        view->scrollTo(at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
+    }
+    static void click(QWidget* editor, const char* name) {
+        auto* b = editor->findChild<QAbstractButton*>(name);
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
+
+  private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+    void init() {
+        program_ = std::make_unique<TestProgram>();
+        state_ = program_->state.get();
+        main_ = std::make_unique<Varnelo>(*state_);
+        main_->show();
+    }
+    void cleanup() {
+        state_->modified = false;
+        main_.reset();
+        program_.reset();
+    }
+
+    // "Somma totale" 100..150 blue and 151 red on level A, then a development
+    // of 30 numbers gives what the command line gives for the saved system.
+    void sumEditorSetsCellsAndTheRunAgreesWithTheCommandLine() {
+        QWidget* w = openSomma();
+        QVERIFY(w && w->isVisible());
+        saveScreenshot(w, "CondizioneDue");
+        click(w, "CheckAttiva(0)");
+        for (int v = 100; v <= 150; ++v)
+            clickValue(w, v);
+        clickValue(w, 151);
+        clickValue(w, 151);
+        auto* level = w->findChild<QComboBox*>("ComboLivello");
+        QVERIFY(level->isEnabled());
+        level->setFocus();
+        QTest::keyClick(level, Qt::Key_Down);
+        QCOMPARE(level->currentText(), QString("A"));
+        click(w, "CommOk");
+        QVERIFY(!w->isVisible());
+        QVERIFY(state_->conditions.isActive(111));
+        QCOMPARE(state_->conditions.cell(111, 100).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 150).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 99).status, CellStatus::NotAdmitted);
+        QCOMPARE(state_->conditions.cell(111, 151).status, CellStatus::Recovery);
+        QCOMPARE(state_->conditions.cell(111, 151).level, 1);
+        QVERIFY(main_->findChild<QAction*>("CondProgramma(28)")->isChecked());
+
+        for (int n = 1; n <= 30; ++n)
+            state_->selection.setState(n, Selection::Chosen);
+        state_->selection.setNumerone(1, true);
+        state_->selection.setNumerone(2, true);
+        state_->systemName = "somma";
+        Progress saving;
+        QVERIFY(saveSystem(*state_, saving).done());
+        main_->findChild<QAction*>("Condizioni(3)")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(status() != "Colonne finali = 0", 30000);
+
+        QProcess cli;
+        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
+                  {"sviluppa", "--cartella", program_->dir.path(), "--sistema", "somma"});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), status());
+    }
+
+    // "Annulla", Escape and the close box leave the set as it was.
+    void cancelLeavesTheConditionsAsTheyWere() {
+        state_->conditions.setActive(112, true);
+        state_->conditions.setCell(112, 40, {CellStatus::Admitted, 0});
+        const ConditionSet before = state_->conditions;
+        for (const char* how : {"CommAnnulla", "Escape"}) {
+            QWidget* w = openSomma();
+            QVERIFY(w);
+            click(w, "OptCondizione(1)");
+            clickValue(w, 40);
+            clickValue(w, 41);
+            click(w, "CheckAttiva(1)");
+            if (QString(how) == "Escape")
+                QTest::keyClick(w, Qt::Key_Escape);
+            else
+                click(w, how);
+            QVERIFY(!w->isVisible());
+            QVERIFY(state_->conditions == before);
+        }
+        QVERIFY(!state_->modified);
+    }
+
+    // The quick selections act on the shown sub-condition, within their scope.
+    void quickSelections() {
+        QWidget* w = openSomma();
+        QVERIFY(w);
+        click(w, "CommPari");
+        QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 21).status, CellStatus::NotAdmitted);
+        clickValue(w, 20);         // blue -> red
+        click(w, "OptCaselle(1)"); // only the white ones
+        click(w, "CommTutte");
+        QCOMPARE(state_->conditions.cell(111, 21).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::Recovery);
+        click(w, "OptCaselle(0)");
+        click(w, "CommCancella");
+        QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::NotAdmitted);
+        // A red cell left without a level: "No" keeps it, counted as blue.
+        clickValue(w, 30);
+        clickValue(w, 30);
+        click(w, "CheckAttiva(0)");
+        clickInNextModal("No");
+        click(w, "CommOk");
+        QVERIFY(!w->isVisible());
+        QVERIFY(state_->conditions.isActive(111));
+        QVERIFY(state_->conditions.hasAdmittedCell(111));
+    }
+};
+
+QTEST_MAIN(ConditionsTest)
+#include "tst_conditions.moc"
