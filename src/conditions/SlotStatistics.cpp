@@ -30,4 +30,19 @@ ValueStatistics slotStatistics(int slot, std::span<const Column> draws, const Me
     });
 }
 
+std::vector<std::int64_t> slotColumnCounts(int slot, const ColumnStore& columns,
+                                           const MetricContext& ctx,
+                                           const SequelePatterns& sequele) {
+    const ValueRange range = slotValueRange(slot);
+    std::vector<std::int64_t> counts(static_cast<std::size_t>(range.max - range.min + 1), 0);
+    for (std::int32_t i = 1; i <= columns.storedCount; ++i) {
+        const Column c = columns.column(i);
+        const int v = isShapeSlot(slot) ? shapeSlotValue(slot, c, ctx)
+                                        : familySlotValue(slot, c, ctx, sequele);
+        if (v >= range.min && v <= range.max)
+            ++counts[static_cast<std::size_t>(v - range.min)];
+    }
+    return counts;
+}
+
 } // namespace varnelo

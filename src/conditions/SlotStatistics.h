@@ -3,6 +3,7 @@
 #include "conditions/ConditionStatistics.h"
 #include "conditions/Metrics.h"
 #include "conditions/Sequele.h"
+#include "core/ColumnStore.h"
 
 #include <span>
 
@@ -15,5 +16,11 @@ namespace varnelo {
 // metrics take the context.
 ValueStatistics slotStatistics(int slot, std::span<const Column> draws, const MetricContext& ctx,
                                const SequelePatterns& sequele);
+
+// "Distr.Sistema": the columns held in the list (rows 1..stored) per value
+// of the slot's metric, index value - the slot's lowest value.
+std::vector<std::int64_t> slotColumnCounts(int slot, const ColumnStore& columns,
+                                           const MetricContext& ctx,
+                                           const SequelePatterns& sequele);
 
 } // namespace varnelo

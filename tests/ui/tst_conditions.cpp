@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "conditions/ConditionStatistics.h"
 #include "shell/ui/Varnelo.h"
 #include "system/SystemStorage.h"
 
@@ -78,6 +79,29 @@ class ConditionsTest : public QObject {
         level->setFocus();
         QTest::keyClick(level, Qt::Key_Down);
         QCOMPARE(level->currentText(), QString("A"));
+
+        // The statistics of the shown sub-condition over the selected draws.
+        click(w, "CommAnalisi");
+        auto* stats = w->findChild<QTableView*>("MSFlexGrid2");
+        const ValueRange range = slotValueRange(111);
+        QCOMPARE(stats->model()->rowCount(), range.max - range.min + 1);
+        std::vector<Column> draws;
+        for (const Draw& d : state_->archive.selection)
+            draws.push_back(d.numbers);
+        const ValueStatistics direct =
+            walkStatistics(draws, range.min, range.max, [](const Column& c, std::size_t) {
+                return c[0] + c[1] + c[2] + c[3] + c[4];
+            });
+        auto cellText = [&](int value, int column) {
+            return stats->model()->index(value - range.min, column).data().toString();
+        };
+        QCOMPARE(cellText(120, 1), QLocale().toString(direct.out(120)));
+        QCOMPARE(cellText(120, 3), QLocale().toString(direct.delay(120)));
+        QCOMPARE(cellText(151, 6), QString("A"));
+        QVERIFY(
+            w->findChild<QLabel*>("LabAnalisi")->text().contains(QString::number(draws.size())));
+        saveScreenshot(w, "CondizioneDue-statistiche");
+
         click(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(111));

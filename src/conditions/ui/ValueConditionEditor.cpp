@@ -1,6 +1,7 @@
 #include "conditions/ui/ValueConditionEditor.h"
 
 #include "conditions/SlotEditor.h"
+#include "conditions/ui/ConditionStatisticsGrid.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/ModelRoles.h"
@@ -38,9 +39,19 @@ ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, co
                                            std::vector<SubCondition> subConditions)
     : ChildWindow(shell, name, slots), subConditions_(std::move(subConditions)) {
     setWindowTitle(title);
+    statistics_ = new ConditionStatisticsGrid(
+        state(),
+        [this](int value) {
+            if (!session_)
+                return QString();
+            const ValueCell c = session_->cell(currentSlot(), value);
+            return c.status == CellStatus::Recovery ? qs(recoveryLevelName(c.level)) : QString();
+        },
+        this);
     auto* columns = new QHBoxLayout;
     columns->addWidget(makeSubConditionFrame());
-    columns->addWidget(makeCellFrame(), 1);
+    columns->addWidget(makeCellFrame());
+    columns->addWidget(statistics_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(makeCommandFrame());
@@ -217,6 +228,7 @@ void ValueConditionEditor::showSlot(int slot) {
             shown_->button(i)->setChecked(true);
     if (!model_)
         return;
+    statistics_->clearFor(slot);
     model_->showSlots({slot});
     model_->setSlotCaptions(
         {subConditions_[static_cast<std::size_t>(shown_->checkedId())].caption});

@@ -15,6 +15,7 @@ class QTableView;
 
 namespace varnelo {
 
+class ConditionStatisticsGrid;
 class SlotEditor;
 class ValueGridModel;
 
@@ -66,6 +67,7 @@ class ValueConditionEditor : public ChildWindow {
     std::vector<QCheckBox*> boxes_;
     QComboBox* level_ = nullptr;
     QRadioButton* onlyWhite_ = nullptr;
+    ConditionStatisticsGrid* statistics_ = nullptr;
 };
 
 } // namespace varnelo

@@ -1,0 +1,103 @@
+#include "conditions/ui/ConditionStatisticsGrid.h"
+
+#include "conditions/SlotStatistics.h"
+#include "system/SystemRun.h"
+#include "ui/TableModel.h"
+#include "ui/Text.h"
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace varnelo {
+
+namespace {
+// "Presenze": how many of the newest draws of the selection had the value.
+constexpr std::size_t kRecentDraws = 10;
+} // namespace
+
+ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
+                                                 std::function<QString(int)> recovery,
+                                                 QWidget* parent)
+    : QGroupBox("Statistiche sulle colonne in archivio:", parent), state_(state),
+      recovery_(std::move(recovery)) {
+    model_ = new TableModel(this);
+    model_->setHeaders({"Val.", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo", "Recupero",
+                        "Presenze", "Distr.Sistema", "%Uscit"});
+    grid_ = new QTableView(this);
+    grid_->setObjectName("MSFlexGrid2");
+    grid_->setModel(makeSortProxy(model_, this));
+    grid_->setSortingEnabled(true);
+    grid_->sortByColumn(0, Qt::AscendingOrder);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Room for every heading: the figures are read side by side.
+    grid_->setMinimumSize(660, 300);
+    auto* analyse = new QPushButton(" Analisi statistica ", this);
+    analyse->setObjectName("CommAnalisi");
+    connect(analyse, &QPushButton::clicked, this, [this] { this->analyse(slot_); });
+    summary_ = new QLabel(this);
+    summary_->setObjectName("LabAnalisi");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(analyse);
+    row->addWidget(summary_, 1);
+    layout->addLayout(row);
+}
+
+void ConditionStatisticsGrid::clearFor(int slot) {
+    slot_ = slot;
+    model_->clear();
+    summary_->setText("Premere \" Analisi statistica \" per le statistiche della condizione.");
+}
+
+// "Recupero" shows the value's own recovery level, "Presenze" its
+// appearances among the newest ten draws, "%Uscit" the share of the
+// system's columns that have it; a value that never came out has Ciclo 0.
+void ConditionStatisticsGrid::analyse(int slot) {
+    slot_ = slot;
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<Column> draws;
+    draws.reserve(state_.archive.selection.size());
+    for (const Draw& d : state_.archive.selection)
+        draws.push_back(d.numbers);
+    const auto context = makeRunContext(state_);
+    const SequelePatterns& sequele = state_.families.sequele;
+    const ValueStatistics all = slotStatistics(slot, draws, context->metrics, sequele);
+    const std::size_t recentFrom = draws.size() - std::min(draws.size(), kRecentDraws);
+    const ValueStatistics recent = slotStatistics(
+        slot, std::span<const Column>(draws).subspan(recentFrom), context->metrics, sequele);
+    const std::vector<std::int64_t> system =
+        slotColumnCounts(slot, state_.columns, context->metrics, sequele);
+    const StatisticsPanel panel = statisticsPanel(all, system, state_.columns.storedCount);
+
+    QList<TableModel::Row> rows;
+    for (const PanelRow& r : panel.rows)
+        rows << TableModel::Row{TableModel::integer(r.value),
+                                TableModel::integer(static_cast<qint64>(r.out)),
+                                TableModel::decimal(r.frequency),
+                                TableModel::integer(static_cast<qint64>(r.delay)),
+                                TableModel::integer(static_cast<qint64>(r.maxDelay)),
+                                TableModel::decimal(r.cycle),
+                                TableModel::text(recovery_(r.value)),
+                                TableModel::integer(recent.out(r.value)),
+                                TableModel::integer(static_cast<qint64>(r.systemColumns)),
+                                TableModel::percent(r.systemShare)};
+    model_->setRows(std::move(rows));
+    summary_->setText(QString("Estrazioni esaminate: %1   (%2 ms)")
+                          .arg(countText(all.draws()))
+                          .arg(clock.elapsed()));
+}
+
+} // namespace varnelo
