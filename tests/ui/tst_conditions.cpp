@@ -177,6 +177,34 @@ class ConditionsTest : public QObject {
         QVERIFY(state_->conditions.isActive(111));
         QVERIFY(state_->conditions.hasAdmittedCell(111));
     }
+
+    // Every shape editor opens from its menu item and writes its own slots.
+    void shapeEditorsFromTheirMenuItems() {
+        const struct {
+            const char* item;
+            const char* window;
+            int secondSlot;
+            int value;
+        } cases[] = {
+            {"CondProgramma(2)", "Condizioni3", 120, 7},    // "2° Casella"
+            {"CondProgramma(11)", "CondizioniTre", 116, 3}, // "Distanza minima"
+        };
+        for (const auto& c : cases) {
+            QAction* item = main_->findChild<QAction*>(c.item);
+            QVERIFY2(item && item->isEnabled(), c.item);
+            item->trigger();
+            auto* w = main_->findChild<QWidget*>(c.window);
+            QVERIFY2(w && w->isVisible(), c.window);
+            saveScreenshot(w, c.window);
+            click(w, "OptCondizione(1)");
+            click(w, "CheckAttiva(1)");
+            clickValue(w, c.value);
+            click(w, "CommOk");
+            QVERIFY(state_->conditions.isActive(c.secondSlot));
+            QCOMPARE(state_->conditions.cell(c.secondSlot, c.value).status, CellStatus::Admitted);
+            QVERIFY2(item->isChecked(), c.item);
+        }
+    }
 };
 
 QTEST_MAIN(ConditionsTest)

@@ -21,6 +21,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace varnelo;
@@ -231,19 +232,27 @@ class ShellTest : public QObject {
         QCOMPARE(list->item(0, 0)->background().color(), QColor(Qt::white));
         // A click on the row lists its sub-conditions; choosing one switches it.
         QStringList entries;
-        QTimer::singleShot(50, [&entries] {
+        std::function<void()> answer = [&entries, &answer] {
             auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!popup)
+            if (!popup) {
+                QTimer::singleShot(20, answer);
                 return;
+            }
             for (QAction* a : popup->actions())
                 entries << a->text();
             popup->actions()[1]->trigger();
             popup->close();
-        });
+        };
+        QTimer::singleShot(20, answer);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(9, 0)).center());
         QTRY_COMPARE(entries.size(), 4);
         QCOMPARE(entries[1], QString("Distanza Minima attivata"));
+        // A double click opens the family's editor.
+        const QRect row = list->visualItemRect(list->item(9, 0));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTRY_VERIFY(main_->findChild<QWidget*>("CondizioniTre") &&
+                    main_->findChild<QWidget*>("CondizioniTre")->isVisible());
         QVERIFY(!state_->conditions.isActive(116));
         QCOMPARE(list->item(9, 0)->background().color(), QColor(Qt::white));
         QVERIFY(w->findChild<QLabel*>("LabModificate")->text().contains("Distanza"));

@@ -1,15 +1,18 @@
 #include "shell/ui/CondizioniInGioco.h"
 
 #include "conditions/ConditionSet.h"
+#include "shell/ui/MenuLayout.h"
 #include "system/ProgramState.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varnelo {
@@ -28,7 +31,20 @@ CondizioniInGioco::CondizioniInGioco(Shell& shell)
     for (int f = 0; f < kFamilyCount; ++f)
         list_->setItem(f, 0,
                        new QTableWidgetItem(qs(families()[static_cast<std::size_t>(f)].name)));
-    connect(list_, &QTableWidget::cellClicked, this, [this](int row, int) { showPopup(row); });
+    // A click lists the family's sub-conditions, a double click opens its
+    // editor: the list waits the double-click time before it shows.
+    popupDelay_ = new QTimer(this);
+    popupDelay_->setSingleShot(true);
+    popupDelay_->setInterval(QApplication::doubleClickInterval());
+    connect(popupDelay_, &QTimer::timeout, this, [this] { showPopup(pendingRow_); });
+    connect(list_, &QTableWidget::cellClicked, this, [this](int row, int) {
+        pendingRow_ = row;
+        popupDelay_->start();
+    });
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        popupDelay_->stop();
+        openEditor(row);
+    });
 
     auto* modLabel = new QLabel("Condizioni Modificate:", this);
     modified_ = new QLabel(this);
@@ -71,6 +87,20 @@ void CondizioniInGioco::toggleSlot(int slot) {
     st.modifiedFamilies.markSlot(slot);
     st.modified = true;
     shell().refresh();
+}
+
+// The editor of a family: the window of its "&Condizioni" item.
+void CondizioniInGioco::openEditor(int family) {
+    const int item = families()[static_cast<std::size_t>(family)].menuItem;
+    if (family == familyOfSlot(145)) {
+        shell().runCommand("Condizioni4");
+        return;
+    }
+    for (const MenuDef& menu : mainMenus())
+        if (QString(menu.objectName) == "CondProgramma")
+            for (const MenuItemDef& i : menu.items)
+                if (item > 0 && i.index == item)
+                    shell().runCommand(QString::fromUtf8(i.command));
 }
 
 void CondizioniInGioco::showPopup(int family) {

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QTableWidget;
+class QTimer;
 
 namespace varnelo {
 
@@ -24,9 +25,12 @@ class CondizioniInGioco : public ChildWindow {
     QList<QPair<int, QString>> subConditions(int family) const;
     void toggleSlot(int slot);
     void showPopup(int family);
+    void openEditor(int family);
 
     QTableWidget* list_ = nullptr;
     QLabel* modified_ = nullptr;
+    QTimer* popupDelay_ = nullptr;
+    int pendingRow_ = 0;
 };
 
 } // namespace varnelo

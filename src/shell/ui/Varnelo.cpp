@@ -5,6 +5,9 @@
 #include "archive/ui/Ricerca.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/ui/CondizioneDue.h"
+#include "conditions/ui/Condizioni3.h"
+#include "conditions/ui/Condizioni4.h"
+#include "conditions/ui/CondizioniTre.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
@@ -101,6 +104,9 @@ void Varnelo::buildCommands() {
     commands_["Sviluppatore"] = [this] { openChild<Sviluppatore>(); };
     commands_["CondizioniInGioco"] = [this] { openChild<CondizioniInGioco>(); };
     commands_["CondizioneDue"] = [this] { openChild<CondizioneDue>(); };
+    commands_["Condizioni3"] = [this] { openChild<Condizioni3>(); };
+    commands_["CondizioniTre"] = [this] { openChild<CondizioniTre>(); };
+    commands_["Condizioni4"] = [this] { openChild<Condizioni4>(); };
     // A new or opened system is made at the number-entry window.
     commands_["Nuovo"] = [this] {
         if (systemCommands_.newSystem())
