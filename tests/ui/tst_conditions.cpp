@@ -7,12 +7,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace varnelo;
@@ -176,6 +180,34 @@ class ConditionsTest : public QObject {
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(111));
         QVERIFY(state_->conditions.hasAdmittedCell(111));
+    }
+
+    // The family's pop-up menu is the window's context menu and switches its boxes.
+    void popupMenuSwitchesTheBoxes() {
+        QWidget* w = openSomma();
+        QVERIFY(w);
+        QStringList texts;
+        std::function<void()> answer = [&texts, &answer] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!popup) {
+                QTimer::singleShot(20, answer);
+                return;
+            }
+            for (QAction* a : popup->actions())
+                texts << a->text();
+            popup->actions()[4]->trigger(); // "Tutto attivato"
+            popup->close();
+        };
+        QTimer::singleShot(20, answer);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &event);
+        QTRY_COMPARE(texts.size(), 6);
+        QCOMPARE(texts[1], QString("Somma pari"));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(w->findChild<QCheckBox*>(QString("CheckAttiva(%1)").arg(i))->isChecked());
+        click(w, "CommAnnulla");
+        QVERIFY(!state_->conditions.isActive(112));
     }
 
     // Every shape editor opens from its menu item and writes its own slots.

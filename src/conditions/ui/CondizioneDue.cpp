@@ -7,6 +7,7 @@ CondizioneDue::CondizioneDue(Shell& shell)
                            {{111, "Somma totale"},
                             {112, "Somma pari"},
                             {113, "Somma dispari"},
-                            {114, "Somma Ritardi"}}) {}
+                            {114, "Somma Ritardi"}},
+                           "Sommai") {}
 
 } // namespace varnelo

@@ -8,6 +8,7 @@ Condizioni3::Condizioni3(Shell& shell)
                             {120, "2° Casella"},
                             {121, "3° Casella"},
                             {122, "4° Casella"},
-                            {123, "5° Casella"}}) {}
+                            {123, "5° Casella"}},
+                           "Attivacc") {}
 
 } // namespace varnelo

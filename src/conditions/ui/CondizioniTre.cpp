@@ -7,6 +7,7 @@ CondizioniTre::CondizioniTre(Shell& shell)
                            {{115, "Distanza estrema"},
                             {116, "Distanza minima"},
                             {117, "Distanza massima"},
-                            {118, "Distanza Media"}}) {}
+                            {118, "Distanza Media"}},
+                           "Distanzai") {}
 
 } // namespace varnelo

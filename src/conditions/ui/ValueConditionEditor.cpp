@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,10 +20,13 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varnelo {
 
@@ -36,8 +40,9 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 
 ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, const QString& title,
                                            WindowSlots slots,
-                                           std::vector<SubCondition> subConditions)
-    : ChildWindow(shell, name, slots), subConditions_(std::move(subConditions)) {
+                                           std::vector<SubCondition> subConditions,
+                                           const QString& popup)
+    : ChildWindow(shell, name, slots), subConditions_(std::move(subConditions)), popup_(popup) {
     setWindowTitle(title);
     statistics_ = new ConditionStatisticsGrid(
         state(),
@@ -306,6 +311,39 @@ void ValueConditionEditor::closeEvent(QCloseEvent* event) {
         shell().refresh();
     }
     ChildWindow::closeEvent(event);
+}
+
+// The family's pop-up menu switches the "Attivazione" boxes of this window;
+// they reach the condition set with "OK", as every other edit here.
+void ValueConditionEditor::contextMenuEvent(QContextMenuEvent* event) {
+    const auto* source = shell().mainWidget()->findChild<QMenu*>(popup_);
+    if (popup_.isEmpty() || !source || !session_)
+        return;
+    QMenu menu(source->title(), this);
+    std::vector<bool> allOn;
+    for (QAction* a : source->actions()) {
+        const int slot = a->data().toInt();
+        auto box = std::find_if(subConditions_.begin(), subConditions_.end(),
+                                [slot](const SubCondition& s) { return s.slot == slot; });
+        QAction* mine = menu.addAction(a->text());
+        mine->setEnabled(a->isEnabled());
+        if (box != subConditions_.end()) {
+            const std::size_t i = static_cast<std::size_t>(box - subConditions_.begin());
+            mine->setCheckable(true);
+            mine->setChecked(boxes_[i]->isChecked());
+            connect(mine, &QAction::triggered, this,
+                    [this, i](bool on) { boxes_[i]->setChecked(on); });
+        } else if (!a->isCheckable()) {
+            // "Tutto attivato" comes first, "Tutto disattivato" second.
+            const bool on = allOn.empty();
+            allOn.push_back(on);
+            connect(mine, &QAction::triggered, this, [this, on] {
+                for (QCheckBox* b : boxes_)
+                    b->setChecked(on);
+            });
+        }
+    }
+    menu.exec(event->globalPos());
 }
 
 // Space and Enter on a cell act as a click.

@@ -32,8 +32,10 @@ class ValueConditionEditor : public ChildWindow {
         QString caption;
     };
 
+    // `popup`: the main window's pop-up menu of the family, shown as the
+    // window's context menu (empty for none).
     ValueConditionEditor(Shell& shell, const QString& name, const QString& title, WindowSlots slots,
-                         std::vector<SubCondition> subConditions);
+                         std::vector<SubCondition> subConditions, const QString& popup = {});
     ~ValueConditionEditor() override;
 
     // Shows the sub-condition of this slot (one of the window's).
@@ -42,6 +44,7 @@ class ValueConditionEditor : public ChildWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -60,6 +63,7 @@ class ValueConditionEditor : public ChildWindow {
     void cancel();
 
     std::vector<SubCondition> subConditions_;
+    QString popup_;
     std::unique_ptr<SlotEditor> session_;
     ValueGridModel* model_ = nullptr;
     QTableView* cells_ = nullptr;
