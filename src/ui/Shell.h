@@ -43,6 +43,10 @@ class Shell {
     virtual void setBusy(bool busy) = 0;
     virtual bool isBusy() const = 0;
 
+    // Opens the editor of a condition family (index of the family table)
+    // showing its first sub-condition; false when it has none yet.
+    virtual bool openFamily(int family) = 0;
+
     // Shows a child window inside the frame (placed, remembered, brought forward).
     virtual void showChild(ChildWindow* window) = 0;
 };

@@ -210,6 +210,35 @@ class ConditionsTest : public QObject {
         QVERIFY(!state_->conditions.isActive(112));
     }
 
+    // A window that serves several menu items shows the sub-condition of the
+    // item chosen, and a double click in the conditions-in-play list opens it too.
+    void oneWindowServesSeveralItems() {
+        const struct {
+            const char* item;
+            const char* window;
+            int shown; // the OptCondizione of the item's first slot
+        } cases[] = {
+            {"CondProgramma(17)", "ConBuconero", 0},     // "Pari"
+            {"CondProgramma(10)", "ConBuconero", 1},     // "Dispari"
+            {"CondProgramma(33)", "ConBuconero", 12},    // "Vortice inverso"
+            {"CondProgramma(5)", "ConBuconero", 14},     // "Consecutivita Tot+Max"
+            {"CondProgramma(15)", "CondizSequenze", 4},  // "Interruzioni"
+            {"CondProgramma(25)", "CondizSequenze", 12}, // "Simmetrie"
+            {"CondProgramma(13)", "CondizSola", 0},      // "Gemelli"
+        };
+        for (const auto& c : cases) {
+            QAction* item = main_->findChild<QAction*>(c.item);
+            QVERIFY2(item && item->isEnabled(), c.item);
+            item->trigger();
+            auto* w = main_->findChild<QWidget*>(c.window);
+            QVERIFY2(w && w->isVisible(), c.window);
+            QVERIFY2(w->findChild<QAbstractButton*>(QString("OptCondizione(%1)").arg(c.shown))
+                         ->isChecked(),
+                     c.item);
+        }
+        saveScreenshot(main_->findChild<QWidget*>("ConBuconero"), "ConBuconero");
+    }
+
     // Every shape editor opens from its menu item and writes its own slots.
     void shapeEditorsFromTheirMenuItems() {
         const struct {

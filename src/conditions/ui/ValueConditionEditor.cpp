@@ -228,6 +228,9 @@ int ValueConditionEditor::currentSlot() const {
 }
 
 void ValueConditionEditor::showSlot(int slot) {
+    if (std::none_of(subConditions_.begin(), subConditions_.end(),
+                     [slot](const SubCondition& s) { return s.slot == slot; }))
+        return;
     for (int i = 0; i < static_cast<int>(subConditions_.size()); ++i)
         if (subConditions_[static_cast<std::size_t>(i)].slot == slot)
             shown_->button(i)->setChecked(true);

@@ -1,7 +1,6 @@
 #include "shell/ui/CondizioniInGioco.h"
 
 #include "conditions/ConditionSet.h"
-#include "shell/ui/MenuLayout.h"
 #include "system/ProgramState.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
@@ -43,7 +42,7 @@ CondizioniInGioco::CondizioniInGioco(Shell& shell)
     });
     connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         popupDelay_->stop();
-        openEditor(row);
+        this->shell().openFamily(row);
     });
 
     auto* modLabel = new QLabel("Condizioni Modificate:", this);
@@ -87,20 +86,6 @@ void CondizioniInGioco::toggleSlot(int slot) {
     st.modifiedFamilies.markSlot(slot);
     st.modified = true;
     shell().refresh();
-}
-
-// The editor of a family: the window of its "&Condizioni" item.
-void CondizioniInGioco::openEditor(int family) {
-    const int item = families()[static_cast<std::size_t>(family)].menuItem;
-    if (family == familyOfSlot(145)) {
-        shell().runCommand("Condizioni4");
-        return;
-    }
-    for (const MenuDef& menu : mainMenus())
-        if (QString(menu.objectName) == "CondProgramma")
-            for (const MenuItemDef& i : menu.items)
-                if (item > 0 && i.index == item)
-                    shell().runCommand(QString::fromUtf8(i.command));
 }
 
 void CondizioniInGioco::showPopup(int family) {

@@ -25,7 +25,6 @@ class CondizioniInGioco : public ChildWindow {
     QList<QPair<int, QString>> subConditions(int family) const;
     void toggleSlot(int slot);
     void showPopup(int family);
-    void openEditor(int family);
 
     QTableWidget* list_ = nullptr;
     QLabel* modified_ = nullptr;

@@ -4,6 +4,11 @@
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
 #include "conditions/ConditionSet.h"
+#include "conditions/ui/ConBuconero.h"
+#include "conditions/ui/CondBaricentro.h"
+#include "conditions/ui/CondResti.h"
+#include "conditions/ui/CondizSequenze.h"
+#include "conditions/ui/CondizSola.h"
 #include "conditions/ui/CondizioneDue.h"
 #include "conditions/ui/Condizioni3.h"
 #include "conditions/ui/Condizioni4.h"
@@ -86,6 +91,25 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent)
 
 Varnelo::~Varnelo() = default;
 
+bool Varnelo::openFamily(int family) {
+    if (QAction* item = conditionItems_.value(family); item && item->isEnabled()) {
+        item->trigger();
+        return true;
+    }
+    // "Distanza tra Numeri" has an editor but no menu item of its own.
+    if (family == familyOfSlot(145) && runCommand("Condizioni4"))
+        return true;
+    return false;
+}
+
+void Varnelo::showFamily(int family) {
+    const auto& slotList = families()[static_cast<std::size_t>(family)].activationSlots;
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    if (auto* editor = sub ? qobject_cast<ValueConditionEditor*>(sub->widget()) : nullptr;
+        editor && !slotList.empty())
+        editor->showSlot(slotList.front());
+}
+
 Pronostico* Varnelo::pronostico() const {
     return host_.existing<Pronostico>();
 }
@@ -107,6 +131,11 @@ void Varnelo::buildCommands() {
     commands_["Condizioni3"] = [this] { openChild<Condizioni3>(); };
     commands_["CondizioniTre"] = [this] { openChild<CondizioniTre>(); };
     commands_["Condizioni4"] = [this] { openChild<Condizioni4>(); };
+    commands_["CondResti"] = [this] { openChild<CondResti>(); };
+    commands_["CondBaricentro"] = [this] { openChild<CondBaricentro>(); };
+    commands_["CondizSola"] = [this] { openChild<CondizSola>(); };
+    commands_["CondizSequenze"] = [this] { openChild<CondizSequenze>(); };
+    commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     // A new or opened system is made at the number-entry window.
     commands_["Nuovo"] = [this] {
         if (systemCommands_.newSystem())
@@ -164,7 +193,13 @@ void Varnelo::buildMenus() {
                 a->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
             a->setVisible(!item.hidden);
             const QString command = QString::fromUtf8(item.command);
-            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+            // A window that serves several items shows the one chosen.
+            const int family =
+                QString(def.objectName) == "CondProgramma" ? familyOfMenuItem(item.index) : -1;
+            connect(a, &QAction::triggered, this, [this, command, family] {
+                if (runCommand(command) && family >= 0)
+                    showFamily(family);
+            });
             commandActions_ << a;
             if (const int family = familyOfMenuItem(item.index);
                 QString(def.objectName) == "CondProgramma" && family >= 0) {

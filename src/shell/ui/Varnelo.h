@@ -41,6 +41,7 @@ class Varnelo : public QMainWindow, public Shell {
     void setBusy(bool busy) override;
     bool isBusy() const override { return busy_; }
     void showChild(ChildWindow* window) override { host_.show(window); }
+    bool openFamily(int family) override;
 
     // The single child window of class T, created on first use and shown.
     template <typename T> T* openChild() {
@@ -73,6 +74,8 @@ class Varnelo : public QMainWindow, public Shell {
     void buildToolbar();
     void buildPopups();
     bool needsColumns(const QString& command) const;
+    // The condition window just opened shows the family's first sub-condition.
+    void showFamily(int family);
     void runDevelopment(const QString& caption, std::function<RunResult(RunProgress&)> work);
     void developmentEnded();
 
