@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "conditions/ConditionStatistics.h"
+#include "conditions/Levels.h"
 #include "shell/ui/Varnelo.h"
 #include "system/SystemStorage.h"
 
@@ -9,10 +10,12 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -47,6 +50,24 @@ class ConditionsTest : public QObject {
         auto* b = editor->findChild<QAbstractButton*>(name);
         QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    // Types into a cell of the levels grid, as a player does.
+    static void typeLimit(QTableWidget* grid, int level, int column, const QString& text) {
+        const QRect at = grid->visualItemRect(grid->item(level - 1, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at.center());
+        // The editor over the current cell: a closed one may linger a moment.
+        QLineEdit* editor = nullptr;
+        const QRect cell = grid->visualItemRect(grid->currentItem());
+        for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible() && e->geometry().intersects(cell))
+                editor = e;
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // Enter commits the cell on the next turn of the event loop.
+        QCoreApplication::processEvents();
     }
     QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
 
@@ -115,6 +136,19 @@ class ConditionsTest : public QObject {
         QCOMPARE(state_->conditions.cell(111, 151).status, CellStatus::Recovery);
         QCOMPARE(state_->conditions.cell(111, 151).level, 1);
         QVERIFY(main_->findChild<QAction*>("CondProgramma(28)")->isChecked());
+
+        // Level A: at most one pass on recovery.
+        main_->findChild<QAction*>("CondProgramma(44)")->trigger();
+        auto* levels = main_->findChild<QWidget*>("livellazione");
+        QVERIFY(levels && levels->isVisible());
+        auto* grid = levels->findChild<QTableWidget*>("MSFLivello");
+        QCOMPARE(grid->item(0, 3)->text(), QString("1")); // one active condition uses A
+        typeLimit(grid, 1, 1, "1");
+        typeLimit(grid, 1, 2, "0");
+        saveScreenshot(levels, "livellazione");
+        click(levels, "ComButt");
+        QCOMPARE(state_->levels.max(1), 1);
+        QCOMPARE(state_->levels.min(1), 0);
 
         for (int n = 1; n <= 30; ++n)
             state_->selection.setState(n, Selection::Chosen);
@@ -208,6 +242,28 @@ class ConditionsTest : public QObject {
             QVERIFY(w->findChild<QCheckBox*>(QString("CheckAttiva(%1)").arg(i))->isChecked());
         click(w, "CommAnnulla");
         QVERIFY(!state_->conditions.isActive(112));
+    }
+
+    // Typed limits: letters are refused, a Min above its Max becomes the Max,
+    // "Annulla" keeps the system's limits.
+    void levelLimitsAreCheckedAsTyped() {
+        main_->findChild<QAction*>("CondProgramma(44)")->trigger();
+        auto* w = main_->findChild<QWidget*>("livellazione");
+        auto* grid = w->findChild<QTableWidget*>("MSFLivello");
+        typeLimit(grid, 2, 1, "3");
+        typeLimit(grid, 2, 2, "7");
+        QCOMPARE(grid->item(1, 2)->text(), QString("3"));
+        typeLimit(grid, 2, 1, "abc");
+        QCOMPARE(grid->item(1, 1)->text(), QString("3"));
+        const LevelLimits before = state_->levels;
+        click(w, "CommAnnulla");
+        QVERIFY(state_->levels == before);
+        main_->findChild<QAction*>("CondProgramma(44)")->trigger();
+        typeLimit(grid, 2, 1, "3");
+        typeLimit(grid, 2, 2, "7");
+        click(w, "ComButt");
+        QCOMPARE(state_->levels.max(2), 3);
+        QCOMPARE(state_->levels.min(2), 3);
     }
 
     // A window that serves several menu items shows the sub-condition of the

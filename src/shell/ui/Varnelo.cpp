@@ -13,6 +13,7 @@
 #include "conditions/ui/Condizioni3.h"
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
+#include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
@@ -136,6 +137,7 @@ void Varnelo::buildCommands() {
     commands_["CondizSola"] = [this] { openChild<CondizSola>(); };
     commands_["CondizSequenze"] = [this] { openChild<CondizSequenze>(); };
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
+    commands_["livellazione"] = [this] { openChild<livellazione>(); };
     // A new or opened system is made at the number-entry window.
     commands_["Nuovo"] = [this] {
         if (systemCommands_.newSystem())
