@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 using varnelo::test::CliResult;
 using varnelo::test::runCli;
+using varnelo::test::TestFolder;
 
 TEST(CliMetriche, PrintsTheValuesInOrder) {
     const CliResult r = runCli("metriche", "5 4 3 2 1\n\n2,4,6,8,10\r\n");
@@ -42,9 +39,9 @@ TEST(CliMetriche, BadLinesStopWithTheirLineNumber) {
 }
 
 TEST(CliMetriche, ReadsAFileAndRefusesAMissingOne) {
-    const varnelo::test::TestFolder folder{varnelo::test::TestFolder::Bare{}};
+    const TestFolder folder{TestFolder::Bare{}};
     const auto path = folder / "colonne.txt";
-    std::ofstream(path) << "10 20 30 40 49\n";
+    varnelo::test::writeFile(path, "10 20 30 40 49\n");
     const CliResult ok = runCli("metriche " + path.string(), "");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.out.substr(0, 15), "10 20 30 40 49 ");

@@ -7,15 +7,9 @@
 
 using namespace varnelo;
 using varnelo::test::col;
+using varnelo::test::maskOf;
 
 namespace {
-
-std::uint64_t maskOf(std::initializer_list<int> numbers) {
-    std::uint64_t m = 0;
-    for (int n : numbers)
-        m |= std::uint64_t{1} << n;
-    return m;
-}
 
 std::uint8_t hitsOf(std::initializer_list<int> hits) {
     std::uint8_t b = 0;

@@ -8,6 +8,7 @@
 
 using namespace varnelo;
 using varnelo::test::col;
+using varnelo::test::forEveryColumn;
 
 namespace {
 
@@ -15,15 +16,6 @@ CatalogueValues values(const Column& c) {
     CatalogueValues v;
     catalogueMetrics(c, {}, v);
     return v;
-}
-
-template <typename F> void forEveryColumn(F f) {
-    for (int a = 1; a <= 45; ++a)
-        for (int b = a + 1; b <= 46; ++b)
-            for (int c = b + 1; c <= 47; ++c)
-                for (int d = c + 1; d <= 48; ++d)
-                    for (int e = d + 1; e <= 49; ++e)
-                        f(col(a, b, c, d, e));
 }
 
 } // namespace

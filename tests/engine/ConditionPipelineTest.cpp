@@ -83,15 +83,6 @@ void randomLevels(ProgramState& s, std::mt19937& rng) {
     }
 }
 
-std::vector<Column> reference(const ProgramState& s, const std::vector<Column>& source,
-                              const MetricContext& ctx) {
-    std::vector<Column> out;
-    for (const Column& c : source)
-        if (referencePasses(s, c, ctx))
-            out.push_back(c);
-    return out;
-}
-
 } // namespace
 
 // The compiled tables, the incremental state and the early pruning give the

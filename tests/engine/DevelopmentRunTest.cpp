@@ -1,7 +1,6 @@
 #include "EngineFixture.h"
 
 #include <algorithm>
-#include <fstream>
 #include <thread>
 
 using namespace varnelo;
@@ -100,8 +99,7 @@ TEST(DevelopmentRun, FullListSpillsIntoTheOverflowFileInOrder) {
     EXPECT_EQ(e.state->columns.systemTotal, 21);
     const std::vector<Column> all = integral({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(e.columns(), std::vector<Column>(all.begin(), all.begin() + 10));
-    std::ifstream in(e.dir / "qor" / "qor.qor", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string text = readFile(e.dir / "qor" / "qor.qor");
     ASSERT_EQ(text.size(), 11u * 17u);
     EXPECT_EQ(text.substr(0, 17), "1  3  4  5  6  \r\n"); // column 11 of the list
     EXPECT_EQ(text.substr(10 * 17), "3  4  5  6  7  \r\n");

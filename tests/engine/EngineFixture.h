@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <unistd.h>
 #include <vector>
 
 namespace varnelo::test {
@@ -44,19 +43,6 @@ struct Engine {
     }
 };
 
-// Every column of the numbers, in lexicographic order.
-inline std::vector<Column> integral(const std::vector<int>& n) {
-    std::vector<Column> out;
-    const int k = static_cast<int>(n.size());
-    for (int a = 0; a < k; ++a)
-        for (int b = a + 1; b < k; ++b)
-            for (int c = b + 1; c < k; ++c)
-                for (int d = c + 1; d < k; ++d)
-                    for (int e = d + 1; e < k; ++e)
-                        out.push_back(col(n[a], n[b], n[c], n[d], n[e]));
-    return out;
-}
-
 // The candidate test done the plain way: every active condition valued
 // through the catalogue, links and levels judged with their own tests.
 inline bool referencePasses(const ProgramState& s, const Column& c, const MetricContext& ctx) {
@@ -78,6 +64,18 @@ inline bool referencePasses(const ProgramState& s, const Column& c, const Metric
         judge.recordPoints(work, slot, v);
     }
     return LevelJudge(s.levels, levelsInUse(s.conditions)).pass(levels.data()) && judge.judge(work);
+}
+
+using PlainTest = bool (*)(const ProgramState&, const Column&, const MetricContext&);
+
+// The source columns the plain test keeps, in their order.
+inline std::vector<Column> reference(const ProgramState& s, const std::vector<Column>& source,
+                                     const MetricContext& ctx, PlainTest passes = referencePasses) {
+    std::vector<Column> out;
+    for (const Column& c : source)
+        if (passes(s, c, ctx))
+            out.push_back(c);
+    return out;
 }
 
 inline std::vector<int> randomNumbers(std::mt19937& rng, int count) {

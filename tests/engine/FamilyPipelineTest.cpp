@@ -72,15 +72,6 @@ bool familyReference(const ProgramState& s, const Column& c, const MetricContext
     return !f.andOr.anyActive() || AndOrTest(f.andOr).mark(c) == 0;
 }
 
-std::vector<Column> reference(const ProgramState& s, const std::vector<Column>& source,
-                              const MetricContext& ctx) {
-    std::vector<Column> out;
-    for (const Column& c : source)
-        if (familyReference(s, c, ctx))
-            out.push_back(c);
-    return out;
-}
-
 // Mostly admitted values of a slot's row, a few refused, a few on recovery.
 void fillRow(ProgramState& s, int slot, std::mt19937& rng, int refusePercent) {
     s.conditions.setActive(slot, true);
@@ -232,7 +223,8 @@ TEST(FamilyPipeline, EveryFamilyAloneMatchesItsTest) {
         Fixture fx(rng, 20);
         setFamily(*fx.e.state, family, rng);
         const std::vector<Column> all = integral(fx.chosen());
-        const std::vector<Column> expected = reference(*fx.e.state, all, fx.e.options.context);
+        const std::vector<Column> expected =
+            reference(*fx.e.state, all, fx.e.options.context, familyReference);
         const RunResult r = fx.e.develop();
         ASSERT_EQ(fx.e.columns(), expected) << "famiglia " << family;
         EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
@@ -283,7 +275,8 @@ TEST(FamilyPipeline, AllFamiliesWithLinksAndLevels) {
         s.levels.setGroupMax(1, 2);
 
         const std::vector<Column> all = integral(fx.chosen());
-        const std::vector<Column> expected = reference(s, all, fx.e.options.context);
+        const std::vector<Column> expected =
+            reference(s, all, fx.e.options.context, familyReference);
         fx.e.options.tally = true;
         const RunResult r = fx.e.develop();
         ASSERT_EQ(fx.e.columns(), expected) << "prova " << trial;
@@ -307,7 +300,7 @@ TEST(FamilyPipeline, AllFamiliesWithLinksAndLevels) {
         std::vector<Column> shuffled = all;
         std::shuffle(shuffled.begin(), shuffled.end(), rng);
         fx.e.develop(shuffled);
-        ASSERT_EQ(fx.e.columns(), reference(s, shuffled, fx.e.options.context));
+        ASSERT_EQ(fx.e.columns(), reference(s, shuffled, fx.e.options.context, familyReference));
     }
 }
 

@@ -2,15 +2,13 @@
 #include "EngineFixture.h"
 #include "system/SystemRun.h"
 
-#include <fstream>
-
 using namespace varnelo;
 using namespace varnelo::test;
 
 namespace {
 
 void writeSaved(const Engine& e, const std::string& text) {
-    std::ofstream(e.dir / "qor" / (e.state->systemName + ".cna"), std::ios::binary) << text;
+    writeFile(e.dir / "qor" / (e.state->systemName + ".cna"), text);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/ProgramFolder.h"
 #include "reduced/Catalogue.h"
 #include "reduced/CatalogueCodes.h"
+#include "support/Columns.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <fstream>
 
 using namespace varnelo;
+using varnelo::test::maskOf;
 namespace fs = std::filesystem;
 
 namespace {
@@ -18,27 +20,15 @@ namespace {
 // Every draw of 5 out of 49 against columns written as masks of numbers.
 WinDistribution bruteForce(const std::vector<std::uint64_t>& columns, std::uint64_t system) {
     WinDistribution w;
-    for (int a = 1; a <= 45; ++a)
-        for (int b = a + 1; b <= 46; ++b)
-            for (int c = b + 1; c <= 47; ++c)
-                for (int d = c + 1; d <= 48; ++d)
-                    for (int e = d + 1; e <= 49; ++e) {
-                        const std::uint64_t draw =
-                            1ull << a | 1ull << b | 1ull << c | 1ull << d | 1ull << e;
-                        int best = 0;
-                        for (std::uint64_t col : columns)
-                            best = std::max(best, std::popcount(col & draw));
-                        ++w.draws[std::popcount(system & draw)][best];
-                        ++w.total;
-                    }
+    test::forEveryColumn([&](const Column& c) {
+        const std::uint64_t draw = maskOf({c[0], c[1], c[2], c[3], c[4]});
+        int best = 0;
+        for (std::uint64_t col : columns)
+            best = std::max(best, std::popcount(col & draw));
+        ++w.draws[std::popcount(system & draw)][best];
+        ++w.total;
+    });
     return w;
-}
-
-std::uint64_t mask(std::initializer_list<int> numbers) {
-    std::uint64_t m = 0;
-    for (int x : numbers)
-        m |= 1ull << x;
-    return m;
 }
 
 } // namespace
@@ -47,8 +37,8 @@ TEST(WinDistribution, CountsEveryDrawExactly) {
     // Halves of ten, no fixed number.
     const PositionTable halves{5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
     const WinDistribution w = winDistribution(tableHits(halves), 10, 0, 49);
-    const WinDistribution want = bruteForce({mask({1, 2, 3, 4, 5}), mask({6, 7, 8, 9, 10})},
-                                            mask({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    const WinDistribution want = bruteForce({maskOf({1, 2, 3, 4, 5}), maskOf({6, 7, 8, 9, 10})},
+                                            maskOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(w.draws, want.draws);
     EXPECT_EQ(w.total, 1906884u);
     // Five drawn among the ten always put three in a half.
@@ -58,14 +48,14 @@ TEST(WinDistribution, CountsEveryDrawExactly) {
     const PositionTable rows{4, 8, {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 5, 6}};
     const WinDistribution fixed = winDistribution(tableHits(rows), 8, 1, 49);
     const WinDistribution wantFixed =
-        bruteForce({mask({1, 2, 3, 4, 5}), mask({1, 6, 7, 8, 9}), mask({1, 2, 3, 6, 7})},
-                   mask({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        bruteForce({maskOf({1, 2, 3, 4, 5}), maskOf({1, 6, 7, 8, 9}), maskOf({1, 2, 3, 6, 7})},
+                   maskOf({1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(fixed.draws, wantFixed.draws);
 
     // Single numbers: positions 1 and 3 of 4.
     const PositionTable singles{1, 4, {1, 3}};
     EXPECT_EQ(winDistribution(tableHits(singles), 4, 0, 49).draws,
-              bruteForce({mask({1}), mask({3})}, mask({1, 2, 3, 4})).draws);
+              bruteForce({maskOf({1}), maskOf({3})}, maskOf({1, 2, 3, 4})).draws);
 }
 
 TEST(RidStat, RecordsAreFoundByCode) {
@@ -92,7 +82,7 @@ TEST(RidStat, RecordsAreFoundByCode) {
     std::string longRecord = "R5N10F0G35V01\r\n";
     for (int i = 0; i < 150; ++i)
         longRecord += "Uno w 1\r\n";
-    std::ofstream(file, std::ios::binary) << longRecord;
+    test::writeFile(file, longRecord);
     ASSERT_TRUE(readRidStatRecord(file, "R5N10F0G35V01", lines, error));
     EXPECT_EQ(lines.size(), kRidStatMostLines);
 }

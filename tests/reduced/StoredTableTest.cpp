@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 using namespace varnelo;
 namespace fs = std::filesystem;
@@ -15,7 +14,7 @@ class StoredTableTest : public ::testing::Test {
   protected:
     void SetUp() override { store_.load(std::vector<std::string>{"9 9 "}); }
     void write(const std::string& name, const std::string& text) {
-        std::ofstream(root_ / "ridotti" / name, std::ios::binary) << text;
+        test::writeFile(root_ / "ridotti" / name, text);
     }
     test::TestFolder folder_{"ridotti"};
     const fs::path& root_ = folder_.root;

@@ -3,12 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <map>
 #include <set>
 
 using namespace varnelo;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,8 +53,7 @@ TEST(TableFile, DamagedFilesAreRefused) {
     tables[10] = rows(5, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     std::string error;
     ASSERT_TRUE(TableFile::write(file, 5, 3, 5, tables, error));
-    std::ifstream in(file, std::ios::binary);
-    const std::string good((std::istreambuf_iterator<char>(in)), {});
+    const std::string good = test::readFile(file);
     std::string badRank = good;
     badRank.back() = '\x7f'; // a rank beyond C(10, 5)
     const std::string cases[] = {"",
@@ -66,7 +63,7 @@ TEST(TableFile, DamagedFilesAreRefused) {
                                  std::string(200, '\xff'),
                                  badRank};
     for (const auto& bytes : cases) {
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        test::writeFile(file, bytes);
         TableFile tf;
         PositionTable t;
         error.clear();

@@ -15,16 +15,20 @@
 
 namespace varnelo::test {
 
-// A folder of its own for every test, named after the test and the process
-// (test runs go side by side), with the given subfolders; removed at the end.
+// A folder of its own for every test, named after the test, the tag and the
+// process (test runs go side by side), with the given subfolders; removed at
+// the end. The tag keeps apart two folders of the same test.
 struct TestFolder {
     std::filesystem::path root;
-    explicit TestFolder(std::initializer_list<const char*> subfolders = {"enal", "qor"}) {
+    explicit TestFolder(std::initializer_list<const char*> subfolders = {"enal", "qor"},
+                        const std::string& tag = {}) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name)
             if (c == '/')
                 c = '-';
+        if (!tag.empty())
+            name += "-" + tag;
         root = std::filesystem::temp_directory_path() /
                ("varnelo-" + name + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(root);
@@ -34,7 +38,8 @@ struct TestFolder {
     }
     // A folder with nothing in it.
     struct Bare {};
-    explicit TestFolder(Bare) : TestFolder(std::initializer_list<const char*>{}) {}
+    explicit TestFolder(Bare, const std::string& tag = {})
+        : TestFolder(std::initializer_list<const char*>{}, tag) {}
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
     ~TestFolder() {

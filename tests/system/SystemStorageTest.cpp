@@ -1,5 +1,6 @@
 #include "system/SystemStorage.h"
 #include "core/ColumnsFileFormat.h"
+#include "support/Columns.h"
 #include "support/TestFolder.h"
 #include "system/SystemName.h"
 
@@ -14,17 +15,10 @@ namespace {
 // The first n columns of the 49 numbers in lexicographic order.
 std::int32_t fillColumns(ColumnStore& store, std::int32_t n) {
     std::int32_t i = 0;
-    for (int a = 1; a <= 45; ++a)
-        for (int b = a + 1; b <= 46; ++b)
-            for (int c = b + 1; c <= 47; ++c)
-                for (int d = c + 1; d <= 48; ++d)
-                    for (int e = d + 1; e <= 49; ++e) {
-                        if (i == n)
-                            goto done;
-                        store.store(++i, Column{std::uint8_t(a), std::uint8_t(b), std::uint8_t(c),
-                                                std::uint8_t(d), std::uint8_t(e)});
-                    }
-done:
+    forEveryColumn([&](const Column& c) {
+        if (i < n)
+            store.store(++i, c);
+    });
     store.storedCount = store.systemTotal = store.developedCount = i;
     store.finalCount = i > 0 ? i - 1 : 0;
     store.hasColumns = i > 0;
