@@ -41,7 +41,7 @@ ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Room for every heading: the figures are read side by side.
-    grid_->setMinimumSize(660, 300);
+    grid_->setMinimumSize(500, 300);
     auto* analyse = new QPushButton(" Analisi statistica ", this);
     analyse->setObjectName("CommAnalisi");
     connect(analyse, &QPushButton::clicked, this, [this] { this->analyse(slot_); });

@@ -100,7 +100,7 @@ QWidget* ValueConditionEditor::makeCellFrame() {
     cells_->horizontalHeader()->setStretchLastSection(true);
     cells_->verticalHeader()->setDefaultSectionSize(20);
     cells_->verticalHeader()->hide();
-    cells_->setMinimumWidth(170);
+    cells_->setFixedWidth(150);
     level_ = new QComboBox(frame);
     level_->setObjectName("ComboLivello");
     for (int l = 0; l <= kLevelCount; ++l)
