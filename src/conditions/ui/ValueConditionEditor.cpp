@@ -121,11 +121,13 @@ QWidget* ValueConditionEditor::makeCellFrame() {
     levelRow->addWidget(level_, 1);
     layout->addLayout(levelRow);
     layout->addWidget(legend);
-    connect(cells_, &QTableView::clicked, this, [this](const QModelIndex& at) {
-        if (model_)
-            model_->cycle(at);
-        showLevel();
-    });
+    // Two quick clicks are two clicks: the second turns the cell on once more.
+    for (auto signal : {&QTableView::clicked, &QTableView::doubleClicked})
+        connect(cells_, signal, this, [this](const QModelIndex& at) {
+            if (model_)
+                model_->cycle(at);
+            showLevel();
+        });
     cells_->installEventFilter(this);
     return frame;
 }
