@@ -1,7 +1,9 @@
 #include "UiTestSupport.h"
 #include "conditions/ConditionStatistics.h"
+#include "conditions/InsCondizione.h"
 #include "conditions/Levels.h"
 #include "shell/ui/Varnelo.h"
+#include "system/SystemRun.h"
 #include "system/SystemStorage.h"
 
 #include <QAbstractButton>
@@ -264,6 +266,53 @@ class ConditionsTest : public QObject {
         click(w, "ComButt");
         QCOMPARE(state_->levels.max(2), 3);
         QCOMPARE(state_->levels.min(2), 3);
+    }
+
+    // "Nati Stanchi" lists the values the developed system holds, best yield
+    // first; a system developed with a difference threshold is refused.
+    void natiStanchiNeedsADevelopedConditionedSystem() {
+        for (int n : {3, 8, 15, 21, 27, 33, 40, 46})
+            state_->selection.setState(n, Selection::Chosen);
+        state_->selection.setNumerone(1, true);
+        state_->selection.setNumerone(2, true);
+        main_->findChild<QAction*>("Condizioni(3)")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Colonne finali = 56"), 20000);
+        QAction* item = main_->findChild<QAction*>("ElabCondiz(1)");
+        QVERIFY(item->isEnabled());
+        item->trigger();
+        auto* w = main_->findChild<QWidget*>("InsCondizione");
+        QVERIFY(w && w->isVisible());
+        auto* grid = w->findChild<QTableView*>("MSFlexGrid1");
+        QVERIFY(grid->model()->rowCount() > 0);
+        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(),
+                 QString("Num. Colonne Sistema"));
+        // The core's order: the best yield first.
+        const auto context = makeRunContext(*state_);
+        DistributionTable system;
+        tallyStoredColumns(state_->columns, context->metrics, system);
+        std::vector<Column> draws;
+        for (const Draw& d : state_->archive.selection)
+            draws.push_back(d.numbers);
+        const auto rows = insCondizioneRows(draws, system, 56, context->metrics);
+        QCOMPARE(grid->model()->rowCount(), static_cast<int>(rows.size()));
+        for (int r : {0, static_cast<int>(rows.size()) - 1}) {
+            QCOMPARE(grid->model()->index(r, 1).data().toString(),
+                     QString::number(rows[static_cast<std::size_t>(r)].value));
+            QCOMPARE(grid->model()->index(r, 2).data().toString(),
+                     QString::number(rows[static_cast<std::size_t>(r)].systemColumns));
+        }
+        saveScreenshot(w, "InsCondizione");
+        w->parentWidget()->close();
+
+        state_->options.kindCode = 23; // "Differenza  tra Colonne:" 3
+        state_->forecastLock.clear();
+        main_->findChild<QAction*>("Condizioni(3)")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!main_->isBusy(), 20000);
+        QString title;
+        clickInNextModal("OK", &title);
+        item->trigger();
+        QCOMPARE(title, QString("Sistema non Sviluppato"));
+        QVERIFY(!w->isVisible());
     }
 
     // A window that serves several menu items shows the sub-condition of the

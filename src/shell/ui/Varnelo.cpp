@@ -13,6 +13,7 @@
 #include "conditions/ui/Condizioni3.h"
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
+#include "conditions/ui/InsCondizione.h"
 #include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
@@ -138,6 +139,12 @@ void Varnelo::buildCommands() {
     commands_["CondizSequenze"] = [this] { openChild<CondizSequenze>(); };
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
+    // "Nati Stanchi" stays closed when the system cannot give its figures.
+    commands_["InsCondizione"] = [this] {
+        auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
+        if (w->fill())
+            host_.show(w);
+    };
     // A new or opened system is made at the number-entry window.
     commands_["Nuovo"] = [this] {
         if (systemCommands_.newSystem())
