@@ -11,8 +11,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
@@ -190,6 +193,49 @@ class ConditionsTest : public QObject {
             QVERIFY(state_->conditions == before);
         }
         QVERIFY(!state_->modified);
+    }
+
+    // "Annulla" in any editor leaves the saved settings file byte for byte;
+    // "OK", save and reopen show the same cells.
+    void cancelKeepsTheSavedFileAndOkSurvivesAReopen() {
+        state_->systemName = "prova";
+        state_->conditions.setActive(120, true);
+        state_->conditions.setCell(120, 9, {CellStatus::Recovery, 3});
+        Progress saving;
+        QVERIFY(saveSystem(*state_, saving).done());
+        const QString sse = program_->path("qor/prova.sse");
+        const QByteArray before = [&] {
+            QFile f(sse);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        for (const char* item :
+             {"CondProgramma(28)", "CondProgramma(2)", "CondProgramma(11)", "CondProgramma(23)",
+              "CondProgramma(1)", "CondProgramma(17)", "CondProgramma(6)", "CondProgramma(13)"}) {
+            main_->findChild<QAction*>(item)->trigger();
+            QWidget* w = qobject_cast<QMdiSubWindow*>(
+                             main_->findChild<QMdiArea*>("MDIForm")->activeSubWindow())
+                             ->widget();
+            click(w, "OptCondizione(0)");
+            clickValue(w, 1);
+            click(w, "CheckAttiva(0)");
+            click(w, "CommAnnulla");
+        }
+        QVERIFY(saveSystem(*state_, saving).done());
+        QFile after(sse);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+
+        QWidget* w = openSomma();
+        clickValue(w, 77);
+        click(w, "CheckAttiva(0)");
+        click(w, "CommOk");
+        QVERIFY(saveSystem(*state_, saving).done());
+        ProgramState reopened(state_->folder);
+        Progress loading;
+        QVERIFY(openSystem(reopened, "prova", loading).done());
+        QVERIFY(reopened.conditions == state_->conditions);
+        QCOMPARE(reopened.conditions.cell(111, 77).status, CellStatus::Admitted);
+        QCOMPARE(reopened.conditions.cell(120, 9).level, 3);
     }
 
     // The quick selections act on the shown sub-condition, within their scope.
