@@ -2,6 +2,7 @@
 #include "conditions/ConditionStatistics.h"
 #include "conditions/InsCondizione.h"
 #include "conditions/Levels.h"
+#include "conditions/Sequele.h"
 #include "shell/ui/Varnelo.h"
 #include "system/SystemRun.h"
 #include "system/SystemStorage.h"
@@ -312,6 +313,37 @@ class ConditionsTest : public QObject {
         click(w, "ComButt");
         QCOMPARE(state_->levels.max(2), 3);
         QCOMPARE(state_->levels.min(2), 3);
+    }
+
+    // The sequele window edits the pattern of the shown sequela beside its
+    // cells; "Annulla" puts the pattern back too.
+    void sequelePatternsWithTheirCells() {
+        main_->findChild<QAction*>("CondProgramma(27)")->trigger();
+        auto* w = main_->findChild<QWidget*>("SequeleDue");
+        QVERIFY(w && w->isVisible());
+        click(w, "OptCondizione(2)");
+        auto* first = w->findChild<QComboBox*>("ComboSequela(0)");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Down); // "P"
+        QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Even);
+        click(w, "CommAnnulla");
+        QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Any);
+
+        main_->findChild<QAction*>("CondProgramma(27)")->trigger();
+        click(w, "OptCondizione(2)");
+        QTest::keyClick(first, Qt::Key_Down);
+        QTest::keyClick(first, Qt::Key_Down); // "D"
+        clickValue(w, 5);
+        click(w, "CheckAttiva(2)");
+        saveScreenshot(w, "SequeleDue");
+        click(w, "CommOk");
+        QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Odd);
+        QVERIFY(state_->conditions.isActive(kSequeleSlot + 2));
+        QVERIFY(state_->modified);
+        // Reopened, the window shows the pattern kept.
+        main_->findChild<QAction*>("CondProgramma(27)")->trigger();
+        click(w, "OptCondizione(2)");
+        QCOMPARE(first->currentText(), QString("D"));
     }
 
     // "Nati Stanchi" lists the values the developed system holds, best yield

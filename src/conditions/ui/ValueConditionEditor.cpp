@@ -55,7 +55,9 @@ ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, co
         this);
     auto* columns = new QHBoxLayout;
     columns->addWidget(makeSubConditionFrame());
-    columns->addWidget(makeCellFrame());
+    cellColumn_ = new QVBoxLayout;
+    cellColumn_->addWidget(makeCellFrame(), 1);
+    columns->addLayout(cellColumn_);
     columns->addWidget(statistics_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -200,6 +202,10 @@ void ValueConditionEditor::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
 }
 
+void ValueConditionEditor::addFamilyFrame(QWidget* frame) {
+    cellColumn_->addWidget(frame);
+}
+
 void ValueConditionEditor::startSession() {
     std::vector<int> slots;
     for (const SubCondition& s : subConditions_)
@@ -211,6 +217,7 @@ void ValueConditionEditor::startSession() {
     model_ = model;
     connect(cells_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { showLevel(); });
+    sessionStarted();
     for (std::size_t i = 0; i < subConditions_.size(); ++i) {
         const QSignalBlocker quiet(boxes_[i]);
         boxes_[i]->setChecked(session_->box(subConditions_[i].slot));
@@ -239,6 +246,7 @@ void ValueConditionEditor::showSlot(int slot) {
     if (!model_)
         return;
     statistics_->clearFor(slot);
+    slotShown(slot);
     model_->showSlots({slot});
     model_->setSlotCaptions(
         {subConditions_[static_cast<std::size_t>(shown_->checkedId())].caption});
@@ -294,7 +302,8 @@ void ValueConditionEditor::accept() {
             return;
         }
     }
-    if (session_->commit()) {
+    const bool familyChanged = committed();
+    if (session_->commit() || familyChanged) {
         for (const SubCondition& s : subConditions_)
             state().modifiedFamilies.markSlot(s.slot);
         state().modified = true;
@@ -312,6 +321,7 @@ void ValueConditionEditor::cancel() {
 void ValueConditionEditor::closeEvent(QCloseEvent* event) {
     if (session_) {
         session_->cancel();
+        cancelled();
         endSession();
         shell().refresh();
     }

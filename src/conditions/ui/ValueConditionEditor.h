@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -42,6 +43,16 @@ class ValueConditionEditor : public ChildWindow {
     void showSlot(int slot);
 
   protected:
+    // A frame of the family's own under the cells (built by the subclass).
+    void addFamilyFrame(QWidget* frame);
+    // Hooks of a family that edits tables of its own beside the cells: the
+    // window opened, shows another sub-condition, or ends. committed() says
+    // whether its tables changed.
+    virtual void sessionStarted() {}
+    virtual void slotShown(int) {}
+    virtual bool committed() { return false; }
+    virtual void cancelled() {}
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -71,6 +82,7 @@ class ValueConditionEditor : public ChildWindow {
     std::vector<QCheckBox*> boxes_;
     QComboBox* level_ = nullptr;
     QRadioButton* onlyWhite_ = nullptr;
+    QBoxLayout* cellColumn_ = nullptr;
     ConditionStatisticsGrid* statistics_ = nullptr;
 };
 

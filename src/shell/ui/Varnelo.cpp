@@ -14,6 +14,7 @@
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
 #include "conditions/ui/InsCondizione.h"
+#include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
@@ -139,6 +140,7 @@ void Varnelo::buildCommands() {
     commands_["CondizSequenze"] = [this] { openChild<CondizSequenze>(); };
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
+    commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
