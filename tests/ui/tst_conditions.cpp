@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
@@ -237,6 +238,35 @@ class ConditionsTest : public QObject {
         QVERIFY(reopened.conditions == state_->conditions);
         QCOMPARE(reopened.conditions.cell(111, 77).status, CellStatus::Admitted);
         QCOMPARE(reopened.conditions.cell(120, 9).level, 3);
+    }
+
+    // A drag marks a range of values; Space turns them all blue, Canc white.
+    void rangesByDragAndKeys() {
+        QWidget* w = openSomma();
+        auto* view = w->findChild<QTableView*>("MSFlexGrid1");
+        const QModelIndex from = view->model()->index(20, 0);
+        const QModelIndex to = view->model()->index(27, 0);
+        view->scrollTo(from);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, view->visualRect(from).center());
+        QMouseEvent move(QEvent::MouseMove, view->visualRect(to).center(),
+                         view->viewport()->mapToGlobal(view->visualRect(to).center()), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, view->visualRect(to).center());
+        QCOMPARE(view->selectionModel()->selectedIndexes().size(), 8);
+        QTest::keyClick(view, Qt::Key_Space);
+        for (int v = 20; v <= 27; ++v)
+            QCOMPARE(state_->conditions.cell(111, v).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 28).status, CellStatus::NotAdmitted);
+        // Shift+arrows mark from the current cell; Canc clears them.
+        view->setCurrentIndex(view->model()->index(22, 0));
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_Delete);
+        for (int v = 22; v <= 24; ++v)
+            QCOMPARE(state_->conditions.cell(111, v).status, CellStatus::NotAdmitted);
+        QCOMPARE(state_->conditions.cell(111, 25).status, CellStatus::Admitted);
+        click(w, "CommAnnulla");
     }
 
     // The quick selections act on the shown sub-condition, within their scope.

@@ -97,8 +97,11 @@ QWidget* ValueConditionEditor::makeCellFrame() {
     cells_ = new QTableView(frame);
     cells_->setObjectName("MSFlexGrid1");
     cells_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The current cell shows by its frame: a selection colour would read as "blu".
-    cells_->setSelectionMode(QAbstractItemView::NoSelection);
+    // A drag or Shift+arrows mark a range of cells for Space and Canc; the
+    // mark is grey, so that it never reads as "blu".
+    cells_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    cells_->setStyleSheet("QTableView { selection-background-color: #b8b8b8; "
+                          "selection-color: black; }");
     cells_->horizontalHeader()->setStretchLastSection(true);
     cells_->verticalHeader()->setDefaultSectionSize(20);
     cells_->verticalHeader()->hide();
@@ -128,6 +131,7 @@ QWidget* ValueConditionEditor::makeCellFrame() {
         connect(cells_, signal, this, [this](const QModelIndex& at) {
             if (model_)
                 model_->cycle(at);
+            cells_->clearSelection();
             showLevel();
         });
     cells_->installEventFilter(this);
@@ -365,8 +369,23 @@ void ValueConditionEditor::contextMenuEvent(QContextMenuEvent* event) {
 bool ValueConditionEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cells_ && event->type() == QEvent::KeyPress && model_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndexList marked = cells_->selectionModel()->selectedIndexes();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            model_->cycle(cells_->currentIndex());
+            // A marked range takes the next state of the current cell, all alike.
+            const QModelIndex current = cells_->currentIndex();
+            model_->cycle(current);
+            const auto next = static_cast<CellStatus>(model_->data(current, StatusRole).toInt());
+            for (const QModelIndex& at : marked)
+                model_->setStatus(at, next);
+            cells_->clearSelection();
+            showLevel();
+            return true;
+        }
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+            model_->setStatus(cells_->currentIndex(), CellStatus::NotAdmitted);
+            for (const QModelIndex& at : marked)
+                model_->setStatus(at, CellStatus::NotAdmitted);
+            cells_->clearSelection();
             showLevel();
             return true;
         }
