@@ -1,5 +1,8 @@
 #include "ui/TableModel.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include "ui/ModelRoles.h"
 
 #include <QLocale>
@@ -121,6 +124,21 @@ QSortFilterProxyModel* makeSortProxy(QAbstractItemModel* source, QObject* parent
     proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
     proxy->setSourceModel(source);
     return proxy;
+}
+
+QTableView* makeStatisticsView(QAbstractItemModel* source, const QString& name, int sortColumn,
+                               QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(makeSortProxy(source, view));
+    view->horizontalHeader()->setSortIndicator(sortColumn, Qt::AscendingOrder);
+    view->setSortingEnabled(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return view;
 }
 
 } // namespace varnelo

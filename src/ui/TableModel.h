@@ -7,6 +7,7 @@
 #include <QVariant>
 
 class QSortFilterProxyModel;
+class QTableView;
 
 namespace varnelo {
 
@@ -55,5 +56,11 @@ class TableModel : public QAbstractTableModel {
 
 // A proxy that sorts the source on SortRole, text without regard to case.
 QSortFilterProxyModel* makeSortProxy(QAbstractItemModel* source, QObject* parent);
+
+// A read-only statistics table on `source`: rows selected whole, columns as
+// wide as their figures, a click on a heading sorts on the raw values.
+// `sortColumn` -1 keeps the source's order until the player sorts.
+QTableView* makeStatisticsView(QAbstractItemModel* source, const QString& name, int sortColumn,
+                               QWidget* parent);
 
 } // namespace varnelo

@@ -30,16 +30,7 @@ ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
     model_ = new TableModel(this);
     model_->setHeaders({"Val.", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo", "Recupero",
                         "Presenze", "Distr.Sistema", "%Uscit"});
-    grid_ = new QTableView(this);
-    grid_->setObjectName("MSFlexGrid2");
-    grid_->setModel(makeSortProxy(model_, this));
-    grid_->setSortingEnabled(true);
-    grid_->sortByColumn(0, Qt::AscendingOrder);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_ = makeStatisticsView(model_, "MSFlexGrid2", 0, this);
     // Room for every heading: the figures are read side by side.
     grid_->setMinimumSize(500, 300);
     auto* analyse = new QPushButton(" Analisi statistica ", this);

@@ -32,17 +32,8 @@ InsCondizione::InsCondizione(Shell& shell) : ChildWindow(shell, "InsCondizione",
     model_->setHeaders({"Condizione", "Valore Condizione", "Num. Colonne Sistema",
                         "Usciti Archivio", "Frequenza Archivio", "Ritardo Archivio",
                         "Rit.Max Archivio", "Ciclo Archivio"});
-    grid_ = new QTableView(this);
-    grid_->setObjectName("MSFlexGrid1");
-    grid_->setModel(makeSortProxy(model_, this));
     // The rows come best yield first; a click on a heading sorts by it.
-    grid_->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
-    grid_->setSortingEnabled(true);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_ = makeStatisticsView(model_, "MSFlexGrid1", -1, this);
     grid_->setMinimumSize(820, 420);
     summary_ = new QLabel(this);
     summary_->setObjectName("LabSistema");
