@@ -28,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 using namespace varnelo;
 
@@ -284,6 +285,16 @@ class ConditionsTest : public QObject {
         click(w, "OptCaselle(0)");
         click(w, "CommCancella");
         QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::NotAdmitted);
+        // "Presenze": the sums the selected draws had, and no other.
+        click(w, "CommPresenze");
+        std::set<int> sums;
+        for (const Draw& d : state_->archive.selection)
+            sums.insert(d.numbers[0] + d.numbers[1] + d.numbers[2] + d.numbers[3] + d.numbers[4]);
+        const ValueRange range = slotValueRange(111);
+        for (int v = range.min; v <= range.max; ++v)
+            QCOMPARE(state_->conditions.cell(111, v).status == CellStatus::Admitted,
+                     sums.count(v) > 0);
+        click(w, "CommCancella");
         // A red cell left without a level: "No" keeps it, counted as blue.
         clickValue(w, 30);
         clickValue(w, 30);

@@ -1,8 +1,10 @@
 #include "conditions/ui/ValueConditionEditor.h"
 
 #include "conditions/SlotEditor.h"
+#include "conditions/SlotStatistics.h"
 #include "conditions/ui/ConditionStatisticsGrid.h"
 #include "system/ProgramState.h"
+#include "system/SystemRun.h"
 #include "ui/Avviso.h"
 #include "ui/ModelRoles.h"
 #include "ui/Shell.h"
@@ -162,11 +164,21 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
     auto* every = button("Tutte", "CommTutte", quick);
     connect(every, &QPushButton::clicked, this,
             [this, admitted] { applyToValues([](int) { return true; }, admitted); });
+    // "Presenze": the values that came out at least once in the selected draws.
+    auto* seen = button("Presenze", "CommPresenze", quick);
+    connect(seen, &QPushButton::clicked, this, [this, admitted] {
+        std::vector<Column> draws;
+        for (const Draw& d : state().archive.selection)
+            draws.push_back(d.numbers);
+        const ValueStatistics out = slotStatistics(
+            currentSlot(), draws, makeRunContext(state())->metrics, state().families.sequele);
+        applyToValues([&out](int v) { return out.out(v) > 0; }, admitted);
+    });
     auto* clear = button("Cancella", "CommCancella", quick);
     connect(clear, &QPushButton::clicked, this, [this] {
         applyToValues([](int) { return true; }, static_cast<int>(CellStatus::NotAdmitted));
     });
-    for (QPushButton* b : {even, odd, every, clear})
+    for (QPushButton* b : {even, odd, every, seen, clear})
         quickLayout->addWidget(b);
 
     auto* reset = button("Azzera condizione", "CommAzzera", frame);
