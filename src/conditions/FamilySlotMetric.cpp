@@ -3,12 +3,14 @@
 #include "conditions/Baricentre.h"
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
+#include "conditions/ParityPatterns.h"
 #include "conditions/Remainders.h"
 
 namespace varnelo {
 
 bool isFamilySlot(int slot) {
     return (slot >= kSequeleSlot && slot < kSequeleSlot + kSequeleCount) ||
+           (slot >= kParityPatternSlot && slot < kParityPatternSlot + kParityPatternCount) ||
            slot == kDecadesPlusUnitsSlot ||
            (slot >= kDigitPositionSlot && slot < kDigitPositionSlot + kDigitPositionEntries) ||
            (slot >= remainderSlot(kFirstDivisor) && slot <= remainderSlot(kLastDivisor)) ||
@@ -23,6 +25,8 @@ int familySlotValue(int slot, const Column& c, const MetricContext& ctx,
         return -1;
     if (slot < kSequeleSlot + kSequeleCount)
         return sequele.value(slot - kSequeleSlot + 1, c);
+    if (slot < kParityPatternSlot + kParityPatternCount)
+        return parityPatterns().value(slot - kParityPatternSlot + 1, c);
     if (slot == kDecadesPlusUnitsSlot)
         return decadesPlusUnits(c);
     if (slot < kDigitPositionSlot + kDigitPositionEntries)

@@ -10,7 +10,7 @@ inline constexpr int kAmbataSlot = 141;
 inline constexpr int kAmbataMax = 210;
 
 // Slots whose value comes from the specialised families with a row of cells
-// in the condition set: sequele, digits, decades and units, remainders,
+// in the condition set: sequele, positional parity, digits, decades and units, remainders,
 // baricentre and the ambata delay sum.
 bool isFamilySlot(int slot);
 

@@ -3,6 +3,7 @@
 #include "conditions/Baricentre.h"
 #include "conditions/DigitConditions.h"
 #include "conditions/FamilySlotMetric.h"
+#include "conditions/ParityPatterns.h"
 #include "conditions/Remainders.h"
 #include "conditions/SlotMetric.h"
 #include "engine/FamilyChecks.h"
@@ -185,13 +186,16 @@ void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in) {
         if (set.isActive(kDigitPositionSlot + e))
             plan.addSlot(kDigitPositionSlot + e, kPosition1 + e / 2,
                          [e](int n) { return e % 2 == 0 ? n / 10 : n % 10; });
+    auto addPatterns = [&](int firstSlot, const SequelePatterns& patterns) {
+        for (int k = 1; k <= kSequeleCount; ++k)
+            if (set.isActive(firstSlot + k - 1))
+                plan.addSlot(firstSlot + k - 1, kKey, [&patterns, k](int key) {
+                    return patterns.valueOfParities(k, static_cast<unsigned>(key) & 31u);
+                });
+    };
     static const SequelePatterns kAnyPattern;
-    const SequelePatterns& patterns = in.families ? in.families->sequele : kAnyPattern;
-    for (int k = 1; k <= kSequeleCount; ++k)
-        if (set.isActive(kSequeleSlot + k - 1))
-            plan.addSlot(kSequeleSlot + k - 1, kKey, [&patterns, k](int key) {
-                return patterns.valueOfParities(k, static_cast<unsigned>(key) & 31u);
-            });
+    addPatterns(kSequeleSlot, in.families ? in.families->sequele : kAnyPattern);
+    addPatterns(kParityPatternSlot, parityPatterns());
     if (set.isActive(kBaricentreSlot))
         plan.addSlot(kBaricentreSlot, kSum, [](int sum) { return sum / kColumnSize; });
     for (int d = kFirstDivisor; d <= kLastDivisor; ++d)

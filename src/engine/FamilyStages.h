@@ -22,7 +22,7 @@ void compilePositionsAndDistances(CandidatePlan& plan, const PlanInputs& in);
 void compileSums(CandidatePlan& plan, const PlanInputs& in);
 void compileCatalogue(CandidatePlan& plan, const PlanInputs& in);
 // The family value rows an input the run keeps carries: positional digits,
-// sequele, remainders and "Baricentro Totale". The others leave the few
+// sequele, positional parity, remainders and "Baricentro Totale". The others leave the few
 // per-number inputs to the sums and comparisons and are asked per column
 // (FamilyChecks).
 void compileFamilySlots(CandidatePlan& plan, const PlanInputs& in);

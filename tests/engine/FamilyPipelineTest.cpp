@@ -4,6 +4,7 @@
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
 #include "conditions/FamilySlotMetric.h"
+#include "conditions/ParityPatterns.h"
 #include "conditions/Remainders.h"
 
 #include <random>
@@ -128,6 +129,8 @@ void setFamily(ProgramState& s, int family, std::mt19937& rng) {
         s.conditions.setCell(kSequeleSlot + 1, 4, {CellStatus::Recovery, 1});
         s.conditions.setActive(kSequeleSlot + 6, true);
         s.conditions.setCell(kSequeleSlot + 6, 5, {CellStatus::Admitted, 0});
+        fillRow(s, kParityPatternSlot + 1, rng, 25);
+        fillRow(s, kParityPatternSlot + 10, rng, 25);
     }
     if (on(6))
         fillRow(s, kAmbataSlot, rng, 30);

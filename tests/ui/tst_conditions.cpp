@@ -4,6 +4,7 @@
 #include "conditions/Levels.h"
 #include "conditions/Sequele.h"
 #include "shell/ui/Varnelo.h"
+#include "support/Columns.h"
 #include "system/SystemRun.h"
 #include "system/SystemStorage.h"
 
@@ -295,6 +296,30 @@ class ConditionsTest : public QObject {
             QCOMPARE(state_->conditions.cell(111, v).status == CellStatus::Admitted,
                      sums.count(v) > 0);
         click(w, "CommCancella");
+        // " Resti ": the white cells go red with the level of the current red
+        // cell; the level combo then sets a whole marked range.
+        clickValue(w, 40);
+        clickValue(w, 41);
+        clickValue(w, 41);
+        auto* level = w->findChild<QComboBox*>("ComboLivello");
+        level->setFocus();
+        QTest::keyClick(level, Qt::Key_Down);
+        QTest::keyClick(level, Qt::Key_Down);
+        QCOMPARE(level->currentText(), QString("B"));
+        click(w, "CommResti");
+        QCOMPARE(state_->conditions.cell(111, 40).status, CellStatus::Admitted);
+        QCOMPARE(state_->conditions.cell(111, 39).status, CellStatus::Recovery);
+        QCOMPARE(state_->conditions.cell(111, 200).level, 2);
+        auto* view = w->findChild<QTableView*>("MSFlexGrid1");
+        view->setCurrentIndex(view->model()->index(60, 0));
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        level->setFocus();
+        QTest::keyClick(level, Qt::Key_Down); // "C" on 60..62
+        for (int v = 60; v <= 62; ++v)
+            QCOMPARE(state_->conditions.cell(111, v).level, 3);
+        QCOMPARE(state_->conditions.cell(111, 63).level, 2);
+        click(w, "CommCancella");
         // A red cell left without a level: "No" keeps it, counted as blue.
         clickValue(w, 30);
         clickValue(w, 30);
@@ -463,6 +488,55 @@ class ConditionsTest : public QObject {
         saveScreenshot(main_->findChild<QWidget*>("ConBuconero"), "ConBuconero");
     }
 
+    // In the distance editor the quick selections can act on a marked range
+    // only ("Solo Evidenziati").
+    void distanceQuickSelectionsOnTheMarkedRange() {
+        main_->findChild<QAction*>("CondProgramma(11)")->trigger();
+        auto* w = main_->findChild<QWidget*>("CondizioniTre");
+        QVERIFY(w && w->isVisible());
+        auto* narrow = w->findChild<QAbstractButton*>("OptCaselle(1)");
+        QCOMPARE(narrow->text(), QString("Solo Evidenziati"));
+        auto* view = w->findChild<QTableView*>("MSFlexGrid1");
+        view->setCurrentIndex(view->model()->index(10, 0));
+        for (int k = 0; k < 5; ++k)
+            QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        click(w, "OptCaselle(1)");
+        click(w, "CommPari");
+        for (int v = 0; v <= 40; ++v)
+            QCOMPARE(state_->conditions.cell(115, v).status == CellStatus::Admitted,
+                     v >= 10 && v <= 15 && v % 2 == 0);
+        click(w, "CommAnnulla");
+    }
+
+    // A positional parity pattern set to "fits in all five positions" keeps
+    // exactly the columns of that shape.
+    void parityPatternShapesTheDevelopment() {
+        main_->findChild<QAction*>("CondProgramma(18)")->trigger();
+        auto* w = main_->findChild<QWidget*>("CondizTre");
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->findChild<QAbstractButton*>("OptCondizione(1)")->text(),
+                 QString(" 2)  P D P D P"));
+        click(w, "OptCondizione(1)");
+        click(w, "CheckAttiva(1)");
+        clickValue(w, 5);
+        click(w, "CommOk");
+        for (int n = 1; n <= 14; ++n)
+            state_->selection.setState(n, Selection::Chosen);
+        state_->selection.setNumerone(1, true);
+        state_->selection.setNumerone(2, true);
+        main_->findChild<QAction*>("Condizioni(3)")->trigger();
+        int expected = 0;
+        test::forEachColumn({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, [&](const Column& c) {
+            expected +=
+                c[0] % 2 == 0 && c[1] % 2 == 1 && c[2] % 2 == 0 && c[3] % 2 == 1 && c[4] % 2 == 0;
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Colonne finali = %1").arg(expected), 30000);
+        for (std::int32_t i = 1; i <= state_->columns.storedCount; ++i) {
+            const Column c = state_->columns.column(i);
+            QVERIFY(c[0] % 2 == 0 && c[1] % 2 == 1 && c[4] % 2 == 0);
+        }
+    }
+
     // Every shape editor opens from its menu item and writes its own slots.
     void shapeEditorsFromTheirMenuItems() {
         const struct {
@@ -473,6 +547,7 @@ class ConditionsTest : public QObject {
         } cases[] = {
             {"CondProgramma(2)", "Condizioni3", 120, 7},    // "2° Casella"
             {"CondProgramma(11)", "CondizioniTre", 116, 3}, // "Distanza minima"
+            {"CondProgramma(18)", "CondizTre", 52, 5},      // " 2 ) Pari Dispari"
         };
         for (const auto& c : cases) {
             QAction* item = main_->findChild<QAction*>(c.item);

@@ -8,6 +8,8 @@ CondizioniTre::CondizioniTre(Shell& shell)
                             {116, "Distanza minima"},
                             {117, "Distanza massima"},
                             {118, "Distanza Media"}},
-                           "Distanzai") {}
+                           "Distanzai") {
+    setScope(Scope::Marked);
+}
 
 } // namespace varnelo

@@ -112,10 +112,18 @@ QWidget* ValueConditionEditor::makeCellFrame() {
     level_->setObjectName("ComboLivello");
     for (int l = 0; l <= kLevelCount; ++l)
         level_->addItem(qs(recoveryLevelName(l)));
-    level_->setToolTip("Livello di recupero della casella rossa scelta");
+    level_->setToolTip("Livello di recupero della casella rossa scelta, o di tutte le rosse "
+                       "dell'intervallo segnato");
+    // One level for a whole marked range: a row of red sums is set at once.
     connect(level_, &QComboBox::activated, this, [this](int l) {
-        if (model_ && model_->setLevel(cells_->currentIndex(), l))
-            cells_->update(cells_->currentIndex());
+        if (!model_)
+            return;
+        QModelIndexList targets = cells_->selectionModel()->selectedIndexes();
+        if (targets.isEmpty())
+            targets.append(cells_->currentIndex());
+        for (const QModelIndex& at : targets)
+            model_->setLevel(at, l);
+        cells_->viewport()->update();
     });
     auto* legend = new QLabel("Clic: bianca → blu (ammesso) → rossa (recupero) → bianca\n"
                               "Spazio o Invio come il clic",
@@ -147,12 +155,12 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
     auto* all = new QRadioButton("Tutte le caselle", scope);
     all->setObjectName("OptCaselle(0)");
     all->setChecked(true);
-    onlyWhite_ = new QRadioButton("Solo bianche", scope);
-    onlyWhite_->setObjectName("OptCaselle(1)");
+    narrowScope_ = new QRadioButton("Solo bianche", scope);
+    narrowScope_->setObjectName("OptCaselle(1)");
     scopeLayout->addWidget(all);
-    scopeLayout->addWidget(onlyWhite_);
+    scopeLayout->addWidget(narrowScope_);
 
-    auto* quick = new QGroupBox("Selezione rapida (blu):", frame);
+    auto* quick = new QGroupBox("Selezione rapida:", frame);
     auto* quickLayout = new QHBoxLayout(quick);
     const auto admitted = static_cast<int>(CellStatus::Admitted);
     auto* even = button(" Pari ", "CommPari", quick);
@@ -174,11 +182,39 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
             currentSlot(), draws, makeRunContext(state())->metrics, state().families.sequele);
         applyToValues([&out](int v) { return out.out(v) > 0; }, admitted);
     });
+    // " Resti ": the values left white go on recovery, so that a level can
+    // allow a few columns outside the blue ones; they take the level of the
+    // current red cell, else none (the level combo sets a marked range).
+    auto* rest = button(" Resti ", "CommResti", quick);
+    connect(rest, &QPushButton::clicked, this, [this] {
+        if (!model_)
+            return;
+        const QModelIndex current = cells_->currentIndex();
+        const int level =
+            model_->data(current, StatusRole).toInt() == static_cast<int>(CellStatus::Recovery)
+                ? model_->data(current, LevelRole).toInt()
+                : 0;
+        for (int r = 0; r < model_->rowCount(); ++r) {
+            const QModelIndex at = model_->index(r, 0);
+            if (!(model_->flags(at) & Qt::ItemIsEnabled) ||
+                model_->data(at, StatusRole).toInt() != static_cast<int>(CellStatus::NotAdmitted))
+                continue;
+            model_->setStatus(at, CellStatus::Recovery);
+            model_->setLevel(at, level);
+        }
+        showLevel();
+    });
     auto* clear = button("Cancella", "CommCancella", quick);
     connect(clear, &QPushButton::clicked, this, [this] {
         applyToValues([](int) { return true; }, static_cast<int>(CellStatus::NotAdmitted));
     });
-    for (QPushButton* b : {even, odd, every, seen, clear})
+    even->setToolTip("Rende blu i valori pari");
+    odd->setToolTip("Rende blu i valori dispari");
+    every->setToolTip("Rende blu tutti i valori");
+    seen->setToolTip("Rende blu i valori usciti almeno una volta nelle estrazioni scelte");
+    rest->setToolTip("Mette in recupero (rosse) le caselle rimaste bianche");
+    clear->setToolTip("Rende bianchi i valori");
+    for (QPushButton* b : {even, odd, every, seen, rest, clear})
         quickLayout->addWidget(b);
 
     auto* reset = button("Azzera condizione", "CommAzzera", frame);
@@ -270,6 +306,11 @@ void ValueConditionEditor::showSlot(int slot) {
     showLevel();
 }
 
+void ValueConditionEditor::setScope(Scope scope) {
+    scope_ = scope;
+    narrowScope_->setText(scope == Scope::White ? "Solo bianche" : "Solo Evidenziati");
+}
+
 // The level combo follows the current cell and works on red cells only.
 void ValueConditionEditor::showLevel() {
     const QModelIndex at = cells_->currentIndex();
@@ -282,13 +323,16 @@ void ValueConditionEditor::showLevel() {
 template <typename Pick> void ValueConditionEditor::applyToValues(Pick pick, int status) {
     if (!model_)
         return;
-    const bool whiteOnly = onlyWhite_->isChecked();
+    const bool narrow = narrowScope_->isChecked();
+    const QItemSelectionModel* marked = cells_->selectionModel();
     for (int r = 0; r < model_->rowCount(); ++r) {
         const QModelIndex at = model_->index(r, 0);
         if (!(model_->flags(at) & Qt::ItemIsEnabled) || !pick(model_->valueAt(at)))
             continue;
-        if (whiteOnly &&
+        if (narrow && scope_ == Scope::White &&
             model_->data(at, StatusRole).toInt() != static_cast<int>(CellStatus::NotAdmitted))
+            continue;
+        if (narrow && scope_ == Scope::Marked && !marked->isSelected(at))
             continue;
         model_->setStatus(at, static_cast<CellStatus>(status));
     }

@@ -43,6 +43,12 @@ class ValueConditionEditor : public ChildWindow {
     void showSlot(int slot);
 
   protected:
+    // What the second choice of "Agisci su:" narrows the quick selections
+    // to: the white cells, or the range marked by a drag ("Solo
+    // Evidenziati", for rows as long as the distances).
+    enum class Scope { White, Marked };
+    // Called in the subclass's constructor.
+    void setScope(Scope scope);
     // A frame of the family's own under the cells (built by the subclass).
     void addFamilyFrame(QWidget* frame);
     // Hooks of a family that edits tables of its own beside the cells: the
@@ -81,7 +87,8 @@ class ValueConditionEditor : public ChildWindow {
     QButtonGroup* shown_ = nullptr;
     std::vector<QCheckBox*> boxes_;
     QComboBox* level_ = nullptr;
-    QRadioButton* onlyWhite_ = nullptr;
+    Scope scope_ = Scope::White;
+    QRadioButton* narrowScope_ = nullptr;
     QBoxLayout* cellColumn_ = nullptr;
     ConditionStatisticsGrid* statistics_ = nullptr;
 };

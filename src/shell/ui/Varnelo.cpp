@@ -9,6 +9,7 @@
 #include "conditions/ui/CondResti.h"
 #include "conditions/ui/CondizSequenze.h"
 #include "conditions/ui/CondizSola.h"
+#include "conditions/ui/CondizTre.h"
 #include "conditions/ui/CondizioneDue.h"
 #include "conditions/ui/Condizioni3.h"
 #include "conditions/ui/Condizioni4.h"
@@ -138,6 +139,7 @@ void Varnelo::buildCommands() {
     commands_["CondBaricentro"] = [this] { openChild<CondBaricentro>(); };
     commands_["CondizSola"] = [this] { openChild<CondizSola>(); };
     commands_["CondizSequenze"] = [this] { openChild<CondizSequenze>(); };
+    commands_["CondizTre"] = [this] { openChild<CondizTre>(); };
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
