@@ -47,6 +47,20 @@ void ValueGridModel::showSlots(std::vector<int> slots, ValueRange values) {
     endResetModel();
 }
 
+void ValueGridModel::setStateColumn(bool on) {
+    beginResetModel();
+    stateColumn_ = on && valuesAlong_ == Qt::Horizontal;
+    endResetModel();
+}
+
+int ValueGridModel::stateLine(const QModelIndex& index) const {
+    if (!stateColumn_ || !index.isValid() || index.model() != this ||
+        index.column() != values_.max - values_.min + 1 ||
+        index.row() >= static_cast<int>(slots_.size()))
+        return -1;
+    return index.row();
+}
+
 void ValueGridModel::setSlotCaptions(const QStringList& captions) {
     captions_ = captions;
     const Qt::Orientation slotAxis = valuesAlong_ == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
@@ -110,6 +124,12 @@ void ValueGridModel::write(const QModelIndex& index, ValueCell c) {
 }
 
 void ValueGridModel::cycle(const QModelIndex& index) {
+    if (const int line = stateLine(index); line >= 0) {
+        const int slot = slots_[static_cast<std::size_t>(line)];
+        editor_.setBox(slot, !editor_.box(slot));
+        Q_EMIT dataChanged(index, index);
+        return;
+    }
     const Place p = placeOf(index);
     if (!inRow(p))
         return;
@@ -184,11 +204,24 @@ int ValueGridModel::rowCount(const QModelIndex& parent) const {
 int ValueGridModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return valuesAlong_ == Qt::Horizontal ? values_.max - values_.min + 1
+    return valuesAlong_ == Qt::Horizontal ? values_.max - values_.min + 1 + (stateColumn_ ? 1 : 0)
                                           : static_cast<int>(slots_.size());
 }
 
 QVariant ValueGridModel::data(const QModelIndex& index, int role) const {
+    if (const int line = stateLine(index); line >= 0) {
+        const bool on = editor_.box(slots_[static_cast<std::size_t>(line)]);
+        switch (role) {
+        case Qt::DisplayRole:
+            return on ? QStringLiteral("Attivo") : QStringLiteral("Disattivo");
+        case Qt::BackgroundRole:
+            return on ? QColor(0xc0, 0xff, 0xc0) : QColor(Qt::white);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        default:
+            return {};
+        }
+    }
     const Place p = placeOf(index);
     if (!inRow(p))
         return {};
@@ -230,6 +263,8 @@ bool ValueGridModel::setData(const QModelIndex& index, const QVariant& value, in
 }
 
 Qt::ItemFlags ValueGridModel::flags(const QModelIndex& index) const {
+    if (stateLine(index) >= 0)
+        return Qt::ItemIsEnabled;
     if (!inRow(placeOf(index)))
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
@@ -239,7 +274,8 @@ QVariant ValueGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole || section < 0)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == valuesAlong_)
-        return values_.min + section;
+        return section > values_.max - values_.min ? QVariant("Stato")
+                                                   : QVariant(values_.min + section);
     if (section >= static_cast<int>(slots_.size()))
         return {};
     if (section < captions_.size())

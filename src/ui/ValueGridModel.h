@@ -26,6 +26,9 @@ class ValueGridModel : public QAbstractTableModel {
     // run over the rows of the slots; a value beyond a slot's row is a disabled cell.
     void showSlots(std::vector<int> slots);
     void showSlots(std::vector<int> slots, ValueRange values);
+    // With values along Horizontal: a last column "Stato" with each slot's
+    // "Attivo" / "Disattivo", switched by a click (cycle()).
+    void setStateColumn(bool on);
     // Captions of the slots' lines, in the order shown; the slot's own name otherwise.
     void setSlotCaptions(const QStringList& captions);
 
@@ -63,6 +66,8 @@ class ValueGridModel : public QAbstractTableModel {
     };
     Place placeOf(const QModelIndex& index) const;
     bool inRow(const Place& p) const;
+    // The slot line of a cell of the "Stato" column, else -1.
+    int stateLine(const QModelIndex& index) const;
     QModelIndex indexAt(int slotIndex, int value) const;
     ValueCell cellAt(const Place& p) const;
     void write(const QModelIndex& index, ValueCell c);
@@ -73,6 +78,7 @@ class ValueGridModel : public QAbstractTableModel {
     std::vector<int> slots_;
     ValueRange values_;
     QStringList captions_;
+    bool stateColumn_ = false;
     std::vector<ValueCell> shown_; // per slot line, per value: what the view last painted
 };
 

@@ -3,17 +3,18 @@
 #include "conditions/SlotEditor.h"
 #include "conditions/SlotStatistics.h"
 #include "conditions/ui/ConditionStatisticsGrid.h"
+#include "conditions/ui/ValueCellsAccept.h"
 #include "system/ProgramState.h"
 #include "system/SystemRun.h"
-#include "ui/Avviso.h"
 #include "ui/ModelRoles.h"
+#include "ui/RecoveryLevelBox.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
+#include "ui/ValueCellsView.h"
 #include "ui/ValueGridModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -96,35 +97,12 @@ QWidget* ValueConditionEditor::makeSubConditionFrame() {
 
 QWidget* ValueConditionEditor::makeCellFrame() {
     auto* frame = new QGroupBox("Valori ammessi:", this);
-    cells_ = new QTableView(frame);
+    cells_ = new ValueCellsView(frame);
     cells_->setObjectName("MSFlexGrid1");
-    cells_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // A drag or Shift+arrows mark a range of cells for Space and Canc; the
-    // mark is grey, so that it never reads as "blu".
-    cells_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    cells_->setStyleSheet("QTableView { selection-background-color: #b8b8b8; "
-                          "selection-color: black; }");
     cells_->horizontalHeader()->setStretchLastSection(true);
-    cells_->verticalHeader()->setDefaultSectionSize(20);
     cells_->verticalHeader()->hide();
     cells_->setFixedWidth(150);
-    level_ = new QComboBox(frame);
-    level_->setObjectName("ComboLivello");
-    for (int l = 0; l <= kLevelCount; ++l)
-        level_->addItem(qs(recoveryLevelName(l)));
-    level_->setToolTip("Livello di recupero della casella rossa scelta, o di tutte le rosse "
-                       "dell'intervallo segnato");
-    // One level for a whole marked range: a row of red sums is set at once.
-    connect(level_, &QComboBox::activated, this, [this](int l) {
-        if (!model_)
-            return;
-        QModelIndexList targets = cells_->selectionModel()->selectedIndexes();
-        if (targets.isEmpty())
-            targets.append(cells_->currentIndex());
-        for (const QModelIndex& at : targets)
-            model_->setLevel(at, l);
-        cells_->viewport()->update();
-    });
+    level_ = new RecoveryLevelBox(cells_, frame);
     auto* legend = new QLabel("Clic: bianca → blu (ammesso) → rossa (recupero) → bianca\n"
                               "Spazio o Invio come il clic",
                               frame);
@@ -136,15 +114,6 @@ QWidget* ValueConditionEditor::makeCellFrame() {
     levelRow->addWidget(level_, 1);
     layout->addLayout(levelRow);
     layout->addWidget(legend);
-    // Two quick clicks are two clicks: the second turns the cell on once more.
-    for (auto signal : {&QTableView::clicked, &QTableView::doubleClicked})
-        connect(cells_, signal, this, [this](const QModelIndex& at) {
-            if (model_)
-                model_->cycle(at);
-            cells_->clearSelection();
-            showLevel();
-        });
-    cells_->installEventFilter(this);
     return frame;
 }
 
@@ -202,7 +171,7 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
             model_->setStatus(at, CellStatus::Recovery);
             model_->setLevel(at, level);
         }
-        showLevel();
+        level_->follow();
     });
     auto* clear = button("Cancella", "CommCancella", quick);
     connect(clear, &QPushButton::clicked, this, [this] {
@@ -224,7 +193,7 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
         session_->reset(currentSlot());
         model_->refresh();
         boxes_[static_cast<std::size_t>(shown_->checkedId())]->setChecked(false);
-        showLevel();
+        level_->follow();
     });
     auto* ok = button("OK", "CommOk", frame);
     ok->setDefault(true);
@@ -264,11 +233,9 @@ void ValueConditionEditor::startSession() {
         slots.push_back(s.slot);
     session_ = std::make_unique<SlotEditor>(state().conditions, slots);
     auto* model = new ValueGridModel(*session_, Qt::Vertical, cells_);
-    cells_->setModel(model);
+    cells_->setValueModel(model);
     delete model_;
     model_ = model;
-    connect(cells_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { showLevel(); });
     sessionStarted();
     for (std::size_t i = 0; i < subConditions_.size(); ++i) {
         const QSignalBlocker quiet(boxes_[i]);
@@ -278,7 +245,7 @@ void ValueConditionEditor::startSession() {
 }
 
 void ValueConditionEditor::endSession() {
-    cells_->setModel(nullptr);
+    cells_->setValueModel(nullptr);
     delete model_;
     model_ = nullptr;
     session_.reset();
@@ -303,21 +270,12 @@ void ValueConditionEditor::showSlot(int slot) {
     model_->setSlotCaptions(
         {subConditions_[static_cast<std::size_t>(shown_->checkedId())].caption});
     cells_->setCurrentIndex(model_->index(0, 0));
-    showLevel();
+    level_->follow();
 }
 
 void ValueConditionEditor::setScope(Scope scope) {
     scope_ = scope;
     narrowScope_->setText(scope == Scope::White ? "Solo bianche" : "Solo Evidenziati");
-}
-
-// The level combo follows the current cell and works on red cells only.
-void ValueConditionEditor::showLevel() {
-    const QModelIndex at = cells_->currentIndex();
-    const bool red = model_ && at.isValid() &&
-                     model_->data(at, StatusRole).toInt() == static_cast<int>(CellStatus::Recovery);
-    level_->setEnabled(red);
-    level_->setCurrentIndex(red ? model_->data(at, LevelRole).toInt() : 0);
 }
 
 template <typename Pick> void ValueConditionEditor::applyToValues(Pick pick, int status) {
@@ -336,7 +294,7 @@ template <typename Pick> void ValueConditionEditor::applyToValues(Pick pick, int
             continue;
         model_->setStatus(at, static_cast<CellStatus>(status));
     }
-    showLevel();
+    level_->follow();
 }
 
 void ValueConditionEditor::keyPressEvent(QKeyEvent* event) {
@@ -350,23 +308,14 @@ void ValueConditionEditor::keyPressEvent(QKeyEvent* event) {
 void ValueConditionEditor::accept() {
     if (!session_)
         return;
-    if (const auto place = session_->redWithoutLevel()) {
-        // "Sì": the player gives the level; "No": the red cell counts as blue.
-        if (Avviso::ask(recoveryWithoutLevelNotice(), this) == Avviso::Yes) {
-            showSlot(place->slot);
-            const QModelIndex at = model_->indexOf(place->slot, place->value);
-            cells_->setCurrentIndex(at);
-            cells_->scrollTo(at);
-            showLevel();
-            level_->setFocus();
-            return;
-        }
-    }
-    const bool familyChanged = committed();
-    if (session_->commit() || familyChanged) {
-        for (const SubCondition& s : subConditions_)
-            state().modifiedFamilies.markSlot(s.slot);
-        state().modified = true;
+    if (const auto place = acceptValueCells(*session_, state(), committed(), this)) {
+        showSlot(place->slot);
+        const QModelIndex at = model_->indexOf(place->slot, place->value);
+        cells_->setCurrentIndex(at);
+        cells_->scrollTo(at);
+        level_->follow();
+        level_->setFocus();
+        return;
     }
     endSession();
     closeWindow();
@@ -419,34 +368,6 @@ void ValueConditionEditor::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     menu.exec(event->globalPos());
-}
-
-// Space and Enter on a cell act as a click.
-bool ValueConditionEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cells_ && event->type() == QEvent::KeyPress && model_) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const QModelIndexList marked = cells_->selectionModel()->selectedIndexes();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // A marked range takes the next state of the current cell, all alike.
-            const QModelIndex current = cells_->currentIndex();
-            model_->cycle(current);
-            const auto next = static_cast<CellStatus>(model_->data(current, StatusRole).toInt());
-            for (const QModelIndex& at : marked)
-                model_->setStatus(at, next);
-            cells_->clearSelection();
-            showLevel();
-            return true;
-        }
-        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-            model_->setStatus(cells_->currentIndex(), CellStatus::NotAdmitted);
-            for (const QModelIndex& at : marked)
-                model_->setStatus(at, CellStatus::NotAdmitted);
-            cells_->clearSelection();
-            showLevel();
-            return true;
-        }
-    }
-    return ChildWindow::eventFilter(watched, event);
 }
 
 } // namespace varnelo

@@ -10,14 +10,14 @@
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QRadioButton;
-class QTableView;
 
 namespace varnelo {
 
 class ConditionStatisticsGrid;
 class SlotEditor;
+class RecoveryLevelBox;
+class ValueCellsView;
 class ValueGridModel;
 
 // The window of a family of value conditions: an "Attivazione" box per
@@ -63,7 +63,6 @@ class ValueConditionEditor : public ChildWindow {
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* makeSubConditionFrame();
@@ -72,7 +71,6 @@ class ValueConditionEditor : public ChildWindow {
     void startSession();
     void endSession();
     int currentSlot() const;
-    void showLevel();
     // Applies `status` to the values that `pick` chooses, within the scope
     // of "Tutte le caselle" / "Solo bianche".
     template <typename Pick> void applyToValues(Pick pick, int status);
@@ -83,10 +81,10 @@ class ValueConditionEditor : public ChildWindow {
     QString popup_;
     std::unique_ptr<SlotEditor> session_;
     ValueGridModel* model_ = nullptr;
-    QTableView* cells_ = nullptr;
+    ValueCellsView* cells_ = nullptr;
     QButtonGroup* shown_ = nullptr;
     std::vector<QCheckBox*> boxes_;
-    QComboBox* level_ = nullptr;
+    RecoveryLevelBox* level_ = nullptr;
     Scope scope_ = Scope::White;
     QRadioButton* narrowScope_ = nullptr;
     QBoxLayout* cellColumn_ = nullptr;

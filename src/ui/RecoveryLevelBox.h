@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace varnelo {
+
+class ValueCellsView;
+
+// The recovery level ("----", A .. V, AA .. VV) of the red cell under the
+// cursor of a value grid, or of every red cell of the marked range: a row
+// of red sums takes one level at once. Disabled away from a red cell.
+class RecoveryLevelBox : public QComboBox {
+    Q_OBJECT
+  public:
+    RecoveryLevelBox(ValueCellsView* cells, QWidget* parent);
+
+    // Shows the level of the current cell; called when the cells change.
+    void follow();
+
+  private:
+    ValueCellsView* cells_;
+};
+
+} // namespace varnelo
