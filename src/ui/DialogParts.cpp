@@ -22,4 +22,10 @@ void fixDialogSize(QDialog* dialog) {
     dialog->setFixedSize(dialog->sizeHint().expandedTo(dialog->minimumSize()));
 }
 
+QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
 } // namespace varnelo

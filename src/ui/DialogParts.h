@@ -2,6 +2,9 @@
 
 class QDialog;
 class QDialogButtonBox;
+class QPushButton;
+class QString;
+class QWidget;
 
 namespace varnelo {
 
@@ -13,5 +16,8 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog, bool okAccepts = true);
 // window manager then draws no resize handle, the empty strip with grip
 // marks along its bottom edge. Called once the dialog's layout is built.
 void fixDialogSize(QDialog* dialog);
+
+// A command button with its objectName, as the tests and the pop-ups find it.
+QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent);
 
 } // namespace varnelo

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include <functional>
@@ -534,6 +535,53 @@ class ConditionsTest : public QObject {
         for (std::int32_t i = 1; i <= state_->columns.storedCount; ++i) {
             const Column c = state_->columns.column(i);
             QVERIFY(c[0] % 2 == 0 && c[1] % 2 == 1 && c[4] % 2 == 0);
+        }
+    }
+
+    // "Condizioni uno": many catalogue rows in one grid, from the toolbar key;
+    // "Stato" switches a row, OK keeps it all, Annulla nothing.
+    void conditionsOneSetsManyRowsAtOnce() {
+        const ConditionSet before = state_->conditions;
+        for (const bool keep : {false, true}) {
+            QAction* key = main_->findChild<QToolBar*>("Bar")->findChild<QAction*>("Sequele1");
+            QVERIFY(key && key->isEnabled());
+            key->trigger();
+            auto* w = main_->findChild<QWidget*>("Sequele1");
+            QVERIFY(w && w->isVisible());
+            saveScreenshot(w, "Sequele1");
+            auto* view = w->findChild<QTableView*>("MSFlexGrid1");
+            QCOMPARE(view->model()->headerData(1, Qt::Vertical).toString(), QString("Dispari"));
+            auto clickCell = [view](int row, int column) {
+                const QModelIndex at = view->model()->index(row, column);
+                view->scrollTo(at);
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                                  view->visualRect(at).center());
+            };
+            clickCell(0, 2); // "Pari" 2 blue
+            clickCell(0, 6); // "Stato": Attivo
+            clickCell(1, 3); // "Dispari" 3 blue
+            clickCell(1, 6);
+            clickCell(6, 1); // "Consecutivi 2" 1 red...
+            clickCell(6, 1);
+            clickCell(6, 6);
+            QCOMPARE(view->model()->index(1, 6).data().toString(), QString("Attivo"));
+            auto* level = w->findChild<QComboBox*>("ComboLivello");
+            view->setCurrentIndex(view->model()->index(6, 1));
+            QVERIFY(level->isEnabled());
+            level->setFocus();
+            QTest::keyClick(level, Qt::Key_Down); // ...on level A
+            click(w, keep ? "CommOk" : "CommAnnulla");
+            QVERIFY(!w->isVisible());
+            if (!keep) {
+                QVERIFY(state_->conditions == before);
+                continue;
+            }
+            QVERIFY(state_->conditions.isActive(1) && state_->conditions.isActive(3));
+            QCOMPARE(state_->conditions.cell(1, 2).status, CellStatus::Admitted);
+            QCOMPARE(state_->conditions.cell(3, 3).status, CellStatus::Admitted);
+            QCOMPARE(state_->conditions.cell(7, 1).status, CellStatus::Recovery);
+            QCOMPARE(state_->conditions.cell(7, 1).level, 1);
+            QVERIFY(main_->findChild<QAction*>("CondProgramma(17)")->isChecked()); // "Pari"
         }
     }
 

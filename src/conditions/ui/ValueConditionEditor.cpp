@@ -6,6 +6,7 @@
 #include "conditions/ui/ValueCellsAccept.h"
 #include "system/ProgramState.h"
 #include "system/SystemRun.h"
+#include "ui/DialogParts.h"
 #include "ui/ModelRoles.h"
 #include "ui/RecoveryLevelBox.h"
 #include "ui/Shell.h"
@@ -32,14 +33,6 @@
 #include <algorithm>
 
 namespace varnelo {
-
-namespace {
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-} // namespace
 
 ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, const QString& title,
                                            WindowSlots slots,
@@ -132,17 +125,17 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
     auto* quick = new QGroupBox("Selezione rapida:", frame);
     auto* quickLayout = new QHBoxLayout(quick);
     const auto admitted = static_cast<int>(CellStatus::Admitted);
-    auto* even = button(" Pari ", "CommPari", quick);
+    auto* even = namedButton(" Pari ", "CommPari", quick);
     connect(even, &QPushButton::clicked, this,
             [this, admitted] { applyToValues([](int v) { return v % 2 == 0; }, admitted); });
-    auto* odd = button(" Dispari ", "CommDispari", quick);
+    auto* odd = namedButton(" Dispari ", "CommDispari", quick);
     connect(odd, &QPushButton::clicked, this,
             [this, admitted] { applyToValues([](int v) { return v % 2 != 0; }, admitted); });
-    auto* every = button("Tutte", "CommTutte", quick);
+    auto* every = namedButton("Tutte", "CommTutte", quick);
     connect(every, &QPushButton::clicked, this,
             [this, admitted] { applyToValues([](int) { return true; }, admitted); });
     // "Presenze": the values that came out at least once in the selected draws.
-    auto* seen = button("Presenze", "CommPresenze", quick);
+    auto* seen = namedButton("Presenze", "CommPresenze", quick);
     connect(seen, &QPushButton::clicked, this, [this, admitted] {
         std::vector<Column> draws;
         for (const Draw& d : state().archive.selection)
@@ -154,7 +147,7 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
     // " Resti ": the values left white go on recovery, so that a level can
     // allow a few columns outside the blue ones; they take the level of the
     // current red cell, else none (the level combo sets a marked range).
-    auto* rest = button(" Resti ", "CommResti", quick);
+    auto* rest = namedButton(" Resti ", "CommResti", quick);
     connect(rest, &QPushButton::clicked, this, [this] {
         if (!model_)
             return;
@@ -173,7 +166,7 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
         }
         level_->follow();
     });
-    auto* clear = button("Cancella", "CommCancella", quick);
+    auto* clear = namedButton("Cancella", "CommCancella", quick);
     connect(clear, &QPushButton::clicked, this, [this] {
         applyToValues([](int) { return true; }, static_cast<int>(CellStatus::NotAdmitted));
     });
@@ -186,7 +179,7 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
     for (QPushButton* b : {even, odd, every, seen, rest, clear})
         quickLayout->addWidget(b);
 
-    auto* reset = button("Azzera condizione", "CommAzzera", frame);
+    auto* reset = namedButton("Azzera condizione", "CommAzzera", frame);
     connect(reset, &QPushButton::clicked, this, [this] {
         if (!session_)
             return;
@@ -195,10 +188,10 @@ QWidget* ValueConditionEditor::makeCommandFrame() {
         boxes_[static_cast<std::size_t>(shown_->checkedId())]->setChecked(false);
         level_->follow();
     });
-    auto* ok = button("OK", "CommOk", frame);
+    auto* ok = namedButton("OK", "CommOk", frame);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &ValueConditionEditor::accept);
-    auto* cancel = button("Annulla", "CommAnnulla", frame);
+    auto* cancel = namedButton("Annulla", "CommAnnulla", frame);
     connect(cancel, &QPushButton::clicked, this, &ValueConditionEditor::cancel);
 
     auto* buttons = new QVBoxLayout;

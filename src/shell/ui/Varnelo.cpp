@@ -15,6 +15,7 @@
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
 #include "conditions/ui/InsCondizione.h"
+#include "conditions/ui/Sequele1.h"
 #include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
@@ -143,6 +144,7 @@ void Varnelo::buildCommands() {
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
+    commands_["Sequele1"] = [this] { openChild<Sequele1>(); };
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
