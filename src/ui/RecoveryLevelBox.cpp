@@ -41,4 +41,11 @@ void RecoveryLevelBox::follow() {
     setCurrentIndex(red ? model->data(at, LevelRole).toInt() : 0);
 }
 
+void RecoveryLevelBox::askFor(const QModelIndex& at) {
+    cells_->setCurrentIndex(at);
+    cells_->scrollTo(at);
+    follow();
+    setFocus();
+}
+
 } // namespace varnelo

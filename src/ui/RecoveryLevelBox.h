@@ -16,6 +16,8 @@ class RecoveryLevelBox : public QComboBox {
 
     // Shows the level of the current cell; called when the cells change.
     void follow();
+    // Brings the red cell at `at` under the cursor and waits for its level.
+    void askFor(const QModelIndex& at);
 
   private:
     ValueCellsView* cells_;

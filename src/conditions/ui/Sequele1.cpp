@@ -144,11 +144,7 @@ void Sequele1::accept() {
     if (!session_)
         return;
     if (const auto place = acceptValueCells(*session_, state(), false, this)) {
-        const QModelIndex at = model_->indexOf(place->slot, place->value);
-        cells_->setCurrentIndex(at);
-        cells_->scrollTo(at);
-        level_->follow();
-        level_->setFocus();
+        level_->askFor(model_->indexOf(place->slot, place->value));
         return;
     }
     endSession();

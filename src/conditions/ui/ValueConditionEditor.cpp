@@ -303,11 +303,7 @@ void ValueConditionEditor::accept() {
         return;
     if (const auto place = acceptValueCells(*session_, state(), committed(), this)) {
         showSlot(place->slot);
-        const QModelIndex at = model_->indexOf(place->slot, place->value);
-        cells_->setCurrentIndex(at);
-        cells_->scrollTo(at);
-        level_->follow();
-        level_->setFocus();
+        level_->askFor(model_->indexOf(place->slot, place->value));
         return;
     }
     endSession();
