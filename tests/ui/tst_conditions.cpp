@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -380,6 +381,46 @@ class ConditionsTest : public QObject {
         click(w, "ComButt");
         QCOMPARE(state_->levels.max(2), 3);
         QCOMPARE(state_->levels.min(2), 3);
+    }
+
+    // "Livelli Mescolati": levels go in and out of a group from the two
+    // lists; the group's Min follows its Max; "Somma Liv." counts the active
+    // conditions that can add to the group's sum.
+    void mixedLevelGroups() {
+        for (const int slot : {111, 112})
+            state_->conditions.setActive(slot, true);
+        state_->conditions.setCell(111, 100, {CellStatus::Recovery, 1});
+        state_->conditions.setCell(112, 50, {CellStatus::Recovery, 2});
+        main_->findChild<QAction*>("CondProgramma(44)")->trigger();
+        auto* w = main_->findChild<QWidget*>("livellazione");
+        QVERIFY(w && w->isVisible());
+        auto* groups = w->findChild<QTableWidget*>("MSFLiv2");
+        auto* all = w->findChild<QListWidget*>("ListUna");
+        auto* members = w->findChild<QListWidget*>("ListDue");
+        groups->setCurrentCell(2, 1); // group 3
+        auto doubleClick = [](QListWidget* list, int row) {
+            const QRect at = list->visualItemRect(list->item(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at.center());
+        };
+        doubleClick(all, 0); // A
+        all->setCurrentRow(1);
+        click(w, "CommAggiungi"); // B
+        doubleClick(all, 20);     // AA
+        QCOMPARE(groups->item(2, 1)->text(), QString("A + B + AA"));
+        QCOMPARE(groups->item(2, 2)->text(), QString("2"));
+        doubleClick(members, 2); // AA leaves
+        QCOMPARE(groups->item(2, 1)->text(), QString("A + B"));
+        typeLimit(groups, 3, 3, "1");
+        typeLimit(groups, 3, 4, "4");
+        QCOMPARE(groups->item(2, 4)->text(), QString("1"));
+        saveScreenshot(w, "livellazione-gruppi");
+        click(w, "ComButt");
+        const LevelLimits& kept = state_->levels;
+        QVERIFY(kept.inGroup(1, 3) && kept.inGroup(2, 3) && !kept.inGroup(21, 3));
+        QCOMPARE(kept.groupMax(3), 1);
+        QCOMPARE(kept.groupMin(3), 1);
+        QCOMPARE(kept.groupsInUse(), 1);
     }
 
     // The sequele window edits the pattern of the shown sequela beside its
