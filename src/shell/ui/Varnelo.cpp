@@ -14,6 +14,8 @@
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
 #include "conditions/ui/InsCondizione.h"
+#include "conditions/ui/Links.h"
+#include "conditions/ui/LinksPunti.h"
 #include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
@@ -141,6 +143,8 @@ void Varnelo::buildCommands() {
     commands_["ConBuconero"] = [this] { openChild<ConBuconero>(); };
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
+    commands_["Links"] = [this] { openChild<ui::Links>(); };
+    commands_["LinksPunti"] = [this] { openChild<ui::LinksPunti>(); };
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
