@@ -158,7 +158,10 @@ void GroupEditor::addPickers(QWidget* frame, int row, const QString& name, const
     from->setObjectName(name + "(0)");
     auto* to = new QComboBox(frame);
     to->setObjectName(name + "(1)");
+    // Up to 2001 values: a list of sixteen rows that scrolls, where some
+    // styles would cover the whole screen with it.
     for (QComboBox* c : {from, to}) {
+        c->setStyleSheet("QComboBox { combobox-popup: 0; }");
         c->setMaxVisibleItems(16);
         c->setMinimumContentsLength(4);
     }
