@@ -166,6 +166,14 @@ std::string_view slotDisplayName(int slot) {
     return "";
 }
 
+std::string_view quadroSlotDisplayName(int slot) {
+    if (slot == 8)
+        return "Consecutivi 2  P.n";
+    if (slot == 17)
+        return "Interruzioni Dispari";
+    return slotDisplayName(slot);
+}
+
 ConditionSet::ConditionSet() {
     std::uint32_t at = 0;
     for (int s = 0; s <= kSlotCount; ++s) {

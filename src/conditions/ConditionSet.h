@@ -32,6 +32,8 @@ struct ValueRange {
 ValueRange slotValueRange(int slot);
 // The slot's name in the link editors; empty for slots without one.
 std::string_view slotDisplayName(int slot);
+// The same in the point-quadro editor, which names slots 8 and 17 its own way.
+std::string_view quadroSlotDisplayName(int slot);
 
 // Which sub-conditions are on and which values each admits.
 class ConditionSet {

@@ -24,10 +24,13 @@ void add(std::vector<std::int32_t>& counts, std::size_t row) {
 
 } // namespace
 
+double GroupTally::share(std::size_t i) const {
+    return draws > 0 && i < counts.size() ? counts[i] * 100.0 / draws : 0.0;
+}
+
 std::string GroupTally::percentText(std::size_t i) const {
-    const double share = draws > 0 && i < counts.size() ? counts[i] * 100.0 / draws : 0.0;
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", share);
+    std::snprintf(text, sizeof text, "%.2f", share(i));
     return text;
 }
 

@@ -20,7 +20,9 @@ struct GroupTally {
     // Failed conditions of the group over all draws ("Condizioni Sbagliate= ").
     std::int64_t wrongConditions = 0;
 
-    // Share of the draws in row i, as the grid shows it ("###0.00").
+    // Share of the draws in row i, in percent.
+    double share(std::size_t i) const;
+    // The same as "###0.00" writes it.
     std::string percentText(std::size_t i) const;
 };
 

@@ -93,10 +93,11 @@ struct Quadri {
 std::vector<int> slotsInPlay(const ConditionSet& set);
 
 // An editor session over links or quadri: tidies and keeps a copy on
-// opening; OK recomputes and reports a change, Annulla puts the copy back.
+// opening; OK tidies, recomputes and reports a change, Annulla puts the
+// copy back.
 template <typename Groups> class GroupEditSession {
   public:
-    GroupEditSession(Groups& groups, const ConditionSet& set) : groups_(groups) {
+    GroupEditSession(Groups& groups, const ConditionSet& set) : groups_(groups), set_(set) {
         groups_.tidy(set);
         opened_ = groups_;
     }
@@ -105,8 +106,11 @@ template <typename Groups> class GroupEditSession {
         groups_.table.erase(group);
         groups_.tidy(set);
     }
-    // Returns true when the condition set is to be marked as changed.
+    // Returns true when the condition set is to be marked as changed. A group
+    // emptied by hand, or filled past an empty one, would leave a gap that
+    // the run (which visits groups 1..N) cannot skip: OK closes it.
     bool accept() {
+        groups_.tidy(set_);
         groups_.recompute();
         return groups_ != opened_;
     }
@@ -116,6 +120,7 @@ template <typename Groups> class GroupEditSession {
 
   private:
     Groups& groups_;
+    const ConditionSet& set_;
     Groups opened_;
 };
 

@@ -88,6 +88,10 @@ TEST(ConditionSet, SlotNames) {
     EXPECT_EQ(slotDisplayName(114), "Somma Ritardi");
     EXPECT_EQ(slotDisplayName(154), "Dist. Tra Numeri 4 5");
     EXPECT_EQ(slotDisplayName(65), "");
+    EXPECT_EQ(quadroSlotDisplayName(8), "Consecutivi 2  P.n");
+    EXPECT_EQ(quadroSlotDisplayName(17), "Interruzioni Dispari");
+    EXPECT_EQ(slotDisplayName(17), "Interruz. Dispari");
+    EXPECT_EQ(quadroSlotDisplayName(111), "Somma Totale");
 }
 
 TEST(ConditionSet, ModifiedFamilies) {

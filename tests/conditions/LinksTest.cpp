@@ -54,6 +54,25 @@ TEST(LinkEditing, DeletingLinkTwoMovesLinkThreeDown) {
     EXPECT_EQ(links.table.slotIndex(2), 0);
 }
 
+// The run visits links 1..N: OK leaves no gap, whichever way the editor made one.
+TEST(LinkEditing, OkClosesAGapLeftByHand) {
+    const ConditionSet set = activeSlots({1, 2, 3});
+    Links links;
+    links.table.setMembership(1, 1, 1);
+    links.table.setMembership(2, 2, 1);
+    links.table.range(2) = {0, 1};
+    links.recompute();
+    GroupEditSession<Links> session(links, set);
+    links.table.setMembership(1, 1, 0); // link 1 emptied in the grid
+    links.table.setMembership(4, 3, 1); // link 4 filled while 3 is empty
+    EXPECT_TRUE(session.accept());
+    EXPECT_EQ(links.table.groupsInUse(), 2);
+    EXPECT_EQ(links.table.slots(1), (std::vector<int>{2}));
+    EXPECT_EQ(links.table.range(1), (RangePair{0, 1}));
+    EXPECT_EQ(links.table.slots(2), (std::vector<int>{3}));
+    EXPECT_EQ(links.table.slotIndex(3), 2);
+}
+
 TEST(LinkEditing, ConditionOutOfPlayLeavesEveryLinkOnOpening) {
     Links links;
     links.table.setMembership(1, 5, 1);

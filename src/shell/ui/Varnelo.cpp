@@ -15,6 +15,8 @@
 #include "conditions/ui/Condizioni4.h"
 #include "conditions/ui/CondizioniTre.h"
 #include "conditions/ui/InsCondizione.h"
+#include "conditions/ui/Links.h"
+#include "conditions/ui/LinksPunti.h"
 #include "conditions/ui/Sequele1.h"
 #include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/livellazione.h"
@@ -145,6 +147,8 @@ void Varnelo::buildCommands() {
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
     commands_["Sequele1"] = [this] { openChild<Sequele1>(); };
+    commands_["Links"] = [this] { openChild<ui::Links>(); };
+    commands_["LinksPunti"] = [this] { openChild<ui::LinksPunti>(); };
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
