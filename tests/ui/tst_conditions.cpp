@@ -421,6 +421,7 @@ class ConditionsTest : public QObject {
         QCOMPARE(kept.groupMax(3), 1);
         QCOMPARE(kept.groupMin(3), 1);
         QCOMPARE(kept.groupsInUse(), 1);
+        QVERIFY(main_->findChild<QAction*>("CondProgramma(44)")->isChecked());
     }
 
     // The sequele window edits the pattern of the shown sequela beside its

@@ -221,6 +221,7 @@ class LinksTest : public QObject {
         QCOMPARE(t.groupsInUse(), 1);
         QVERIFY(state_->modified);
         QVERIFY(state_->modifiedFamilies.isModified(familyOfMenuItem(41)));
+        QVERIFY(main_->findChild<QAction*>("CondProgramma(41)")->isChecked());
 
         const long long expected = columnsOfThirty([](const Column& c) {
             const int s = sumOf(c);
@@ -255,6 +256,8 @@ class LinksTest : public QObject {
         QCOMPARE(state_->quadri.table.slotIndex(kMinDistance), 1);
         QVERIFY(state_->links.table.groupsInUse() == 0);
         QVERIFY(state_->modifiedFamilies.isModified(familyOfMenuItem(42)));
+        QVERIFY(main_->findChild<QAction*>("CondProgramma(42)")->isChecked());
+        QVERIFY(!main_->findChild<QAction*>("CondProgramma(41)")->isChecked());
 
         const long long expected = columnsOfThirty([](const Column& c) {
             const int s = sumOf(c);

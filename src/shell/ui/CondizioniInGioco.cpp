@@ -1,6 +1,7 @@
 #include "shell/ui/CondizioniInGioco.h"
 
 #include "conditions/ConditionSet.h"
+#include "system/FamiliesInPlay.h"
 #include "system/ProgramState.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
@@ -61,8 +62,8 @@ CondizioniInGioco::CondizioniInGioco(Shell& shell)
 void CondizioniInGioco::refresh() {
     const ProgramState& st = state();
     for (int f = 0; f < kFamilyCount; ++f)
-        list_->item(f, 0)->setBackground(familyInPlay(st.conditions, f) ? QColor(0xC0, 0xFF, 0xC0)
-                                                                        : QColor(Qt::white));
+        list_->item(f, 0)->setBackground(familyChecked(st, f) ? QColor(0xC0, 0xFF, 0xC0)
+                                                              : QColor(Qt::white));
     QStringList names;
     for (auto n : st.modifiedFamilies.names())
         names << qs(n);

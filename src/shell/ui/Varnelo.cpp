@@ -31,6 +31,7 @@
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "system/ArchiveTables.h"
+#include "system/FamiliesInPlay.h"
 #include "system/SystemFile.h"
 #include "system/SystemList.h"
 #include "system/SystemStorage.h"
@@ -330,7 +331,7 @@ void Varnelo::refresh() {
         else
             menu->setEnabled(!busy_);
     for (auto it = conditionItems_.begin(); it != conditionItems_.end(); ++it)
-        it.value()->setChecked(familyInPlay(state_.conditions, it.key()));
+        it.value()->setChecked(familyChecked(state_, it.key()));
     Q_EMIT events_.systemChanged();
 }
 
