@@ -216,7 +216,8 @@ class ConditionsTest : public QObject {
         }();
         for (const char* item :
              {"CondProgramma(28)", "CondProgramma(2)", "CondProgramma(11)", "CondProgramma(23)",
-              "CondProgramma(1)", "CondProgramma(17)", "CondProgramma(6)", "CondProgramma(13)"}) {
+              "CondProgramma(1)", "CondProgramma(17)", "CondProgramma(6)", "CondProgramma(13)",
+              "CondProgramma(18)", "CondProgramma(27)"}) {
             main_->findChild<QAction*>(item)->trigger();
             QWidget* w = qobject_cast<QMdiSubWindow*>(
                              main_->findChild<QMdiArea*>("MDIForm")->activeSubWindow())
