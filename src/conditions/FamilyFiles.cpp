@@ -6,6 +6,7 @@
 #include "core/TextFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -83,6 +84,13 @@ std::optional<Notice> readSums(const ProgramFolder& folder, const std::string& r
     return n;
 }
 
+// `picchetto.txt` and `salvpicchetto.txt` share the folder of the named quadri.
+bool programSumsFile(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return name == "picchetto" || name == "salvpicchetto";
+}
+
 std::string named(const std::string& folder, const std::string& name, const char* extension) {
     return folder + "/" + name + extension;
 }
@@ -117,6 +125,8 @@ std::optional<Notice> saveNamedSums(const ProgramFolder& folder, const std::stri
                                     const SumQuadro& q, bool active) {
     if (auto n = badName(name))
         return n;
+    if (programSumsFile(name))
+        return Notice{"Avviso:", {"Il nome " + name + " e riservato al programma."}};
     if (auto n = checkSumQuadroToSave(q))
         return n;
     return write(folder, named("picchetto", name, ".txt"), formatSumQuadroFile(q, active));
@@ -127,6 +137,17 @@ std::optional<Notice> loadNamedSums(const ProgramFolder& folder, const std::stri
     if (auto n = badName(name))
         return n;
     return readSums(folder, named("picchetto", name, ".txt"), q, active);
+}
+
+std::vector<std::string> namedSumQuadri(const ProgramFolder& folder) {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path("picchetto"), ec))
+        if (e.is_regular_file(ec) && e.path().extension() == ".txt" &&
+            !programSumsFile(e.path().stem().string()))
+            out.push_back(e.path().stem().string());
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 std::optional<Notice> loadComparisonDraws(const ProgramFolder& folder, int& k) {

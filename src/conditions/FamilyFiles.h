@@ -34,6 +34,9 @@ std::optional<Notice> saveNamedSums(const ProgramFolder& folder, const std::stri
                                     const SumQuadro& q, bool active);
 std::optional<Notice> loadNamedSums(const ProgramFolder& folder, const std::string& name,
                                     SumQuadro& q, bool& active);
+// The names of the saved quadri in `picchetto/`, sorted; the program's own
+// `picchetto.txt` and `salvpicchetto.txt` are no quadri to import.
+std::vector<std::string> namedSumQuadri(const ProgramFolder& folder);
 
 // `enal/DistInVert.txt`: the comparison draws K; a missing file is created
 // empty and leaves K as it is.

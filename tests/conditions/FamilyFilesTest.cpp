@@ -61,6 +61,26 @@ TEST(FamilyFiles, PicchettiAndSumQuadri) {
               "Sostituire il file?");
 }
 
+// The named quadri share picchetto/ with the program's own two files: those
+// are neither listed for import nor overwritten by a quadro.
+TEST(FamilyFiles, NamedQuadriLeaveTheProgramFilesAlone) {
+    Folder f;
+    const ProgramFolder pf = f.folder();
+    SumQuadro q;
+    q.rows.resize(1);
+    q.rows[0].slots[0].admitted = {100, 200};
+    ASSERT_FALSE(savePicchetti(pf, PicchettoTable{}));
+    ASSERT_FALSE(saveConfirmedSums(pf, q, true));
+    ASSERT_FALSE(saveNamedSums(pf, "zeta", q, true));
+    ASSERT_FALSE(saveNamedSums(pf, "alfa", q, true));
+    f.put("picchetto/note.csv", "x");
+    EXPECT_EQ(namedSumQuadri(pf), (std::vector<std::string>{"alfa", "zeta"}));
+    const std::string picchetti = f.get("picchetto/picchetto.txt");
+    for (const char* reserved : {"picchetto", "SalvPicchetto"})
+        EXPECT_TRUE(saveNamedSums(pf, reserved, q, true)) << reserved;
+    EXPECT_EQ(f.get("picchetto/picchetto.txt"), picchetti);
+}
+
 TEST(FamilyFiles, DistInVert) {
     Folder f;
     const ProgramFolder pf = f.folder();

@@ -90,3 +90,39 @@ struct TestProgram {
     }
     QString path(const QString& relative) const { return dir.path() + "/" + relative; }
 };
+
+#include "shell/ui/Varnelo.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+
+// What every window test sets once: no user files, Italian numbers.
+inline void prepareWindowTests() {
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+// A fresh program folder with its main window shown, for one test function.
+struct MainWindowUnderTest {
+    TestProgram program;
+    varnelo::Varnelo main{*program.state};
+
+    MainWindowUnderTest() { main.show(); }
+    // Closing asks nothing about the system the test left changed.
+    ~MainWindowUnderTest() { program.state->modified = false; }
+
+    // The status label "Colonne finali = ...".
+    QString status() const { return main.findChild<QLabel*>("ColonneFinali")->text(); }
+    // What `varnelo-cli sviluppa` says for a system saved in the folder.
+    QString commandLineStatus(const QString& system) const {
+        QProcess cli;
+        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
+                  {"sviluppa", "--cartella", program.dir.path(), "--sistema", system});
+        if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
+            return "varnelo-cli: " + QString::fromUtf8(cli.readAllStandardError());
+        return QString::fromUtf8(cli.readAllStandardOutput()).trimmed();
+    }
+};

@@ -17,6 +17,8 @@
 #include "conditions/ui/InsCondizione.h"
 #include "conditions/ui/Links.h"
 #include "conditions/ui/LinksPunti.h"
+#include "conditions/ui/PicchettoS.h"
+#include "conditions/ui/PicchettoSomma.h"
 #include "conditions/ui/Sequele1.h"
 #include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/livellazione.h"
@@ -150,6 +152,8 @@ void Varnelo::buildCommands() {
     commands_["Sequele1"] = [this] { openChild<Sequele1>(); };
     commands_["Links"] = [this] { openChild<ui::Links>(); };
     commands_["LinksPunti"] = [this] { openChild<ui::LinksPunti>(); };
+    commands_["PicchettoSomma"] = [this] { openChild<PicchettoSomma>(); };
+    commands_["PicchettoS"] = [this] { openChild<PicchettoS>(); };
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
