@@ -226,6 +226,26 @@ class PicchettoTest : public QObject {
         }
     }
 
+    // A system opened while the window is open brings its own quadro, which
+    // "Annulla" keeps rather than putting back the rows of the old system.
+    void anotherSystemWhileOpenKeepsItsQuadro() {
+        setQuadro();
+        QWidget* sums = openSums();
+        QVERIFY(sums);
+        clickNumber(sums, 40);
+        SumQuadro other;
+        other.rows.resize(2);
+        other.rows[1].kind = 5;
+        other.rows[1].slots[0].admitted = {100, 900};
+        state_->families.sums = other;
+        main_->refresh();
+        auto* rows = sums->findChild<QTableWidget*>("MSFGrande");
+        QCOMPARE(rows->rowCount(), 2);
+        QCOMPARE(rows->item(1, 1)->text(), QString("5"));
+        click(sums, "Cancella(5)");
+        QVERIFY(state_->families.sums == other);
+    }
+
     // A spoilt file gives a notice naming it and changes nothing in memory.
     void badFilesChangeNothing() {
         setQuadro();

@@ -236,8 +236,10 @@ QWidget* PicchettoSomma::makeSumFrame() {
             level->addItem(qs(recoveryLevelName(l)));
         level->setMaxVisibleItems(12);
         connect(level, &QComboBox::currentIndexChanged, this, [this, s](int l) {
-            if (!filling_ && row_ >= 0)
-                row().slots[static_cast<std::size_t>(s)].level = static_cast<std::uint8_t>(l);
+            if (filling_ || row_ < 0)
+                return;
+            row().slots[static_cast<std::size_t>(s)].level = static_cast<std::uint8_t>(l);
+            edited_ = quadro();
         });
         levels_[static_cast<std::size_t>(s)] = level;
         slots_->setCellWidget(s, Level, level);
@@ -340,6 +342,7 @@ void PicchettoSomma::fillRows() {
     filling_ = false;
     add_->setEnabled(rows.size() < kSumRowCount);
     erase_->setEnabled(!rows.empty());
+    edited_ = quadro();
 }
 
 void PicchettoSomma::showRow() {
@@ -438,6 +441,7 @@ void PicchettoSomma::takeSlot(QTableWidgetItem* item) {
         boundAt(row().slots[static_cast<std::size_t>(item->row())], item->column());
     if (const auto v = typedDecimal(item->text()))
         bound = *v;
+    edited_ = quadro();
     filling_ = true;
     item->setText(decimalCellText(bound, true));
     filling_ = false;
@@ -573,10 +577,18 @@ void PicchettoSomma::keyPressEvent(QKeyEvent* event) {
     ChildWindow::keyPressEvent(event);
 }
 
-// The system's numbers or the picchetti may have changed ("Modifica Picchetti").
+// The system's numbers or the picchetti may have changed ("Modifica
+// Picchetti"). A quadro that is not the one edited here came with another
+// system: the session starts again from it, or "Annulla" would put the
+// rows of the old system over it.
 void PicchettoSomma::systemChanged() {
     if (!editor_)
         return;
+    if (!(quadro() == edited_)) {
+        editor_.reset();
+        startSession();
+        return;
+    }
     fillBoard();
     showRange();
 }

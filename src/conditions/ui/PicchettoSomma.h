@@ -60,6 +60,7 @@ class PicchettoSomma : public ChildWindow {
     void accept();
 
     std::optional<TableEditor<SumQuadro>> editor_;
+    SumQuadro edited_; // the quadro as this window last left it
     int row_ = -1;
     bool filling_ = false;
     QCheckBox* active_ = nullptr;
