@@ -375,7 +375,8 @@ void ColAndOr::fillPresences() {
     const std::uint8_t hits = j >= 0 ? quadro().columns[static_cast<std::size_t>(j)].hits : 0;
     for (int h = 0; h <= 5; ++h) {
         const bool on = j >= 0 && (hits >> h & 1u);
-        auto* caption = new QTableWidgetItem(QString("%1 punti").arg(h));
+        auto* caption =
+            new QTableWidgetItem(h == 1 ? QString("1 punto") : QString("%1 punti").arg(h));
         auto* status = new QTableWidgetItem(on ? "Ammesso" : "");
         if (on)
             status->setBackground(kAdmitted);

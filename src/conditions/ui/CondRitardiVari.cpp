@@ -31,6 +31,7 @@ CondRitardiVari::CondRitardiVari(Shell& shell)
           {ritardiVariCellValue, [](std::int64_t v) { return qs(scaledText(v, 4)); }, kScale}) {
     numbers_ = new NumberFiguresTable(state(), this);
     addSideFrame(numbers_);
+    CondRitardiVari::showFigures();
 }
 
 DelayRows& CondRitardiVari::rows() {

@@ -13,6 +13,8 @@ CondizAmbata::CondizAmbata(Shell& shell)
                                    "5° Ambata = ", "Tot. Ambi = "},
                                   this);
     addFamilyFrame(latest_);
+    // Filled now, so that the window opens wide enough for the date.
+    CondizAmbata::systemChanged();
 }
 
 void CondizAmbata::sessionStarted() {

@@ -30,6 +30,8 @@ CondizAmbo::CondizAmbo(Shell& shell)
                          {amboCellValue, [](std::int64_t v) { return QString::number(v); }, 1}) {
     latest_ = new LatestDrawFrame(latestCaptions(), this);
     addSideFrame(latest_);
+    // Filled now, so that the window opens wide enough for the date.
+    CondizAmbo::showFigures();
 }
 
 DelayRows& CondizAmbo::rows() {

@@ -22,6 +22,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace varnelo {
 
 namespace {
@@ -79,6 +81,9 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     }
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->setVerticalHeaderLabels(rowNames);
+    // Bold captions of the current row would widen the grid past its frame.
+    grid_->verticalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setHighlightSections(false);
     grid_->verticalHeader()->setDefaultSectionSize(22);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -87,8 +92,6 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     grid_->setItemDelegate(new CellDelegate(grid_));
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    grid_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(grid_, &QTableWidget::itemChanged, this, &IntervalRowsEditor::take);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int before) {
         if (row >= 0 && row != before)
@@ -109,8 +112,6 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     rowsLayout->addWidget(legend);
     rowsLayout->addWidget(message_);
     rowsLayout->addStretch();
-    // The legend wraps within the grid's width.
-    legend->setMaximumWidth(grid_->sizeHint().width());
 
     statistics_ = new ConditionStatisticsGrid(
         state(), [this](int value) { return recoveryOf(grid_->currentRow(), value); }, this);
@@ -137,8 +138,23 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     auto* cancel = namedButton("Annulla", "CommAnnulla", this);
     connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
 
-    top_ = new QHBoxLayout;
-    top_->addWidget(rowsFrame);
+    // The grid shows every row and column without scrolling.
+    int captionWidth = 0;
+    for (const QString& name : rowNames)
+        captionWidth = std::max(captionWidth, grid_->fontMetrics().horizontalAdvance(name));
+    grid_->verticalHeader()->setFixedWidth(captionWidth + 16);
+    grid_->setFixedSize(grid_->verticalHeader()->width() + ColumnCount * kValueColumnWidth +
+                            2 * grid_->frameWidth(),
+                        grid_->horizontalHeader()->sizeHint().height() +
+                            grid_->rowCount() * grid_->verticalHeader()->defaultSectionSize() +
+                            2 * grid_->frameWidth());
+    legend->setMaximumWidth(grid_->width());
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(rowsFrame);
+    left->addWidget(statistics_, 1);
+    side_ = new QHBoxLayout;
+    side_->addLayout(left, 1);
     auto* commands = new QHBoxLayout;
     commands->addWidget(box_);
     commands->addWidget(reset);
@@ -146,15 +162,14 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     commands->addWidget(cancel);
     commands->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top_);
-    layout->addWidget(statistics_, 1);
+    layout->addLayout(side_, 1);
     layout->addLayout(commands);
 }
 
 IntervalRowsEditor::~IntervalRowsEditor() = default;
 
 void IntervalRowsEditor::addSideFrame(QWidget* frame) {
-    top_->addWidget(frame, 1);
+    side_->addWidget(frame);
 }
 
 // Every opening is a session of its own: "Annulla" goes back to this moment.

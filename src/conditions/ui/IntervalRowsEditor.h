@@ -50,7 +50,7 @@ class IntervalRowsEditor : public ChildWindow {
     virtual ConditionStatisticsGrid::Source rowSource(int row) = 0;
     // Refreshes the family's figures beside the rows (opening, a new archive).
     virtual void showFigures() {}
-    // A frame of the family's own beside the rows.
+    // A frame of the family's own beside the rows and their statistics.
     void addSideFrame(QWidget* frame);
 
     void showEvent(QShowEvent* event) override;
@@ -72,7 +72,7 @@ class IntervalRowsEditor : public ChildWindow {
     QTableWidget* grid_ = nullptr;
     QCheckBox* box_ = nullptr;
     QLabel* message_ = nullptr;
-    QHBoxLayout* top_ = nullptr;
+    QHBoxLayout* side_ = nullptr;
     ConditionStatisticsGrid* statistics_ = nullptr;
     bool filling_ = false;
 };

@@ -17,7 +17,8 @@ NumberFiguresTable::NumberFiguresTable(ProgramState& state, QWidget* parent)
     model_->setHeaders(
         {"Val", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo", "%Uscita", "Col.Vincente"});
     auto* view = makeStatisticsView(model_, "MSFNumeri", -1, this);
-    view->setMinimumWidth(520);
+    // Every column in sight, "Col.Vincente" included.
+    view->setMinimumWidth(640);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);
 }
