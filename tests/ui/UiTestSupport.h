@@ -126,3 +126,31 @@ struct MainWindowUnderTest {
         return QString::fromUtf8(cli.readAllStandardOutput()).trimmed();
     }
 };
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+// Runs `act` on the next pop-up menu as soon as it shows.
+inline void whenPopupShows(std::function<void(QMenu*)> act, int triesLeft = 250) {
+    QTimer::singleShot(20, [act, triesLeft] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            act(popup);
+            return;
+        }
+        if (triesLeft > 0)
+            whenPopupShows(act, triesLeft - 1);
+    });
+}
+
+// Opens the context menu of `w` as a right click does, keeps the texts of
+// its items and triggers the item at `pick`.
+inline void pickFromContextMenu(QWidget* w, int pick, QStringList& texts) {
+    whenPopupShows([&texts, pick](QMenu* popup) {
+        for (QAction* a : popup->actions())
+            texts << a->text();
+        popup->actions()[pick]->trigger();
+        popup->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(w, &event);
+}

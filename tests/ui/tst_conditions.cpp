@@ -339,21 +339,7 @@ class ConditionsTest : public QObject {
         QWidget* w = openSomma();
         QVERIFY(w);
         QStringList texts;
-        std::function<void()> answer = [&texts, &answer] {
-            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!popup) {
-                QTimer::singleShot(20, answer);
-                return;
-            }
-            for (QAction* a : popup->actions())
-                texts << a->text();
-            popup->actions()[4]->trigger(); // "Tutto attivato"
-            popup->close();
-        };
-        QTimer::singleShot(20, answer);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                w->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(w, &event);
+        pickFromContextMenu(w, 4, texts); // "Tutto attivato"
         QTRY_COMPARE(texts.size(), 6);
         QCOMPARE(texts[1], QString("Somma pari"));
         for (int i = 0; i < 4; ++i)

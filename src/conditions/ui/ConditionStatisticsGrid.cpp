@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace varnelo {
 
@@ -26,7 +27,7 @@ ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
                                                  std::function<QString(int)> recovery,
                                                  QWidget* parent)
     : QGroupBox("Statistiche sulle colonne in archivio:", parent), state_(state),
-      recovery_(std::move(recovery)) {
+      recovery_(std::move(recovery)), source_([this](int slot) { return slotSource(slot); }) {
     model_ = new TableModel(this);
     model_->setHeaders({"Val.", "Usciti", "Frequenza", "Ritardo", "Rit.Max", "Ciclo", "Recupero",
                         "Presenze", "Distr.Sistema", "%Uscit"});
@@ -35,7 +36,7 @@ ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
     grid_->setMinimumSize(500, 300);
     auto* analyse = new QPushButton(" Analisi statistica ", this);
     analyse->setObjectName("CommAnalisi");
-    connect(analyse, &QPushButton::clicked, this, [this] { this->analyse(slot_); });
+    connect(analyse, &QPushButton::clicked, this, [this] { this->analyse(key_); });
     summary_ = new QLabel(this);
     summary_->setObjectName("LabAnalisi");
     auto* layout = new QVBoxLayout(this);
@@ -46,8 +47,27 @@ ConditionStatisticsGrid::ConditionStatisticsGrid(ProgramState& state,
     layout->addLayout(row);
 }
 
-void ConditionStatisticsGrid::clearFor(int slot) {
-    slot_ = slot;
+void ConditionStatisticsGrid::setSource(std::function<Source(int)> source) {
+    source_ = std::move(source);
+}
+
+ConditionStatisticsGrid::Source ConditionStatisticsGrid::slotSource(int slot) const {
+    auto context = std::shared_ptr<const RunContext>(makeRunContext(state_));
+    const SequelePatterns& sequele = state_.families.sequele;
+    auto system = std::make_shared<std::vector<std::int64_t>>(
+        slotColumnCounts(slot, state_.columns, context->metrics, sequele));
+    const int first = slotValueRange(slot).min;
+    return {[slot, context, &sequele](std::span<const Column> draws) {
+                return slotStatistics(slot, draws, context->metrics, sequele);
+            },
+            [system, first](int value) {
+                const auto at = static_cast<std::size_t>(value - first);
+                return value >= first && at < system->size() ? (*system)[at] : 0;
+            }};
+}
+
+void ConditionStatisticsGrid::clearFor(int key) {
+    key_ = key;
     model_->clear();
     summary_->setText("Premere \" Analisi statistica \" per le statistiche della condizione.");
 }
@@ -55,26 +75,30 @@ void ConditionStatisticsGrid::clearFor(int slot) {
 // "Recupero" shows the value's own recovery level, "Presenze" its
 // appearances among the newest ten draws, "%Uscit" the share of the
 // system's columns that have it; a value that never came out has Ciclo 0.
-void ConditionStatisticsGrid::analyse(int slot) {
-    slot_ = slot;
+// The newest draws are counted as the difference of two walks of the whole
+// selection, so that figures which depend on the draws before (delays) are
+// valued as in the full walk.
+void ConditionStatisticsGrid::analyse(int key) {
+    key_ = key;
     QElapsedTimer clock;
     clock.start();
     std::vector<Column> draws;
     draws.reserve(state_.archive.selection.size());
     for (const Draw& d : state_.archive.selection)
         draws.push_back(d.numbers);
-    const auto context = makeRunContext(state_);
-    const SequelePatterns& sequele = state_.families.sequele;
-    const ValueStatistics all = slotStatistics(slot, draws, context->metrics, sequele);
-    const std::size_t recentFrom = draws.size() - std::min(draws.size(), kRecentDraws);
-    const ValueStatistics recent = slotStatistics(
-        slot, std::span<const Column>(draws).subspan(recentFrom), context->metrics, sequele);
-    const std::vector<std::int64_t> system =
-        slotColumnCounts(slot, state_.columns, context->metrics, sequele);
+    const Source source = source_(key);
+    const ValueStatistics all = source.walk(draws);
+    const std::size_t older = draws.size() - std::min(draws.size(), kRecentDraws);
+    const ValueStatistics before = source.walk(std::span<const Column>(draws).first(older));
+    std::vector<std::int64_t> system;
+    for (int v = all.minValue(); v <= all.maxValue(); ++v)
+        system.push_back(source.systemColumns(v));
     const StatisticsPanel panel = statisticsPanel(all, system, state_.columns.storedCount);
 
     QList<TableModel::Row> rows;
-    for (const PanelRow& r : panel.rows)
+    for (const PanelRow& r : panel.rows) {
+        if (source.onlySeen && r.out == 0 && r.systemColumns == 0)
+            continue;
         rows << TableModel::Row{TableModel::integer(r.value),
                                 TableModel::integer(static_cast<qint64>(r.out)),
                                 TableModel::decimal(r.frequency),
@@ -82,9 +106,10 @@ void ConditionStatisticsGrid::analyse(int slot) {
                                 TableModel::integer(static_cast<qint64>(r.maxDelay)),
                                 TableModel::decimal(r.cycle),
                                 TableModel::text(recovery_(r.value)),
-                                TableModel::integer(recent.out(r.value)),
+                                TableModel::integer(all.out(r.value) - before.out(r.value)),
                                 TableModel::integer(static_cast<qint64>(r.systemColumns)),
                                 TableModel::percent(r.systemShare)};
+    }
     model_->setRows(std::move(rows));
     summary_->setText(QString("Estrazioni esaminate: %1   (%2 ms)")
                           .arg(countText(all.draws()))

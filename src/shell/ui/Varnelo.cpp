@@ -4,9 +4,15 @@
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
 #include "conditions/ConditionSet.h"
+#include "conditions/ui/ColAndOr.h"
+#include "conditions/ui/ColAndOrUscite.h"
+#include "conditions/ui/ColAndOrUsciteSist.h"
 #include "conditions/ui/ConBuconero.h"
 #include "conditions/ui/CondBaricentro.h"
 #include "conditions/ui/CondResti.h"
+#include "conditions/ui/CondRitardiVari.h"
+#include "conditions/ui/CondizAmbata.h"
+#include "conditions/ui/CondizAmbo.h"
 #include "conditions/ui/CondizSequenze.h"
 #include "conditions/ui/CondizSola.h"
 #include "conditions/ui/CondizTre.h"
@@ -150,6 +156,20 @@ void Varnelo::buildCommands() {
     commands_["livellazione"] = [this] { openChild<livellazione>(); };
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
     commands_["Sequele1"] = [this] { openChild<Sequele1>(); };
+    commands_["CondRitardiVari"] = [this] { openChild<CondRitardiVari>(); };
+    // "Consecutività Pronostico" and "Ritardo Ambi" share the window.
+    commands_["CondizAmbo"] = [this] { openChild<CondizAmbo>(); };
+    commands_["CondizAmbata"] = [this] { openChild<CondizAmbata>(); };
+    commands_["ColAndOr"] = [this] { openChild<ColAndOr>(); };
+    // The imports fill the quadro open in the AND/OR window.
+    commands_["ColAndOrUscite"] = [this] {
+        if (auto* quadri = existingChild<ColAndOr>())
+            openChild<ColAndOrUscite>(static_cast<QuadroImport&>(*quadri));
+    };
+    commands_["ColAndOrUsciteSist"] = [this] {
+        if (auto* quadri = existingChild<ColAndOr>())
+            openChild<ColAndOrUsciteSist>(static_cast<QuadroImport&>(*quadri));
+    };
     commands_["Links"] = [this] { openChild<ui::Links>(); };
     commands_["LinksPunti"] = [this] { openChild<ui::LinksPunti>(); };
     commands_["PicchettoSomma"] = [this] { openChild<PicchettoSomma>(); };

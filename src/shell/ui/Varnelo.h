@@ -44,8 +44,8 @@ class Varnelo : public QMainWindow, public Shell {
     bool openFamily(int family) override;
 
     // The single child window of class T, created on first use and shown.
-    template <typename T> T* openChild() {
-        T* w = host_.instance<T>(static_cast<Shell&>(*this));
+    template <typename T, typename... Args> T* openChild(Args&&... args) {
+        T* w = host_.instance<T>(static_cast<Shell&>(*this), std::forward<Args>(args)...);
         host_.show(w);
         return w;
     }
