@@ -429,6 +429,7 @@ class DigitsTest : public QObject {
         QCOMPARE(state_->selection.state(21), Selection::Fixed);
         QVERIFY(state_->modified);
         QVERIFY(picker->findChild<QLabel*>("LabNumeri")->text().contains("1  11 21 31 41"));
+        saveScreenshot(picker, "Cadenze-scelto");
         auto* board = forecast->findChild<QTableWidget*>("MSFlexGrid3");
         QCOMPARE(board->item(1, 0)->background().color(), board->item(4, 0)->background().color());
         QVERIFY(board->item(1, 0)->background().color() != board->item(1, 1)->background().color());
