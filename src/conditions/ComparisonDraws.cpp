@@ -16,6 +16,12 @@ int parseComparisonDraws(std::string_view text, int current) {
     return static_cast<int>(std::min<long long>(k, kMaxComparisonDraws));
 }
 
+bool isComparisonDrawsText(std::string_view text) {
+    IntegerTokens t(text);
+    long long k = 0;
+    return t.next(k) || !t.bad();
+}
+
 std::string formatComparisonDraws(int k) {
     return std::to_string(k) + "\r\n";
 }

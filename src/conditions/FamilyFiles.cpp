@@ -157,6 +157,11 @@ std::optional<Notice> loadComparisonDraws(const ProgramFolder& folder, int& k) {
     std::string text;
     if (auto n = read(folder, relative, text))
         return n;
+    if (!isComparisonDrawsText(text))
+        return Notice{"Avviso:",
+                      {"Il file " + folder.path(relative).string() +
+                           " non contiene un numero di estrazioni valido.",
+                       "Resta in uso il numero di prima: " + std::to_string(k) + "."}};
     k = parseComparisonDraws(text, k);
     return std::nullopt;
 }

@@ -39,7 +39,7 @@ std::optional<Notice> loadNamedSums(const ProgramFolder& folder, const std::stri
 std::vector<std::string> namedSumQuadri(const ProgramFolder& folder);
 
 // `enal/DistInVert.txt`: the comparison draws K; a missing file is created
-// empty and leaves K as it is.
+// empty and leaves K as it is, so does a file without a number (with a notice).
 std::optional<Notice> loadComparisonDraws(const ProgramFolder& folder, int& k);
 std::optional<Notice> saveComparisonDraws(const ProgramFolder& folder, int k);
 

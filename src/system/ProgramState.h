@@ -49,6 +49,8 @@ struct ProgramState {
 
     // Caption text of the main window.
     std::string caption() const;
+    // The numbers cannot change: locked by "Blocca", or fixed by imported columns.
+    bool forecastLocked() const;
     std::string finalCountText() const;
 };
 

@@ -94,6 +94,16 @@ TEST(FamilyFiles, DistInVert) {
     f.put("enal/DistInVert.txt", "12\r\n");
     ASSERT_FALSE(loadComparisonDraws(pf, k));
     EXPECT_EQ(k, 11);
+    for (const char* bad : {"sette\r\n", "\xff\xfe", "x 5"}) {
+        f.put("enal/DistInVert.txt", bad);
+        const auto notice = loadComparisonDraws(pf, k);
+        ASSERT_TRUE(notice) << bad;
+        EXPECT_NE(notice->lines.front().find("DistInVert.txt"), std::string::npos);
+        EXPECT_EQ(k, 11) << bad;
+    }
+    f.put("enal/DistInVert.txt", "  \r\n");
+    EXPECT_FALSE(loadComparisonDraws(pf, k));
+    EXPECT_EQ(k, 11);
 }
 
 TEST(FamilyFiles, AndOrAndFilterLists) {

@@ -1,22 +1,10 @@
 #include "stats/NumberStatistics.h"
+#include "support/Draws.h"
 
 #include <gtest/gtest.h>
 
 using namespace varnelo;
-
-namespace {
-
-Draw draw(Column c) {
-    Draw d;
-    d.numbers = c;
-    d.numeroni = {1, 2};
-    d.day = 1;
-    d.month = 1;
-    d.year = 2016;
-    return d;
-}
-
-} // namespace
+using varnelo::test::drawOf;
 
 TEST(NumberStatistics, EmptySelection) {
     const NumberStatistics t = computeNumberStatistics({});
@@ -27,9 +15,9 @@ TEST(NumberStatistics, EmptySelection) {
 
 TEST(NumberStatistics, EdgeRowsOfTenDraws) {
     std::vector<Draw> draws;
-    draws.push_back(draw({1, 2, 3, 4, 5}));
+    draws.push_back(drawOf({1, 2, 3, 4, 5}));
     for (int i = 1; i < 10; ++i)
-        draws.push_back(draw({2, 3, 4, 5, static_cast<std::uint8_t>(5 + i)}));
+        draws.push_back(drawOf({2, 3, 4, 5, static_cast<std::uint8_t>(5 + i)}));
     const NumberStatistics t = computeNumberStatistics(draws);
     // Only in the oldest draw.
     EXPECT_EQ(t.rows[1], (NumberRow{1, 100000, 9, 0, 9000}));
@@ -49,9 +37,9 @@ TEST(NumberStatistics, EdgeRowsOfTenDraws) {
 
 TEST(NumberStatistics, DelayFiguresUseTheNewest5000Draws) {
     std::vector<Draw> draws;
-    draws.push_back(draw({1, 2, 3, 4, 5})); // falls out of the window
+    draws.push_back(drawOf({1, 2, 3, 4, 5})); // falls out of the window
     for (int i = 0; i < 5000; ++i)
-        draws.push_back(draw({10, 11, 12, 13, static_cast<std::uint8_t>(14 + i % 3)}));
+        draws.push_back(drawOf({10, 11, 12, 13, static_cast<std::uint8_t>(14 + i % 3)}));
     const DelayFigures f = computeDelayFigures(draws);
     EXPECT_EQ(f.numbers.drawCount, 5000);
     EXPECT_EQ(f.numbers.rows[1].delay, 5000);

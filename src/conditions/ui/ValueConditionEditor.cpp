@@ -50,7 +50,9 @@ ValueConditionEditor::ValueConditionEditor(Shell& shell, const QString& name, co
         },
         this);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(makeSubConditionFrame());
+    subConditionColumn_ = new QVBoxLayout;
+    subConditionColumn_->addWidget(makeSubConditionFrame(), 1);
+    columns->addLayout(subConditionColumn_);
     cellColumn_ = new QVBoxLayout;
     cellColumn_->addWidget(makeCellFrame(), 1);
     columns->addLayout(cellColumn_);
@@ -216,8 +218,8 @@ void ValueConditionEditor::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
 }
 
-void ValueConditionEditor::addFamilyFrame(QWidget* frame) {
-    cellColumn_->addWidget(frame);
+void ValueConditionEditor::addFamilyFrame(QWidget* frame, FramePlace place) {
+    (place == FramePlace::UnderCells ? cellColumn_ : subConditionColumn_)->addWidget(frame);
 }
 
 void ValueConditionEditor::startSession() {
@@ -306,6 +308,7 @@ void ValueConditionEditor::accept() {
         level_->askFor(model_->indexOf(place->slot, place->value));
         return;
     }
+    accepted();
     endSession();
     closeWindow();
     shell().refresh();

@@ -49,14 +49,17 @@ class ValueConditionEditor : public ChildWindow {
     enum class Scope { White, Marked };
     // Called in the subclass's constructor.
     void setScope(Scope scope);
-    // A frame of the family's own under the cells (built by the subclass).
-    void addFamilyFrame(QWidget* frame);
+    // A frame of the family's own (built by the subclass), under the cells
+    // or, when tall, under the sub-conditions.
+    enum class FramePlace { UnderCells, UnderSubConditions };
+    void addFamilyFrame(QWidget* frame, FramePlace place = FramePlace::UnderCells);
     // Hooks of a family that edits tables of its own beside the cells: the
     // window opened, shows another sub-condition, or ends. committed() says
-    // whether its tables changed.
+    // whether its tables changed; accepted() follows once "OK" kept the edits.
     virtual void sessionStarted() {}
     virtual void slotShown(int) {}
     virtual bool committed() { return false; }
+    virtual void accepted() {}
     virtual void cancelled() {}
 
     void showEvent(QShowEvent* event) override;
@@ -87,6 +90,7 @@ class ValueConditionEditor : public ChildWindow {
     RecoveryLevelBox* level_ = nullptr;
     Scope scope_ = Scope::White;
     QRadioButton* narrowScope_ = nullptr;
+    QBoxLayout* subConditionColumn_ = nullptr;
     QBoxLayout* cellColumn_ = nullptr;
     ConditionStatisticsGrid* statistics_ = nullptr;
 };

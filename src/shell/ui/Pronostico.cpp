@@ -247,9 +247,8 @@ void Pronostico::toggleNumerone(int n) {
     updateCounts();
 }
 
-// Imported columns fix the forecast: their numbers are the system's numbers.
 bool Pronostico::isLocked() const {
-    return state().forecastLock == "Blocca" || state().options.imported();
+    return state().forecastLocked();
 }
 
 void Pronostico::fillStatistics() {

@@ -8,14 +8,20 @@
 #include "conditions/ui/ColAndOrUscite.h"
 #include "conditions/ui/ColAndOrUsciteSist.h"
 #include "conditions/ui/ConBuconero.h"
+#include "conditions/ui/ConDecPiuUniDiff.h"
 #include "conditions/ui/CondBaricentro.h"
+#include "conditions/ui/CondDecUnita.h"
 #include "conditions/ui/CondResti.h"
 #include "conditions/ui/CondRitardiVari.h"
 #include "conditions/ui/CondizAmbata.h"
 #include "conditions/ui/CondizAmbo.h"
+#include "conditions/ui/CondizCifre.h"
+#include "conditions/ui/CondizCifrePerCasella.h"
+#include "conditions/ui/CondizCifree.h"
 #include "conditions/ui/CondizSequenze.h"
 #include "conditions/ui/CondizSola.h"
 #include "conditions/ui/CondizTre.h"
+#include "conditions/ui/CondizUguVerticale.h"
 #include "conditions/ui/CondizioneDue.h"
 #include "conditions/ui/Condizioni3.h"
 #include "conditions/ui/Condizioni4.h"
@@ -31,6 +37,7 @@
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
+#include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
 #include "shell/ui/MenuLayout.h"
@@ -170,6 +177,13 @@ void Varnelo::buildCommands() {
         if (auto* quadri = existingChild<ColAndOr>())
             openChild<ColAndOrUsciteSist>(static_cast<QuadroImport&>(*quadri));
     };
+    commands_["CondizCifre"] = [this] { openChild<CondizCifre>(); };
+    commands_["CondizCifree"] = [this] { openChild<CondizCifree>(); };
+    commands_["CondizCifrePerCasella"] = [this] { openChild<CondizCifrePerCasella>(); };
+    commands_["CondDecUnita"] = [this] { openChild<CondDecUnita>(); };
+    commands_["ConDecPiuUniDiff"] = [this] { openChild<ConDecPiuUniDiff>(); };
+    commands_["CondizUguVerticale"] = [this] { openChild<CondizUguVerticale>(); };
+    commands_["Cadenze"] = [this] { openChild<Cadenze>(); };
     commands_["Links"] = [this] { openChild<ui::Links>(); };
     commands_["LinksPunti"] = [this] { openChild<ui::LinksPunti>(); };
     commands_["PicchettoSomma"] = [this] { openChild<PicchettoSomma>(); };
