@@ -22,7 +22,7 @@ QChartView* makeBarChart(const QString& name, QWidget* parent) {
 }
 
 void setBars(QChartView* view, const QString& title, const QStringList& categories,
-             const QList<double>& values, const QString& valueTitle) {
+             const QList<double>& values, const QString& valueTitle, double ceiling) {
     QChart* chart = view->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
@@ -38,8 +38,10 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    // Many categories: the labels turn, so that none covers its neighbour.
-    x->setLabelsAngle(categories.size() > 16 ? -90 : 0);
+    // Many categories: the labels turn, so that none covers its neighbour,
+    // and stay whole.
+    x->setLabelsAngle(categories.size() > 30 ? -90 : 0);
+    x->setTruncateLabels(false);
     QFont small = x->labelsFont();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
     x->setLabelsFont(small);
@@ -47,7 +49,9 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     series->attachAxis(x);
     auto* y = new QValueAxis;
     const double top = values.isEmpty() ? 1.0 : *std::max_element(values.begin(), values.end());
-    y->setRange(0, std::max(1.0, top * 1.1));
+    y->setRange(0, ceiling > 0 ? ceiling : std::max(1.0, top));
+    if (ceiling <= 0)
+        y->applyNiceNumbers();
     y->setLabelFormat("%.0f");
     y->setTitleText(valueTitle);
     y->setLabelsFont(small);

@@ -39,6 +39,12 @@ struct Seen {
     QString text;
 };
 
+// A picture of the window once its layout and charts have settled.
+void shot(QWidget* w, const QString& name) {
+    QCoreApplication::processEvents();
+    saveScreenshot(w, name);
+}
+
 ListColumn filterColumn(std::vector<std::uint8_t> numbers, int minHits, int maxHits) {
     return {std::move(numbers), admittedHitBits(minHits, maxHits), 0};
 }
@@ -144,7 +150,7 @@ class FiltersTest : public QObject {
         click(w, "CommImporta");
         QWidget* source = window("ColonneFiltroMatr");
         QVERIFY(source);
-        saveScreenshot(source, "ColonneFiltroMatr");
+        shot(source, "ColonneFiltroMatr");
         click(source, "CommVincenti");
         QWidget* archive = window("ColFilUscite");
         QVERIFY(archive);
@@ -156,7 +162,7 @@ class FiltersTest : public QObject {
         archive->findChild<QComboBox*>("CombRec2")->setCurrentIndex(count - 1);
         QVERIFY(archive->findChild<QLabel*>("LabConteggio")->text().endsWith("= 40"));
         setRange(archive, "TextPresenze", 0, 2);
-        saveScreenshot(archive, "ColFilUscite");
+        shot(archive, "ColFilUscite");
         click(archive, "CommImporta");
         QVERIFY(!window("ColFilUscite"));
         QCOMPARE(grid(w)->model()->rowCount(), 41);
@@ -169,7 +175,7 @@ class FiltersTest : public QObject {
 
         w->findChild<QCheckBox*>("CheckCol")->click();
         QVERIFY(w->findChild<QCheckBox*>("CheckCol")->isChecked());
-        saveScreenshot(w, "ColonneFiltro");
+        shot(w, "ColonneFiltro");
         QVERIFY(state_->families.activeFilters.empty()); // nothing taken before "OK"
         click(w, "CommOk");
         QVERIFY(!window("ColonneFiltro"));
@@ -229,7 +235,7 @@ class FiltersTest : public QObject {
                  click(w, "CommUguali");
                  QWidget* u = t->window("ColonneFiltroUguali");
                  QVERIFY(u);
-                 saveScreenshot(u, "ColonneFiltroUguali");
+                 shot(u, "ColonneFiltroUguali");
                  setRange(u, "TextPunti", 3, 1);
                  click(u, "CommApplica");
              },
@@ -242,7 +248,7 @@ class FiltersTest : public QObject {
                  click(w, "CommSostituisci");
                  QWidget* c = t->window("ColonneFiltroCambia");
                  QVERIFY(c);
-                 saveScreenshot(c, "ColonneFiltroCambia");
+                 shot(c, "ColonneFiltroCambia");
                  c->findChild<QSpinBox*>("TextRicerca")->setValue(3);
                  c->findChild<QSpinBox*>("TextSostituisciCon")->setValue(2);
                  click(c, "CommSostituisci");
@@ -292,7 +298,7 @@ class FiltersTest : public QObject {
             const auto found = files->findItems(file, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             files->setCurrentItem(found.front());
-            saveScreenshot(g, "GestioneColFiltro");
+            shot(g, "GestioneColFiltro");
             auto seen = answerNotice();
             click(g, "CommAggiungi");
             QTRY_VERIFY(!seen->title.isEmpty());
@@ -314,7 +320,7 @@ class FiltersTest : public QObject {
         QVERIFY(w);
         for (int kind : {0, 1}) {
             whenModalShows([kind](QWidget* d) {
-                saveScreenshot(d, "SalvaColonneFiltro");
+                shot(d, "SalvaColonneFiltro");
                 d->findChild<QLineEdit*>("TextNome")->setText("mia");
                 d->findChild<QAbstractButton*>(QString("OptFile(%1)").arg(kind))->click();
                 d->findChild<QAbstractButton*>("OK")->click();
@@ -401,7 +407,7 @@ class FiltersTest : public QObject {
         click(w, "CommEliminaDa");
         QWidget* e = window("ColonneFiltroElimona");
         QVERIFY(e);
-        saveScreenshot(e, "ColonneFiltroElimona");
+        shot(e, "ColonneFiltroElimona");
         setRange(e, "TextElimina", 2, 4);
         auto seen = answerNotice("Si");
         click(e, "CommElimina");
@@ -440,7 +446,7 @@ class FiltersTest : public QObject {
         click(window("ColonneFiltroMatr"), "CommTesto");
         auto* text = qobject_cast<ColFilUsciteSistem*>(window("ColFilUsciteSistem"));
         QVERIFY(text);
-        saveScreenshot(text, "ColFilUsciteSistem");
+        shot(text, "ColFilUsciteSistem");
         QElapsedTimer clock;
         clock.start();
         QVERIFY(text->importTextFile(path));
@@ -524,7 +530,7 @@ class FiltersTest : public QObject {
                  QLocale().toString(records[9].admitted));
         QCOMPARE(perColumn->model()->index(9, 10).data().toString(),
                  QLocale().toString(records[9].delay));
-        saveScreenshot(a, "ColonneFiltroAnalisi-0");
+        shot(a, "ColonneFiltroAnalisi-0");
 
         click(w, "CommAnalisi(1)");
         QCOMPARE(tabs->currentIndex(), 1);
@@ -535,7 +541,7 @@ class FiltersTest : public QObject {
                  QString("Media"));
         QCOMPARE(byYear->model()->index(0, 2).data().toString(),
                  QLocale().toString(years[0].passing));
-        saveScreenshot(a, "ColonneFiltroAnalisi-1");
+        shot(a, "ColonneFiltroAnalisi-1");
 
         click(w, "CommAnalisi(2)");
         auto* numbers = a->findChild<QTableView*>("MSFAnalisi(2)");
@@ -543,7 +549,7 @@ class FiltersTest : public QObject {
         const auto frequency = numberFrequency(state_->families.filterList);
         QCOMPARE(numbers->model()->index(draws.back().numbers[0] - 1, 1).data().toString(),
                  QLocale().toString(frequency[draws.back().numbers[0]]));
-        saveScreenshot(a, "ColonneFiltroAnalisi-2");
+        shot(a, "ColonneFiltroAnalisi-2");
 
         // The system page walks the current system's columns.
         for (int n = 1; n <= 12; ++n)
@@ -558,7 +564,7 @@ class FiltersTest : public QObject {
         QVERIFY2(summary->text().contains(QString("Superano il filtro: %1").arg(d.byFailures[0])),
                  qPrintable(summary->text()));
         QCOMPARE(a->findChild<QTableView*>("MSFAnalisiColonne")->model()->rowCount(), 10);
-        saveScreenshot(a, "ColonneFiltroAnalisi-3");
+        shot(a, "ColonneFiltroAnalisi-3");
         click(w, "CommAnnulla");
         QVERIFY(!window("ColonneFiltroAnalisi"));
     }

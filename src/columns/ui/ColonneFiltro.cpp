@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace varnelo {
 
 namespace {
@@ -52,12 +54,21 @@ ColonneFiltro::ColonneFiltro(Shell& shell, FilterListDraft& draft)
     QHeaderView* header = grid_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(FilterListModel::Numbers, QHeaderView::Stretch);
-    for (int c = FilterListModel::Count; c < FilterListModel::FieldCount; ++c)
-        grid_->setColumnWidth(c,
-                              header->fontMetrics().horizontalAdvance(
-                                  model_->headerData(c, Qt::Horizontal).toString() + "  0 1 2 3 ") /
-                                      (c == FilterListModel::Hits ? 1 : 2) +
-                                  24);
+    const QFontMetrics metrics = header->fontMetrics();
+    int width = grid_->verticalHeader()->minimumWidth() + 24 +
+                metrics.horizontalAdvance("00 00 00 00 00 00 00");
+    for (int c = FilterListModel::Count; c < FilterListModel::FieldCount; ++c) {
+        const QString caption = model_->headerData(c, Qt::Horizontal).toString();
+        const int cellWidth =
+            std::max(metrics.horizontalAdvance(caption),
+                     c >= FilterListModel::Hits ? metrics.horizontalAdvance("0 1 2 3 4 5") : 0) +
+            20;
+        grid_->setColumnWidth(c, cellWidth);
+        width += cellWidth;
+    }
+    // At its full width the grid shows every column; narrower, it scrolls.
+    gridWidth_ = width;
+    grid_->setMinimumWidth(width / 2);
     grid_->setToolTip("Scrivere i numeri della colonna filtro separati da spazi; "
                       "l'ultima riga aggiunge una nuova colonna filtro");
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -66,8 +77,8 @@ ColonneFiltro::ColonneFiltro(Shell& shell, FilterListDraft& draft)
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { keptRow_ = grid_->currentIndex().row(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        if (keptRow_ >= 0)
-            grid_->setCurrentIndex(model_->index(std::min(keptRow_, model_->rowCount() - 1),
+        if (draft_.size() > 0)
+            grid_->setCurrentIndex(model_->index(std::clamp(keptRow_, 0, model_->rowCount() - 1),
                                                  FilterListModel::Numbers));
     });
     connect(&draft_, &FilterListDraft::listChanged, this, &ColonneFiltro::listChanged);
@@ -78,9 +89,6 @@ ColonneFiltro::ColonneFiltro(Shell& shell, FilterListDraft& draft)
     name_->setObjectName("LabNome");
     count_ = new QLabel(this);
     count_->setObjectName("LabColonne");
-    auto* top = new QHBoxLayout;
-    top->addWidget(name_, 1);
-    top->addWidget(count_);
 
     active_ = new QCheckBox("Attivazione", this);
     active_->setObjectName("CheckCol");
@@ -93,6 +101,8 @@ ColonneFiltro::ColonneFiltro(Shell& shell, FilterListDraft& draft)
     connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(active_);
+    bottom->addSpacing(24);
+    bottom->addWidget(count_);
     bottom->addStretch();
     bottom->addWidget(cancel);
     bottom->addWidget(ok);
@@ -105,10 +115,9 @@ ColonneFiltro::ColonneFiltro(Shell& shell, FilterListDraft& draft)
     middle->addWidget(grid_, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(name_);
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
-    resize(960, 660);
 }
 
 // "Presenze:": the admitted hits and consecutive counts of the highlighted
@@ -212,8 +221,14 @@ QWidget* ColonneFiltro::makeCommands() {
     return commands;
 }
 
+QSize ColonneFiltro::sizeHint() const {
+    return QSize(minimumSizeHint().width() + gridWidth_ / 2 + 8, 660);
+}
+
 void ColonneFiltro::showEvent(QShowEvent* event) {
     draft_.begin();
+    if (!grid_->currentIndex().isValid() && draft_.size() > 0)
+        grid_->setCurrentIndex(model_->index(0, FilterListModel::Numbers));
     name_->setText("Nome colonne filtro = " + qs(draft_.name()));
     listChanged();
     ChildWindow::showEvent(event);

@@ -18,6 +18,7 @@ class ColonneFiltro : public ChildWindow {
     Q_OBJECT
   public:
     ColonneFiltro(Shell& shell, FilterListDraft& draft);
+    QSize sizeHint() const override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +52,7 @@ class ColonneFiltro : public ChildWindow {
     QCheckBox* active_ = nullptr;
     bool showing_ = false;
     int keptRow_ = -1;
+    int gridWidth_ = 0;
 };
 
 } // namespace varnelo

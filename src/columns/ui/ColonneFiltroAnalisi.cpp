@@ -11,6 +11,7 @@
 #include "ui/Text.h"
 
 #include <QChartView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -57,11 +58,14 @@ ColonneFiltroAnalisi::ColonneFiltroAnalisi(Shell& shell, FilterListDraft& draft)
     auto* layout = new QVBoxLayout;
     layout->addWidget(tabs_, 1);
     setContent(layout, nullptr);
-    resize(940, 560);
 }
 
 void ColonneFiltroAnalisi::systemChanged() {
     filled_.fill(false);
+}
+
+QSize ColonneFiltroAnalisi::sizeHint() const {
+    return {980, 600};
 }
 
 QWidget* ColonneFiltroAnalisi::makePage(Page page) {
@@ -70,8 +74,10 @@ QWidget* ColonneFiltroAnalisi::makePage(Page page) {
     parts.summary = new QLabel(widget);
     parts.summary->setObjectName(QString("LabAnalisi(%1)").arg(page));
     parts.summary->setWordWrap(true);
+    parts.summary->setMinimumHeight(parts.summary->fontMetrics().lineSpacing() * 2 + 6);
     parts.model = new TableModel(widget);
     parts.view = makeStatisticsView(parts.model, QString("MSFAnalisi(%1)").arg(page), -1, widget);
+    parts.view->horizontalHeader()->setStretchLastSection(true);
     auto* split = new QSplitter(Qt::Horizontal, widget);
     split->addWidget(parts.view);
     if (page == System) {
@@ -86,8 +92,11 @@ QWidget* ColonneFiltroAnalisi::makePage(Page page) {
         parts.chart = makeBarChart(QString("Grafico(%1)").arg(page), split);
         split->addWidget(parts.chart);
     }
+    // A chart of many bars takes what the short tables leave.
+    const bool chartFirst = page == Years || page == Numbers;
     split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(1, chartFirst ? 2 : 1);
+    split->setSizes(chartFirst ? QList<int>{340, 620} : QList<int>{480, 480});
     auto* layout = new QVBoxLayout(widget);
     layout->addWidget(parts.summary);
     layout->addWidget(split, 1);
@@ -184,8 +193,8 @@ void ColonneFiltroAnalisi::fillYears() {
     parts.model->setHeaders(
         {"Anno", "Estrazioni", "Superano il filtro", "%", "Colonne filtro rispettate"});
     parts.model->setRows(rows);
-    setBars(parts.chart, "Estrazioni che avrebbero superato il filtro (%)", categories, shares,
-            "%");
+    setBars(parts.chart, "Estrazioni che avrebbero superato il filtro (%)", categories, shares, "%",
+            100);
     parts.summary->setText(
         QString("Per ogni anno dell'archivio di ricerca: quante estrazioni, prese come colonne "
                 "sviluppate, avrebbero superato tutte le %1 colonne filtro, e quante colonne "

@@ -22,6 +22,7 @@ class ColonneFiltroAnalisi : public FilterCompanion {
     Q_OBJECT
   public:
     ColonneFiltroAnalisi(Shell& shell, FilterListDraft& draft);
+    QSize sizeHint() const override;
 
   protected:
     void systemChanged() override;
