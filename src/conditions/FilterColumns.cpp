@@ -59,6 +59,14 @@ std::optional<Notice> activateFilterList(const FilterList& list, ActiveFilters& 
     return std::nullopt;
 }
 
+bool admits(const ActiveFilter& f, std::uint64_t columnMask) {
+    const std::uint64_t shared = columnMask & f.numbers;
+    const int hits = std::popcount(shared);
+    if (hits < f.minHits || hits > f.maxHits)
+        return false;
+    return f.consecutive == 0 || (f.consecutive >> sharedConsecutive(shared) & 1u) != 0;
+}
+
 FilterColumnsTest::FilterColumnsTest(const ActiveFilters& store)
     : store_(store), hits_([&store] {
           std::vector<std::uint64_t> masks;
@@ -94,15 +102,26 @@ bool FilterColumnsTest::pass(const Column& c) const {
     return true;
 }
 
+std::uint8_t admittedHitBits(int minHits, int maxHits) {
+    return bitsBetween(minHits, maxHits);
+}
+
+std::optional<Notice> checkHitRange(int minHits, int maxHits) {
+    if (minHits <= maxHits)
+        return std::nullopt;
+    return Notice{"Errore:",
+                  {"Il valore minimo che si e inserito e superiore alla",
+                   "punteggio inserito. Inserire un punteggio inferiore,"}};
+}
+
 std::optional<Notice> setAdmittedHits(FilterList& list, std::size_t first, std::size_t last,
                                       int minHits, int maxHits, std::optional<int> minConsecutive,
                                       std::optional<int> maxConsecutive) {
-    const bool consecutiveInverted =
-        minConsecutive && maxConsecutive && *minConsecutive > *maxConsecutive;
-    if (minHits > maxHits || consecutiveInverted)
-        return Notice{"Errore:",
-                      {"Il valore minimo che si e inserito e superiore alla",
-                       "punteggio inserito. Inserire un punteggio inferiore,"}};
+    if (auto n = checkHitRange(minHits, maxHits))
+        return n;
+    if (minConsecutive && maxConsecutive)
+        if (auto n = checkHitRange(*minConsecutive, *maxConsecutive))
+            return n;
     if (!clampRange(list, first, last))
         return std::nullopt;
     for (std::size_t j = first - 1; j < last; ++j) {
@@ -145,12 +164,15 @@ void eraseFilterColumns(FilterList& list, std::size_t first, std::size_t last) {
                        list.columns.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
+Notice tooManyFilterColumns(std::size_t total) {
+    return Notice{"Troppe Colonne :",
+                  {"Sistema con troppe colonne", "Troppe colonne  N°=" + std::to_string(total)}};
+}
+
 std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListColumn>& more) {
     const std::size_t total = list.columns.size() + more.size();
     if (total > kMaxFilterColumns)
-        return Notice{
-            "Troppe Colonne :",
-            {"Sistema con troppe colonne", "Troppe colonne  N°=" + std::to_string(total)}};
+        return tooManyFilterColumns(total);
     list.columns.insert(list.columns.end(), more.begin(), more.end());
     return std::nullopt;
 }

@@ -42,6 +42,9 @@ int sharedConsecutive(std::uint64_t shared);
 // The minimum and maximum hits are the lowest and highest admitted counts.
 std::optional<Notice> activateFilterList(const FilterList& list, ActiveFilters& store);
 
+// Whether one active filter column lets a column (as a number mask) pass.
+bool admits(const ActiveFilter& f, std::uint64_t columnMask);
+
 // The filter test compiled for a run: a column passes when every active
 // filter column shares between its minimum and maximum numbers with it and,
 // when the filter column admits consecutive counts, one of those counts of
@@ -60,6 +63,10 @@ class FilterColumnsTest {
     std::vector<std::size_t> withConsecutive_;
 };
 
+// The admitted-hits bits of the counts minHits..maxHits (0..5).
+std::uint8_t admittedHitBits(int minHits, int maxHits);
+// "Errore:" when a minimum of admitted hits lies above its maximum.
+std::optional<Notice> checkHitRange(int minHits, int maxHits);
 // `ColonneFiltroUguali`: sets the admitted hits (and consecutive counts, when
 // given) of the filter columns first..last (1-based) to the ranges; a
 // minimum above its maximum is refused with "Errore:".
@@ -74,6 +81,7 @@ std::optional<Notice> replaceNumber(FilterList& list, std::size_t first, std::si
 // `ColonneFiltroElimona`: removes the filter columns first..last.
 void eraseFilterColumns(FilterList& list, std::size_t first, std::size_t last);
 // Adding imported filter columns: past 20000 the import is refused.
+Notice tooManyFilterColumns(std::size_t total);
 std::optional<Notice> addFilterColumns(FilterList& list, const std::vector<ListColumn>& more);
 
 // Draws or the columns of a system as filter columns admitting minHits..maxHits

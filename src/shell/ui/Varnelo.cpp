@@ -3,6 +3,15 @@
 
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
+#include "columns/ui/ColFilUscite.h"
+#include "columns/ui/ColFilUsciteSistem.h"
+#include "columns/ui/ColonneFiltro.h"
+#include "columns/ui/ColonneFiltroAnalisi.h"
+#include "columns/ui/ColonneFiltroCambia.h"
+#include "columns/ui/ColonneFiltroElimona.h"
+#include "columns/ui/ColonneFiltroMatr.h"
+#include "columns/ui/ColonneFiltroUguali.h"
+#include "columns/ui/GestioneColFiltro.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/ui/ColAndOr.h"
 #include "conditions/ui/ColAndOrUscite.h"
@@ -76,7 +85,7 @@ const QString kNotYet = "Non ancora disponibile in questa versione del programma
 
 Varnelo::Varnelo(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), state_(state), mdi_(new QMdiArea(this)),
-      host_(mdi_, state.windowPositions), systemCommands_(*this) {
+      host_(mdi_, state.windowPositions), systemCommands_(*this), filterDraft_(state) {
     setObjectName("Varnelo");
     setWindowIcon(programIcon());
     mdi_->setObjectName("MDIForm");
@@ -229,6 +238,19 @@ void Varnelo::buildCommands() {
         Forum about(this);
         about.exec();
     };
+    buildFilterCommands();
+}
+
+void Varnelo::buildFilterCommands() {
+    commands_["ColonneFiltro"] = [this] { openChild<ColonneFiltro>(filterDraft_); };
+    commands_["ColonneFiltroMatr"] = [this] { openFilterCompanion<ColonneFiltroMatr>(); };
+    commands_["ColFilUscite"] = [this] { openFilterCompanion<ColFilUscite>(); };
+    commands_["ColFilUsciteSistem"] = [this] { openFilterCompanion<ColFilUsciteSistem>(); };
+    commands_["ColonneFiltroElimona"] = [this] { openFilterCompanion<ColonneFiltroElimona>(); };
+    commands_["ColonneFiltroCambia"] = [this] { openFilterCompanion<ColonneFiltroCambia>(); };
+    commands_["ColonneFiltroUguali"] = [this] { openFilterCompanion<ColonneFiltroUguali>(); };
+    commands_["GestioneColFiltro"] = [this] { openFilterCompanion<GestioneColFiltro>(); };
+    commands_["ColonneFiltroAnalisi"] = [this] { openFilterCompanion<ColonneFiltroAnalisi>(); };
 }
 
 void Varnelo::buildMenus() {

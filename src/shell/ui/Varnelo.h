@@ -1,5 +1,6 @@
 #pragma once
 
+#include "columns/ui/FilterListDraft.h"
 #include "engine/DevelopmentRun.h"
 #include "shell/ui/SystemCommands.h"
 #include "system/ProgramState.h"
@@ -70,6 +71,13 @@ class Varnelo : public QMainWindow, public Shell {
 
   private:
     void buildCommands();
+    void buildFilterCommands();
+    // The companions of "Colonne filtro AND:" work on the list being edited,
+    // so they open only while it is.
+    template <typename T> void openFilterCompanion() {
+        if (filterDraft_.editing())
+            openChild<T>(filterDraft_);
+    }
     void buildMenus();
     void buildToolbar();
     void buildPopups();
@@ -89,6 +97,8 @@ class Varnelo : public QMainWindow, public Shell {
     QList<QAction*> commandActions_;      // menu items and toolbar keys
     QHash<int, QAction*> conditionItems_; // by family
     SystemCommands systemCommands_;
+    // The filter list while "Colonne filtro AND:" and its companions edit it.
+    FilterListDraft filterDraft_;
     bool busy_ = false;
 };
 
