@@ -1,5 +1,7 @@
 #include "columns/FilterSources.h"
 
+#include "core/SavedColumns.h"
+
 #include "conditions/FamilyFiles.h"
 #include "core/ColumnsFileFormat.h"
 #include "core/TextFile.h"
@@ -76,25 +78,13 @@ std::optional<Notice> readFilterText(const std::filesystem::path& file, int minH
 
 std::optional<Notice> readSystemColumns(const ProgramFolder& folder, const std::string& name,
                                         std::size_t held, std::vector<Column>& out) {
-    const std::filesystem::path file = folder.path("qor/" + name + ".cna");
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return fileNotice("Impossibile leggere il sistema " + name, file);
+    const std::size_t room = kMaxFilterColumns - std::min(held, kMaxFilterColumns);
     std::vector<Column> read;
-    std::size_t count = 0, lineNumber = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (trimBlanks(line).empty() || trimBlanks(line) == "\r")
-            continue;
-        Column c;
-        if (!parseColumnLine(line, c))
-            return fileNotice("Colonna non valida alla riga " + std::to_string(lineNumber), file);
-        if (held + ++count <= kMaxFilterColumns)
-            read.push_back(c);
-    }
-    if (held + count > kMaxFilterColumns)
-        return tooManyFilterColumns(held + count);
+    std::size_t total = 0;
+    if (auto notice = readSavedColumns(folder, name, room, read, total))
+        return notice;
+    if (total > room)
+        return tooManyFilterColumns(held + total);
     out = std::move(read);
     return std::nullopt;
 }

@@ -18,27 +18,6 @@ Notice unreadable(const std::string& file, const std::string& reason) {
 
 } // namespace
 
-std::optional<Notice> readSystemColumns(const ProgramFolder& folder, const std::string& name,
-                                        std::size_t limit, std::vector<Column>& out) {
-    const std::string relative = "qor/" + name + ".cna";
-    std::ifstream in(folder.path(relative), std::ios::binary);
-    if (!in)
-        return unreadable(relative, "file mancante o illeggibile.");
-    std::vector<Column> columns;
-    std::string line;
-    for (std::size_t number = 1; columns.size() <= limit && std::getline(in, line); ++number) {
-        if (trimBlanks(line).empty() || trimBlanks(line) == "\r")
-            continue;
-        Column c{};
-        std::string reason;
-        if (!parseColumnLine(line, c, &reason))
-            return unreadable(relative, "riga " + std::to_string(number) + ": " + reason);
-        columns.push_back(c);
-    }
-    out = std::move(columns);
-    return std::nullopt;
-}
-
 std::optional<Notice> readTextFilterColumns(const std::filesystem::path& file,
                                             std::vector<ListColumn>& out) {
     const std::string shown = file.filename().string();

@@ -15,11 +15,6 @@ namespace varnelo {
 // The sources of `ColAndOrUsciteSist`. Each reader leaves `out` as it was
 // and returns an Italian notice naming the file when it cannot be taken.
 
-// The columns of a saved system (`qor/<name>.cna`), at most `limit` + 1 of
-// them: one more than the room tells that the system did not fit.
-std::optional<Notice> readSystemColumns(const ProgramFolder& folder, const std::string& name,
-                                        std::size_t limit, std::vector<Column>& out);
-
 // A text file of filter columns: the numbers of one per line, any count.
 std::optional<Notice> readTextFilterColumns(const std::filesystem::path& file,
                                             std::vector<ListColumn>& out);

@@ -1,4 +1,4 @@
-#include "MainWindowTestSupport.h"
+#include "UiTestSupport.h"
 #include "conditions/ComparisonDraws.h"
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
@@ -60,7 +60,7 @@ QByteArray fileBytes(const QString& path) {
 class DigitsTest : public QObject {
     Q_OBJECT
 
-    MainWindowFixture fixture_;
+    std::unique_ptr<MainWindowUnderTest> app_;
     ProgramState* state_ = nullptr;
     Varnelo* main_ = nullptr;
     TestProgram* program_ = nullptr;
@@ -100,12 +100,12 @@ class DigitsTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { prepareWindowTests(); }
     void init() {
-        fixture_.start();
-        state_ = fixture_.state;
-        main_ = fixture_.main.get();
-        program_ = fixture_.program.get();
+        app_ = std::make_unique<MainWindowUnderTest>();
+        state_ = app_->program.state.get();
+        main_ = &app_->main;
+        program_ = &app_->program;
     }
-    void cleanup() { fixture_.stop(); }
+    void cleanup() { app_.reset(); }
 
     // Every menu item opens its window with its caption and sub-conditions.
     void menuItemsOpenTheirWindows() {
@@ -256,7 +256,7 @@ class DigitsTest : public QObject {
         QVERIFY(expected > 0);
         QCOMPARE(status(), QString("Colonne finali = %1").arg(expected));
 
-        QCOMPARE(cliDevelopment(*program_, "cifre"), status());
+        QCOMPARE(app_->commandLineStatus("cifre"), status());
     }
 
     // "Annulla", Escape and the close box keep the conditions, K, its file

@@ -4,6 +4,7 @@
 #include "conditions/QuadroImports.h"
 #include "conditions/QuadroTools.h"
 #include "conditions/ui/QuadroImport.h"
+#include "core/SavedColumns.h"
 #include "system/ProgramState.h"
 #include "system/SystemList.h"
 #include "ui/Text.h"
@@ -102,8 +103,10 @@ bool ColAndOrUsciteSist::importInto(AndOrQuadro& quadro, int minHits, int maxHit
         return true;
     }
     const std::size_t room = kMaxQuadroColumns - std::min(kMaxQuadroColumns, quadro.columns.size());
+    // One column more than the room tells the import that it was cut.
     std::vector<Column> columns;
-    notice = readSystemColumns(state().folder, name, room, columns);
+    std::size_t total = 0;
+    notice = readSavedColumns(state().folder, name, room + 1, columns, total);
     if (notice)
         return false;
     notice = importSystemColumns(quadro, columns, minHits, maxHits);
