@@ -252,14 +252,13 @@ class PicchettoTest : public QObject {
         state_->families.picchetti.setValue(2, 5, 700);
         const PicchettoTable picchetti = state_->families.picchetti;
         const SumQuadro quadro = state_->families.sums;
+        // picchetto.txt is what the last "OK" of the picchetti wrote, maybe
+        // for another system: the windows keep the system's own picchetti.
         put("picchetto/picchetto.txt", "100 200 trecento\r\n");
-        QString seen;
-        answerNotice(&seen);
         QWidget* sums = openSums();
         QVERIFY(sums);
-        QTRY_VERIFY(!seen.isEmpty());
-        QVERIFY2(seen.contains("picchetto/picchetto.txt"), qPrintable(seen));
         QVERIFY(state_->families.picchetti == picchetti);
+        QString seen;
 
         put("picchetto/rotto.txt", "2 1\r\n5\r\nx\r\n");
         seen.clear();
@@ -284,11 +283,7 @@ class PicchettoTest : public QObject {
         QWidget* gen = openPicchetti();
         QVERIFY(gen);
         click(gen, "CommAzzera");
-        seen.clear();
-        answerNotice(&seen);
         click(gen, "CommAnnulla");
-        QTRY_VERIFY(!seen.isEmpty());
-        QVERIFY2(seen.contains("picchetto/picchetto.txt"), qPrintable(seen));
         QVERIFY(state_->families.picchetti == picchetti);
         QVERIFY(!state_->modified);
     }

@@ -3,7 +3,6 @@
 #include "conditions/FamilyFiles.h"
 #include "conditions/SumQuadro.h"
 #include "conditions/ui/DecimalCellDelegate.h"
-#include "conditions/ui/PicchettoFile.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
@@ -230,13 +229,11 @@ void PicchettoS::accept() {
     shell().refresh();
 }
 
-// "Annulla", Escape and the close box drop the copy and reread the file.
+// "Annulla", Escape and the close box drop the copy. The file is not read
+// back: it may hold the picchetti of another system, and the ones in use
+// are those saved with the current system.
 void PicchettoS::closeEvent(QCloseEvent* event) {
-    if (editing_) {
-        editing_ = false;
-        rereadPicchetti(state(), this);
-        shell().refresh();
-    }
+    editing_ = false;
     ChildWindow::closeEvent(event);
 }
 

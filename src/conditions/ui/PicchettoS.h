@@ -13,7 +13,8 @@ namespace varnelo {
 
 // "Generazione e inserimento Picchetto": the ten picchetti, typed in or
 // generated from the selected draws. The edits stay in a copy until "OK",
-// which writes picchetto/picchetto.txt; "Annulla" rereads the file.
+// which keeps them with the system and writes picchetto/picchetto.txt;
+// "Annulla" drops the edits.
 class PicchettoS : public ChildWindow {
     Q_OBJECT
   public:

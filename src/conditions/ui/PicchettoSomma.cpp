@@ -2,7 +2,6 @@
 
 #include "conditions/FamilyFiles.h"
 #include "conditions/ui/DecimalCellDelegate.h"
-#include "conditions/ui/PicchettoFile.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
@@ -298,7 +297,6 @@ void PicchettoSomma::showEvent(QShowEvent* event) {
 // was opened it would still hold that system's rows.
 void PicchettoSomma::startSession() {
     ProgramState& st = state();
-    rereadPicchetti(st, this);
     editor_.emplace(st.families.sums, st.conditions, kSumQuadroSlot);
     SumQuadro onFile;
     bool activeOnFile = false;
