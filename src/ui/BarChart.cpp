@@ -5,11 +5,37 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QValueAxis>
 
 #include <algorithm>
 
 namespace varnelo {
+
+namespace {
+
+const char* kLabelsWidth = "labelsWidth";
+
+// Labels that would not fit side by side turn, so that none covers its
+// neighbour, and stay whole; the choice follows the chart's width.
+void turnLabels(QChartView* view) {
+    const int wanted = view->property(kLabelsWidth).toInt();
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal))
+        axis->setLabelsAngle(wanted > view->width() - 90 ? -90 : 0);
+}
+
+class LabelTurner : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            turnLabels(static_cast<QChartView*>(watched));
+        return false;
+    }
+};
+
+} // namespace
 
 QChartView* makeBarChart(const QString& name, QWidget* parent) {
     auto* view = new QChartView(new QChart, parent);
@@ -17,7 +43,9 @@ QChartView* makeBarChart(const QString& name, QWidget* parent) {
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(360, 260);
     view->chart()->legend()->hide();
-    view->chart()->setMargins(QMargins(4, 4, 4, 4));
+    // Room at the sides keeps the first and last turned labels in sight.
+    view->chart()->setMargins(QMargins(14, 4, 14, 4));
+    view->installEventFilter(new LabelTurner(view));
     return view;
 }
 
@@ -38,15 +66,18 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    // Many categories: the labels turn, so that none covers its neighbour,
-    // and stay whole.
-    x->setLabelsAngle(categories.size() > 30 ? -90 : 0);
-    x->setTruncateLabels(false);
     QFont small = x->labelsFont();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
     x->setLabelsFont(small);
+    const QFontMetrics metrics(small);
+    int wanted = 0;
+    for (const QString& c : categories)
+        wanted += metrics.horizontalAdvance(c) + 8;
+    view->setProperty(kLabelsWidth, wanted);
+    x->setTruncateLabels(false);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
+    turnLabels(view);
     auto* y = new QValueAxis;
     const double top = values.isEmpty() ? 1.0 : *std::max_element(values.begin(), values.end());
     y->setRange(0, ceiling > 0 ? ceiling : std::max(1.0, top));

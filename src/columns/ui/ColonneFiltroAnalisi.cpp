@@ -13,10 +13,13 @@
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varnelo {
 
@@ -79,6 +82,7 @@ QWidget* ColonneFiltroAnalisi::makePage(Page page) {
     parts.view = makeStatisticsView(parts.model, QString("MSFAnalisi(%1)").arg(page), -1, widget);
     parts.view->horizontalHeader()->setStretchLastSection(true);
     auto* split = new QSplitter(Qt::Horizontal, widget);
+    parts.split = split;
     split->addWidget(parts.view);
     if (page == System) {
         parts.second = new TableModel(widget);
@@ -120,7 +124,21 @@ void ColonneFiltroAnalisi::showPage(int page) {
     default:
         return;
     }
+    fitTable(pages_[static_cast<std::size_t>(page)]);
     filled_[static_cast<std::size_t>(page)] = true;
+}
+
+void ColonneFiltroAnalisi::fitTable(PageParts& parts) {
+    if (parts.split->count() < 2)
+        return;
+    const QTableView* v = parts.view;
+    int needed = v->verticalHeader()->isVisible() ? v->verticalHeader()->sizeHint().width() : 0;
+    for (int c = 0; c < v->model()->columnCount(); ++c)
+        needed += std::max(static_cast<const QAbstractItemView*>(v)->sizeHintForColumn(c),
+                           v->horizontalHeader()->sectionSizeHint(c));
+    needed += v->verticalScrollBar()->sizeHint().width() + 2 * v->frameWidth() + 4;
+    const int total = std::max(parts.split->width(), needed + 300);
+    parts.split->setSizes({needed, total - needed});
 }
 
 bool ColonneFiltroAnalisi::activated(ActiveFilters& store) {

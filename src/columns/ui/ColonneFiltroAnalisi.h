@@ -7,6 +7,7 @@
 
 class QChartView;
 class QLabel;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 
@@ -35,7 +36,10 @@ class ColonneFiltroAnalisi : public FilterCompanion {
         QTableView* view = nullptr;
         QChartView* chart = nullptr;
         TableModel* second = nullptr; // the system page's table per filter column
+        QSplitter* split = nullptr;
     };
+    // The table shows every column; the chart takes the rest.
+    static void fitTable(PageParts& parts);
     QWidget* makePage(Page page);
     void showPage(int page);
     void fillColumns();
