@@ -2,6 +2,7 @@
 
 #include "ui/Shell.h"
 
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 
 namespace varnelo {
@@ -21,6 +22,14 @@ void ChildWindow::closeWindow() {
         sub->close();
     else
         close();
+}
+
+void ChildWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        closeWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace varnelo

@@ -33,6 +33,8 @@ class ChildWindow : public QWidget {
   protected:
     // Called when the current system changed while the window exists.
     virtual void systemChanged() {}
+    // Escape closes the window, which in an editor is "Annulla".
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Shell& shell_;

@@ -16,7 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -239,14 +238,6 @@ void ColonneFiltro::closeEvent(QCloseEvent* event) {
     if (draft_.editing())
         draft_.end(false);
     ChildWindow::closeEvent(event);
-}
-
-void ColonneFiltro::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 std::pair<std::size_t, std::size_t> ColonneFiltro::highlighted() const {

@@ -22,7 +22,6 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -576,14 +575,6 @@ void ColAndOr::accept() {
     snapshot_.reset();
     closeWindow();
     shell().refresh();
-}
-
-void ColAndOr::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 // Closing by "Annulla", Escape or the close box drops the edits.

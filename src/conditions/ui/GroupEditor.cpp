@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -394,14 +393,6 @@ void GroupEditor::closeEvent(QCloseEvent* event) {
         session_.reset();
     }
     ChildWindow::closeEvent(event);
-}
-
-void GroupEditor::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 } // namespace varnelo

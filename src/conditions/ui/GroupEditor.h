@@ -91,7 +91,6 @@ class GroupEditor : public ChildWindow {
     void systemChanged() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The two pickers of one range and where the range lives.

@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -285,14 +284,6 @@ void IntervalRowsEditor::accept() {
     session_.reset();
     closeWindow();
     shell().refresh();
-}
-
-void IntervalRowsEditor::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 // Closing by "Annulla", Escape or the close box drops the edits.

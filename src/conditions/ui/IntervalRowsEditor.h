@@ -55,7 +55,6 @@ class IntervalRowsEditor : public ChildWindow {
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void systemChanged() override;
 
   private:

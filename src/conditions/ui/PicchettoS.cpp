@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -235,14 +234,6 @@ void PicchettoS::accept() {
 void PicchettoS::closeEvent(QCloseEvent* event) {
     editing_ = false;
     ChildWindow::closeEvent(event);
-}
-
-void PicchettoS::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 } // namespace varnelo

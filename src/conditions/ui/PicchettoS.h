@@ -23,7 +23,6 @@ class PicchettoS : public ChildWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* makeGenerationFrame();

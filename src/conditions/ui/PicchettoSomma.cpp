@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -565,14 +564,6 @@ void PicchettoSomma::closeEvent(QCloseEvent* event) {
         shell().refresh();
     }
     ChildWindow::closeEvent(event);
-}
-
-void PicchettoSomma::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 // The system's numbers or the picchetti may have changed ("Modifica

@@ -32,7 +32,6 @@ class PicchettoSomma : public ChildWindow {
     void systemChanged() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     enum SlotColumn { Min, Max, Level, RecoveryMin, RecoveryMax, SlotColumnCount };

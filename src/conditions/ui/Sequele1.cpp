@@ -11,7 +11,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -167,14 +166,6 @@ void Sequele1::closeEvent(QCloseEvent* event) {
         shell().refresh();
     }
     ChildWindow::closeEvent(event);
-}
-
-void Sequele1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 } // namespace varnelo

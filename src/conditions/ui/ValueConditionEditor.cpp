@@ -22,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -290,14 +289,6 @@ template <typename Pick> void ValueConditionEditor::applyToValues(Pick pick, int
         model_->setStatus(at, static_cast<CellStatus>(status));
     }
     level_->follow();
-}
-
-void ValueConditionEditor::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        cancel();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 void ValueConditionEditor::accept() {

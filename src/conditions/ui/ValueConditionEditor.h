@@ -65,7 +65,6 @@ class ValueConditionEditor : public ChildWindow {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* makeSubConditionFrame();

@@ -22,7 +22,6 @@ class livellazione : public ChildWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     enum Column { Level, Max, Min, Used, Tested, ColumnCount };

@@ -29,6 +29,8 @@ class Pronostico : public ChildWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void systemChanged() override { refresh(); }
+    // The player's desk stays open on Escape: it is not a dialog.
+    void keyPressEvent(QKeyEvent* event) override { QWidget::keyPressEvent(event); }
 
   private:
     // Applies an edit mode to a number 1..49 (never to the cell for 50).

@@ -219,15 +219,6 @@ void Sviluppatore::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
 }
 
-// Escape acts as "Annulla".
-void Sviluppatore::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
-}
-
 void Sviluppatore::load() {
     loading_ = true;
     const ProgramState& st = state();
