@@ -39,9 +39,10 @@ using namespace varnelo;
 class ConditionsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
+    std::unique_ptr<MainWindowUnderTest> app_;
+    TestProgram* program_ = nullptr;
     ProgramState* state_ = nullptr;
-    std::unique_ptr<Varnelo> main_;
+    Varnelo* main_ = nullptr;
 
     QWidget* openSomma() {
         QAction* item = main_->findChild<QAction*>("CondProgramma(28)");
@@ -83,21 +84,14 @@ class ConditionsTest : public QObject {
     QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
 
   private Q_SLOTS:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
-        program_ = std::make_unique<TestProgram>();
+        app_ = std::make_unique<MainWindowUnderTest>();
+        program_ = &app_->program;
         state_ = program_->state.get();
-        main_ = std::make_unique<Varnelo>(*state_);
-        main_->show();
+        main_ = &app_->main;
     }
-    void cleanup() {
-        state_->modified = false;
-        main_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     // "Somma totale" 100..150 blue and 151 red on level A, then a development
     // of 30 numbers gives what the command line gives for the saved system.
@@ -171,12 +165,7 @@ class ConditionsTest : public QObject {
         main_->findChild<QAction*>("Condizioni(3)")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(status() != "Colonne finali = 0", 30000);
 
-        QProcess cli;
-        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
-                  {"sviluppa", "--cartella", program_->dir.path(), "--sistema", "somma"});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), status());
+        QCOMPARE(app_->commandLineStatus("somma"), status());
     }
 
     // "Annulla", Escape and the close box leave the set as it was.

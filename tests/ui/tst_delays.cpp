@@ -64,9 +64,10 @@ template <typename Keep> std::int64_t countOver(Keep keep) {
 class DelaysTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
+    std::unique_ptr<MainWindowUnderTest> app_;
+    TestProgram* program_ = nullptr;
     ProgramState* state_ = nullptr;
-    std::unique_ptr<Varnelo> main_;
+    Varnelo* main_ = nullptr;
 
     QWidget* openItem(int item, const char* window) {
         QAction* a = main_->findChild<QAction*>(QString("CondProgramma(%1)").arg(item));
@@ -134,31 +135,19 @@ class DelaysTest : public QObject {
         main_->findChild<QAction*>("Condizioni(3)")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(status() != "Colonne finali = 0", 30000);
         QCOMPARE(status(), QString("Colonne finali = %1").arg(expected));
-        QProcess cli;
-        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
-                  {"sviluppa", "--cartella", program_->dir.path(), "--sistema", name});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), status());
+        QCOMPARE(app_->commandLineStatus(name), status());
     }
 
   private Q_SLOTS:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
-        program_ = std::make_unique<TestProgram>();
+        app_ = std::make_unique<MainWindowUnderTest>();
+        program_ = &app_->program;
         state_ = program_->state.get();
-        main_ = std::make_unique<Varnelo>(*state_);
-        main_->show();
+        main_ = &app_->main;
         QVERIFY(state_->delayTables.draws() > 0);
     }
-    void cleanup() {
-        state_->modified = false;
-        main_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     // "Ritardi Vari", row "Ritardo": the sum of the five number delays up
     // to the median of the columns of 1..30.

@@ -55,9 +55,10 @@ ListColumn filterColumn(std::vector<std::uint8_t> numbers, int minHits, int maxH
 class FiltersTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
+    std::unique_ptr<MainWindowUnderTest> app_;
+    TestProgram* program_ = nullptr;
     ProgramState* state_ = nullptr;
-    std::unique_ptr<Varnelo> main_;
+    Varnelo* main_ = nullptr;
 
     QWidget* window(const char* name) const {
         auto* w = main_->findChild<QWidget*>(name);
@@ -125,21 +126,14 @@ class FiltersTest : public QObject {
     }
 
   private Q_SLOTS:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
-        program_ = std::make_unique<TestProgram>();
+        app_ = std::make_unique<MainWindowUnderTest>();
+        program_ = &app_->program;
         state_ = program_->state.get();
-        main_ = std::make_unique<Varnelo>(*state_);
-        main_->show();
+        main_ = &app_->main;
     }
-    void cleanup() {
-        state_->modified = false;
-        main_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     // The newest 40 draws become filter columns admitting 0..2 hits; the
     // activated list filters the development exactly as the command line
@@ -201,12 +195,7 @@ class FiltersTest : public QObject {
         forEachColumn(numbers, [&](const Column& c) { kept += test.pass(c) ? 1 : 0; });
         QVERIFY(kept > 0 && kept < binomial(30, 5));
         QCOMPARE(status(), QString("Colonne finali = %1").arg(kept));
-        QProcess cli;
-        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
-                  {"sviluppa", "--cartella", program_->dir.path(), "--sistema", "filtri"});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), status());
+        QCOMPARE(app_->commandLineStatus("filtri"), status());
     }
 
     // Every refusal shows its notice and leaves the list as it was.

@@ -57,9 +57,10 @@ long long columnsOfThirty(const std::function<bool(const Column&)>& keep) {
 class LinksTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
+    std::unique_ptr<MainWindowUnderTest> app_;
+    TestProgram* program_ = nullptr;
     ProgramState* state_ = nullptr;
-    std::unique_ptr<Varnelo> main_;
+    Varnelo* main_ = nullptr;
 
     // The way a player gets there: the "&Condizioni" menu item of this text.
     QWidget* openFromMenu(const QString& text, const QString& window) {
@@ -157,12 +158,7 @@ class LinksTest : public QObject {
         const QString wanted = "Colonne finali = " + QString::number(expected);
         QTRY_COMPARE_WITH_TIMEOUT(status(), wanted, 30000);
 
-        QProcess cli;
-        cli.start(QFileInfo(VARNELO_GUI_PATH).dir().filePath("varnelo-cli"),
-                  {"sviluppa", "--cartella", program_->dir.path(), "--sistema", name});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), wanted);
+        QCOMPARE(app_->commandLineStatus(name), wanted);
     }
     void reopenAndCompare(const char* name) {
         ProgramState reopened(state_->folder);
@@ -173,21 +169,14 @@ class LinksTest : public QObject {
     }
 
   private Q_SLOTS:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
-        program_ = std::make_unique<TestProgram>();
+        app_ = std::make_unique<MainWindowUnderTest>();
+        program_ = &app_->program;
         state_ = program_->state.get();
-        main_ = std::make_unique<Varnelo>(*state_);
-        main_->show();
+        main_ = &app_->main;
     }
-    void cleanup() {
-        state_->modified = false;
-        main_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     // Two conditions in link 1 with one error admitted: a column may miss
     // one of them, not both; the saved system and the command line agree.
