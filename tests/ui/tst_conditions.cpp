@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "WidgetDriving.h"
 #include "conditions/ConditionStatistics.h"
 #include "conditions/InsCondizione.h"
 #include "conditions/Levels.h"
@@ -51,18 +52,6 @@ class ConditionsTest : public QObject {
         item->trigger();
         return main_->findChild<QWidget*>("CondizioneDue");
     }
-    // A player's click on the cell of a value.
-    static void clickValue(QWidget* editor, int value) {
-        auto* view = editor->findChild<QTableView*>("MSFlexGrid1");
-        const QModelIndex at = view->model()->index(value, 0);
-        view->scrollTo(at);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
-    }
-    static void click(QWidget* editor, const char* name) {
-        auto* b = editor->findChild<QAbstractButton*>(name);
-        QVERIFY(b);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
     // Types into a cell of the levels grid, as a player does.
     static void typeLimit(QTableWidget* grid, int level, int column, const QString& text) {
         const QRect at = grid->visualItemRect(grid->item(level - 1, column));
@@ -99,11 +88,11 @@ class ConditionsTest : public QObject {
         QWidget* w = openSomma();
         QVERIFY(w && w->isVisible());
         saveScreenshot(w, "CondizioneDue");
-        click(w, "CheckAttiva(0)");
+        clickButton(w, "CheckAttiva(0)");
         for (int v = 100; v <= 150; ++v)
-            clickValue(w, v);
-        clickValue(w, 151);
-        clickValue(w, 151);
+            clickCell(w, v);
+        clickCell(w, 151);
+        clickCell(w, 151);
         auto* level = w->findChild<QComboBox*>("ComboLivello");
         QVERIFY(level->isEnabled());
         level->setFocus();
@@ -111,7 +100,7 @@ class ConditionsTest : public QObject {
         QCOMPARE(level->currentText(), QString("A"));
 
         // The statistics of the shown sub-condition over the selected draws.
-        click(w, "CommAnalisi");
+        clickButton(w, "CommAnalisi");
         auto* stats = w->findChild<QTableView*>("MSFlexGrid2");
         const ValueRange range = slotValueRange(111);
         QCOMPARE(stats->model()->rowCount(), range.max - range.min + 1);
@@ -132,7 +121,7 @@ class ConditionsTest : public QObject {
             w->findChild<QLabel*>("LabAnalisi")->text().contains(QString::number(draws.size())));
         saveScreenshot(w, "CondizioneDue-statistiche");
 
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(111));
         QCOMPARE(state_->conditions.cell(111, 100).status, CellStatus::Admitted);
@@ -151,7 +140,7 @@ class ConditionsTest : public QObject {
         typeLimit(grid, 1, 1, "1");
         typeLimit(grid, 1, 2, "0");
         saveScreenshot(levels, "livellazione");
-        click(levels, "ComButt");
+        clickButton(levels, "ComButt");
         QCOMPARE(state_->levels.max(1), 1);
         QCOMPARE(state_->levels.min(1), 0);
 
@@ -176,14 +165,14 @@ class ConditionsTest : public QObject {
         for (const char* how : {"CommAnnulla", "Escape"}) {
             QWidget* w = openSomma();
             QVERIFY(w);
-            click(w, "OptCondizione(1)");
-            clickValue(w, 40);
-            clickValue(w, 41);
-            click(w, "CheckAttiva(1)");
+            clickButton(w, "OptCondizione(1)");
+            clickCell(w, 40);
+            clickCell(w, 41);
+            clickButton(w, "CheckAttiva(1)");
             if (QString(how) == "Escape")
                 QTest::keyClick(w, Qt::Key_Escape);
             else
-                click(w, how);
+                clickButton(w, how);
             QVERIFY(!w->isVisible());
             QVERIFY(state_->conditions == before);
         }
@@ -211,10 +200,10 @@ class ConditionsTest : public QObject {
             QWidget* w = qobject_cast<QMdiSubWindow*>(
                              main_->findChild<QMdiArea*>("MDIForm")->activeSubWindow())
                              ->widget();
-            click(w, "OptCondizione(0)");
-            clickValue(w, 1);
-            click(w, "CheckAttiva(0)");
-            click(w, "CommAnnulla");
+            clickButton(w, "OptCondizione(0)");
+            clickCell(w, 1);
+            clickButton(w, "CheckAttiva(0)");
+            clickButton(w, "CommAnnulla");
         }
         QVERIFY(saveSystem(*state_, saving).done());
         QFile after(sse);
@@ -222,9 +211,9 @@ class ConditionsTest : public QObject {
         QCOMPARE(after.readAll(), before);
 
         QWidget* w = openSomma();
-        clickValue(w, 77);
-        click(w, "CheckAttiva(0)");
-        click(w, "CommOk");
+        clickCell(w, 77);
+        clickButton(w, "CheckAttiva(0)");
+        clickButton(w, "CommOk");
         QVERIFY(saveSystem(*state_, saving).done());
         ProgramState reopened(state_->folder);
         Progress loading;
@@ -260,26 +249,26 @@ class ConditionsTest : public QObject {
         for (int v = 22; v <= 24; ++v)
             QCOMPARE(state_->conditions.cell(111, v).status, CellStatus::NotAdmitted);
         QCOMPARE(state_->conditions.cell(111, 25).status, CellStatus::Admitted);
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
     }
 
     // The quick selections act on the shown sub-condition, within their scope.
     void quickSelections() {
         QWidget* w = openSomma();
         QVERIFY(w);
-        click(w, "CommPari");
+        clickButton(w, "CommPari");
         QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::Admitted);
         QCOMPARE(state_->conditions.cell(111, 21).status, CellStatus::NotAdmitted);
-        clickValue(w, 20);         // blue -> red
-        click(w, "OptCaselle(1)"); // only the white ones
-        click(w, "CommTutte");
+        clickCell(w, 20);                // blue -> red
+        clickButton(w, "OptCaselle(1)"); // only the white ones
+        clickButton(w, "CommTutte");
         QCOMPARE(state_->conditions.cell(111, 21).status, CellStatus::Admitted);
         QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::Recovery);
-        click(w, "OptCaselle(0)");
-        click(w, "CommCancella");
+        clickButton(w, "OptCaselle(0)");
+        clickButton(w, "CommCancella");
         QCOMPARE(state_->conditions.cell(111, 20).status, CellStatus::NotAdmitted);
         // "Presenze": the sums the selected draws had, and no other.
-        click(w, "CommPresenze");
+        clickButton(w, "CommPresenze");
         std::set<int> sums;
         for (const Draw& d : state_->archive.selection)
             sums.insert(d.numbers[0] + d.numbers[1] + d.numbers[2] + d.numbers[3] + d.numbers[4]);
@@ -287,18 +276,18 @@ class ConditionsTest : public QObject {
         for (int v = range.min; v <= range.max; ++v)
             QCOMPARE(state_->conditions.cell(111, v).status == CellStatus::Admitted,
                      sums.count(v) > 0);
-        click(w, "CommCancella");
+        clickButton(w, "CommCancella");
         // " Resti ": the white cells go red with the level of the current red
         // cell; the level combo then sets a whole marked range.
-        clickValue(w, 40);
-        clickValue(w, 41);
-        clickValue(w, 41);
+        clickCell(w, 40);
+        clickCell(w, 41);
+        clickCell(w, 41);
         auto* level = w->findChild<QComboBox*>("ComboLivello");
         level->setFocus();
         QTest::keyClick(level, Qt::Key_Down);
         QTest::keyClick(level, Qt::Key_Down);
         QCOMPARE(level->currentText(), QString("B"));
-        click(w, "CommResti");
+        clickButton(w, "CommResti");
         QCOMPARE(state_->conditions.cell(111, 40).status, CellStatus::Admitted);
         QCOMPARE(state_->conditions.cell(111, 39).status, CellStatus::Recovery);
         QCOMPARE(state_->conditions.cell(111, 200).level, 2);
@@ -311,13 +300,13 @@ class ConditionsTest : public QObject {
         for (int v = 60; v <= 62; ++v)
             QCOMPARE(state_->conditions.cell(111, v).level, 3);
         QCOMPARE(state_->conditions.cell(111, 63).level, 2);
-        click(w, "CommCancella");
+        clickButton(w, "CommCancella");
         // A red cell left without a level: "No" keeps it, counted as blue.
-        clickValue(w, 30);
-        clickValue(w, 30);
-        click(w, "CheckAttiva(0)");
+        clickCell(w, 30);
+        clickCell(w, 30);
+        clickButton(w, "CheckAttiva(0)");
         clickInNextModal("No");
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(111));
         QVERIFY(state_->conditions.hasAdmittedCell(111));
@@ -333,7 +322,7 @@ class ConditionsTest : public QObject {
         QCOMPARE(texts[1], QString("Somma pari"));
         for (int i = 0; i < 4; ++i)
             QVERIFY(w->findChild<QCheckBox*>(QString("CheckAttiva(%1)").arg(i))->isChecked());
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QVERIFY(!state_->conditions.isActive(112));
     }
 
@@ -349,12 +338,12 @@ class ConditionsTest : public QObject {
         typeLimit(grid, 2, 1, "abc");
         QCOMPARE(grid->item(1, 1)->text(), QString("3"));
         const LevelLimits before = state_->levels;
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QVERIFY(state_->levels == before);
         main_->findChild<QAction*>("CondProgramma(44)")->trigger();
         typeLimit(grid, 2, 1, "3");
         typeLimit(grid, 2, 2, "7");
-        click(w, "ComButt");
+        clickButton(w, "ComButt");
         QCOMPARE(state_->levels.max(2), 3);
         QCOMPARE(state_->levels.min(2), 3);
     }
@@ -381,8 +370,8 @@ class ConditionsTest : public QObject {
         };
         doubleClick(all, 0); // A
         all->setCurrentRow(1);
-        click(w, "CommAggiungi"); // B
-        doubleClick(all, 20);     // AA
+        clickButton(w, "CommAggiungi"); // B
+        doubleClick(all, 20);           // AA
         QCOMPARE(groups->item(2, 1)->text(), QString("A + B + AA"));
         QCOMPARE(groups->item(2, 2)->text(), QString("2"));
         doubleClick(members, 2); // AA leaves
@@ -391,7 +380,7 @@ class ConditionsTest : public QObject {
         typeLimit(groups, 3, 4, "4");
         QCOMPARE(groups->item(2, 4)->text(), QString("1"));
         saveScreenshot(w, "livellazione-gruppi");
-        click(w, "ComButt");
+        clickButton(w, "ComButt");
         const LevelLimits& kept = state_->levels;
         QVERIFY(kept.inGroup(1, 3) && kept.inGroup(2, 3) && !kept.inGroup(21, 3));
         QCOMPARE(kept.groupMax(3), 1);
@@ -406,28 +395,28 @@ class ConditionsTest : public QObject {
         main_->findChild<QAction*>("CondProgramma(27)")->trigger();
         auto* w = main_->findChild<QWidget*>("SequeleDue");
         QVERIFY(w && w->isVisible());
-        click(w, "OptCondizione(2)");
+        clickButton(w, "OptCondizione(2)");
         auto* first = w->findChild<QComboBox*>("ComboSequela(0)");
         first->setFocus();
         QTest::keyClick(first, Qt::Key_Down); // "P"
         QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Even);
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Any);
 
         main_->findChild<QAction*>("CondProgramma(27)")->trigger();
-        click(w, "OptCondizione(2)");
+        clickButton(w, "OptCondizione(2)");
         QTest::keyClick(first, Qt::Key_Down);
         QTest::keyClick(first, Qt::Key_Down); // "D"
-        clickValue(w, 5);
-        click(w, "CheckAttiva(2)");
+        clickCell(w, 5);
+        clickButton(w, "CheckAttiva(2)");
         saveScreenshot(w, "SequeleDue");
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(state_->families.sequele.mark(3, 1), ParityMark::Odd);
         QVERIFY(state_->conditions.isActive(kSequeleSlot + 2));
         QVERIFY(state_->modified);
         // Reopened, the window shows the pattern kept.
         main_->findChild<QAction*>("CondProgramma(27)")->trigger();
-        click(w, "OptCondizione(2)");
+        clickButton(w, "OptCondizione(2)");
         QCOMPARE(first->currentText(), QString("D"));
     }
 
@@ -519,12 +508,12 @@ class ConditionsTest : public QObject {
         view->setCurrentIndex(view->model()->index(10, 0));
         for (int k = 0; k < 5; ++k)
             QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
-        click(w, "OptCaselle(1)");
-        click(w, "CommPari");
+        clickButton(w, "OptCaselle(1)");
+        clickButton(w, "CommPari");
         for (int v = 0; v <= 40; ++v)
             QCOMPARE(state_->conditions.cell(115, v).status == CellStatus::Admitted,
                      v >= 10 && v <= 15 && v % 2 == 0);
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
     }
 
     // A positional parity pattern set to "fits in all five positions" keeps
@@ -535,10 +524,10 @@ class ConditionsTest : public QObject {
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->findChild<QAbstractButton*>("OptCondizione(1)")->text(),
                  QString(" 2)  P D P D P"));
-        click(w, "OptCondizione(1)");
-        click(w, "CheckAttiva(1)");
-        clickValue(w, 5);
-        click(w, "CommOk");
+        clickButton(w, "OptCondizione(1)");
+        clickButton(w, "CheckAttiva(1)");
+        clickCell(w, 5);
+        clickButton(w, "CommOk");
         for (int n = 1; n <= 14; ++n)
             state_->selection.setState(n, Selection::Chosen);
         state_->selection.setNumerone(1, true);
@@ -588,7 +577,7 @@ class ConditionsTest : public QObject {
             QVERIFY(level->isEnabled());
             level->setFocus();
             QTest::keyClick(level, Qt::Key_Down); // ...on level A
-            click(w, keep ? "CommOk" : "CommAnnulla");
+            clickButton(w, keep ? "CommOk" : "CommAnnulla");
             QVERIFY(!w->isVisible());
             if (!keep) {
                 QVERIFY(state_->conditions == before);
@@ -622,10 +611,10 @@ class ConditionsTest : public QObject {
             auto* w = main_->findChild<QWidget*>(c.window);
             QVERIFY2(w && w->isVisible(), c.window);
             saveScreenshot(w, c.window);
-            click(w, "OptCondizione(1)");
-            click(w, "CheckAttiva(1)");
-            clickValue(w, c.value);
-            click(w, "CommOk");
+            clickButton(w, "OptCondizione(1)");
+            clickButton(w, "CheckAttiva(1)");
+            clickCell(w, c.value);
+            clickButton(w, "CommOk");
             QVERIFY(state_->conditions.isActive(c.secondSlot));
             QCOMPARE(state_->conditions.cell(c.secondSlot, c.value).status, CellStatus::Admitted);
             QVERIFY2(item->isChecked(), c.item);

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "WidgetDriving.h"
 #include "conditions/DelayConditions.h"
 #include "conditions/FamilySlotMetric.h"
 #include "conditions/FilterHits.h"
@@ -77,11 +78,6 @@ class DelaysTest : public QObject {
         auto* w = main_->findChild<QWidget*>(window);
         return w && w->isVisible() ? w : nullptr;
     }
-    static void click(QWidget* w, const QString& name) {
-        auto* b = w->findChild<QAbstractButton*>(name);
-        QVERIFY2(b, qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
     // Types into a cell of an interval grid, as a player does: a double
     // click opens the text box, Enter confirms.
     static void typeCell(QWidget* w, int row, int column, const QString& text) {
@@ -102,12 +98,6 @@ class DelaysTest : public QObject {
     }
     static QString cellText(QWidget* w, int row, int column) {
         return w->findChild<QTableWidget*>("MSFlexGrid1")->item(row, column)->text();
-    }
-    static void clickValue(QWidget* editor, int value) {
-        auto* view = editor->findChild<QTableView*>("MSFlexGrid1");
-        const QModelIndex at = view->model()->index(value, 0);
-        view->scrollTo(at);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
     }
     // Answers the next notice, keeping its title and lines.
     static void answerNotice(const char* button, QString* title, QString* text = nullptr) {
@@ -164,11 +154,11 @@ class DelaysTest : public QObject {
         typeCell(w, 2, 0, "0");
         typeCell(w, 2, 1, QString::number(bound));
         QCOMPARE(cellText(w, 2, 1), QString("%1,00").arg(bound));
-        click(w, "CheckAttiva");
-        click(w, "CommAnalisi");
+        clickButton(w, "CheckAttiva");
+        clickButton(w, "CommAnalisi");
         QVERIFY(w->findChild<QTableView*>("MSFlexGrid2")->model()->rowCount() > 0);
         saveScreenshot(w, "CondRitardiVari");
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(kRitardiVariSlot));
         QCOMPARE(state_->families.ritardiVari.rows[2].admitted[0].max, bound * 10000);
@@ -192,11 +182,11 @@ class DelaysTest : public QObject {
         typeCell(w, 1, 1, QString::number(bound));
         typeCell(w, 1, IntervalRowsEditor::RecoveryMin, QString::number(bound + 1));
         typeCell(w, 1, IntervalRowsEditor::RecoveryMax, QString::number(2 * bound));
-        click(w, "CheckAttiva");
+        clickButton(w, "CheckAttiva");
         saveScreenshot(w, "CondizAmbo");
         QString title;
         answerNotice("No", &title);
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(title, QString("inserito Recupero Senza Livello:"));
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(kAmboSlot));
@@ -230,11 +220,11 @@ class DelaysTest : public QObject {
         QWidget* w = openItem(19, "CondizAmbata");
         QVERIFY(w);
         QVERIFY(w->findChild<QLabel*>("LabUltima(5)")->text().startsWith("Tot. Ambi = "));
-        click(w, "CheckAttiva(0)");
+        clickButton(w, "CheckAttiva(0)");
         for (int v = 0; v <= bound; ++v)
-            clickValue(w, v);
+            clickCell(w, v);
         saveScreenshot(w, "CondizAmbata");
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->conditions.isActive(kAmbataSlot));
         const std::int64_t expected =
@@ -255,7 +245,7 @@ class DelaysTest : public QObject {
         for (const char* numbers : {"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15 16"}) {
             typed->setFocus();
             QTest::keyClicks(typed, numbers);
-            click(w, "CommAggiungi");
+            clickButton(w, "CommAggiungi");
         }
         QCOMPARE(w->findChild<QTableView*>("MSFGrande")->model()->rowCount(), 3);
         QCOMPARE(w->findChild<QTableView*>("MSFGrande")->model()->index(2, 2).data().toString(),
@@ -263,10 +253,10 @@ class DelaysTest : public QObject {
         w->findChild<QSpinBox*>("TxtIndovinate(0)")->setValue(3);
         w->findChild<QSpinBox*>("TxtIndovinate(1)")->setValue(3);
         w->findChild<QSpinBox*>("TxtPunti(1)")->setValue(3);
-        click(w, "CheckAttivazione");
+        clickButton(w, "CheckAttivazione");
         QCOMPARE(w->findChild<QTableWidget*>("MSFlQuadri")->item(0, 2)->text(), QString("Sì"));
         saveScreenshot(w, "ColAndOr");
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!w->isVisible());
         QVERIFY(state_->families.andOr.quadri[0].active);
         QVERIFY(QFile::exists(program_->path("andor/AndOr.txt")));
@@ -302,34 +292,34 @@ class DelaysTest : public QObject {
             QVERIFY(w);
             typeCell(w, 0, 0, "3");
             typeCell(w, 0, 1, "4");
-            click(w, "CommAzzera");
-            click(w, "CheckAttiva");
+            clickButton(w, "CommAzzera");
+            clickButton(w, "CheckAttiva");
             if (QString(c.how) == "Escape")
                 QTest::keyClick(w, Qt::Key_Escape);
             else if (QString(c.how) == "Close")
                 w->parentWidget()->close();
             else
-                click(w, c.how);
+                clickButton(w, c.how);
             QVERIFY(!w->isVisible());
             QVERIFY(state_->families == families);
             QVERIFY(state_->conditions == conditions);
         }
         QWidget* ambata = openItem(19, "CondizAmbata");
-        clickValue(ambata, 30);
-        click(ambata, "CheckAttiva(0)");
+        clickCell(ambata, 30);
+        clickButton(ambata, "CheckAttiva(0)");
         QTest::keyClick(ambata, Qt::Key_Escape);
         QVERIFY(state_->conditions == conditions);
 
         // The quadri: a typed column and the "Attiva Quaqri" pop-up.
         QWidget* quadri = openItem(24, "ColAndOr");
         QTest::keyClicks(quadri->findChild<QLineEdit*>("TxtColonna"), "1 2 3");
-        click(quadri, "CommAggiungi");
+        clickButton(quadri, "CommAggiungi");
         QStringList texts;
         pickFromContextMenu(quadri, 2, texts); // "Attivato quadro C"
         QTRY_COMPARE(texts.size(), 22);
         QCOMPARE(texts[2], QString("Attivato quadro C"));
         QVERIFY(state_->families.andOr.quadri[2].active);
-        click(quadri, "CommAnnulla");
+        clickButton(quadri, "CommAnnulla");
         QVERIFY(state_->families == families);
         QVERIFY(!state_->modified);
     }
@@ -372,7 +362,7 @@ class DelaysTest : public QObject {
                 QCOMPARE(cellText(w, 0, 1), before);
                 QVERIFY2(warning.contains(c.typed), c.typed);
             }
-            click(w, "CommAnnulla");
+            clickButton(w, "CommAnnulla");
         }
     }
 
@@ -383,7 +373,7 @@ class DelaysTest : public QObject {
         typeCell(w, 4, 3, "10");
         QString title, text;
         answerNotice("OK", &title, &text);
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(title, QString("Il valore Max. e Minore del valore Min:"));
         QVERIFY(text.contains("Nella colonna N° 5"));
         QVERIFY(w->isVisible());
@@ -398,7 +388,7 @@ class DelaysTest : public QObject {
             edit->setText(typed);
             QString title;
             answerNotice("OK", &title);
-            click(w, "CommAggiungi");
+            clickButton(w, "CommAggiungi");
             QCOMPARE(title, QString("Colonna non valida:"));
             QVERIFY(state_->families.andOr.quadri[0].columns.empty());
         }
@@ -412,7 +402,7 @@ class DelaysTest : public QObject {
         bad.close();
         QWidget* w = openItem(24, "ColAndOr");
         QTest::keyClicks(w->findChild<QLineEdit*>("TxtColonna"), "4 5 6");
-        click(w, "CommAggiungi");
+        clickButton(w, "CommAggiungi");
         const AndOrSet before = state_->families.andOr;
         whenModalShows(
             [](QWidget* d) {
@@ -423,12 +413,12 @@ class DelaysTest : public QObject {
             [](QWidget* d) { return qobject_cast<QInputDialog*>(d) != nullptr; });
         QString title, text;
         answerNotice("OK", &title, &text);
-        click(w, "CommApri");
+        clickButton(w, "CommApri");
         QTRY_VERIFY(!title.isEmpty());
         QVERIFY2(text.contains("andor/rotto.car"), qPrintable(text));
         QVERIFY(state_->families.andOr == before);
         QCOMPARE(w->findChild<QTableView*>("MSFGrande")->model()->rowCount(), 1);
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
     }
 
     // "Vincenti": the chosen draws become filter columns of the quadro shown.
@@ -448,14 +438,14 @@ class DelaysTest : public QObject {
         from->setValue(static_cast<int>(draws.size()) - 2);
         QCOMPARE(import->findChild<QListWidget*>("ListEstrazioni")->count(), 3);
         saveScreenshot(import, "ColAndOrUscite");
-        click(import, "CommImporta");
+        clickButton(import, "CommImporta");
         QVERIFY(!import->isVisible());
         const AndOrQuadro& b = state_->families.andOr.quadri[1];
         QCOMPARE(b.columns.size(), std::size_t{3});
         QCOMPARE(b.columns[2].numbers, numberMask(draws.back().numbers));
         QCOMPARE(b.columns[2].hits, std::uint8_t{0b000111});
         QCOMPARE(w->findChild<QTableView*>("MSFGrande")->model()->rowCount(), 3);
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QVERIFY(state_->families.andOr.quadri[1].columns.empty());
     }
 
@@ -495,13 +485,13 @@ class DelaysTest : public QObject {
         saveScreenshot(import, "ColAndOrUsciteSist");
         QString title, text;
         answerNotice("OK", &title, &text);
-        click(import, "CommImporta");
+        clickButton(import, "CommImporta");
         QCOMPARE(title, QString("Troppe Colonne :"));
         QVERIFY(text.contains("Verranno Caricate le prime = 1000 Colonne"));
         const AndOrQuadro& a = state_->families.andOr.quadri[0];
         QCOMPARE(a.columns.size(), kMaxQuadroColumns);
         QCOMPARE(a.columns[999].numbers, numberMask(written[999]));
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
     }
 };
 

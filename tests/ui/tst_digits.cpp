@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "WidgetDriving.h"
 #include "conditions/ComparisonDraws.h"
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
@@ -72,22 +73,11 @@ class DigitsTest : public QObject {
         item->trigger();
         return main_->findChild<QWidget*>(name);
     }
-    static void clickValue(QWidget* editor, int row) {
-        auto* view = editor->findChild<QTableView*>("MSFlexGrid1");
-        const QModelIndex at = view->model()->index(row, 0);
-        view->scrollTo(at);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
-    }
-    static void click(QWidget* w, const QString& name) {
-        auto* b = w->findChild<QAbstractButton*>(name);
-        QVERIFY2(b, qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
     // Shows the sub-condition `index` and returns the "Usciti" of `value`
     // over the selected draws.
     static QString outCount(QWidget* w, int index, int value) {
-        click(w, QString("OptCondizione(%1)").arg(index));
-        click(w, "CommAnalisi");
+        clickButton(w, QString("OptCondizione(%1)").arg(index));
+        clickButton(w, "CommAnalisi");
         const QAbstractItemModel* stats = w->findChild<QTableView*>("MSFlexGrid2")->model();
         for (int r = 0; r < stats->rowCount(); ++r)
             if (stats->index(r, 0).data().toString() == QString::number(value))
@@ -119,7 +109,7 @@ class DigitsTest : public QObject {
             const ValueRange range = slotValueRange(k.firstSlot);
             QCOMPARE(cells->rowCount(), range.max - range.min + 1);
             saveScreenshot(w, k.name);
-            click(w, "CommAnnulla");
+            clickButton(w, "CommAnnulla");
             QVERIFY(!w->isVisible());
         }
     }
@@ -176,7 +166,7 @@ class DigitsTest : public QObject {
                                                 .arg(k.index)
                                                 .arg(k.value)
                                                 .arg(out)));
-            click(w, "CommAnnulla");
+            clickButton(w, "CommAnnulla");
         }
     }
 
@@ -186,28 +176,28 @@ class DigitsTest : public QObject {
     // and what the rules give column by column.
     void digitDecadeAndComparisonRunAgreesWithTheCommandLine() {
         QWidget* digits = open(21, "CondizCifre");
-        click(digits, "OptCondizione(1)");
-        click(digits, "CheckAttiva(1)");
-        clickValue(digits, 0);
-        clickValue(digits, 1);
+        clickButton(digits, "OptCondizione(1)");
+        clickButton(digits, "CheckAttiva(1)");
+        clickCell(digits, 0);
+        clickCell(digits, 1);
         saveScreenshot(digits, "CondizCifre-cifra1");
-        click(digits, "CommOk");
+        clickButton(digits, "CommOk");
         QVERIFY(!digits->isVisible());
         QVERIFY(state_->conditions.isActive(kDigitPresenceSlot + 1));
         QVERIFY(!state_->conditions.isActive(kDigitPresenceSlot));
 
         QWidget* count = open(16, "CondizCifree");
-        click(count, "CheckAttiva(0)");
+        clickButton(count, "CheckAttiva(0)");
         for (int v = 3; v <= 6; ++v)
-            clickValue(count, v);
-        click(count, "CommOk");
+            clickCell(count, v);
+        clickButton(count, "CommOk");
         QVERIFY(state_->conditions.isActive(kDigitCountSlot));
 
         QWidget* sums = open(30, "CondDecUnita");
-        click(sums, "CheckAttiva(0)");
+        clickButton(sums, "CheckAttiva(0)");
         for (int v = 4; v <= 9; ++v)
-            clickValue(sums, v);
-        click(sums, "CommOk");
+            clickCell(sums, v);
+        clickButton(sums, "CommOk");
         QVERIFY(state_->conditions.isActive(kDecadeSumSlot));
         QCOMPARE(state_->conditions.cell(kDecadeSumSlot, 9).status, CellStatus::Admitted);
         QCOMPARE(state_->conditions.cell(kDecadeSumSlot, 10).status, CellStatus::NotAdmitted);
@@ -217,11 +207,11 @@ class DigitsTest : public QObject {
         QCOMPARE(vertical->findChild<QGroupBox*>("FrameVincenti")->title(),
                  QString("Confronta colonne vincenti N°: 2"));
         QCOMPARE(vertical->findChild<QTableWidget*>("MSFlCVincenti")->rowCount(), 2);
-        click(vertical, "CheckAttiva(0)");
-        clickValue(vertical, 0);
-        clickValue(vertical, 1);
+        clickButton(vertical, "CheckAttiva(0)");
+        clickCell(vertical, 0);
+        clickCell(vertical, 1);
         saveScreenshot(vertical, "CondizUguVerticale-K2");
-        click(vertical, "CommOk");
+        clickButton(vertical, "CommOk");
         QCOMPARE(state_->families.comparisonDraws, 2);
         QCOMPARE(fileBytes(distInVert()).trimmed(), QByteArray("2"));
         QVERIFY(state_->modified);
@@ -276,10 +266,10 @@ class DigitsTest : public QObject {
             for (const char* how : {"CommAnnulla", "Escape", "close"}) {
                 QWidget* w = open(k.menuItem, k.name);
                 QVERIFY(w);
-                click(w, "OptCondizione(0)");
-                clickValue(w, 1);
-                clickValue(w, 2);
-                click(w, "CheckAttiva(0)");
+                clickButton(w, "OptCondizione(0)");
+                clickCell(w, 1);
+                clickCell(w, 2);
+                clickButton(w, "CheckAttiva(0)");
                 if (auto* scroll = w->findChild<QScrollBar*>("Scrol1"))
                     scroll->setValue(7);
                 if (QString(how) == "Escape")
@@ -287,7 +277,7 @@ class DigitsTest : public QObject {
                 else if (QString(how) == "close")
                     w->parentWidget()->close();
                 else
-                    click(w, how);
+                    clickButton(w, how);
                 QVERIFY2(!w->isVisible(), k.name);
                 QVERIFY2(state_->conditions == before, k.name);
                 QCOMPARE(state_->families.comparisonDraws, 4);
@@ -304,9 +294,9 @@ class DigitsTest : public QObject {
         for (const WindowCase& k : kWindows) {
             QWidget* w = open(k.menuItem, k.name);
             QVERIFY(w);
-            click(w, "CheckAttiva(0)");
+            clickButton(w, "CheckAttiva(0)");
             QVERIFY(w->findChild<QCheckBox*>("CheckAttiva(0)")->isChecked());
-            click(w, "CommOk");
+            clickButton(w, "CommOk");
             QVERIFY2(!w->isVisible(), k.name);
             QVERIFY2(!state_->conditions.isActive(k.firstSlot), k.name);
         }
@@ -349,7 +339,7 @@ class DigitsTest : public QObject {
             QCOMPARE(w->findChild<QGroupBox*>("FrameVincenti")->title(),
                      QString("Confronta colonne vincenti N°: %1").arg(k.expect));
             QCOMPARE(state_->families.comparisonDraws, k.expect);
-            click(w, "CommAnnulla");
+            clickButton(w, "CommAnnulla");
             QCOMPARE(state_->families.comparisonDraws, 6);
             QCOMPARE(fileBytes(distInVert()), k.text);
         }
@@ -371,7 +361,7 @@ class DigitsTest : public QObject {
         scroll->setValue(11);
         QCOMPARE(grid->rowCount(), 3);
         QCOMPARE(numbers->text(), QString("Numeri di confronto: 15"));
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
     }
 
     // The pop-up menus of the families switch the boxes of their windows.
@@ -403,7 +393,7 @@ class DigitsTest : public QObject {
             QCOMPARE(texts[1], QString(k.secondItem));
             QVERIFY(w->findChild<QCheckBox*>("CheckAttiva(1)")->isChecked());
             QVERIFY(!w->findChild<QCheckBox*>("CheckAttiva(0)")->isChecked());
-            click(w, "CommAnnulla");
+            clickButton(w, "CommAnnulla");
         }
     }
 
@@ -442,7 +432,7 @@ class DigitsTest : public QObject {
         QTRY_COMPARE(title, QString("Pronostico bloccato:"));
         QCOMPARE(state_->selection.chosenCount(), 5);
 
-        click(picker, "CommChiudi");
+        clickButton(picker, "CommChiudi");
         QVERIFY(!picker->isVisible());
     }
 };

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "WidgetDriving.h"
 #include "columns/FilterAnalysis.h"
 #include "columns/FilterSources.h"
 #include "columns/ui/ColFilUsciteSistem.h"
@@ -72,11 +73,6 @@ class FiltersTest : public QObject {
         item->trigger();
         return window("ColonneFiltro");
     }
-    static void click(QWidget* w, const char* name) {
-        auto* b = w->findChild<QAbstractButton*>(name);
-        QVERIFY2(b, name);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
     // Records the next notice and answers it with `button`.
     static std::shared_ptr<Seen> answerNotice(const QString& button = "OK") {
         auto seen = std::make_shared<Seen>();
@@ -141,11 +137,11 @@ class FiltersTest : public QObject {
     void archiveListFiltersTheDevelopmentAsTheCommandLine() {
         QWidget* w = openList();
         QVERIFY(w);
-        click(w, "CommImporta");
+        clickButton(w, "CommImporta");
         QWidget* source = window("ColonneFiltroMatr");
         QVERIFY(source);
         shot(source, "ColonneFiltroMatr");
-        click(source, "CommVincenti");
+        clickButton(source, "CommVincenti");
         QWidget* archive = window("ColFilUscite");
         QVERIFY(archive);
         QVERIFY(!window("ColonneFiltroMatr"));
@@ -157,7 +153,7 @@ class FiltersTest : public QObject {
         QVERIFY(archive->findChild<QLabel*>("LabConteggio")->text().endsWith("= 40"));
         setRange(archive, "TextPresenze", 0, 2);
         shot(archive, "ColFilUscite");
-        click(archive, "CommImporta");
+        clickButton(archive, "CommImporta");
         QVERIFY(!window("ColFilUscite"));
         QCOMPARE(grid(w)->model()->rowCount(), 41);
         QCOMPARE(cell(w, 0),
@@ -171,7 +167,7 @@ class FiltersTest : public QObject {
         QVERIFY(w->findChild<QCheckBox*>("CheckCol")->isChecked());
         shot(w, "ColonneFiltro");
         QVERIFY(state_->families.activeFilters.empty()); // nothing taken before "OK"
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QVERIFY(!window("ColonneFiltro"));
         QVERIFY(state_->families.filterList.active);
         QCOMPARE(state_->families.activeFilters.size(), std::size_t{40});
@@ -221,12 +217,12 @@ class FiltersTest : public QObject {
             {"minimum above maximum",
              {filterColumn({1, 2, 3}, 0, 1), filterColumn({4, 5}, 0, 1)},
              [](FiltersTest* t, QWidget* w) {
-                 click(w, "CommUguali");
+                 clickButton(w, "CommUguali");
                  QWidget* u = t->window("ColonneFiltroUguali");
                  QVERIFY(u);
                  shot(u, "ColonneFiltroUguali");
                  setRange(u, "TextPunti", 3, 1);
-                 click(u, "CommApplica");
+                 clickButton(u, "CommApplica");
              },
              "Errore:",
              "Il valore minimo che si e inserito e superiore alla"},
@@ -234,13 +230,13 @@ class FiltersTest : public QObject {
              {filterColumn({1, 2, 3}, 0, 1), filterColumn({4, 5, 7}, 0, 1)},
              [](FiltersTest* t, QWidget* w) {
                  grid(w)->selectAll();
-                 click(w, "CommSostituisci");
+                 clickButton(w, "CommSostituisci");
                  QWidget* c = t->window("ColonneFiltroCambia");
                  QVERIFY(c);
                  shot(c, "ColonneFiltroCambia");
                  c->findChild<QSpinBox*>("TextRicerca")->setValue(3);
                  c->findChild<QSpinBox*>("TextSostituisciCon")->setValue(2);
-                 click(c, "CommSostituisci");
+                 clickButton(c, "CommSostituisci");
              },
              "Sostituzione di Segni:",
              "il numero in = [2]  Colonne 1"},
@@ -260,7 +256,7 @@ class FiltersTest : public QObject {
             QCOMPARE(seen->title, c.title);
             QVERIFY2(seen->text.contains(c.line), qPrintable(seen->text));
             QVERIFY2(!w->findChild<QCheckBox*>("CheckCol")->isChecked(), c.what);
-            click(w, "CommOk");
+            clickButton(w, "CommOk");
             QCOMPARE(state_->families.filterList.columns, before.columns);
             QVERIFY(state_->families.activeFilters.empty());
         }
@@ -280,7 +276,7 @@ class FiltersTest : public QObject {
         QWidget* w = withList(list);
         QVERIFY(w);
         for (const char* file : {"rotto.car", "rotta.cac"}) {
-            click(w, "CommGestione");
+            clickButton(w, "CommGestione");
             QWidget* g = window("GestioneColFiltro");
             QVERIFY(g);
             auto* files = g->findChild<QListWidget*>("ListMatrici");
@@ -289,14 +285,14 @@ class FiltersTest : public QObject {
             files->setCurrentItem(found.front());
             shot(g, "GestioneColFiltro");
             auto seen = answerNotice();
-            click(g, "CommAggiungi");
+            clickButton(g, "CommAggiungi");
             QTRY_VERIFY(!seen->title.isEmpty());
             QVERIFY2(seen->text.contains(QString("andor/") + file), qPrintable(seen->text));
             QVERIFY(seen->text.contains("non e valido"));
             QCOMPARE(grid(w)->model()->rowCount(), 2);
-            click(g, "CommChiudi");
+            clickButton(g, "CommChiudi");
         }
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(state_->families.filterList.columns, list);
     }
 
@@ -314,7 +310,7 @@ class FiltersTest : public QObject {
                 d->findChild<QAbstractButton*>(QString("OptFile(%1)").arg(kind))->click();
                 d->findChild<QAbstractButton*>("OK")->click();
             });
-            click(w, "CommSalva");
+            clickButton(w, "CommSalva");
         }
         QVERIFY(QFile::exists(program_->path("andor/mia.car")));
         QVERIFY(QFile::exists(program_->path("andor/mia.cac")));
@@ -339,7 +335,7 @@ class FiltersTest : public QObject {
                                    [d] { d->findChild<QAbstractButton*>("Annulla")->click(); });
             },
             [](QWidget* d) { return d->objectName() == "SalvaColonneFiltro"; });
-        click(w, "CommSalva");
+        clickButton(w, "CommSalva");
         QTRY_VERIFY(!question->title.isEmpty());
         QVERIFY(question->text.contains("Sostituire il file?"));
         QFile saved(program_->path("andor/mia.car"));
@@ -347,41 +343,41 @@ class FiltersTest : public QObject {
         QCOMPARE(saved.readAll(), before);
 
         auto no = answerNotice("No");
-        click(w, "CommCancella");
+        clickButton(w, "CommCancella");
         QTRY_VERIFY(!no->title.isEmpty());
         QCOMPARE(grid(w)->model()->rowCount(), 3);
         auto yes = answerNotice("Si");
-        click(w, "CommCancella");
+        clickButton(w, "CommCancella");
         QTRY_COMPARE(grid(w)->model()->rowCount(), 1);
 
-        click(w, "CommGestione");
+        clickButton(w, "CommGestione");
         QWidget* g = window("GestioneColFiltro");
         auto* files = g->findChild<QListWidget*>("ListMatrici");
         files->setCurrentItem(files->findItems("mia.car", Qt::MatchExactly).front());
-        click(g, "CommApri");
+        clickButton(g, "CommApri");
         QCOMPARE(grid(w)->model()->rowCount(), 3);
         QCOMPARE(cell(w, 0, 4), QString("1 2 3"));
-        click(w, "CommGestione");
+        clickButton(w, "CommGestione");
         g = window("GestioneColFiltro");
         files = g->findChild<QListWidget*>("ListMatrici");
         files->setCurrentItem(files->findItems("mia.cac", Qt::MatchExactly).front());
         setRange(g, "TextPunti", 0, 1);
-        click(g, "CommAggiungi");
+        clickButton(g, "CommAggiungi");
         QCOMPARE(grid(w)->model()->rowCount(), 5);
         QCOMPARE(cell(w, 2), QString("1 2 3 4 5 6"));
         QCOMPARE(cell(w, 2, 4), QString("0 1"));
 
         // Deleting a stored list asks with its name.
-        click(w, "CommGestione");
+        clickButton(w, "CommGestione");
         g = window("GestioneColFiltro");
         files = g->findChild<QListWidget*>("ListMatrici");
         files->setCurrentItem(files->findItems("mia.cac", Qt::MatchExactly).front());
         auto erase = answerNotice("Si");
-        click(g, "CommElimina");
+        clickButton(g, "CommElimina");
         QTRY_VERIFY(!erase->title.isEmpty());
         QVERIFY(erase->text.contains("Eliminare le colonne filtro   = mia.cac"));
         QVERIFY(!QFile::exists(program_->path("andor/mia.cac")));
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QCOMPARE(state_->families.filterList.columns, list);
     }
 
@@ -393,23 +389,23 @@ class FiltersTest : public QObject {
             list.push_back(filterColumn({n, static_cast<std::uint8_t>(n + 10)}, 0, 1));
         QWidget* w = withList(list);
         QVERIFY(w);
-        click(w, "CommEliminaDa");
+        clickButton(w, "CommEliminaDa");
         QWidget* e = window("ColonneFiltroElimona");
         QVERIFY(e);
         shot(e, "ColonneFiltroElimona");
         setRange(e, "TextElimina", 2, 4);
         auto seen = answerNotice("Si");
-        click(e, "CommElimina");
+        clickButton(e, "CommElimina");
         QTRY_VERIFY(!seen->title.isEmpty());
         QVERIFY(seen->text.contains("Eliminare le colonne dalla= 2 Alla= 4"));
         QCOMPARE(grid(w)->model()->rowCount(), 4);
         QCOMPARE(cell(w, 1), QString("5 15"));
         grid(w)->setCurrentIndex(grid(w)->model()->index(0, 0));
         auto one = answerNotice("Si");
-        click(w, "CommElimina");
+        clickButton(w, "CommElimina");
         QTRY_VERIFY(one->text.contains("Eliminare la colonne N°= 1"));
         QCOMPARE(cell(w, 0), QString("5 15"));
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(state_->families.filterList.columns.size(), std::size_t{2});
         QVERIFY(!window("ColonneFiltroElimona"));
     }
@@ -431,8 +427,8 @@ class FiltersTest : public QObject {
         }
         QWidget* w = openList();
         QVERIFY(w);
-        click(w, "CommImporta");
-        click(window("ColonneFiltroMatr"), "CommTesto");
+        clickButton(w, "CommImporta");
+        clickButton(window("ColonneFiltroMatr"), "CommTesto");
         auto* text = qobject_cast<ColFilUsciteSistem*>(window("ColFilUsciteSistem"));
         QVERIFY(text);
         shot(text, "ColFilUsciteSistem");
@@ -462,7 +458,7 @@ class FiltersTest : public QObject {
         QCOMPARE(view->model()->rowCount(), 20001);
 
         w->findChild<QCheckBox*>("CheckCol")->click();
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         QCOMPARE(state_->families.activeFilters.size(), std::size_t{20000});
     }
 
@@ -484,7 +480,7 @@ class FiltersTest : public QObject {
         QCOMPARE(cell(w, 0, 4), QString("0"));
         w->findChild<QCheckBox*>("CheckConsecutivi(0)")->click();
         QCOMPARE(cell(w, 0, 5), QString("0"));
-        click(w, "CommOk");
+        clickButton(w, "CommOk");
         const ListColumn& c = state_->families.filterList.columns.at(0);
         QCOMPARE(c.hits, std::uint8_t{1});
         QCOMPARE(c.consecutive, std::uint8_t{1});
@@ -507,7 +503,7 @@ class FiltersTest : public QObject {
         for (const Draw& d : draws)
             columns.push_back(d.numbers);
 
-        click(w, "CommAnalisi(0)");
+        clickButton(w, "CommAnalisi(0)");
         QWidget* a = window("ColonneFiltroAnalisi");
         QVERIFY(a);
         auto* tabs = a->findChild<QTabWidget*>("TabAnalisi");
@@ -521,7 +517,7 @@ class FiltersTest : public QObject {
                  QLocale().toString(records[9].delay));
         shot(a, "ColonneFiltroAnalisi-0");
 
-        click(w, "CommAnalisi(1)");
+        clickButton(w, "CommAnalisi(1)");
         QCOMPARE(tabs->currentIndex(), 1);
         const auto years = analyseByYear(store, draws, progress);
         auto* byYear = a->findChild<QTableView*>("MSFAnalisi(1)");
@@ -532,7 +528,7 @@ class FiltersTest : public QObject {
                  QLocale().toString(years[0].passing));
         shot(a, "ColonneFiltroAnalisi-1");
 
-        click(w, "CommAnalisi(2)");
+        clickButton(w, "CommAnalisi(2)");
         auto* numbers = a->findChild<QTableView*>("MSFAnalisi(2)");
         QCOMPARE(numbers->model()->rowCount(), 49);
         const auto frequency = numberFrequency(state_->families.filterList);
@@ -547,14 +543,14 @@ class FiltersTest : public QObject {
         state_->selection.setNumerone(2, true);
         main_->findChild<QAction*>("Condizioni(3)")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(status() == "Colonne finali = 792", 30000);
-        click(w, "CommAnalisi(3)");
+        clickButton(w, "CommAnalisi(3)");
         const auto d = distributeSystem(store, state_->columns, progress);
         auto* summary = a->findChild<QLabel*>("LabAnalisi(3)");
         QVERIFY2(summary->text().contains(QString("Superano il filtro: %1").arg(d.byFailures[0])),
                  qPrintable(summary->text()));
         QCOMPARE(a->findChild<QTableView*>("MSFAnalisiColonne")->model()->rowCount(), 10);
         shot(a, "ColonneFiltroAnalisi-3");
-        click(w, "CommAnnulla");
+        clickButton(w, "CommAnnulla");
         QVERIFY(!window("ColonneFiltroAnalisi"));
     }
 };

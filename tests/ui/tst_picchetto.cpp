@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "WidgetDriving.h"
 #include "conditions/DecimalCells.h"
 #include "conditions/FamilyFiles.h"
 #include "conditions/Picchetto.h"
@@ -43,11 +44,6 @@ class PicchettoTest : public QObject {
     QWidget* openSums() { return open("CondProgramma(34)", "PicchettoSomma"); }
     QWidget* openPicchetti() { return open("Condizioni(12)", "PicchettoS"); }
 
-    static void click(QWidget* w, const QString& name) {
-        auto* b = w->findChild<QAbstractButton*>(name);
-        QVERIFY2(b, qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-    }
     static void clickNumber(QWidget* sums, int n) {
         auto* board = sums->findChild<QTableWidget*>("MSFQuadrante");
         const QRect at = board->visualItemRect(board->item((n - 1) / 10, (n - 1) % 10));
@@ -134,8 +130,8 @@ class PicchettoTest : public QObject {
         auto* tabs = gen->findChild<QTabBar*>("TabStrip1");
         QCOMPARE(tabs->count(), 10);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-        click(gen, "OptGenerazione(2)");
-        click(gen, "CommInserisci");
+        clickButton(gen, "OptGenerazione(2)");
+        clickButton(gen, "CommInserisci");
         const auto delays = generatePicchetto(selectedDraws(), PicchettoSource::Delay);
         auto* grid = gen->findChild<QTableWidget*>("Picchetto90");
         // Number 23: third pair, third line.
@@ -143,7 +139,7 @@ class PicchettoTest : public QObject {
         typeCell(grid, 6, 1, "12,5");
         QCOMPARE(grid->item(6, 1)->text(), QString("12,50"));
         saveScreenshot(gen, "PicchettoS");
-        click(gen, "CommOk");
+        clickButton(gen, "CommOk");
         QVERIFY(!gen->isVisible());
         QCOMPARE(state_->families.picchetti.value(3, 23), delays[23]);
         QCOMPARE(state_->families.picchetti.value(3, 7), 1250);
@@ -156,11 +152,11 @@ class PicchettoTest : public QObject {
         QWidget* sums = openSums();
         QVERIFY(sums);
         QCOMPARE(sums->windowTitle(), QString("Somma + Somma Picchetto"));
-        click(sums, "CommNuova");
+        clickButton(sums, "CommNuova");
         for (int n = 1; n <= 20; ++n)
             clickNumber(sums, n);
-        click(sums, "Option1(1)");
-        click(sums, "Option2(2)");
+        clickButton(sums, "Option1(1)");
+        clickButton(sums, "Option2(2)");
         auto* rows = sums->findChild<QTableWidget*>("MSFGrande");
         QCOMPARE(rows->rowCount(), 1);
         QVERIFY(rows->item(0, 0)->text().startsWith("1 2 3 "));
@@ -171,10 +167,10 @@ class PicchettoTest : public QObject {
         typeCell(slots, 0, 3, "20,01");
         typeCell(slots, 0, 4, "35");
         sums->findChild<QComboBox*>("CombRec(0)")->setCurrentIndex(1);
-        click(sums, "CheckCol");
+        clickButton(sums, "CheckCol");
         QVERIFY(sums->findChild<QLabel*>("LabSommaAmmessa")->text().startsWith(" Somma Ammessa:"));
         saveScreenshot(sums, "PicchettoSomma");
-        click(sums, "Cancella(1)");
+        clickButton(sums, "Cancella(1)");
         QVERIFY(!sums->isVisible());
         QVERIFY(state_->conditions.isActive(kSumQuadroSlot));
         const SumRow& row = state_->families.sums.rows.at(0);
@@ -208,17 +204,17 @@ class PicchettoTest : public QObject {
             QVERIFY(sums);
             QVERIFY(get("picchetto/salvpicchetto.txt").startsWith("1 1\r\n"));
             clickNumber(sums, 33);
-            click(sums, "Option1(0)");
+            clickButton(sums, "Option1(0)");
             typeCell(sums->findChild<QTableWidget*>("MSFPunti"), 1, 1, "77");
-            click(sums, "CommNuova");
-            click(sums, "CheckCol");
+            clickButton(sums, "CommNuova");
+            clickButton(sums, "CheckCol");
             QCOMPARE(state_->families.sums.rows.size(), std::size_t{2});
             if (how == "Escape")
                 QTest::keyClick(sums, Qt::Key_Escape);
             else if (how == "close")
                 qobject_cast<QMdiSubWindow*>(sums->parentWidget())->close();
             else
-                click(sums, how);
+                clickButton(sums, how);
             QVERIFY(!sums->isVisible());
             QVERIFY2(state_->families.sums == before, qPrintable(how));
             QVERIFY(state_->conditions.isActive(kSumQuadroSlot));
@@ -242,7 +238,7 @@ class PicchettoTest : public QObject {
         auto* rows = sums->findChild<QTableWidget*>("MSFGrande");
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(rows->item(1, 1)->text(), QString("5"));
-        click(sums, "Cancella(5)");
+        clickButton(sums, "Cancella(5)");
         QVERIFY(state_->families.sums == other);
     }
 
@@ -264,7 +260,7 @@ class PicchettoTest : public QObject {
         seen.clear();
         chooseInDialog("rotto");
         answerNotice(&seen);
-        click(sums, "Cancella(6)");
+        clickButton(sums, "Cancella(6)");
         QTRY_VERIFY(!seen.isEmpty());
         QVERIFY2(seen.contains("picchetto/rotto.txt"), qPrintable(seen));
         QVERIFY(state_->families.sums == quadro);
@@ -275,15 +271,15 @@ class PicchettoTest : public QObject {
         put("picchetto/salvpicchetto.txt", "1 1\r\n");
         seen.clear();
         answerNotice(&seen);
-        click(sums, "Cancella(5)");
+        clickButton(sums, "Cancella(5)");
         QTRY_VERIFY(!seen.isEmpty());
         QVERIFY2(seen.contains("picchetto/salvpicchetto.txt"), qPrintable(seen));
         QVERIFY(state_->families.sums == quadro);
 
         QWidget* gen = openPicchetti();
         QVERIFY(gen);
-        click(gen, "CommAzzera");
-        click(gen, "CommAnnulla");
+        clickButton(gen, "CommAzzera");
+        clickButton(gen, "CommAnnulla");
         QVERIFY(state_->families.picchetti == picchetti);
         QVERIFY(!state_->modified);
     }
@@ -345,9 +341,9 @@ class PicchettoTest : public QObject {
         QCOMPARE(grid->item(0, 3)->text(), QString("4,00"));
         typeCell(grid, 0, 3, "3,456");
         QCOMPARE(grid->item(0, 3)->text(), QString("3,45"));
-        click(gen, "CommAzzera");
+        clickButton(gen, "CommAzzera");
         QCOMPARE(grid->item(0, 3)->text(), QString("0,00"));
-        click(gen, "CommOk");
+        clickButton(gen, "CommOk");
         QCOMPARE(state_->families.picchetti.value(1, 11), 0);
         QCOMPARE(state_->families.picchetti.value(2, 11), 900);
     }
@@ -364,19 +360,19 @@ class PicchettoTest : public QObject {
         typeCell(slots, 2, 4, "40");
         QString seen;
         answerNotice(&seen);
-        click(sums, "Cancella(1)");
+        clickButton(sums, "Cancella(1)");
         QTRY_VERIFY(!seen.isEmpty());
         QCOMPARE(seen, QString("Errore:|Errore di intervalli..\nErrore di inserimento somma "
                                "ammessa\nil valore Minimo e superiore a quello Massimo"));
         QVERIFY(sums->isVisible());
-        click(sums, "Cancella(5)");
+        clickButton(sums, "Cancella(5)");
         QVERIFY(state_->families.sums == before);
 
         state_->families.sums = {};
         sums = openSums();
         seen.clear();
         answerNotice(&seen);
-        click(sums, "Cancella(7)");
+        clickButton(sums, "Cancella(7)");
         QTRY_VERIFY(!seen.isEmpty());
         QCOMPARE(seen, QString("Colonne filtro mancante:|Non ci sono colonne filtro\n"
                                "inserite nel quadro da salvare!"));
@@ -390,17 +386,17 @@ class PicchettoTest : public QObject {
         QWidget* sums = openSums();
         QVERIFY(sums);
         chooseInDialog("mio");
-        click(sums, "Cancella(7)");
+        clickButton(sums, "Cancella(7)");
         QTRY_VERIFY(!get("picchetto/mio.txt").isEmpty());
         const QByteArray first = get("picchetto/mio.txt");
 
-        click(sums, "CommNuova");
-        click(sums, "CommNuova");
+        clickButton(sums, "CommNuova");
+        clickButton(sums, "CommNuova");
         clickNumber(sums, 9);
         QString seen;
         chooseInDialog("mio");
         answerNotice(&seen, "No");
-        click(sums, "Cancella(7)");
+        clickButton(sums, "Cancella(7)");
         QTRY_VERIFY(!seen.isEmpty());
         QCOMPARE(seen, QString("Avviso:|File gia esistente  = mio.txt\nNome sistema = mio\n"
                                "Sostituire il file?"));
@@ -411,15 +407,15 @@ class PicchettoTest : public QObject {
         rows->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
         seen.clear();
         answerNotice(&seen, "Si");
-        click(sums, "Cancella(0)");
+        clickButton(sums, "Cancella(0)");
         QTRY_VERIFY(!seen.isEmpty());
         QCOMPARE(seen, QString("Elimina Colonne:|Eliminare le colonne dalla= 2 Alla= 3"));
         QCOMPARE(rows->rowCount(), 1);
 
-        click(sums, "CommNessuno");
+        clickButton(sums, "CommNessuno");
         QCOMPARE(rows->item(0, 0)->text(), QString());
         chooseInDialog("mio");
-        click(sums, "Cancella(6)");
+        clickButton(sums, "Cancella(6)");
         QTRY_COMPARE(rows->item(0, 0)->text().split(' ').size(), 20);
         QCOMPARE(rows->item(0, 1)->text(), QString("2"));
         saveScreenshot(sums, "PicchettoSomma-importato");
@@ -437,11 +433,11 @@ class PicchettoTest : public QObject {
         QVERIFY(sums && sums->isVisible());
         auto* label = sums->findChild<QLabel*>("LabSommaAmmessa");
         QCOMPARE(label->text(), QString(" Somma Ammessa:    Min = 0,00    Max = 0,00"));
-        click(sums, "Cancella(2)");
+        clickButton(sums, "Cancella(2)");
         auto* gen = main_->findChild<QWidget*>("PicchettoS");
         QVERIFY(gen && gen->isVisible());
         typeCell(gen->findChild<QTableWidget*>("Picchetto90"), 0, 1, "10");
-        click(gen, "CommOk");
+        clickButton(gen, "CommOk");
         QCOMPARE(label->text(), QString(" Somma Ammessa:    Min = 0,00    Max = 10,00"));
         QVERIFY(sums->isVisible());
     }
