@@ -54,21 +54,7 @@ class ConditionsTest : public QObject {
     }
     // Types into a cell of the levels grid, as a player does.
     static void typeLimit(QTableWidget* grid, int level, int column, const QString& text) {
-        const QRect at = grid->visualItemRect(grid->item(level - 1, column));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at.center());
-        // The editor over the current cell: a closed one may linger a moment.
-        QLineEdit* editor = nullptr;
-        const QRect cell = grid->visualItemRect(grid->currentItem());
-        for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
-            if (e->isVisible() && e->geometry().intersects(cell))
-                editor = e;
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // Enter commits the cell on the next turn of the event loop.
-        QCoreApplication::processEvents();
+        typeInCell(grid, level - 1, column, text);
     }
     QString status() const { return main_->findChild<QLabel*>("ColonneFinali")->text(); }
 

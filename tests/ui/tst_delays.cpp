@@ -81,20 +81,7 @@ class DelaysTest : public QObject {
     // Types into a cell of an interval grid, as a player does: a double
     // click opens the text box, Enter confirms.
     static void typeCell(QWidget* w, int row, int column, const QString& text) {
-        auto* grid = w->findChild<QTableWidget*>("MSFlexGrid1");
-        QVERIFY(grid);
-        const QRect at = grid->visualItemRect(grid->item(row, column));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at.center());
-        QLineEdit* editor = nullptr;
-        for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
-            if (e->isVisible() && e->geometry().intersects(at))
-                editor = e;
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        typeInCell(w->findChild<QTableWidget*>("MSFlexGrid1"), row, column, text);
     }
     static QString cellText(QWidget* w, int row, int column) {
         return w->findChild<QTableWidget*>("MSFlexGrid1")->item(row, column)->text();
