@@ -11,6 +11,10 @@ ChildWindow::ChildWindow(Shell& shell, const QString& name, WindowSlots slots)
     : shell_(shell), slots_(slots) {
     setObjectName(name);
     connect(&shell.events(), &ShellEvents::systemChanged, this, [this] { systemChanged(); });
+    connect(&shell.events(), &ShellEvents::systemReplaced, this, [this] {
+        if (forgetEdits())
+            closeWindow();
+    });
 }
 
 ProgramState& ChildWindow::state() const {

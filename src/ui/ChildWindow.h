@@ -33,6 +33,10 @@ class ChildWindow : public QWidget {
   protected:
     // Called when the current system changed while the window exists.
     virtual void systemChanged() {}
+    // Another system took the place of the current one: an editor drops
+    // what it keeps for "Annulla" (it belongs to the old system, and putting
+    // it back would write it into the new one) and returns true to close.
+    virtual bool forgetEdits() { return false; }
     // Escape closes the window, which in an editor is "Annulla".
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -16,6 +16,8 @@ class ShellEvents : public QObject {
   Q_SIGNALS:
     // The current system, its columns or the archive changed.
     void systemChanged();
+    // Another system took the place of the current one ("Nuovo", "Apri").
+    void systemReplaced();
     // A long job started or ended: windows that start jobs disable their commands.
     void busyChanged(bool busy);
 };

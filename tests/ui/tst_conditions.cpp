@@ -578,6 +578,31 @@ class ConditionsTest : public QObject {
         }
     }
 
+    // "Nuovo" while editors are open: they close and forget the edits they
+    // kept for "Annulla", which belong to the old system and would otherwise
+    // be put back into the new one (or kept by a later "OK").
+    void newSystemClosesTheOpenEditors() {
+        state_->conditions.setActive(112, true);
+        state_->conditions.setCell(112, 40, {CellStatus::Admitted, 0});
+        state_->levels.setMax(3, 4);
+        QWidget* sums = openSomma();
+        clickButton(sums, "OptCondizione(1)");
+        clickCell(sums, 41);
+        main_->findChild<QAction*>("CondProgramma(44)")->trigger();
+        QWidget* levels = main_->findChild<QWidget*>("livellazione");
+        QVERIFY(sums->isVisible() && levels->isVisible());
+        state_->modified = false;
+        main_->findChild<QAction*>("MenuFile(1)")->trigger();
+        QVERIFY(!sums->isVisible());
+        QVERIFY(!levels->isVisible());
+        QVERIFY(state_->conditions == ConditionSet{});
+        QVERIFY(state_->levels == LevelLimits{});
+        // Opened again, the editor starts from the new system.
+        QVERIFY(openSomma());
+        clickButton(main_->findChild<QWidget*>("CondizioneDue"), "CommAnnulla");
+        QVERIFY(state_->conditions == ConditionSet{});
+    }
+
     // Every shape editor opens from its menu item and writes its own slots.
     void shapeEditorsFromTheirMenuItems() {
         const struct {

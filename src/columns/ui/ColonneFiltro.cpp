@@ -364,4 +364,9 @@ void ColonneFiltro::accept() {
     shell().refresh();
 }
 
+bool ColonneFiltro::forgetEdits() {
+    // Closing drops the working copy, which belongs to the old system.
+    return draft_.editing();
+}
+
 } // namespace varnelo

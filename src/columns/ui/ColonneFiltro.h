@@ -22,6 +22,7 @@ class ColonneFiltro : public ChildWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -632,4 +632,11 @@ void ColAndOr::columnsImported() {
     fillPresences();
 }
 
+bool ColAndOr::forgetEdits() {
+    if (!snapshot_)
+        return false;
+    snapshot_.reset();
+    return true;
+}
+
 } // namespace varnelo

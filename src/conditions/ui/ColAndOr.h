@@ -43,6 +43,7 @@ class ColAndOr : public ChildWindow, public QuadroImport {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -395,4 +395,11 @@ void GroupEditor::closeEvent(QCloseEvent* event) {
     ChildWindow::closeEvent(event);
 }
 
+bool GroupEditor::forgetEdits() {
+    if (!session_)
+        return false;
+    session_.reset();
+    return true;
+}
+
 } // namespace varnelo

@@ -90,6 +90,7 @@ class GroupEditor : public ChildWindow {
 
     void systemChanged() override;
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -301,4 +301,11 @@ void IntervalRowsEditor::systemChanged() {
         showFigures();
 }
 
+bool IntervalRowsEditor::forgetEdits() {
+    if (!session_)
+        return false;
+    session_.reset();
+    return true;
+}
+
 } // namespace varnelo

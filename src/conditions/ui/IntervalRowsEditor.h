@@ -54,6 +54,7 @@ class IntervalRowsEditor : public ChildWindow {
     void addSideFrame(QWidget* frame);
 
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
     void systemChanged() override;
 

@@ -236,4 +236,9 @@ void PicchettoS::closeEvent(QCloseEvent* event) {
     ChildWindow::closeEvent(event);
 }
 
+bool PicchettoS::forgetEdits() {
+    // Closing drops the copy of the picchetti.
+    return editing_;
+}
+
 } // namespace varnelo

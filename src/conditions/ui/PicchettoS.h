@@ -22,6 +22,7 @@ class PicchettoS : public ChildWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -168,4 +168,11 @@ void Sequele1::closeEvent(QCloseEvent* event) {
     ChildWindow::closeEvent(event);
 }
 
+bool Sequele1::forgetEdits() {
+    if (!session_)
+        return false;
+    endSession();
+    return true;
+}
+
 } // namespace varnelo

@@ -24,6 +24,7 @@ class Sequele1 : public ChildWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

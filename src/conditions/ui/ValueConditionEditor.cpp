@@ -353,4 +353,11 @@ void ValueConditionEditor::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+bool ValueConditionEditor::forgetEdits() {
+    if (!session_)
+        return false;
+    endSession();
+    return true;
+}
+
 } // namespace varnelo

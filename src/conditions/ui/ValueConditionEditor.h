@@ -63,6 +63,7 @@ class ValueConditionEditor : public ChildWindow {
     virtual void cancelled() {}
 
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

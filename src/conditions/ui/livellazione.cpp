@@ -252,4 +252,9 @@ void livellazione::accept() {
     shell().refresh();
 }
 
+bool livellazione::forgetEdits() {
+    // Closing drops the copy of the limits, which belongs to the old system.
+    return isVisible();
+}
+
 } // namespace varnelo

@@ -22,6 +22,7 @@ class livellazione : public ChildWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool forgetEdits() override;
 
   private:
     enum Column { Level, Max, Min, Used, Tested, ColumnCount };

@@ -37,6 +37,7 @@ bool SystemCommands::newSystem() {
     if (!askToSave())
         return false;
     varnelo::newSystem(main_.state());
+    Q_EMIT main_.events().systemReplaced();
     main_.refresh();
     return true;
 }
@@ -95,6 +96,8 @@ bool SystemCommands::openByName(const QString& name, bool previousVersion) {
                                                          : SettingsLayout::Current);
                     });
     notify(out);
+    if (out.status != TaskStatus::Failed)
+        Q_EMIT main_.events().systemReplaced();
     main_.refresh();
     return out.status != TaskStatus::Failed;
 }
@@ -147,6 +150,7 @@ void SystemCommands::importColumns() {
         if (!askToSave())
             return;
         varnelo::newSystem(st);
+        Q_EMIT main_.events().systemReplaced();
     }
     Progress progress;
     ImportOutcome out;
