@@ -1,9 +1,13 @@
 #include "app/cli/Commands.h"
+#include "app/cli/Options.h"
 #include "core/ProgramFolder.h"
+#include "reduced/ApplyReduced.h"
 #include "reduced/Catalogue.h"
 #include "reduced/CatalogueCodes.h"
 #include "reduced/RowStore.h"
 
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <map>
 #include <string>
@@ -87,13 +91,113 @@ int verifyTables(const std::vector<std::string>& args) {
     return good == catalogueCodes().size() ? kOk : kFailed;
 }
 
+std::string columnLine(const Column& c) {
+    std::string line;
+    for (const auto n : c)
+        line += (line.empty() ? "" : " ") + std::to_string(n);
+    return line + '\n';
+}
+
+// The columns that complete `c` (its first `filled` numbers set) with
+// numbers of `pool` from `from` on.
+void completeColumns(const std::vector<int>& pool, std::size_t from, Column& c, int filled,
+                     std::vector<Column>& out) {
+    if (filled == kColumnSize) {
+        Column sorted = c;
+        std::sort(sorted.begin(), sorted.end());
+        out.push_back(sorted);
+        return;
+    }
+    for (std::size_t i = from; i < pool.size(); ++i) {
+        c[static_cast<std::size_t>(filled)] = static_cast<std::uint8_t>(pool[i]);
+        completeColumns(pool, i + 1, c, filled + 1, out);
+    }
+}
+
+// Every column of the numbers that holds all the fixed ones, in ascending order.
+std::string fullDevelopment(const std::vector<int>& fixed, const std::vector<int>& free) {
+    Column c{};
+    for (std::size_t k = 0; k < fixed.size(); ++k)
+        c[k] = static_cast<std::uint8_t>(fixed[k]);
+    std::vector<Column> columns;
+    completeColumns(free, 0, c, static_cast<int>(fixed.size()), columns);
+    std::sort(columns.begin(), columns.end());
+    std::string out;
+    for (const Column& col : columns)
+        out += columnLine(col);
+    return out;
+}
+
+int applyTable(const std::vector<std::string>& args) {
+    std::vector<int> numbers, fixed;
+    int g = -1;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            std::cerr << "Manca il valore dell'opzione " << args[i] << '\n';
+            return kBadInput;
+        }
+        bool ok;
+        if (args[i] == "--numeri")
+            ok = numberList(args[i + 1], "--numeri", numbers);
+        else if (args[i] == "--fisse")
+            ok = numberList(args[i + 1], "--fisse", fixed);
+        else if (args[i] == "--garanzia")
+            ok = rangedOption(args[i + 1], "--garanzia", 0, 5, g);
+        else {
+            std::cerr << "Opzione sconosciuta: " << args[i] << '\n';
+            ok = false;
+        }
+        if (!ok)
+            return kBadInput;
+    }
+    if (numbers.empty() || g < 0) {
+        std::cerr
+            << "Uso: varnelo-cli applica-ridotto --numeri LISTA [--fisse LISTA] --garanzia G\n";
+        return kBadInput;
+    }
+    if (fixed.size() > static_cast<std::size_t>(kMaxFixed)) {
+        std::cerr << "Troppe Fisse: Max 4 fisse !\n";
+        return kBadInput;
+    }
+    // A fixed number named among the numbers too is a fixed number.
+    std::vector<int> free;
+    for (const int n : numbers)
+        if (std::find(fixed.begin(), fixed.end(), n) == fixed.end())
+            free.push_back(n);
+    std::sort(free.begin(), free.end());
+    std::sort(fixed.begin(), fixed.end());
+    const std::string code =
+        reducedCode(static_cast<int>(free.size()), static_cast<int>(fixed.size()), g);
+    std::cerr << "Codice = " << code << '\n';
+    if (code == kFullDevelopmentCode) {
+        std::cerr << "Nessun ridotto per questa scelta: sviluppo integrale\n";
+        std::cout << fullDevelopment(fixed, free);
+        return kOk;
+    }
+    const AppliedReduced applied = applyReduced(shippedCatalogue(), code, fixed, free);
+    if (applied.notice) {
+        for (const std::string& line : applied.notice->lines)
+            std::cerr << line << '\n';
+        return applied.notice->title == "Ridotto non compatibile:" ? kNoTable : kFailed;
+    }
+    std::string out;
+    for (const Column& c : applied.columns)
+        out += columnLine(c);
+    std::cout << out;
+    return kOk;
+}
+
 const bool registered =
     registerCommand({"ridotto", "ridotto CODICE   righe della tabella del ridotto (senza fisse)",
                      printTable}) &&
     registerCommand({"elenco-ridotti", "elenco-ridotti   ogni codice del catalogo con le sue righe",
                      listTables}) &&
     registerCommand({"verifica-ridotti", "verifica-ridotti   verifica ogni tabella del catalogo",
-                     verifyTables});
+                     verifyTables}) &&
+    registerCommand({"applica-ridotto",
+                     "applica-ridotto --numeri 1,2,... [--fisse a,b] --garanzia G   colonne del "
+                     "ridotto applicato ai numeri",
+                     applyTable});
 
 } // namespace
 
