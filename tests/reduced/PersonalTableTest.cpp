@@ -1,0 +1,51 @@
+#include "reduced/PersonalTable.h"
+#include "support/Columns.h"
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnelo;
+using varnelo::test::col;
+
+TEST(PersonalTable, SavedAndOpenedAgain) {
+    test::TestFolder dir;
+    EXPECT_EQ(defaultPersonalName(dir.folder()), "rqor1");
+    const PersonalTable table{12, 1, 3, {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 50)}};
+    ASSERT_FALSE(savePersonalTable(dir.folder(), "rqor1", table));
+    EXPECT_EQ(formatPersonalTable(table),
+              "2\r\n12\r\n1\r\n3\r\n*\r\n 1 2 3 4 5\r\n 6 7 8 9 50\r\n");
+    PersonalTable back;
+    ASSERT_FALSE(loadPersonalTable(dir.folder(), "rqor1", back));
+    EXPECT_EQ(back, table);
+    EXPECT_EQ(defaultPersonalName(dir.folder()), "rqor2");
+}
+
+// A damaged file names itself and changes nothing; fewer columns than
+// announced are taken as they are.
+TEST(PersonalTable, BadFilesChangeNothing) {
+    const PersonalTable before{10, 0, 2, {col(1, 2, 3, 4, 5)}};
+    const struct {
+        const char* text;
+        const char* line;
+    } bad[] = {
+        {"10001\r\n10\r\n0\r\n3\r\n*\r\n", "Colonne N°= 10001"},
+        {"x\r\n", "Intestazione non valida alla riga 1"},
+        {"1\r\n10\r\n0\r\n5\r\n*\r\n 1 2 3 4 5\r\n", "Intestazione non valida alla riga 4"},
+        {"1\r\n10\r\n0\r\n3\r\n 1 2 3 4 5\r\n", "Manca la riga \"*\" alla riga 5"},
+        {"1\r\n10\r\n0\r\n3\r\n*\r\n 1 2 3 4 51\r\n", "Colonna non valida alla riga 6"},
+        {"1\r\n10\r\n0\r\n3\r\n*\r\n 1 2 3 4 4\r\n", "Colonna non valida alla riga 6"},
+        {"1\r\n10\r\n0\r\n3\r\n*\r\n 1 2 3 4\r\n", "Colonna non valida alla riga 6"},
+    };
+    for (const auto& k : bad) {
+        PersonalTable t = before;
+        const auto n = parsePersonalTable(k.text, "mio.rid", t);
+        ASSERT_TRUE(n) << k.text;
+        EXPECT_EQ(n->lines.front(), k.line) << k.text;
+        EXPECT_EQ(t, before);
+    }
+    PersonalTable t;
+    ASSERT_FALSE(parsePersonalTable("3\n10\n0\n4\n*\n 5 4 3 2 1\n", "mio.rid", t));
+    EXPECT_EQ(t, (PersonalTable{10, 0, 4, {col(1, 2, 3, 4, 5)}}));
+    test::TestFolder dir;
+    EXPECT_TRUE(loadPersonalTable(dir.folder(), "manca", t));
+}
