@@ -124,6 +124,16 @@ bool personalTableExists(const ProgramFolder& folder, const std::string& name) {
     return std::filesystem::is_regular_file(tablePath(folder, name), ec);
 }
 
+bool personalTableKeepsItsGuarantee(const PersonalTable& table) {
+    PositionTable positions;
+    positions.rowLength = kColumnSize;
+    for (const Column& c : table.columns) {
+        positions.cells.insert(positions.cells.end(), c.begin(), c.end());
+        positions.n = std::max(positions.n, static_cast<int>(c.back()));
+    }
+    return !table.columns.empty() && coversAll(positions, table.guarantee, kColumnSize);
+}
+
 std::string defaultPersonalName(const ProgramFolder& folder) {
     for (int n = 1;; ++n)
         if (const std::string name = "rqor" + std::to_string(n); !personalTableExists(folder, name))

@@ -3,6 +3,7 @@
 #include "core/Notice.h"
 #include "core/Numbers.h"
 #include "core/ProgramFolder.h"
+#include "reduced/PositionTable.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,6 +43,11 @@ std::optional<Notice> loadPersonalTable(const ProgramFolder& folder, const std::
 std::optional<Notice> savePersonalTable(const ProgramFolder& folder, const std::string& name,
                                         const PersonalTable& table);
 bool personalTableExists(const ProgramFolder& folder, const std::string& name);
+
+// Whether every five of positions 1..n, n being the highest position the
+// table uses, meet a column in at least its guarantee: what the player's
+// own table really guarantees.
+bool personalTableKeepsItsGuarantee(const PersonalTable& table);
 
 // "rqor" followed by the first 1, 2, 3, ... with no table of that name yet.
 std::string defaultPersonalName(const ProgramFolder& folder);

@@ -49,3 +49,16 @@ TEST(PersonalTable, BadFilesChangeNothing) {
     test::TestFolder dir;
     EXPECT_TRUE(loadPersonalTable(dir.folder(), "manca", t));
 }
+
+// The player's own table is checked against the guarantee it names.
+TEST(PersonalTable, GuaranteeCheckedOnRequest) {
+    // Ten positions in two columns: any five of them meet one column in 3.
+    PersonalTable t{10, 0, 3, {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}};
+    EXPECT_TRUE(personalTableKeepsItsGuarantee(t));
+    t.guarantee = 4;
+    EXPECT_FALSE(personalTableKeepsItsGuarantee(t));
+    t.guarantee = 3;
+    t.columns.push_back(col(1, 2, 3, 4, 11)); // position 11: 11 numbers, not covered
+    EXPECT_FALSE(personalTableKeepsItsGuarantee(t));
+    EXPECT_FALSE(personalTableKeepsItsGuarantee(PersonalTable{}));
+}
