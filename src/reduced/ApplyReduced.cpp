@@ -37,7 +37,11 @@ std::string orthogonalCode(int n, int fixed, int option) {
         return {};
     if (option <= 3)
         return codeText('R', n, fixed, o->g < 4 ? o->g + 1 : 4, 5);
-    return codeText('O', n, fixed, o->g, o->c);
+    return orthogonalTableCode(n, fixed, o->g, o->c);
+}
+
+std::string orthogonalTableCode(int n, int fixed, int g, int c) {
+    return codeText('O', n, fixed, g, c);
 }
 
 Notice incompatibleNotice() {

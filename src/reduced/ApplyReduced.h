@@ -25,6 +25,9 @@ std::string reducedCode(int n, int fixed, int g);
 // others by an "O5" code of the orthogonal development. Empty for another option.
 std::string orthogonalCode(int n, int fixed, int option);
 
+// The "O5" code of the stored orthogonal table for g hits if c drawn.
+std::string orthogonalTableCode(int n, int fixed, int g, int c);
+
 // "Ridotto non compatibile:" for a code no table answers.
 Notice incompatibleNotice();
 

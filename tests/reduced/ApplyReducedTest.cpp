@@ -2,6 +2,7 @@
 #include "core/ProgramFolder.h"
 #include "reduced/CatalogueCodes.h"
 #include "support/Columns.h"
+#include "support/ShippedCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,6 @@
 
 using namespace varnelo;
 using varnelo::test::col;
-
-namespace {
-
-const Catalogue& shipped() {
-    static const Catalogue c(catalogueFolder(VARNELO_SOURCE_DATA_DIR));
-    return c;
-}
-
-} // namespace
 
 TEST(ApplyReduced, CodesFromTheNumbersAndTheGuarantee) {
     const struct {
@@ -41,17 +33,17 @@ TEST(ApplyReduced, CodesFromTheNumbersAndTheGuarantee) {
 TEST(ApplyReduced, PositionsBecomeThePlayersNumbers) {
     // The row "1 2 3 4 5" over 3 7 11 20 33 41 ... is 3 7 11 20 33; the
     // single row "2 3 4 5 6" of six numbers leaves out the first.
-    AppliedReduced a =
-        applyReduced(shipped(), reducedCode(10, 0, 3), {}, {3, 7, 11, 20, 33, 41, 42, 44, 46, 48});
+    AppliedReduced a = applyReduced(test::shippedCatalogue(), reducedCode(10, 0, 3), {},
+                                    {3, 7, 11, 20, 33, 41, 42, 44, 46, 48});
     ASSERT_FALSE(a.notice);
     EXPECT_EQ(a.columns, (std::vector<Column>{col(3, 7, 11, 20, 33), col(41, 42, 44, 46, 48)}));
-    a = applyReduced(shipped(), reducedCode(6, 0, 3), {}, {3, 7, 11, 20, 33, 41});
+    a = applyReduced(test::shippedCatalogue(), reducedCode(6, 0, 3), {}, {3, 7, 11, 20, 33, 41});
     EXPECT_EQ(a.columns, (std::vector<Column>{col(7, 11, 20, 33, 41)}));
     // A fixed number stands in every column.
     std::vector<int> free;
     for (int n = 1; n <= 12; ++n)
         free.push_back(n * 3);
-    a = applyReduced(shipped(), reducedCode(12, 1, 3), {8}, free);
+    a = applyReduced(test::shippedCatalogue(), reducedCode(12, 1, 3), {8}, free);
     ASSERT_FALSE(a.notice);
     ASSERT_FALSE(a.columns.empty());
     for (const Column& c : a.columns)
@@ -60,14 +52,14 @@ TEST(ApplyReduced, PositionsBecomeThePlayersNumbers) {
 
 TEST(ApplyReduced, RefusalsLeaveNoColumns) {
     // No table for the code.
-    AppliedReduced a =
-        applyReduced(shipped(), "R5N10F0G55V01", {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    AppliedReduced a = applyReduced(test::shippedCatalogue(), "R5N10F0G55V01", {},
+                                    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     ASSERT_TRUE(a.notice);
     EXPECT_EQ(a.notice->title, "Ridotto non compatibile:");
     EXPECT_TRUE(a.columns.empty());
     // Fewer numbers than the table's positions: a table that is not the one
     // the code names.
-    a = applyReduced(shipped(), "R5N10F0G35V01", {}, {1, 2, 3, 4, 5, 6, 7, 8});
+    a = applyReduced(test::shippedCatalogue(), "R5N10F0G35V01", {}, {1, 2, 3, 4, 5, 6, 7, 8});
     ASSERT_TRUE(a.notice);
     EXPECT_EQ(a.notice->title, "Ridotto manomesso:");
     EXPECT_EQ(a.notice->lines.back(), "Nome ridotto = R5N10F0G35V01");
@@ -89,7 +81,7 @@ TEST(ApplyReduced, AppliedTablesKeepTheirGuarantee) {
             fixed.push_back(49);
         for (int j = 0; j < code.n; ++j)
             free.push_back(1 + j * 48 / code.n);
-        const AppliedReduced a = applyReduced(shipped(), code.text(), fixed, free);
+        const AppliedReduced a = applyReduced(test::shippedCatalogue(), code.text(), fixed, free);
         ASSERT_FALSE(a.notice) << code.text();
         std::vector<std::uint64_t> masks;
         for (const Column& c : a.columns)

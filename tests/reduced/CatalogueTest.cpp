@@ -3,6 +3,7 @@
 #include "reduced/CatalogueCodes.h"
 #include "reduced/CatalogueRidStat.h"
 #include "reduced/RidStat.h"
+#include "support/ShippedCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const Catalogue& shipped() {
-    static const Catalogue c(catalogueFolder(VARNELO_SOURCE_DATA_DIR));
-    return c;
-}
-
 std::vector<std::string> rowsOf(std::string_view code) {
     RowStore store;
-    const TableAnswer a = code[0] == 'O' ? shipped().findOrthogonalTable(code, store)
-                                         : shipped().findTable(code, store);
+    const TableAnswer a = code[0] == 'O' ? test::shippedCatalogue().findOrthogonalTable(code, store)
+                                         : test::shippedCatalogue().findTable(code, store);
     std::vector<std::string> rows;
     for (std::size_t i = 1; i <= store.count(); ++i)
         rows.push_back(store.row(i));
@@ -61,12 +57,12 @@ TEST(Catalogue, LookupEdgeCases) {
     for (const char* code :
          {"R5N10F0G65V01", "R4N10F0G54V01", "R0N00F0G00V00", "R0N00F0G00", "O0N00F0G00V00",
           "R5N50F0G35V01", "R5N10F0G35V02", "", "R5N1", "O4N10F0G33V01"}) {
-        const TableAnswer a = shipped().findTable(code, store);
+        const TableAnswer a = test::shippedCatalogue().findTable(code, store);
         EXPECT_FALSE(a.ok()) << code;
         EXPECT_EQ(store.count(), 1u) << code;
     }
-    EXPECT_FALSE(shipped().findOrthogonalTable("R5N10F0G35V01", store).ok());
-    EXPECT_FALSE(shipped().findOrthogonalTable("O0N00F0G00V00", store).ok());
+    EXPECT_FALSE(test::shippedCatalogue().findOrthogonalTable("R5N10F0G35V01", store).ok());
+    EXPECT_FALSE(test::shippedCatalogue().findOrthogonalTable("O0N00F0G00V00", store).ok());
 }
 
 TEST(Catalogue, FixedCodesUseTheFreeRows) {
@@ -107,11 +103,11 @@ TEST(Catalogue, EveryShippedTableKeepsItsGuarantee) {
             continue;
         PositionTable t;
         std::string error;
-        ASSERT_TRUE(shipped().table(code, t, error)) << code.text() << ": " << error;
+        ASSERT_TRUE(test::shippedCatalogue().table(code, t, error)) << code.text() << ": " << error;
         EXPECT_EQ(t.n, f.n) << code.text();
         EXPECT_EQ(t.rowLength, f.rowLength) << code.text();
         EXPECT_GT(t.rows(), 0u) << code.text();
-        EXPECT_EQ(shipped().rowCount(code), t.rows()) << code.text();
+        EXPECT_EQ(test::shippedCatalogue().rowCount(code), t.rows()) << code.text();
         EXPECT_TRUE(coversAll(t, f.g, f.c)) << code.text();
     }
 }
@@ -122,7 +118,7 @@ TEST(Catalogue, ShippedWinDistributionsMatchTheTables) {
     const auto file = fs::path(VARNELO_SOURCE_DATA_DIR) / "ridotti" / "RidStat.txt";
     std::vector<std::string> records;
     std::string error;
-    ASSERT_TRUE(catalogueRidStatRecords(shipped(), records, error)) << error;
+    ASSERT_TRUE(catalogueRidStatRecords(test::shippedCatalogue(), records, error)) << error;
     const auto& codes = catalogueCodes();
     ASSERT_EQ(records.size(), codes.size());
     for (std::size_t i = 0; i < codes.size(); ++i) {

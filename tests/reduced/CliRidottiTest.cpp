@@ -84,3 +84,17 @@ TEST(CliRidotti, AppliesATableToTheNumbers) {
     EXPECT_EQ(none.err,
               "Codice = R5N10F0G55V01\nRidotto non compatibile al\npronostico inserito!\n");
 }
+
+// The orthogonal development says its code, where the table came from and
+// that the guarantee was verified.
+TEST(CliRidotti, OrthogonalDevelopment) {
+    CliResult r = runCli("ortogonale --numeri 1,2,3,4,5,6,7,8,9,10,11,12 --opzione 9");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "Codice = O5N12F0G12V01\nTabella costruita\nGaranzia verificata\n");
+    EXPECT_EQ(r.out, "1 2 3 4 5\n6 7 8 9 10\n1 2 3 11 12\n");
+    r = runCli("ortogonale --numeri 1,2,3,4,5,6,7,8,9,10,11,12 --fisse 30 --opzione 8");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "1 2 3 4 30\n");
+    EXPECT_EQ(runCli("ortogonale --numeri 1,2 --opzione 12").status, 2);
+    EXPECT_EQ(runCli("ortogonale --opzione 3").status, 2);
+}

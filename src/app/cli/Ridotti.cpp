@@ -4,6 +4,7 @@
 #include "reduced/ApplyReduced.h"
 #include "reduced/Catalogue.h"
 #include "reduced/CatalogueCodes.h"
+#include "reduced/OrthogonalDevelopment.h"
 #include "reduced/RowStore.h"
 
 #include <algorithm>
@@ -128,63 +129,103 @@ std::string fullDevelopment(const std::vector<int>& fixed, const std::vector<int
     return out;
 }
 
-int applyTable(const std::vector<std::string>& args) {
-    std::vector<int> numbers, fixed;
-    int g = -1;
+struct TableRequest {
+    std::vector<int> fixed, free;
+    int value = -1; // the guarantee or the option
+};
+
+// "--numeri LIST [--fisse LIST] `valueOption` V"; a fixed number named
+// among the numbers too is a fixed number. False after the message.
+bool parseTableRequest(const std::vector<std::string>& args, const char* valueOption, int lo,
+                       int hi, const char* usage, TableRequest& r) {
+    std::vector<int> numbers;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) {
             std::cerr << "Manca il valore dell'opzione " << args[i] << '\n';
-            return kBadInput;
+            return false;
         }
         bool ok;
         if (args[i] == "--numeri")
             ok = numberList(args[i + 1], "--numeri", numbers);
         else if (args[i] == "--fisse")
-            ok = numberList(args[i + 1], "--fisse", fixed);
-        else if (args[i] == "--garanzia")
-            ok = rangedOption(args[i + 1], "--garanzia", 0, 5, g);
+            ok = numberList(args[i + 1], "--fisse", r.fixed);
+        else if (args[i] == valueOption)
+            ok = rangedOption(args[i + 1], valueOption, lo, hi, r.value);
         else {
             std::cerr << "Opzione sconosciuta: " << args[i] << '\n';
             ok = false;
         }
         if (!ok)
-            return kBadInput;
+            return false;
     }
-    if (numbers.empty() || g < 0) {
-        std::cerr
-            << "Uso: varnelo-cli applica-ridotto --numeri LISTA [--fisse LISTA] --garanzia G\n";
-        return kBadInput;
+    if (numbers.empty() || r.value < 0) {
+        std::cerr << usage << '\n';
+        return false;
     }
-    if (fixed.size() > static_cast<std::size_t>(kMaxFixed)) {
+    if (r.fixed.size() > static_cast<std::size_t>(kMaxFixed)) {
         std::cerr << "Troppe Fisse: Max 4 fisse !\n";
-        return kBadInput;
+        return false;
     }
-    // A fixed number named among the numbers too is a fixed number.
-    std::vector<int> free;
     for (const int n : numbers)
-        if (std::find(fixed.begin(), fixed.end(), n) == fixed.end())
-            free.push_back(n);
-    std::sort(free.begin(), free.end());
-    std::sort(fixed.begin(), fixed.end());
+        if (std::find(r.fixed.begin(), r.fixed.end(), n) == r.fixed.end())
+            r.free.push_back(n);
+    std::sort(r.free.begin(), r.free.end());
+    std::sort(r.fixed.begin(), r.fixed.end());
+    return true;
+}
+
+std::string columnLines(const std::vector<Column>& columns) {
+    std::string out;
+    for (const Column& c : columns)
+        out += columnLine(c);
+    return out;
+}
+
+int applyTable(const std::vector<std::string>& args) {
+    TableRequest r;
+    if (!parseTableRequest(args, "--garanzia", 0, 5,
+                           "Uso: varnelo-cli applica-ridotto --numeri LISTA [--fisse LISTA] "
+                           "--garanzia G",
+                           r))
+        return kBadInput;
     const std::string code =
-        reducedCode(static_cast<int>(free.size()), static_cast<int>(fixed.size()), g);
+        reducedCode(static_cast<int>(r.free.size()), static_cast<int>(r.fixed.size()), r.value);
     std::cerr << "Codice = " << code << '\n';
     if (code == kFullDevelopmentCode) {
         std::cerr << "Nessun ridotto per questa scelta: sviluppo integrale\n";
-        std::cout << fullDevelopment(fixed, free);
+        std::cout << fullDevelopment(r.fixed, r.free);
         return kOk;
     }
-    const AppliedReduced applied = applyReduced(shippedCatalogue(), code, fixed, free);
+    const AppliedReduced applied = applyReduced(shippedCatalogue(), code, r.fixed, r.free);
     if (applied.notice) {
         for (const std::string& line : applied.notice->lines)
             std::cerr << line << '\n';
         return applied.notice->title == "Ridotto non compatibile:" ? kNoTable : kFailed;
     }
-    std::string out;
-    for (const Column& c : applied.columns)
-        out += columnLine(c);
-    std::cout << out;
+    std::cout << columnLines(applied.columns);
     return kOk;
+}
+
+int orthogonal(const std::vector<std::string>& args) {
+    TableRequest r;
+    if (!parseTableRequest(args, "--opzione", 1, 9,
+                           "Uso: varnelo-cli ortogonale --numeri LISTA [--fisse LISTA] --opzione "
+                           "1..9",
+                           r))
+        return kBadInput;
+    Progress progress;
+    const OrthogonalRun run =
+        developOrthogonal(shippedCatalogue(), r.fixed, r.free, r.value, progress);
+    std::cerr << "Codice = " << run.code << '\n';
+    if (run.notice) {
+        for (const std::string& line : run.notice->lines)
+            std::cerr << line << '\n';
+        return kFailed;
+    }
+    std::cerr << (run.fromTable ? "Tabella memorizzata" : "Tabella costruita") << '\n';
+    std::cerr << (run.guaranteed ? "Garanzia verificata" : "Garanzia NON rispettata") << '\n';
+    std::cout << columnLines(run.columns);
+    return run.guaranteed ? kOk : kFailed;
 }
 
 const bool registered =
@@ -197,7 +238,11 @@ const bool registered =
     registerCommand({"applica-ridotto",
                      "applica-ridotto --numeri 1,2,... [--fisse a,b] --garanzia G   colonne del "
                      "ridotto applicato ai numeri",
-                     applyTable});
+                     applyTable}) &&
+    registerCommand({"ortogonale",
+                     "ortogonale --numeri 1,2,... [--fisse a,b] --opzione 1..9   sviluppo "
+                     "ortogonale dei numeri",
+                     orthogonal});
 
 } // namespace
 
