@@ -76,6 +76,8 @@ struct RunResult {
     std::int32_t finalCount = 0;
     std::string description;    // "Sistema Condizionato" or "Sistema Cond. + Rid."
     std::string differenceText; // "Differ. tra Colonne:" and the threshold, when one is set
+    // Lines a caller adds to the end text (what is left of a reduced table's guarantee).
+    std::vector<std::string> notes;
 
     std::string finalCountText() const { return "Colonne finali = " + std::to_string(finalCount); }
     // Conditioned columns per kept column, when some were kept.

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/Numbers.h"
+
 #include <QObject>
 #include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -48,6 +52,11 @@ class Shell {
     // Opens the editor of a condition family (index of the family table)
     // showing its first sub-condition; false when it has none yet.
     virtual bool openFamily(int family) = 0;
+
+    // Runs the conditions over the columns of a table applied to the system's
+    // numbers, in table order, in the window `SvilupPerRid`; what passes
+    // becomes the system's columns and `title` its description.
+    virtual void developReduced(std::vector<Column> columns, const QString& title) = 0;
 
     // Shows a child window inside the frame (placed, remembered, brought forward).
     virtual void showChild(ChildWindow* window) = 0;

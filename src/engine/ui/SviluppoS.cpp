@@ -25,7 +25,10 @@ QLabel* value(QWidget* parent, const char* name) {
 }
 } // namespace
 
-SviluppoS::SviluppoS(Shell& shell) : ChildWindow(shell, "SviluppoS", {5, 0}) {
+SviluppoS::SviluppoS(Shell& shell) : SviluppoS(shell, "SviluppoS", {5, 0}) {}
+
+SviluppoS::SviluppoS(Shell& shell, const QString& name, WindowSlots slots)
+    : ChildWindow(shell, name, slots) {
     setWindowTitle("Sviluppo colonne:");
     examined_ = value(this, "LabEsaminate");
     conditioned_ = value(this, "LabCondizionate");
@@ -126,6 +129,8 @@ void SviluppoS::end() {
             lines << "Rapporto = " + decimalText(result_.reductionRatio(), 2);
         }
         lines << qs(result_.finalCountText());
+        for (const auto& l : result_.notes)
+            lines << qs(l);
     }
     outcome_->setText(lines.join('\n'));
     stop_->setText("Chiudi");

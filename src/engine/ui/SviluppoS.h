@@ -32,6 +32,8 @@ class SviluppoS : public ChildWindow {
     void finished();
 
   protected:
+    // A run window of its own name over the same counts (`SvilupPerRid`).
+    SviluppoS(Shell& shell, const QString& name, WindowSlots slots);
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -49,6 +51,14 @@ class SviluppoS : public ChildWindow {
     QLabel* elapsed_ = nullptr;
     QLabel* outcome_ = nullptr;
     QPushButton* stop_ = nullptr;
+};
+
+// The development of a reduced system: the conditions run over the rows
+// of the applied table instead of every column of the numbers.
+class SvilupPerRid : public SviluppoS {
+    Q_OBJECT
+  public:
+    explicit SvilupPerRid(Shell& shell) : SviluppoS(shell, "SvilupPerRid", {}) {}
 };
 
 } // namespace varnelo

@@ -46,6 +46,7 @@
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
+#include "reduced/KeptGuarantee.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -402,13 +403,35 @@ void Varnelo::setBusy(bool busy) {
     Q_EMIT events_.busyChanged(busy);
 }
 
+template <typename W>
 void Varnelo::runDevelopment(const QString& caption, std::function<RunResult(RunProgress&)> work) {
     state_.modifiedFamilies.clear();
     state_.forecastLock = "Blocca";
-    SviluppoS* w = host_.instance<SviluppoS>(static_cast<Shell&>(*this));
+    W* w = host_.instance<W>(static_cast<Shell&>(*this));
     connect(w, &SviluppoS::finished, this, &Varnelo::developmentEnded, Qt::UniqueConnection);
     host_.show(w);
     w->start(caption, std::move(work));
+}
+
+void Varnelo::developReduced(std::vector<Column> columns, const QString& title) {
+    std::shared_ptr<RunContext> context = makeRunContext(state_);
+    runDevelopment<SvilupPerRid>(
+        "Sviluppo per ridotti:", [this, context, title, rows = std::move(columns)](RunProgress& p) {
+            RunOptions options;
+            options.context = context->metrics;
+            RunResult r = developColumns(state_, rows, options, p);
+            r.description = title.toStdString();
+            // Conditions that dropped rows may have taken the table's
+            // guarantee with them: say what is left of it.
+            if (!r.failure && !r.cancelled && r.inMemory == r.total &&
+                r.total < static_cast<std::int32_t>(rows.size())) {
+                std::vector<Column> kept;
+                for (std::int32_t i = 1; i <= r.inMemory; ++i)
+                    kept.push_back(state_.columns.column(i));
+                r.notes = keptGuaranteeLines(keptGuarantee(kept, state_.selection.chosenNumbers()));
+            }
+            return r;
+        });
 }
 
 void Varnelo::startDevelopment(bool calculateOnly) {
@@ -423,7 +446,7 @@ void Varnelo::startDevelopment(bool calculateOnly) {
     // The distribution tables are tallied when a window asks for them, not
     // during the run, so a plain development stays as fast as the engine.
     std::shared_ptr<RunContext> context = makeRunContext(state_);
-    runDevelopment("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
+    runDevelopment<SviluppoS>("Sviluppo colonne:", [this, context, calculateOnly](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;
         options.calculateOnly = calculateOnly;
@@ -456,7 +479,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
         takeConditions(state_, s);
     }
     std::shared_ptr<RunContext> context = makeRunContext(state_);
-    runDevelopment("Rielabora sistema:", [this, context](RunProgress& p) {
+    runDevelopment<SviluppoS>("Rielabora sistema:", [this, context](RunProgress& p) {
         RunOptions options;
         options.context = context->metrics;
         return recalculateSystem(state_, options, p);
@@ -464,7 +487,7 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
 }
 
 void Varnelo::developmentEnded() {
-    const RunResult& r = host_.existing<SviluppoS>()->result();
+    const RunResult& r = qobject_cast<SviluppoS*>(sender())->result();
     if (r.failure)
         Avviso::ask(*r.failure, this);
     if (!r.cancelled && !r.failure) {

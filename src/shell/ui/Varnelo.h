@@ -43,6 +43,7 @@ class Varnelo : public QMainWindow, public Shell {
     bool isBusy() const override { return busy_; }
     void showChild(ChildWindow* window) override { host_.show(window); }
     bool openFamily(int family) override;
+    void developReduced(std::vector<Column> columns, const QString& title) override;
 
     // The single child window of class T, created on first use and shown.
     template <typename T, typename... Args> T* openChild(Args&&... args) {
@@ -84,6 +85,8 @@ class Varnelo : public QMainWindow, public Shell {
     bool needsColumns(const QString& command) const;
     // The condition window just opened shows the family's first sub-condition.
     void showFamily(int family);
+    // Runs `work` in the run window W (the development's or the reduced one's).
+    template <typename W>
     void runDevelopment(const QString& caption, std::function<RunResult(RunProgress&)> work);
     void developmentEnded();
 
