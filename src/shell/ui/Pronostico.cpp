@@ -3,6 +3,7 @@
 #include "core/TextColumns.h"
 #include "stats/NumberStatistics.h"
 #include "system/ProgramState.h"
+#include "ui/NumberBoard.h"
 #include "ui/Shell.h"
 #include "ui/TableModel.h"
 #include "ui/Text.h"
@@ -20,41 +21,6 @@
 #include <QVBoxLayout>
 
 namespace varnelo {
-
-namespace {
-
-const QColor kChosen(0xff, 0x60, 0x60); // light red
-const QColor kFixed(0xff, 0xff, 0x40);  // yellow
-const QColor kFree(0x10, 0x10, 0x10);   // black
-
-QTableWidget* makeGrid(const QString& name, int rows, int cols, QWidget* parent) {
-    auto* g = new QTableWidget(rows, cols, parent);
-    g->setObjectName(name);
-    g->horizontalHeader()->hide();
-    g->verticalHeader()->hide();
-    g->horizontalHeader()->setDefaultSectionSize(36);
-    g->verticalHeader()->setDefaultSectionSize(30);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionMode(QAbstractItemView::NoSelection);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Arrows move inside the grid, Tab leaves it.
-    g->setTabKeyNavigation(false);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setFixedSize(cols * 36 + 2, rows * 30 + 2);
-    QFont f = g->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 1);
-    g->setFont(f);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignCenter);
-            g->setItem(r, c, item);
-        }
-    return g;
-}
-
-} // namespace
 
 Pronostico::Pronostico(Shell& shell) : ChildWindow(shell, "Pronostico", {1, 0}) {
     QGroupBox* grids = makeGridFrame();
@@ -100,28 +66,19 @@ QGroupBox* Pronostico::makeGridFrame() {
     gridFrame_ = new QGroupBox("Pronostico:", this);
     gridFrame_->setObjectName("FramePronostico");
     auto* range = new QLabel(" Da  1  a  49", gridFrame_);
-    numbers_ = makeGrid("MSFlexGrid3", 5, 10, gridFrame_);
-    for (int n = 1; n <= 50; ++n) {
-        QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
-        if (n == 50) {
-            // Not a lottery number: the cell stays empty and inert.
-            item->setFlags(Qt::NoItemFlags);
-            item->setBackground(palette().window());
-            continue;
-        }
-        item->setText(QString::number(n));
-    }
-    numbers_->viewport()->installEventFilter(this);
-    numbers_->installEventFilter(this);
+    numbers_ = new NumberBoard("MSFlexGrid3", state().selection, gridFrame_);
+    connect(numbers_, &NumberBoard::changed, this, [this] {
+        state().modified = true;
+        updateCounts();
+    });
 
     auto* euroLabel = new QLabel("EuroNum", gridFrame_);
-    numeroni_ = makeGrid("MSFlEuroNumP", 1, 10, gridFrame_);
+    numeroni_ = makeBoardGrid("MSFlEuroNumP", 1, 10, gridFrame_);
     for (int c = 0; c < 10; ++c)
         numeroni_->item(0, c)->setText(QString::number(c + 1));
     connect(numeroni_, &QTableWidget::cellClicked, this,
             [this](int, int c) { toggleNumerone(c + 1); });
     numeroni_->installEventFilter(this);
-    numbers_->setCurrentCell(0, 0);
     numeroni_->setCurrentCell(0, 0);
 
     counts_ = new QLabel(gridFrame_);
@@ -205,38 +162,6 @@ QPushButton* Pronostico::commandButton(int index, const QString& caption, const 
     return b;
 }
 
-void Pronostico::applyMode(int number, Mode mode) {
-    if (number < 1 || number > kMaxNumber || isLocked())
-        return;
-    Selection& s = state().selection;
-    const Selection::State old = s.state(number);
-    Selection::State next = old;
-    switch (mode) {
-    case Choose:
-        next = Selection::Chosen;
-        break;
-    case ToggleChosen:
-        next = old == Selection::NotChosen ? Selection::Chosen : Selection::NotChosen;
-        break;
-    case ToggleFixed:
-        next = old != Selection::NotChosen || s.fixedCount() >= kMaxFixed ? Selection::NotChosen
-                                                                          : Selection::Fixed;
-        break;
-    case Fix:
-        if (s.fixedCount() < kMaxFixed)
-            next = Selection::Fixed;
-        break;
-    case Drop:
-        next = Selection::NotChosen;
-        break;
-    }
-    if (next == old || !s.setState(number, next))
-        return;
-    state().modified = true;
-    paintNumber(number);
-    updateCounts();
-}
-
 void Pronostico::toggleNumerone(int n) {
     if (isLocked())
         return;
@@ -277,19 +202,10 @@ void Pronostico::setLocked(bool locked) {
     refresh();
 }
 
-void Pronostico::paintNumber(int n) {
-    QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
-    const Selection::State st = state().selection.state(n);
-    item->setBackground(st == Selection::Fixed    ? kFixed
-                        : st == Selection::Chosen ? kChosen
-                                                  : kFree);
-    item->setForeground(st == Selection::NotChosen ? QColor(Qt::white) : QColor(Qt::black));
-}
-
 void Pronostico::paintNumeroni() {
     for (int c = 0; c < 10; ++c) {
         const bool on = state().selection.numerone(c + 1);
-        numeroni_->item(0, c)->setBackground(on ? kFixed : kFree);
+        numeroni_->item(0, c)->setBackground(on ? kBoardFixed : kBoardFree);
         numeroni_->item(0, c)->setForeground(on ? QColor(Qt::black) : QColor(Qt::white));
     }
 }
@@ -307,8 +223,7 @@ void Pronostico::updateCounts() {
 void Pronostico::refresh() {
     setWindowTitle(QString("Pronostico   ...Nome sistema = %1.cna")
                        .arg(QString::fromStdString(state().systemName)));
-    for (int n = 1; n <= kMaxNumber; ++n)
-        paintNumber(n);
+    numbers_->paint();
     paintNumeroni();
     updateCounts();
     fillStatistics();
@@ -334,52 +249,10 @@ void Pronostico::refresh() {
 }
 
 bool Pronostico::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == numbers_->viewport() && event->type() == QEvent::MouseButtonPress)
-        return numberClick(static_cast<QMouseEvent*>(event));
-    if (event->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(event);
-        if (watched == numbers_ && numberKey(ke))
-            return true;
-        if (watched == numeroni_ && numeroneKey(ke))
-            return true;
-    }
+    if (watched == numeroni_ && event->type() == QEvent::KeyPress &&
+        numeroneKey(static_cast<QKeyEvent*>(event)))
+        return true;
     return ChildWindow::eventFilter(watched, event);
-}
-
-// Left click toggles chosen, Ctrl+left or the middle button toggles fixed,
-// the right button always drops the number.
-bool Pronostico::numberClick(QMouseEvent* me) {
-    const QModelIndex at = numbers_->indexAt(me->position().toPoint());
-    if (!at.isValid())
-        return true;
-    const int n = at.row() * 10 + at.column() + 1;
-    numbers_->setFocus(Qt::MouseFocusReason);
-    numbers_->setCurrentCell(at.row(), at.column());
-    if (me->button() == Qt::RightButton)
-        applyMode(n, Drop);
-    else if (me->button() == Qt::MiddleButton || (me->modifiers() & Qt::ControlModifier))
-        applyMode(n, ToggleFixed);
-    else
-        applyMode(n, ToggleChosen);
-    return true;
-}
-
-bool Pronostico::numberKey(QKeyEvent* ke) {
-    const int n = numbers_->currentRow() * 10 + numbers_->currentColumn() + 1;
-    const QString t = ke->text();
-    if (ke->key() == Qt::Key_Backspace || t == "-" || t.compare("c", Qt::CaseInsensitive) == 0) {
-        applyMode(n, Drop);
-        return true;
-    }
-    if (ke->key() == Qt::Key_Space || t == "+" || t.compare("s", Qt::CaseInsensitive) == 0) {
-        applyMode(n, Choose);
-        return true;
-    }
-    if (t.compare("f", Qt::CaseInsensitive) == 0) {
-        applyMode(n, Fix);
-        return true;
-    }
-    return false;
 }
 
 bool Pronostico::numeroneKey(QKeyEvent* ke) {

@@ -10,15 +10,14 @@ class QTableWidget;
 
 namespace varnelo {
 
+class NumberBoard;
+
 // The number-entry window: chosen and fixed numbers, Numeroni, the lock.
 class TableModel;
 
 class Pronostico : public ChildWindow {
     Q_OBJECT
   public:
-    // Edit modes of the number grid.
-    enum Mode { ToggleFixed = 0, Choose = 1, Fix = 2, Drop = 3, ToggleChosen = 5 };
-
     explicit Pronostico(Shell& shell);
 
     bool isLocked() const;
@@ -33,23 +32,18 @@ class Pronostico : public ChildWindow {
     void keyPressEvent(QKeyEvent* event) override { QWidget::keyPressEvent(event); }
 
   private:
-    // Applies an edit mode to a number 1..49 (never to the cell for 50).
-    void applyMode(int number, Mode mode);
     void toggleNumerone(int n);
     void setLocked(bool locked);
     QGroupBox* makeGridFrame();
     QGroupBox* makeCommandFrame();
     QGroupBox* makeStatisticsFrame();
-    bool numberKey(QKeyEvent* event);
     bool numeroneKey(QKeyEvent* event);
-    bool numberClick(QMouseEvent* event);
     void fillStatistics();
-    void paintNumber(int number);
     void paintNumeroni();
     void updateCounts();
     QPushButton* commandButton(int index, const QString& caption, const QString& command);
 
-    QTableWidget* numbers_ = nullptr;
+    NumberBoard* numbers_ = nullptr;
     QTableWidget* numeroni_ = nullptr;
     QGroupBox* gridFrame_ = nullptr;
     QPushButton* lock_ = nullptr;
