@@ -1,9 +1,15 @@
 #include "reduced/Catalogue.h"
+
+#include "core/ProgramFolder.h"
 #include "reduced/CatalogueCodes.h"
 
 #include <algorithm>
 
 namespace varnelo {
+
+Catalogue programCatalogue() {
+    return Catalogue(catalogueFolder(shippedDataFolder(executableDir())));
+}
 
 const TableFile* Catalogue::family(const TableCode& f, std::string& error) const {
     const std::string name = familyFileName(f.family, f.rowLength, f.g, f.c);

@@ -48,4 +48,8 @@ class Catalogue {
     mutable std::map<std::string, std::unique_ptr<TableFile>> files_;
 };
 
+// The catalogue shipped with the program: beside it when installed, else
+// the source tree's.
+Catalogue programCatalogue();
+
 } // namespace varnelo

@@ -20,16 +20,12 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kNoTable = 3;
 
-Catalogue shippedCatalogue() {
-    return Catalogue(catalogueFolder(shippedDataFolder(executableDir())));
-}
-
 int printTable(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         std::cerr << "Uso: varnelo-cli ridotto CODICE\n";
         return kBadInput;
     }
-    const Catalogue catalogue = shippedCatalogue();
+    const Catalogue catalogue = programCatalogue();
     RowStore store;
     const std::string& code = args[0];
     TableAnswer answer;
@@ -55,7 +51,7 @@ int listTables(const std::vector<std::string>& args) {
         std::cerr << "Uso: varnelo-cli elenco-ridotti\n";
         return kBadInput;
     }
-    const Catalogue catalogue = shippedCatalogue();
+    const Catalogue catalogue = programCatalogue();
     std::string out;
     for (const TableCode& code : catalogueCodes())
         out += code.text() + ' ' + std::to_string(catalogue.rowCount(code)) + '\n';
@@ -68,7 +64,7 @@ int verifyTables(const std::vector<std::string>& args) {
         std::cerr << "Uso: varnelo-cli verifica-ridotti\n";
         return kBadInput;
     }
-    const Catalogue catalogue = shippedCatalogue();
+    const Catalogue catalogue = programCatalogue();
     std::map<std::string, bool> checked; // free-form tables serve several codes
     std::size_t good = 0;
     for (const TableCode& code : catalogueCodes()) {
@@ -196,7 +192,7 @@ int applyTable(const std::vector<std::string>& args) {
         std::cout << fullDevelopment(r.fixed, r.free);
         return kOk;
     }
-    const AppliedReduced applied = applyReduced(shippedCatalogue(), code, r.fixed, r.free);
+    const AppliedReduced applied = applyReduced(programCatalogue(), code, r.fixed, r.free);
     if (applied.notice) {
         for (const std::string& line : applied.notice->lines)
             std::cerr << line << '\n';
@@ -215,7 +211,7 @@ int orthogonal(const std::vector<std::string>& args) {
         return kBadInput;
     Progress progress;
     const OrthogonalRun run =
-        developOrthogonal(shippedCatalogue(), r.fixed, r.free, r.value, progress);
+        developOrthogonal(programCatalogue(), r.fixed, r.free, r.value, progress);
     std::cerr << "Codice = " << run.code << '\n';
     if (run.notice) {
         for (const std::string& line : run.notice->lines)

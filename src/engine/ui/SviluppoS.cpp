@@ -133,6 +133,9 @@ void SviluppoS::end() {
             lines << qs(l);
     }
     outcome_->setText(lines.join('\n'));
+    // A longer end text needs room the window did not have while it ran.
+    if (auto* frame = parentWidget(); frame && isVisible())
+        frame->resize(frame->size().expandedTo(frame->sizeHint()));
     stop_->setText("Chiudi");
     stop_->setEnabled(true);
     stop_->setFocus();

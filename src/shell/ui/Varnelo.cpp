@@ -47,6 +47,7 @@
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
 #include "reduced/KeptGuarantee.h"
+#include "reduced/ui/GestRidotti.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -221,6 +222,7 @@ void Varnelo::buildCommands() {
     };
     commands_["EsportaColonne"] = [this] { systemCommands_.exportColumns(); };
     commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
+    commands_["GestRidotti"] = [this] { openChild<GestRidotti>(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
     commands_["SoloCalcolo"] = [this] { startDevelopment(true); };
     commands_["Ricerca"] = [this] {
