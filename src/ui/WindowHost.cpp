@@ -28,6 +28,8 @@ QMdiSubWindow* WindowHost::show(ChildWindow* window) {
     sub->adjustSize();
     const WindowSlots slots = window->windowSlots();
     const QSize view = area_->viewport()->size();
+    // A window larger than the area shrinks as far as its layout lets it.
+    sub->resize(sub->size().boundedTo(view));
     if (slots.size > 0) {
         const int w = positions_.value(slots.size) / kTwips;
         const int h = positions_.value(slots.size + 1) / kTwips;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -179,7 +180,20 @@ class ReducedTest : public QObject {
             QCOMPARE(view->model()->index(r, 0).data().toInt(), 20);
         QVERIFY(w->selectCode("R5N20F1G35V01"));
         QVERIFY(!w->findChild<QPushButton*>("CommAdatta")->isEnabled());
-        QVERIFY(w->findChild<QPushButton*>("CommVisualizza")->isEnabled());
+        // Listed over its positions: the fixed one first in every column.
+        int listed = 0;
+        bool fixedFirst = true;
+        whenModalShows([&](QWidget* dialog) {
+            auto* list = dialog->findChild<QTableView*>("MSFlexGrid1");
+            listed = list->model()->rowCount();
+            for (int r = 0; r < listed; ++r)
+                fixedFirst = fixedFirst && list->model()->index(r, 1).data().toInt() == 1;
+            saveScreenshot(dialog, "GestRidotti-Visualizza");
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        clickButton(w, "CommVisualizza");
+        QCOMPARE(listed, catalogue(w)->currentIndex().siblingAtColumn(4).data(SortRole).toInt());
+        QVERIFY(fixedFirst);
         numbersBox->setCurrentIndex(0);
         QVERIFY(w->selectCode("R5N08F1G35V01"));
         QVERIFY(w->findChild<QPushButton*>("CommAdatta")->isEnabled());

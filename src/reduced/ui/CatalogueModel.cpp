@@ -32,6 +32,8 @@ QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const CatalogueEntry& e = entry(index.row());
+    if (role == Qt::ToolTipRole)
+        return qs(e.code.text());
     if (role == Qt::ForegroundRole)
         return fits(index.row()) ? QBrush(QColor(0xc0, 0, 0)) : QVariant();
     if (role == Qt::TextAlignmentRole)

@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,10 +75,14 @@ GestRidotti::GestRidotti(Shell& shell)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int widths[CatalogueModel::FieldCount] = {112, 48, 230, 50, 88, 92, 124};
+    const int widths[CatalogueModel::FieldCount] = {108, 44, 210, 46, 84, 84, 0};
     for (int c = 0; c < CatalogueModel::FieldCount; ++c)
         table_->setColumnWidth(c, widths[c]);
-    table_->setMinimumWidth(770);
+    // The code reads in the distribution's caption and in each row's tip:
+    // the grid keeps to what a player compares.
+    table_->hideColumn(CatalogueModel::Code);
+    table_->setMinimumWidth(600);
+    table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &GestRidotti::currentChanged);
     connect(table_, &QTableView::doubleClicked, this, [this] {
@@ -118,6 +121,7 @@ GestRidotti::GestRidotti(Shell& shell)
     layout->addLayout(right, 1);
 
     takeSystemNumbers();
+    table_->selectRow(0);
     currentChanged();
 }
 
@@ -129,12 +133,11 @@ QGroupBox* GestRidotti::makeBoardFrame() {
         boardEdited_ = true;
         boardChanged();
     });
-    auto* hint = new QLabel("Clic: sceglie o toglie   Ctrl+clic: fissa\n"
-                            "Clic destro: toglie   (al massimo 4 fisse)",
-                            boardFrame_);
+    boardHint_ = new QLabel(boardFrame_);
+    boardHint_->setObjectName("LabSuggerimento");
     auto* layout = new QVBoxLayout(boardFrame_);
     layout->addWidget(numbers_);
-    layout->addWidget(hint);
+    layout->addWidget(boardHint_);
     return boardFrame_;
 }
 
@@ -230,7 +233,12 @@ void GestRidotti::boardChanged() {
     const int n = board_.chosenCount() - fixed;
     boardFrame_->setTitle(QString("Pronostico   %1 +%2 Fisse").arg(n).arg(fixed));
     // The numbers of a locked forecast change in the number-entry window only.
-    numbers_->setEnabled(!state().forecastLocked());
+    const bool locked = state().forecastLocked();
+    numbers_->setEnabled(!locked);
+    boardHint_->setText(locked ? "Pronostico bloccato: i numeri si cambiano\n"
+                                 "dopo averlo sbloccato nella finestra Pronostico."
+                               : "Clic: sceglie o toglie   Ctrl+clic: fissa\n"
+                                 "Clic destro: toglie   (al massimo 4 fisse)");
     model_->setForecast(n, fixed);
     filter_->invalidate();
     currentChanged();
@@ -378,13 +386,13 @@ void GestRidotti::showColumns() {
                                          : "\nPosizioni: il ridotto non si adatta "
                                            "al pronostico."),
                                &dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* close = namedButton("Chiudi", "CommChiudi", &dialog);
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(caption);
     layout->addWidget(view, 1);
-    layout->addWidget(buttons);
-    dialog.resize(360, 480);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    dialog.resize(340, 480);
     dialog.exec();
 }
 

@@ -59,6 +59,7 @@ class GestRidotti : public ChildWindow {
     bool boardEdited_ = false;
     QGroupBox* boardFrame_ = nullptr;
     NumberBoard* numbers_ = nullptr;
+    QLabel* boardHint_ = nullptr;
     CatalogueModel* model_ = nullptr;
     CatalogueFilter* filter_ = nullptr;
     QTableView* table_ = nullptr;
