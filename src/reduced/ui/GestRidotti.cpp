@@ -75,7 +75,7 @@ GestRidotti::GestRidotti(Shell& shell)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int widths[CatalogueModel::FieldCount] = {108, 44, 210, 46, 84, 84, 0};
+    const int widths[CatalogueModel::FieldCount] = {118, 44, 210, 46, 84, 84, 0};
     for (int c = 0; c < CatalogueModel::FieldCount; ++c)
         table_->setColumnWidth(c, widths[c]);
     // The code reads in the distribution's caption and in each row's tip:
