@@ -3,6 +3,7 @@
 #include "core/TextColumns.h"
 #include "stats/NumberStatistics.h"
 #include "system/ProgramState.h"
+#include "ui/NumberBoard.h"
 #include "ui/Shell.h"
 #include "ui/TableModel.h"
 #include "ui/Text.h"
@@ -20,41 +21,6 @@
 #include <QVBoxLayout>
 
 namespace varnelo {
-
-namespace {
-
-const QColor kChosen(0xff, 0x60, 0x60); // light red
-const QColor kFixed(0xff, 0xff, 0x40);  // yellow
-const QColor kFree(0x10, 0x10, 0x10);   // black
-
-QTableWidget* makeGrid(const QString& name, int rows, int cols, QWidget* parent) {
-    auto* g = new QTableWidget(rows, cols, parent);
-    g->setObjectName(name);
-    g->horizontalHeader()->hide();
-    g->verticalHeader()->hide();
-    g->horizontalHeader()->setDefaultSectionSize(36);
-    g->verticalHeader()->setDefaultSectionSize(30);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionMode(QAbstractItemView::NoSelection);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Arrows move inside the grid, Tab leaves it.
-    g->setTabKeyNavigation(false);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setFixedSize(cols * 36 + 2, rows * 30 + 2);
-    QFont f = g->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 1);
-    g->setFont(f);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignCenter);
-            g->setItem(r, c, item);
-        }
-    return g;
-}
-
-} // namespace
 
 Pronostico::Pronostico(Shell& shell) : ChildWindow(shell, "Pronostico", {1, 0}) {
     QGroupBox* grids = makeGridFrame();
@@ -100,7 +66,7 @@ QGroupBox* Pronostico::makeGridFrame() {
     gridFrame_ = new QGroupBox("Pronostico:", this);
     gridFrame_->setObjectName("FramePronostico");
     auto* range = new QLabel(" Da  1  a  49", gridFrame_);
-    numbers_ = makeGrid("MSFlexGrid3", 5, 10, gridFrame_);
+    numbers_ = makeNumberBoard("MSFlexGrid3", 5, 10, gridFrame_);
     for (int n = 1; n <= 50; ++n) {
         QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
         if (n == 50) {
@@ -115,7 +81,7 @@ QGroupBox* Pronostico::makeGridFrame() {
     numbers_->installEventFilter(this);
 
     auto* euroLabel = new QLabel("EuroNum", gridFrame_);
-    numeroni_ = makeGrid("MSFlEuroNumP", 1, 10, gridFrame_);
+    numeroni_ = makeNumberBoard("MSFlEuroNumP", 1, 10, gridFrame_);
     for (int c = 0; c < 10; ++c)
         numeroni_->item(0, c)->setText(QString::number(c + 1));
     connect(numeroni_, &QTableWidget::cellClicked, this,
@@ -278,20 +244,17 @@ void Pronostico::setLocked(bool locked) {
 }
 
 void Pronostico::paintNumber(int n) {
-    QTableWidgetItem* item = numbers_->item((n - 1) / 10, (n - 1) % 10);
     const Selection::State st = state().selection.state(n);
-    item->setBackground(st == Selection::Fixed    ? kFixed
-                        : st == Selection::Chosen ? kChosen
-                                                  : kFree);
-    item->setForeground(st == Selection::NotChosen ? QColor(Qt::white) : QColor(Qt::black));
+    paintBoardCell(numbers_->item((n - 1) / 10, (n - 1) % 10), st == Selection::Fixed ? kBoardFixed
+                                                               : st == Selection::Chosen
+                                                                   ? kBoardChosen
+                                                                   : kBoardFree);
 }
 
 void Pronostico::paintNumeroni() {
-    for (int c = 0; c < 10; ++c) {
-        const bool on = state().selection.numerone(c + 1);
-        numeroni_->item(0, c)->setBackground(on ? kFixed : kFree);
-        numeroni_->item(0, c)->setForeground(on ? QColor(Qt::black) : QColor(Qt::white));
-    }
+    for (int c = 0; c < 10; ++c)
+        paintBoardCell(numeroni_->item(0, c),
+                       state().selection.numerone(c + 1) ? kBoardFixed : kBoardFree);
 }
 
 void Pronostico::updateCounts() {
