@@ -29,7 +29,11 @@ class PersonalTableChooser : public ChildWindow {
     // The table chosen with "Apri", read without a fault.
     virtual void openTable(const PersonalTable& table, const std::string& name) = 0;
     void showEvent(QShowEvent* event) override;
-    void systemChanged() override { fill(); }
+    // A saved system may now match the pattern.
+    void systemChanged() override {
+        if (isVisible())
+            fill();
+    }
 
   private:
     struct Entry {

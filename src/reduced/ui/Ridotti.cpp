@@ -10,7 +10,6 @@
 #include "ui/TableModel.h"
 #include "ui/Text.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -53,7 +52,6 @@ Ridotti::Ridotti(Shell& shell) : ChildWindow(shell, "Ridotti") {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(makeTableCommands());
-    edit_.start({}, "");
     showTable();
 }
 
@@ -308,11 +306,7 @@ bool Ridotti::save(bool askName) {
 }
 
 void Ridotti::verify() {
-    // A table over many positions takes a moment to check.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Notice report = personalGuaranteeReport(edit_.table());
-    QApplication::restoreOverrideCursor();
-    Avviso::ask(report, this);
+    Avviso::ask(personalGuaranteeReport(edit_.table()), this);
 }
 
 bool Ridotti::settled() {
