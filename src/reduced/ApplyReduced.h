@@ -3,6 +3,7 @@
 #include "core/Notice.h"
 #include "core/Numbers.h"
 #include "reduced/Catalogue.h"
+#include "reduced/PersonalTable.h"
 
 #include <optional>
 #include <string>
@@ -43,5 +44,17 @@ struct AppliedReduced {
 // leaves `columns` empty with the notice.
 AppliedReduced applyReduced(const Catalogue& catalogue, std::string_view code,
                             const std::vector<int>& fixed, const std::vector<int>& free);
+
+// Columns of five positions over the player's numbers: positions 1..F are
+// the fixed numbers, F + 1.. the free ones, each list ascending. A position
+// that names no number refuses the whole table ("Ridotto manomesso:" with
+// `name`), leaving `columns` empty.
+AppliedReduced applyPositions(const std::vector<Column>& positions, const std::vector<int>& fixed,
+                              const std::vector<int>& free, std::string_view name);
+
+// A personal table by the same rule; a table reaching beyond the player's
+// numbers (or without columns) is refused with "Ridotto non compatibile:".
+AppliedReduced applyPersonalTable(const PersonalTable& table, const std::string& name,
+                                  const std::vector<int>& fixed, const std::vector<int>& free);
 
 } // namespace varnelo

@@ -124,14 +124,81 @@ bool personalTableExists(const ProgramFolder& folder, const std::string& name) {
     return std::filesystem::is_regular_file(tablePath(folder, name), ec);
 }
 
+std::optional<Notice> deletePersonalTable(const ProgramFolder& folder, const std::string& name) {
+    std::error_code ec;
+    if (personalTableExists(folder, name) && std::filesystem::remove(tablePath(folder, name), ec))
+        return std::nullopt;
+    return Notice{"Avviso:", {"Impossibile eliminare il file " + name + ".rid"}};
+}
+
+std::vector<PersonalTableEntry> listPersonalTables(const ProgramFolder& folder) {
+    std::vector<PersonalTableEntry> out;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path("ridotti"), ec)) {
+        if (!e.is_regular_file(ec) || e.path().extension() != ".rid")
+            continue;
+        PersonalTableEntry entry{e.path().stem().string()};
+        PersonalTable table;
+        entry.damaged = loadPersonalTable(folder, entry.name, table).has_value();
+        if (!entry.damaged) {
+            entry.columns = table.columns.size();
+            entry.numbersInPlay = table.numbersInPlay;
+            entry.leaders = table.leaders;
+            entry.guarantee = table.guarantee;
+        }
+        out.push_back(std::move(entry));
+    }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    return out;
+}
+
 bool personalTableKeepsItsGuarantee(const PersonalTable& table) {
     PositionTable positions;
     positions.rowLength = kColumnSize;
-    for (const Column& c : table.columns) {
+    positions.n = personalTablePositions(table);
+    for (const Column& c : table.columns)
         positions.cells.insert(positions.cells.end(), c.begin(), c.end());
-        positions.n = std::max(positions.n, static_cast<int>(c.back()));
-    }
     return !table.columns.empty() && coversAll(positions, table.guarantee, kColumnSize);
+}
+
+int personalTableHeldGuarantee(const PersonalTable& table) {
+    PersonalTable probe = table;
+    for (probe.guarantee = kColumnSize; probe.guarantee > 0; --probe.guarantee)
+        if (personalTableKeepsItsGuarantee(probe))
+            break;
+    return probe.guarantee;
+}
+
+int personalTablePositions(const PersonalTable& table) {
+    int n = 0;
+    for (const Column& c : table.columns)
+        n = std::max(n, static_cast<int>(c.back()));
+    return n;
+}
+
+Notice personalGuaranteeReport(const PersonalTable& table) {
+    Notice report{"Verifica garanzia:", {}};
+    if (table.columns.empty()) {
+        report.lines = {"Il ridotto non ha colonnine da verificare."};
+        return report;
+    }
+    const std::string n = std::to_string(personalTablePositions(table));
+    const std::string g = std::to_string(table.guarantee);
+    const int held = personalTableHeldGuarantee(table);
+    const std::string heldText = held == 1 ? "1 punto" : std::to_string(held) + " punti";
+    if (personalTableKeepsItsGuarantee(table)) {
+        report.lines = {"Garanzia " + g + " rispettata sui " + n + " numeri in gioco (1.." + n +
+                            "):",
+                        "cinque numeri estratti tra questi danno sempre",
+                        "almeno " + heldText + " in una colonnina."};
+        return report;
+    }
+    report.lines = {"Garanzia " + g + " NON rispettata sui " + n + " numeri in gioco (1.." + n +
+                        ").",
+                    held > 0 ? "Il ridotto garantisce soltanto " + heldText + "."
+                             : "Il ridotto non garantisce nessun punto.",
+                    "Aggiungi colonnine o scegli una garanzia più bassa."};
+    return report;
 }
 
 std::string defaultPersonalName(const ProgramFolder& folder) {

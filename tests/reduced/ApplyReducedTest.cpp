@@ -104,3 +104,61 @@ TEST(ApplyReduced, AppliedTablesKeepTheirGuarantee) {
     }
     EXPECT_GT(checked, 0);
 }
+
+// Catalogue and personal tables share one rule: positions 1..F are the fixed
+// numbers, the next ones the free numbers, each list ascending.
+TEST(ApplyReduced, PositionsOverFixedThenFreeNumbers) {
+    const struct {
+        std::vector<int> fixed, free;
+        Column row, numbers;
+    } cases[] = {
+        {{}, {3, 7, 11, 20, 33, 41}, col(1, 2, 3, 4, 5), col(3, 7, 11, 20, 33)},
+        {{}, {3, 7, 11, 20, 33, 41}, col(2, 3, 4, 5, 6), col(7, 11, 20, 33, 41)},
+        // The fixed number is position 1, even when it is the highest.
+        {{40}, {3, 7, 11, 20, 33}, col(1, 2, 3, 4, 5), col(3, 7, 11, 20, 40)},
+        {{40}, {3, 7, 11, 20, 33}, col(2, 3, 4, 5, 6), col(3, 7, 11, 20, 33)},
+        {{8, 45}, {1, 2, 3, 4, 5, 6}, col(1, 2, 6, 7, 8), col(4, 5, 6, 8, 45)},
+        // Numbers beyond the table's positions stay out.
+        {{}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, col(6, 7, 8, 9, 10), col(6, 7, 8, 9, 10)},
+    };
+    for (const auto& k : cases) {
+        const AppliedReduced a = applyPositions({k.row}, k.fixed, k.free, "mio");
+        ASSERT_FALSE(a.notice);
+        EXPECT_EQ(a.columns, std::vector<Column>{k.numbers}) << int(k.row[0]) << int(k.row[4]);
+    }
+}
+
+TEST(ApplyReduced, PositionsNamingNoNumberRefuseTheTable) {
+    const std::vector<int> free = {3, 7, 11, 20, 33, 41};
+    const Column bad[] = {col(2, 3, 4, 5, 7), col(0, 1, 2, 3, 4), col(1, 1, 2, 3, 4)};
+    for (const Column& row : bad) {
+        const AppliedReduced a = applyPositions({col(1, 2, 3, 4, 5), row}, {}, free, "mio");
+        ASSERT_TRUE(a.notice);
+        EXPECT_EQ(a.notice->title, "Ridotto manomesso:");
+        EXPECT_EQ(a.notice->lines.back(), "Nome ridotto = mio");
+        EXPECT_TRUE(a.columns.empty());
+    }
+}
+
+TEST(ApplyReduced, PersonalTablesFitThePlayersNumbersOrAreRefused) {
+    const PersonalTable table{7, 1, 3, {col(1, 2, 3, 4, 5), col(1, 2, 3, 6, 7)}};
+    AppliedReduced a = applyPersonalTable(table, "rqor1", {30}, {2, 4, 6, 8, 10, 12});
+    ASSERT_FALSE(a.notice);
+    EXPECT_EQ(a.columns, (std::vector<Column>{col(2, 4, 6, 8, 30), col(2, 4, 10, 12, 30)}));
+
+    const struct {
+        PersonalTable table;
+        std::vector<int> free;
+        const char* line;
+    } refused[] = {
+        {table, {2, 4, 6, 8, 10}, "Il ridotto rqor1 usa 7 numeri, il pronostico ne ha 6."},
+        {PersonalTable{}, {2, 4, 6, 8, 10}, "Il ridotto rqor1 non ha colonnine."},
+    };
+    for (const auto& k : refused) {
+        a = applyPersonalTable(k.table, "rqor1", {30}, k.free);
+        ASSERT_TRUE(a.notice);
+        EXPECT_EQ(a.notice->title, "Ridotto non compatibile:");
+        EXPECT_EQ(a.notice->lines.back(), k.line);
+        EXPECT_TRUE(a.columns.empty());
+    }
+}

@@ -62,3 +62,65 @@ TEST(PersonalTable, GuaranteeCheckedOnRequest) {
     EXPECT_FALSE(personalTableKeepsItsGuarantee(t));
     EXPECT_FALSE(personalTableKeepsItsGuarantee(PersonalTable{}));
 }
+
+// What the table really holds, whatever guarantee its header names.
+TEST(PersonalTable, HeldGuarantee) {
+    const struct {
+        PersonalTable table;
+        int held;
+    } cases[] = {
+        {{5, 0, 4, {col(1, 2, 3, 4, 5)}}, 5},
+        {{10, 0, 4, {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}}, 3},
+        // Position 11 widens the numbers: five of 1..11 may meet either column in 2 only.
+        {{11, 0, 3, {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10), col(1, 2, 3, 4, 11)}}, 2},
+        {{50, 0, 2, {col(46, 47, 48, 49, 50)}}, 0},
+        {{}, 0},
+    };
+    for (const auto& k : cases)
+        EXPECT_EQ(personalTableHeldGuarantee(k.table), k.held) << personalTablePositions(k.table);
+}
+
+// "Verifica garanzia" says plainly whether the named guarantee holds and what does.
+TEST(PersonalTable, GuaranteeReport) {
+    PersonalTable t{10, 0, 3, {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10)}};
+    EXPECT_EQ(personalGuaranteeReport(t).lines,
+              (std::vector<std::string>{"Garanzia 3 rispettata sui 10 numeri in gioco (1..10):",
+                                        "cinque numeri estratti tra questi danno sempre",
+                                        "almeno 3 punti in una colonnina."}));
+    t.guarantee = 4;
+    EXPECT_EQ(personalGuaranteeReport(t).lines,
+              (std::vector<std::string>{"Garanzia 4 NON rispettata sui 10 numeri in gioco (1..10).",
+                                        "Il ridotto garantisce soltanto 3 punti.",
+                                        "Aggiungi colonnine o scegli una garanzia più bassa."}));
+    // Five columns apart: five numbers may fall one in each.
+    t.columns = {col(1, 2, 3, 4, 5), col(6, 7, 8, 9, 10), col(11, 12, 13, 14, 15),
+                 col(16, 17, 18, 19, 20), col(21, 22, 23, 24, 25)};
+    EXPECT_EQ(personalGuaranteeReport(t).lines[1], "Il ridotto garantisce soltanto 1 punto.");
+    EXPECT_EQ(personalGuaranteeReport(PersonalTable{}).lines.front(),
+              "Il ridotto non ha colonnine da verificare.");
+}
+
+// The open windows list every table, damaged ones too, so that they can be deleted.
+TEST(PersonalTable, ListedAndDeleted) {
+    test::TestFolder dir({"ridotti"});
+    ASSERT_FALSE(savePersonalTable(dir.folder(), "zeta", {12, 1, 4, {col(1, 2, 3, 4, 5)}}));
+    ASSERT_FALSE(savePersonalTable(dir.folder(), "alfa", {10, 0, 2, {}}));
+    test::writeFile(dir / "ridotti/rotto.rid", "1\r\n10\r\n");
+    test::writeFile(dir / "ridotti/R5N10F0G35V01.cna", "1 2 3 4 5\r\n");
+    const auto entries = listPersonalTables(dir.folder());
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].name, "alfa");
+    EXPECT_FALSE(entries[0].damaged);
+    EXPECT_EQ(entries[1].name, "rotto");
+    EXPECT_TRUE(entries[1].damaged);
+    EXPECT_EQ(entries[2].name, "zeta");
+    EXPECT_EQ(entries[2].columns, 1u);
+    EXPECT_EQ(entries[2].numbersInPlay, 12);
+    EXPECT_EQ(entries[2].leaders, 1);
+    EXPECT_EQ(entries[2].guarantee, 4);
+
+    EXPECT_FALSE(deletePersonalTable(dir.folder(), "rotto"));
+    EXPECT_FALSE(personalTableExists(dir.folder(), "rotto"));
+    EXPECT_TRUE(deletePersonalTable(dir.folder(), "rotto"));
+    EXPECT_EQ(listPersonalTables(dir.folder()).size(), 2u);
+}

@@ -58,14 +58,21 @@ inline void clickInNextModal(const QString& button, QString* title = nullptr) {
 
 #include <QTableWidget>
 
+// Clicks cell n (1..50, ten to a row) of the number board `name` below `root`.
+inline void clickBoardCell(QWidget* root, const char* name, int n,
+                           Qt::MouseButton button = Qt::LeftButton,
+                           Qt::KeyboardModifiers modifiers = {}) {
+    auto* g = root->findChild<QTableWidget*>(name);
+    QVERIFY2(g, name);
+    QTest::mouseClick(g->viewport(), button, modifiers,
+                      g->visualItemRect(g->item((n - 1) / 10, (n - 1) % 10)).center());
+}
+
 // Clicks the cell of a number (1..49) in the number grid `MSFlexGrid3`, or of
 // a Numerone (1..10) in `MSFlEuroNumP`, found below `root`.
 inline void clickNumber(QWidget* root, int n, Qt::MouseButton button = Qt::LeftButton,
                         Qt::KeyboardModifiers modifiers = {}) {
-    auto* g = root->findChild<QTableWidget*>("MSFlexGrid3");
-    QVERIFY(g);
-    QTest::mouseClick(g->viewport(), button, modifiers,
-                      g->visualItemRect(g->item((n - 1) / 10, (n - 1) % 10)).center());
+    clickBoardCell(root, "MSFlexGrid3", n, button, modifiers);
 }
 inline void clickNumerone(QWidget* root, int n) {
     auto* g = root->findChild<QTableWidget*>("MSFlEuroNumP");

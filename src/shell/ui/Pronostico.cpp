@@ -73,7 +73,7 @@ QGroupBox* Pronostico::makeGridFrame() {
     });
 
     auto* euroLabel = new QLabel("EuroNum", gridFrame_);
-    numeroni_ = makeBoardGrid("MSFlEuroNumP", 1, 10, gridFrame_);
+    numeroni_ = makeNumberBoard("MSFlEuroNumP", 1, 10, gridFrame_);
     for (int c = 0; c < 10; ++c)
         numeroni_->item(0, c)->setText(QString::number(c + 1));
     connect(numeroni_, &QTableWidget::cellClicked, this,
@@ -203,11 +203,9 @@ void Pronostico::setLocked(bool locked) {
 }
 
 void Pronostico::paintNumeroni() {
-    for (int c = 0; c < 10; ++c) {
-        const bool on = state().selection.numerone(c + 1);
-        numeroni_->item(0, c)->setBackground(on ? kBoardFixed : kBoardFree);
-        numeroni_->item(0, c)->setForeground(on ? QColor(Qt::black) : QColor(Qt::white));
-    }
+    for (int c = 0; c < 10; ++c)
+        paintBoardCell(numeroni_->item(0, c),
+                       state().selection.numerone(c + 1) ? kBoardFixed : kBoardFree);
 }
 
 void Pronostico::updateCounts() {

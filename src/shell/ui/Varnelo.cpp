@@ -48,6 +48,9 @@
 #include "engine/ui/SviluppoS.h"
 #include "reduced/KeptGuarantee.h"
 #include "reduced/ui/GestRidotti.h"
+#include "reduced/ui/GestRidottiP.h"
+#include "reduced/ui/GestioneRidotto.h"
+#include "reduced/ui/Ridotti.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -237,6 +240,13 @@ void Varnelo::buildCommands() {
         showNotices(refreshArchiveTables(state_), this);
         refresh();
     };
+    commands_["Ridotti"] = [this] { openChild<Ridotti>(); };
+    // The tables open into the editor: only its "Apri" leads here.
+    commands_["GestioneRidotto"] = [this] {
+        if (auto* editor = existingChild<Ridotti>())
+            openChild<GestioneRidotto>(static_cast<PersonalTableTarget&>(*editor));
+    };
+    commands_["GestRidottiP"] = [this] { openChild<GestRidottiP>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();

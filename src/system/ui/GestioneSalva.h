@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QDialog>
-
-class QLineEdit;
+#include "ui/NameDialog.h"
 
 namespace varnelo {
 
-// "Salva col nome:": the name box keeps lower-case letters, digits and blanks.
-class GestioneSalva : public QDialog {
+// "Salva col nome:" for the current system.
+class GestioneSalva : public NameDialog {
     Q_OBJECT
   public:
-    GestioneSalva(const QString& currentName, QWidget* parent = nullptr);
-    QString name() const;
-
-  private:
-    QLineEdit* name_ = nullptr;
+    explicit GestioneSalva(const QString& currentName, QWidget* parent = nullptr)
+        : NameDialog("GestioneSalva", "Nome del sistema:", currentName, parent) {}
 };
 
 } // namespace varnelo

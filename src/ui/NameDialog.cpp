@@ -1,21 +1,23 @@
-#include "system/ui/GestioneSalva.h"
-
-#include "ui/DialogParts.h"
+#include "ui/NameDialog.h"
 
 #include "system/SystemName.h"
+#include "ui/DialogParts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varnelo {
 
-GestioneSalva::GestioneSalva(const QString& currentName, QWidget* parent) : QDialog(parent) {
-    setObjectName("GestioneSalva");
+NameDialog::NameDialog(const QString& objectName, const QString& caption, const QString& name,
+                       QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(objectName);
     setWindowTitle("Salva col nome:");
-    name_ = new QLineEdit(currentName, this);
+    name_ = new QLineEdit(name, this);
     name_->setObjectName("TextNome");
     name_->setMaxLength(60);
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& typed) {
@@ -28,14 +30,14 @@ GestioneSalva::GestioneSalva(const QString& currentName, QWidget* parent) : QDia
     });
     auto* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Nome del sistema:", this));
+    layout->addWidget(new QLabel(caption, this));
     layout->addWidget(name_);
     layout->addWidget(buttons);
     setMinimumWidth(320);
     fixDialogSize(this);
 }
 
-QString GestioneSalva::name() const {
+QString NameDialog::name() const {
     return name_->text();
 }
 
