@@ -47,6 +47,7 @@
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
 #include "reduced/KeptGuarantee.h"
+#include "reduced/ui/SviluppoOrtogonale.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -223,6 +224,10 @@ void Varnelo::buildCommands() {
     commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
     commands_["SoloCalcolo"] = [this] { startDevelopment(true); };
+    commands_["SviluppoOrtogonale"] = [this] {
+        if (state_.options.orthogonalOn())
+            startDevelopment(false);
+    };
     commands_["Ricerca"] = [this] {
         Ricerca dialog(state_, this);
         dialog.exec();
@@ -442,6 +447,10 @@ void Varnelo::startDevelopment(bool calculateOnly) {
             showForecast();
             return;
         }
+    }
+    if (!calculateOnly && state_.options.orthogonalOn()) {
+        openChild<SviluppoOrtogonale>()->start(state_.options.guaranteeKind);
+        return;
     }
     // The distribution tables are tallied when a window asks for them, not
     // during the run, so a plain development stays as fast as the engine.
