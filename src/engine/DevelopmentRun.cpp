@@ -1,10 +1,10 @@
 #include "engine/DevelopmentRun.h"
 
+#include "core/SubsetIndex.h"
 #include "engine/CandidatePlan.h"
 #include "engine/ColumnOutput.h"
 #include "engine/FamilyChecks.h"
 #include "engine/StreamingReduction.h"
-#include "engine/SubsetIndex.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "engine/StreamingReduction.h"
 
-#include "engine/SubsetIndex.h"
+#include "core/SubsetIndex.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,12 +1,13 @@
 #include "reduced/OrthogonalDevelopment.h"
 
 #include "core/ColumnStore.h"
+#include "core/SubsetIndex.h"
 #include "reduced/ApplyReduced.h"
 #include "reduced/ReducedNames.h"
 
-#include <algorithm>
+#include <array>
 #include <bit>
-#include <functional>
+#include <span>
 
 namespace varnelo {
 
@@ -14,64 +15,150 @@ namespace {
 
 using Mask = std::uint64_t;
 
-Mask maskOf(const Column& c) {
+Mask maskOf(const std::vector<int>& numbers) {
     Mask m = 0;
-    for (const auto n : c)
+    for (const int n : numbers)
         m |= Mask{1} << n;
     return m;
 }
 
+// The numbers of a mask, ascending; at most five of them.
+struct SetNumbers {
+    std::array<std::uint8_t, kColumnSize> n{};
+    std::size_t size = 0;
+
+    explicit SetNumbers(Mask m) {
+        for (; m != 0 && size < n.size(); m &= m - 1)
+            n[size++] = static_cast<std::uint8_t>(std::countr_zero(m));
+    }
+    std::span<const std::uint8_t> span() const { return {n.data(), size}; }
+};
+
 Column columnOf(Mask m) {
-    Column c{};
-    int k = 0;
-    for (int n = 1; n <= kMaxNumber && k < kColumnSize; ++n)
-        if (m >> n & 1u)
-            c[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(n);
-    return c;
+    return SetNumbers(m).n;
 }
 
 // Calls `visit` with the mask of every set of `size` numbers of `pool`,
 // joined to `base`, in lexicographic order; stops when it returns false.
-bool forEachSet(const std::vector<int>& pool, int size, Mask base,
-                const std::function<bool(Mask)>& visit) {
-    std::vector<int> at(static_cast<std::size_t>(size));
-    std::function<bool(int, std::size_t, Mask)> walk = [&](int depth, std::size_t from, Mask m) {
-        if (depth == size)
-            return visit(m);
-        for (std::size_t i = from; i + static_cast<std::size_t>(size - depth) <= pool.size(); ++i)
-            if (!walk(depth + 1, i + 1, m | Mask{1} << pool[i]))
-                return false;
-        return true;
-    };
-    return walk(0, 0, base);
+// A template, so that the walk's test is inlined into its loops.
+template <typename Visit>
+bool forEachSet(const std::vector<int>& pool, int size, Mask base, Visit&& visit,
+                std::size_t from = 0) {
+    if (size == 0)
+        return visit(base);
+    for (std::size_t i = from; i + static_cast<std::size_t>(size) <= pool.size(); ++i)
+        if (!forEachSet(pool, size - 1, base | Mask{1} << pool[i], visit, i + 1))
+            return false;
+    return true;
 }
 
 // The sets of c numbers the guarantee speaks of: the fixed ones and c - F
 // free ones, or c of the fixed ones when there are more of them.
+template <typename Visit>
 bool forEachGuaranteedSet(const std::vector<int>& fixed, const std::vector<int>& free, int c,
-                          const std::function<bool(Mask)>& visit) {
+                          Visit&& visit) {
     const int f = static_cast<int>(fixed.size());
     if (f >= c)
         return forEachSet(fixed, c, 0, visit);
-    Mask base = 0;
-    for (const int n : fixed)
-        base |= Mask{1} << n;
-    return forEachSet(free, c - f, base, visit);
+    return forEachSet(free, c - f, maskOf(fixed), visit);
 }
 
-bool met(const std::vector<Mask>& columns, Mask set, int g) {
-    return std::any_of(columns.begin(), columns.end(),
-                       [&](Mask m) { return std::popcount(m & set) >= g; });
+bool met(const SubsetIndex& columns, Mask set) {
+    return columns.sharesWithAny(SetNumbers(set).span());
 }
 
 } // namespace
 
+std::string orthogonalDevelopmentCode(int n, int fixed, int option) {
+    const auto o = orthogonalOption(option);
+    if (!o)
+        return {};
+    if (o->g > fixed && n + fixed >= 6)
+        return orthogonalTableCode(n, fixed, o->g, o->c);
+    return std::string(kFullDevelopmentCode);
+}
+
+std::vector<Column> fullDevelopment(const std::vector<int>& fixed, const std::vector<int>& free) {
+    std::vector<Column> out;
+    const int f = static_cast<int>(fixed.size());
+    if (f <= kColumnSize)
+        forEachSet(free, kColumnSize - f, maskOf(fixed), [&](Mask m) {
+            out.push_back(columnOf(m));
+            return true;
+        });
+    return out;
+}
+
 bool orthogonalGuaranteeHolds(const std::vector<Column>& columns, const std::vector<int>& fixed,
                               const std::vector<int>& free, int g, int c) {
-    std::vector<Mask> masks;
+    SubsetIndex index(g);
     for (const Column& col : columns)
-        masks.push_back(maskOf(col));
-    return forEachGuaranteedSet(fixed, free, c, [&](Mask set) { return met(masks, set, g); });
+        index.insert(col);
+    return forEachGuaranteedSet(fixed, free, c, [&](Mask set) { return met(index, set); });
+}
+
+OrthogonalRun orthogonalWalk(const std::vector<int>& fixed, const std::vector<int>& free, int g,
+                             int c, Progress& progress) {
+    OrthogonalRun run;
+    const int f = static_cast<int>(fixed.size());
+    // The walk: columns of the numbers that hold every fixed one. Sharing
+    // more than g - 1 numbers is sharing g of them, which the index of the
+    // g-subsets of the accepted columns answers without comparing them all;
+    // the same index tells the completion which sets are met.
+    SubsetIndex shared(g);
+    Mask used = 0; // every number of the accepted columns
+    const auto accept = [&](const Column& taken) {
+        shared.insert(taken);
+        run.columns.push_back(taken);
+        for (const auto x : taken)
+            used |= Mask{1} << x;
+    };
+    const auto full = [&] {
+        return run.columns.size() >= static_cast<std::size_t>(ColumnStore::kCapacity);
+    };
+    const Mask fixedMask = maskOf(fixed);
+    std::int64_t seen = 0;
+    if (f <= kColumnSize)
+        forEachSet(free, kColumnSize - f, fixedMask, [&](Mask candidate) {
+            if (++seen % kProgressStep == 0) {
+                progress.report(static_cast<std::int64_t>(run.columns.size()));
+                if (progress.cancelled()) {
+                    run.stopped = true;
+                    return false;
+                }
+            }
+            // Fewer than g of its numbers in use at all: no accepted column
+            // shares g with it. For g = 1 that answer is exact both ways.
+            if (std::popcount(candidate & used) < g) {
+                accept(columnOf(candidate));
+            } else if (g > 1) {
+                const Column next = columnOf(candidate);
+                if (!shared.sharesWithAny(next))
+                    accept(next);
+            }
+            return !full();
+        });
+
+    // Completion: a set not yet met gets a column that holds it, filled with
+    // the lowest numbers not in it (fixed ones first, as every column needs them).
+    if (!run.stopped) {
+        std::vector<int> all = fixed;
+        all.insert(all.end(), free.begin(), free.end());
+        forEachGuaranteedSet(fixed, free, c, [&](Mask set) {
+            if (met(shared, set) || full())
+                return true;
+            Mask column = set | fixedMask;
+            for (const int x : all)
+                if (std::popcount(column) < kColumnSize)
+                    column |= Mask{1} << x;
+            accept(columnOf(column));
+            progress.report(static_cast<std::int64_t>(run.columns.size()));
+            run.stopped = progress.cancelled();
+            return !run.stopped;
+        });
+    }
+    run.guaranteed = !run.stopped && orthogonalGuaranteeHolds(run.columns, fixed, free, g, c);
+    return run;
 }
 
 OrthogonalRun developOrthogonal(const Catalogue& catalogue, const std::vector<int>& fixed,
@@ -84,71 +171,27 @@ OrthogonalRun developOrthogonal(const Catalogue& catalogue, const std::vector<in
     const int n = static_cast<int>(free.size());
     if (n + f < kColumnSize)
         return run;
-    if (o->g > f && n + f >= 6) {
-        run.code = orthogonalTableCode(n, f, o->g, o->c);
-        {
-            AppliedReduced table = applyReduced(catalogue, run.code, fixed, free);
-            // A table, or one that is damaged: either is the answer.
-            if (!table.columns.empty() ||
-                (table.notice && table.notice->title != "Ridotto non compatibile:")) {
-                run.fromTable = !table.columns.empty();
-                run.columns = std::move(table.columns);
-                run.notice = std::move(table.notice);
-                run.guaranteed =
-                    run.fromTable && orthogonalGuaranteeHolds(run.columns, fixed, free, o->g, o->c);
-                return run;
-            }
-        }
-    } else {
-        run.code = std::string(kFullDevelopmentCode);
+    run.code = orthogonalDevelopmentCode(n, f, option);
+    if (run.code == kFullDevelopmentCode) {
+        run.fullDevelopment = true;
+        run.columns = fullDevelopment(fixed, free);
+        run.guaranteed = orthogonalGuaranteeHolds(run.columns, fixed, free, o->g, o->c);
+        return run;
     }
-
-    // The walk: columns of the numbers that hold every fixed one.
-    const int overlap = o->g - 1;
-    Mask fixedMask = 0;
-    for (const int x : fixed)
-        fixedMask |= Mask{1} << x;
-    std::vector<Mask> accepted;
-    std::int64_t seen = 0;
-    if (f <= kColumnSize)
-        forEachSet(free, kColumnSize - f, fixedMask, [&](Mask candidate) {
-            if (++seen % kProgressStep == 0) {
-                progress.report(static_cast<std::int64_t>(accepted.size()));
-                if (progress.cancelled()) {
-                    run.stopped = true;
-                    return false;
-                }
-            }
-            for (const Mask m : accepted)
-                if (std::popcount(m & candidate) > overlap)
-                    return true;
-            accepted.push_back(candidate);
-            return accepted.size() < static_cast<std::size_t>(ColumnStore::kCapacity);
-        });
-
-    // Completion: a set not yet met gets a column that holds it, filled with
-    // the lowest numbers not in it (fixed ones first, as every column needs them).
-    if (!run.stopped) {
-        std::vector<int> all = fixed;
-        all.insert(all.end(), free.begin(), free.end());
-        forEachGuaranteedSet(fixed, free, o->c, [&](Mask set) {
-            if (met(accepted, set, o->g) ||
-                accepted.size() >= static_cast<std::size_t>(ColumnStore::kCapacity))
-                return true;
-            Mask column = set | fixedMask;
-            for (const int x : all)
-                if (std::popcount(column) < kColumnSize)
-                    column |= Mask{1} << x;
-            accepted.push_back(column);
-            progress.report(static_cast<std::int64_t>(accepted.size()));
-            run.stopped = progress.cancelled();
-            return !run.stopped;
-        });
+    AppliedReduced table = applyReduced(catalogue, run.code, fixed, free);
+    // A table, or one that is damaged: either is the answer.
+    if (!table.columns.empty() ||
+        (table.notice && table.notice->title != "Ridotto non compatibile:")) {
+        run.fromTable = !table.columns.empty();
+        run.columns = std::move(table.columns);
+        run.notice = std::move(table.notice);
+        run.guaranteed =
+            run.fromTable && orthogonalGuaranteeHolds(run.columns, fixed, free, o->g, o->c);
+        return run;
     }
-    for (const Mask m : accepted)
-        run.columns.push_back(columnOf(m));
-    run.guaranteed = !run.stopped && orthogonalGuaranteeHolds(run.columns, fixed, free, o->g, o->c);
-    return run;
+    OrthogonalRun walked = orthogonalWalk(fixed, free, o->g, o->c, progress);
+    walked.code = std::move(run.code);
+    return walked;
 }
 
 } // namespace varnelo

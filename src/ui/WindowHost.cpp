@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <utility>
+
 namespace varnelo {
 
 namespace {
@@ -51,7 +53,9 @@ QMdiSubWindow* WindowHost::show(ChildWindow* window) {
 
 // Where the window covers the least of the number grids: at the right edge
 // of the area, top or bottom, or below the grids; the top left corner when
-// there is nothing to keep clear.
+// there is nothing to keep clear. Between places that cover the grids
+// alike, the one that covers least of the other windows shown, so that a
+// window opened by another (a run's next step) does not hide it.
 QPoint WindowHost::firstPlace(QMdiSubWindow* sub) const {
     if (!keepClear_ || !keepClear_->isVisible() || keepClear_->window() != area_->window() ||
         (sub->widget() && sub->widget()->isAncestorOf(keepClear_)))
@@ -62,13 +66,20 @@ QPoint WindowHost::firstPlace(QMdiSubWindow* sub) const {
     const int bottom = std::max(0, view.height() - sub->height());
     const QPoint candidates[] = {
         {right, 0}, {right, bottom}, {0, std::min(clear.bottom() + 8, bottom)}};
+    const auto covered = [](const QRect& a, const QRect& b) {
+        const QRect both = a.intersected(b);
+        return both.isEmpty() ? qint64(0) : qint64(both.width()) * both.height();
+    };
     QPoint best = candidates[0];
-    qint64 least = -1;
+    std::pair<qint64, qint64> least{-1, 0};
     for (const QPoint& at : candidates) {
-        const QRect covered = QRect(at, sub->size()).intersected(clear);
-        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
-        if (least < 0 || area < least) {
-            least = area;
+        const QRect place(at, sub->size());
+        std::pair<qint64, qint64> cost{covered(place, clear), 0};
+        for (QMdiSubWindow* other : area_->subWindowList())
+            if (other != sub && other->isVisible() && !other->isAncestorOf(keepClear_))
+                cost.second += covered(place, other->geometry());
+        if (least.first < 0 || cost < least) {
+            least = cost;
             best = at;
         }
     }

@@ -1,5 +1,5 @@
 #include "EngineFixture.h"
-#include "engine/SubsetIndex.h"
+#include "core/SubsetIndex.h"
 
 #include <random>
 

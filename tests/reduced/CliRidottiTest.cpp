@@ -92,9 +92,12 @@ TEST(CliRidotti, OrthogonalDevelopment) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "Codice = O5N12F0G12V01\nTabella costruita\nGaranzia verificata\n");
     EXPECT_EQ(r.out, "1 2 3 4 5\n6 7 8 9 10\n1 2 3 11 12\n");
+    // One point with a fixed number is no reduction: every column holding it.
     r = runCli("ortogonale --numeri 1,2,3,4,5,6,7,8,9,10,11,12 --fisse 30 --opzione 8");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "1 2 3 4 30\n");
+    EXPECT_EQ(r.err, "Codice = R0N00F0G00V00\nGaranzia integrale\nGaranzia verificata\n");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 495);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1 2 3 4 30");
     EXPECT_EQ(runCli("ortogonale --numeri 1,2 --opzione 12").status, 2);
     EXPECT_EQ(runCli("ortogonale --opzione 3").status, 2);
 }

@@ -95,36 +95,6 @@ std::string columnLine(const Column& c) {
     return line + '\n';
 }
 
-// The columns that complete `c` (its first `filled` numbers set) with
-// numbers of `pool` from `from` on.
-void completeColumns(const std::vector<int>& pool, std::size_t from, Column& c, int filled,
-                     std::vector<Column>& out) {
-    if (filled == kColumnSize) {
-        Column sorted = c;
-        std::sort(sorted.begin(), sorted.end());
-        out.push_back(sorted);
-        return;
-    }
-    for (std::size_t i = from; i < pool.size(); ++i) {
-        c[static_cast<std::size_t>(filled)] = static_cast<std::uint8_t>(pool[i]);
-        completeColumns(pool, i + 1, c, filled + 1, out);
-    }
-}
-
-// Every column of the numbers that holds all the fixed ones, in ascending order.
-std::string fullDevelopment(const std::vector<int>& fixed, const std::vector<int>& free) {
-    Column c{};
-    for (std::size_t k = 0; k < fixed.size(); ++k)
-        c[k] = static_cast<std::uint8_t>(fixed[k]);
-    std::vector<Column> columns;
-    completeColumns(free, 0, c, static_cast<int>(fixed.size()), columns);
-    std::sort(columns.begin(), columns.end());
-    std::string out;
-    for (const Column& col : columns)
-        out += columnLine(col);
-    return out;
-}
-
 struct TableRequest {
     std::vector<int> fixed, free;
     int value = -1; // the guarantee or the option
@@ -189,7 +159,7 @@ int applyTable(const std::vector<std::string>& args) {
     std::cerr << "Codice = " << code << '\n';
     if (code == kFullDevelopmentCode) {
         std::cerr << "Nessun ridotto per questa scelta: sviluppo integrale\n";
-        std::cout << fullDevelopment(r.fixed, r.free);
+        std::cout << columnLines(fullDevelopment(r.fixed, r.free));
         return kOk;
     }
     const AppliedReduced applied = applyReduced(programCatalogue(), code, r.fixed, r.free);
@@ -218,7 +188,10 @@ int orthogonal(const std::vector<std::string>& args) {
             std::cerr << line << '\n';
         return kFailed;
     }
-    std::cerr << (run.fromTable ? "Tabella memorizzata" : "Tabella costruita") << '\n';
+    std::cerr << (run.fullDevelopment ? "Garanzia integrale"
+                  : run.fromTable     ? "Tabella memorizzata"
+                                      : "Tabella costruita")
+              << '\n';
     std::cerr << (run.guaranteed ? "Garanzia verificata" : "Garanzia NON rispettata") << '\n';
     std::cout << columnLines(run.columns);
     return run.guaranteed ? kOk : kFailed;

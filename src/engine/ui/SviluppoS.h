@@ -2,20 +2,17 @@
 
 #include "engine/DevelopmentRun.h"
 #include "engine/RunProgress.h"
-#include "ui/ChildWindow.h"
+#include "ui/RunWindow.h"
 
 #include <functional>
 
 class QLabel;
-class QPushButton;
 
 namespace varnelo {
 
-class BackgroundJob;
-
 // The development window: runs the engine as a background job, shows the
 // running counts and lets the user stop the run.
-class SviluppoS : public ChildWindow {
+class SviluppoS : public RunWindow {
     Q_OBJECT
   public:
     explicit SviluppoS(Shell& shell);
@@ -23,34 +20,21 @@ class SviluppoS : public ChildWindow {
     // Starts a run: `work` calls the engine with the given progress. Returns
     // false while another run is going on.
     bool start(const QString& caption, std::function<RunResult(RunProgress&)> work);
-    bool isRunning() const;
-    // "Stop" while running; "Chiudi" afterwards.
-    void stop();
     const RunResult& result() const { return result_; }
-
-  Q_SIGNALS:
-    void finished();
 
   protected:
     // A run window of its own name over the same counts (`SvilupPerRid`).
     SviluppoS(Shell& shell, const QString& name, WindowSlots slots);
-    void keyPressEvent(QKeyEvent* event) override;
+    void showProgress() override;
+    void showEnd() override;
 
   private:
-    void poll();
-    void end();
-
     RunProgress progress_;
     RunResult result_;
-    BackgroundJob* job_ = nullptr;
-    qint64 startedMs_ = 0;
     QLabel* examined_ = nullptr;
     QLabel* conditioned_ = nullptr;
     QLabel* kept_ = nullptr;
     QLabel* inMemory_ = nullptr;
-    QLabel* elapsed_ = nullptr;
-    QLabel* outcome_ = nullptr;
-    QPushButton* stop_ = nullptr;
 };
 
 // The development of a reduced system: the conditions run over the rows

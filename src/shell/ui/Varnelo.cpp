@@ -51,6 +51,7 @@
 #include "reduced/ui/GestRidottiP.h"
 #include "reduced/ui/GestioneRidotto.h"
 #include "reduced/ui/Ridotti.h"
+#include "reduced/ui/SviluppoOrtogonale.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -228,6 +229,10 @@ void Varnelo::buildCommands() {
     commands_["GestRidotti"] = [this] { openChild<GestRidotti>(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
     commands_["SoloCalcolo"] = [this] { startDevelopment(true); };
+    commands_["SviluppoOrtogonale"] = [this] {
+        if (state_.options.orthogonalOn())
+            startDevelopment(false);
+    };
     commands_["Ricerca"] = [this] {
         Ricerca dialog(state_, this);
         dialog.exec();
@@ -454,6 +459,10 @@ void Varnelo::startDevelopment(bool calculateOnly) {
             showForecast();
             return;
         }
+    }
+    if (!calculateOnly && state_.options.orthogonalOn()) {
+        openChild<SviluppoOrtogonale>()->start(state_.options.guaranteeKind);
+        return;
     }
     // The distribution tables are tallied when a window asks for them, not
     // during the run, so a plain development stays as fast as the engine.

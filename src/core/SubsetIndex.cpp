@@ -1,4 +1,4 @@
-#include "engine/SubsetIndex.h"
+#include "core/SubsetIndex.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,6 +17,15 @@ struct Binomials {
 };
 constexpr Binomials kBinomial{};
 
+std::uint32_t rankOf(const std::uint8_t* ascending, unsigned positions) {
+    std::uint32_t r = 0;
+    int k = 1;
+    for (int p = 0; p < kColumnSize; ++p)
+        if (positions >> p & 1)
+            r += kBinomial.c[ascending[p] - 1][k++];
+    return r;
+}
+
 } // namespace
 
 SubsetIndex::SubsetIndex(int s) : s_(std::clamp(s, 1, kColumnSize)) {
@@ -27,17 +36,19 @@ SubsetIndex::SubsetIndex(int s) : s_(std::clamp(s, 1, kColumnSize)) {
 }
 
 std::uint32_t SubsetIndex::rank(const Column& c, unsigned positions) {
-    std::uint32_t r = 0;
-    int k = 1;
-    for (int p = 0; p < kColumnSize; ++p)
-        if (positions >> p & 1)
-            r += kBinomial.c[c[static_cast<std::size_t>(p)] - 1][k++];
-    return r;
+    return rankOf(c.data(), positions);
 }
 
 bool SubsetIndex::sharesWithAny(const Column& c) const {
+    return sharesWithAny(std::span<const std::uint8_t>(c));
+}
+
+bool SubsetIndex::sharesWithAny(std::span<const std::uint8_t> ascending) const {
     for (unsigned m : subsets_) {
-        const std::uint32_t r = rank(c, m);
+        // Only the subsets within the numbers given.
+        if (m >> ascending.size())
+            continue;
+        const std::uint32_t r = rankOf(ascending.data(), m);
         if (bits_[r / 64] >> (r % 64) & 1)
             return true;
     }

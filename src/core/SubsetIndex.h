@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace varnelo {
@@ -15,6 +16,9 @@ class SubsetIndex {
     explicit SubsetIndex(int s); // s = 1..5
 
     bool sharesWithAny(const Column& c) const;
+    // The same for a set of s..5 ascending numbers: whether an inserted
+    // column holds s of them.
+    bool sharesWithAny(std::span<const std::uint8_t> ascending) const;
     void insert(const Column& c);
 
     // Colex rank of the numbers at the chosen positions (bit p: position p + 1);
