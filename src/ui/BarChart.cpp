@@ -1,5 +1,6 @@
 #include "ui/BarChart.h"
 
+#include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -88,6 +89,32 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     y->setLabelsFont(small);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
+}
+
+void showBarValues(QChartView* view) {
+    QChart* chart = view->chart();
+    int bars = 0;
+    for (QAbstractSeries* s : chart->series())
+        if (auto* series = qobject_cast<QAbstractBarSeries*>(s)) {
+            for (QBarSet* set : series->barSets()) {
+                bars = std::max<int>(bars, set->count());
+                set->setLabelColor(Qt::black);
+                QFont small = set->labelFont();
+                small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
+                set->setLabelFont(small);
+            }
+            series->setLabelsVisible(true);
+            series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+            series->setLabelsFormat("@value");
+            // Whole counts up to the millions, never in exponent form.
+            series->setLabelsPrecision(12);
+            series->setLabelsAngle(bars > 16 ? -90 : 0);
+        }
+    for (QAbstractAxis* axis : chart->axes(Qt::Vertical))
+        if (auto* y = qobject_cast<QValueAxis*>(axis)) {
+            y->setMax(y->max() * (bars > 16 ? 1.2 : 1.08));
+            y->applyNiceNumbers();
+        }
 }
 
 } // namespace varnelo

@@ -16,4 +16,8 @@ QChartView* makeBarChart(const QString& name, QWidget* parent);
 void setBars(QChartView* view, const QString& title, const QStringList& categories,
              const QList<double>& values, const QString& valueTitle, double ceiling = 0);
 
+// Writes each bar's value over it, upright when the bars are too narrow for
+// the figures, and raises the value axis to leave them room.
+void showBarValues(QChartView* view);
+
 } // namespace varnelo

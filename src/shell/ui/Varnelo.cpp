@@ -3,6 +3,9 @@
 
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
+#include "checking/ui/Montepremi.h"
+#include "checking/ui/Quote.h"
+#include "checking/ui/Tortaa.h"
 #include "columns/ui/ColFilUscite.h"
 #include "columns/ui/ColFilUsciteSistem.h"
 #include "columns/ui/ColonneFiltro.h"
@@ -252,6 +255,9 @@ void Varnelo::buildCommands() {
             openChild<GestioneRidotto>(static_cast<PersonalTableTarget&>(*editor));
     };
     commands_["GestRidottiP"] = [this] { openChild<GestRidottiP>(); };
+    commands_["Tortaa"] = [this] { openChild<Tortaa>(); };
+    commands_["Montepremi"] = [this] { openChild<Montepremi>(); };
+    commands_["Quote"] = [this] { openChild<Quote>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
@@ -397,7 +403,8 @@ void Varnelo::refresh() {
         const QString command = a->property("command").toString();
         const bool available = commands_.contains(command);
         bool enabled = available && !busy_;
-        if (a->property("needsColumns").toBool())
+        // A toolbar key waits for columns as its menu item does.
+        if (needsColumns(command))
             enabled = enabled && hasColumns;
         a->setEnabled(enabled);
         const QString tip = a->property("tip").toString();
