@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QStringList>
 
@@ -15,5 +16,17 @@ namespace varnelo {
 QChartView* makeBarChart(const QString& name, QWidget* parent);
 void setBars(QChartView* view, const QString& title, const QStringList& categories,
              const QList<double>& values, const QString& valueTitle, double ceiling = 0);
+
+// One part of stacked bars: its name in the legend and its value per category.
+struct BarPart {
+    QString name;
+    QColor colour;
+    QList<double> values;
+};
+// Bars made of parts stacked in the order given, with the legend below and
+// the categories' axis titled `categoryTitle`.
+void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling = 0);
 
 } // namespace varnelo
