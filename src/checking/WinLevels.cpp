@@ -26,11 +26,11 @@ WinLevelsInput winLevelsInput(const Selection& selection, const ColumnStore& col
     for (int p = 1; p <= kColumnSize; ++p) {
         const std::uint8_t* plane = columns.plane(p);
         for (std::int32_t i = 1; i <= in.count; ++i)
-            held |= std::uint64_t{1} << plane[i];
+            held |= std::uint64_t{1} << (plane[i] & 63);
     }
     for (int n : selection.chosenNumbers())
         held |= std::uint64_t{1} << n;
-    for (int n = 1; n <= kMaxNumber; ++n)
+    for (int n = 1; n <= kMaxNumber; ++n) // what is not a number 1..49 is no hit
         if (held >> n & 1)
             in.numbers.push_back(n);
     in.fixed = selection.fixedNumbers();
@@ -178,7 +178,7 @@ class LevelCounter {
     const WinLevelsInput& in_;
     Progress& progress_;
     int n_;
-    std::array<int, kMaxNumber + 1> position_{};
+    std::array<int, 256> position_{}; // by any byte a column may hold
     std::array<std::vector<std::uint32_t>, kColumnSize + 1> holding_;
     std::array<std::uint32_t, kMaxSubsets> rank_{};
     std::uint64_t fixedMask_ = 0;

@@ -166,7 +166,7 @@ class DistributionTest : public QObject {
     void init() { w_ = std::make_unique<MainWindowUnderTest>(); }
     void cleanup() { w_.reset(); }
 
-    void closedWithoutColumns() {
+    void itemsAndKeysNeedColumns() {
         for (const char* name :
              {"ColonneSistema(4)", "ColonneSistema(5)", "Probabilita", "DistVincite"})
             QVERIFY2(!main().findChild<QAction*>(name)->isEnabled(), name);
@@ -261,6 +261,13 @@ class DistributionTest : public QObject {
             [](QWidget* w) { return qobject_cast<QPrintPreviewDialog*>(w) != nullptr; });
         clickButton(window, "ComandiF(3)");
         QCOMPARE(title, QString("Anteprima di Stampa"));
+
+        // A new system: the table of the old one goes, nothing left to save.
+        main().findChild<QAction*>("MenuFile(1)")->trigger();
+        QCOMPARE(state().columns.storedCount, 0);
+        QCOMPARE(gridOf(window).size(), 0);
+        QVERIFY(window->findChild<QLabel*>("LabStato")->text().startsWith("Il sistema è cambiato"));
+        QVERIFY(!window->findChild<QPushButton*>("ComandiF(2)")->isEnabled());
     }
 
     void chartFromTheToolbarKeyShowsTheShares() {
