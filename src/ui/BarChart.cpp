@@ -1,6 +1,5 @@
 #include "ui/BarChart.h"
 
-#include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -8,6 +7,7 @@
 #include <QChartView>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -50,21 +50,20 @@ QChartView* makeBarChart(const QString& name, QWidget* parent) {
     return view;
 }
 
-void setBars(QChartView* view, const QString& title, const QStringList& categories,
-             const QList<double>& values, const QString& valueTitle, double ceiling) {
-    QChart* chart = view->chart();
+namespace {
+
+void clearChart(QChart* chart, const QString& title) {
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
         chart->removeAxis(axis);
     chart->setTitle(title);
-    auto* set = new QBarSet(valueTitle);
-    set->setColor(QColor(0x3a, 0x6e, 0xa5));
-    for (double v : values)
-        *set << v;
-    auto* series = new QBarSeries;
-    series->append(set);
-    series->setBarWidth(0.8);
-    chart->addSeries(series);
+}
+
+// The category axis below and the value axis on the left, up to `top` or
+// to `ceiling` when it is given.
+void attachAxes(QChartView* view, QAbstractBarSeries* series, const QStringList& categories,
+                const QString& valueTitle, double top, double ceiling) {
+    QChart* chart = view->chart();
     auto* x = new QBarCategoryAxis;
     x->append(categories);
     QFont small = x->labelsFont();
@@ -80,7 +79,6 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     series->attachAxis(x);
     turnLabels(view);
     auto* y = new QValueAxis;
-    const double top = values.isEmpty() ? 1.0 : *std::max_element(values.begin(), values.end());
     y->setRange(0, ceiling > 0 ? ceiling : std::max(1.0, top));
     if (ceiling <= 0)
         y->applyNiceNumbers();
@@ -89,6 +87,51 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     y->setLabelsFont(small);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
+}
+
+} // namespace
+
+void setBars(QChartView* view, const QString& title, const QStringList& categories,
+             const QList<double>& values, const QString& valueTitle, double ceiling) {
+    QChart* chart = view->chart();
+    clearChart(chart, title);
+    auto* set = new QBarSet(valueTitle);
+    set->setColor(QColor(0x3a, 0x6e, 0xa5));
+    for (double v : values)
+        *set << v;
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    const double top = values.isEmpty() ? 1.0 : *std::max_element(values.begin(), values.end());
+    attachAxes(view, series, categories, valueTitle, top, ceiling);
+}
+
+void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling) {
+    QChart* chart = view->chart();
+    clearChart(chart, title);
+    auto* series = new QStackedBarSeries;
+    QList<double> totals(categories.size(), 0.0);
+    for (const BarPart& part : parts) {
+        auto* set = new QBarSet(part.name);
+        set->setColor(part.colour);
+        set->setBorderColor(part.colour.darker(130));
+        for (qsizetype i = 0; i < part.values.size(); ++i) {
+            *set << part.values[i];
+            if (i < totals.size())
+                totals[i] += part.values[i];
+        }
+        series->append(set);
+    }
+    series->setBarWidth(0.6);
+    chart->addSeries(series);
+    const double top = totals.isEmpty() ? 1.0 : *std::max_element(totals.begin(), totals.end());
+    attachAxes(view, series, categories, valueTitle, top, ceiling);
+    chart->axes(Qt::Horizontal).first()->setTitleText(categoryTitle);
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
 }
 
 void showBarValues(QChartView* view) {

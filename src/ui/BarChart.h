@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QStringList>
 
@@ -19,5 +20,16 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
 // Writes each bar's value over it, upright when the bars are too narrow for
 // the figures, and raises the value axis to leave them room.
 void showBarValues(QChartView* view);
+// One part of stacked bars: its name in the legend and its value per category.
+struct BarPart {
+    QString name;
+    QColor colour;
+    QList<double> values;
+};
+// Bars made of parts stacked in the order given, with the legend below and
+// the categories' axis titled `categoryTitle`.
+void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling = 0);
 
 } // namespace varnelo

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "core/Notice.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace varnelo {
+struct ProgramState;
+}
 
 namespace varnelo::cli {
 
@@ -24,5 +30,12 @@ const std::vector<Command>& commands();
 // Takes "--cartella DIR" out of args; returns the chosen program folder
 // (the per-user default when absent).
 std::string takeFolderOption(std::vector<std::string>& args);
+
+// A notice of the core on standard error: its title, then its lines.
+void printNotice(const Notice& n);
+
+// Opens the saved system `name` with its columns; false, with the reason
+// on standard error, for a bad name or a missing or damaged system.
+bool openSavedSystem(ProgramState& state, const std::string& name);
 
 } // namespace varnelo::cli

@@ -5,7 +5,6 @@
 #include "engine/DevelopmentRun.h"
 #include "system/ArchiveTables.h"
 #include "system/ProgramState.h"
-#include "system/SystemName.h"
 #include "system/SystemRun.h"
 #include "system/SystemStorage.h"
 
@@ -79,12 +78,6 @@ bool parse(std::vector<std::string> args, Request& r) {
     return true;
 }
 
-void printNotice(const Notice& n) {
-    std::cerr << n.title << '\n';
-    for (const auto& line : n.lines)
-        std::cerr << line << '\n';
-}
-
 void printCounts(const RunResult& result) {
     std::cerr << result.description;
     if (!result.differenceText.empty())
@@ -98,17 +91,8 @@ void printCounts(const RunResult& result) {
 // header are written back to its files.
 int developSaved(const std::string& folder, const std::string& name) {
     ProgramState state{ProgramFolder(folder)};
-    const std::string typed = typedSystemName(name);
-    if (typed != name || isReservedSystemName(name)) {
-        std::cerr << "Nome di sistema non valido: " << name << '\n';
+    if (!openSavedSystem(state, name))
         return kBadInput;
-    }
-    Progress loading;
-    TaskOutcome opened = openSystem(state, name, loading);
-    if (!opened.done()) {
-        printNotice(opened.notice.value_or(damagedSystemNotice(name)));
-        return kBadInput;
-    }
     for (const Notice& n : refreshArchiveTables(state))
         printNotice(n);
     const auto context = makeRunContext(state);

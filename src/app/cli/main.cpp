@@ -1,5 +1,8 @@
 #include "app/cli/Commands.h"
 #include "core/ProgramFolder.h"
+#include "system/ProgramState.h"
+#include "system/SystemName.h"
+#include "system/SystemStorage.h"
 
 #include <iostream>
 
@@ -32,6 +35,24 @@ std::string takeFolderOption(std::vector<std::string>& args) {
         }
     }
     return folder;
+}
+
+void printNotice(const Notice& n) {
+    std::cerr << n.title << '\n';
+    for (const auto& line : n.lines)
+        std::cerr << line << '\n';
+}
+
+bool openSavedSystem(ProgramState& state, const std::string& name) {
+    if (typedSystemName(name) != name || isReservedSystemName(name)) {
+        std::cerr << "Nome di sistema non valido: " << name << '\n';
+        return false;
+    }
+    Progress loading;
+    const TaskOutcome opened = openSystem(state, name, loading);
+    if (!opened.done())
+        printNotice(opened.notice.value_or(damagedSystemNotice(name)));
+    return opened.done();
 }
 
 } // namespace varnelo::cli

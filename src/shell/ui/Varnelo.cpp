@@ -3,6 +3,8 @@
 
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
+#include "checking/ui/Comfronto.h"
+#include "checking/ui/Comfronto2.h"
 #include "checking/ui/Montepremi.h"
 #include "checking/ui/Quote.h"
 #include "checking/ui/Tortaa.h"
@@ -258,6 +260,8 @@ void Varnelo::buildCommands() {
     commands_["Tortaa"] = [this] { openChild<Tortaa>(); };
     commands_["Montepremi"] = [this] { openChild<Montepremi>(); };
     commands_["Quote"] = [this] { openChild<Quote>(); };
+    commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
+    commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
@@ -325,6 +329,8 @@ void Varnelo::buildToolbar() {
         a->setProperty("command", QString::fromUtf8(key.command));
         a->setProperty("tip", QString::fromUtf8(key.tip));
         const QString command = QString::fromUtf8(key.command);
+        // A key is enabled as its menu item is.
+        a->setProperty("needsColumns", needsColumns(command));
         connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
         commandActions_ << a;
         if (QString(key.key) == "Salva" || QString(key.key) == "SoloCalcolo" ||
