@@ -42,6 +42,14 @@ std::vector<int> Selection::fixedNumbers() const {
     return out;
 }
 
+std::vector<int> Selection::freeNumbers() const {
+    std::vector<int> out;
+    for (int i = 1; i <= kMaxNumber; ++i)
+        if (chosen_[i] == Chosen)
+            out.push_back(i);
+    return out;
+}
+
 bool Selection::setNumerone(int n, bool on) {
     if (n < 1 || n > kNumeroneSlots)
         return false;

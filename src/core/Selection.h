@@ -24,6 +24,7 @@ class Selection {
     int fixedCount() const { return fixedCount_; }
     std::vector<int> chosenNumbers() const; // ascending, fixed ones included
     std::vector<int> fixedNumbers() const;
+    std::vector<int> freeNumbers() const; // chosen and not fixed, ascending
 
     bool numerone(int n) const { return numeroni_[n] == 1; }
     bool setNumerone(int n, bool on); // false for n outside 1..12

@@ -35,14 +35,6 @@ namespace {
 
 constexpr double kLirePerEuro = 1936.27;
 
-std::vector<int> freeNumbers(const Selection& s) {
-    std::vector<int> free;
-    for (const int n : s.chosenNumbers())
-        if (s.state(n) == Selection::Chosen)
-            free.push_back(n);
-    return free;
-}
-
 bool sameNumbers(const Selection& a, const Selection& b) {
     for (int n = 1; n <= kMaxNumber; ++n)
         if (a.state(n) != b.state(n))
@@ -313,7 +305,7 @@ std::optional<std::vector<Column>> GestRidotti::currentColumns() {
     if (!e)
         return std::nullopt;
     AppliedReduced a =
-        applyReduced(catalogue_, e->code.text(), board_.fixedNumbers(), freeNumbers(board_));
+        applyReduced(catalogue_, e->code.text(), board_.fixedNumbers(), board_.freeNumbers());
     if (a.notice) {
         Avviso::ask(*a.notice, this);
         return std::nullopt;
@@ -354,7 +346,7 @@ void GestRidotti::showColumns() {
     std::vector<int> fixed, free;
     if (fits) {
         fixed = board_.fixedNumbers();
-        free = freeNumbers(board_);
+        free = board_.freeNumbers();
     } else {
         for (int p = 1; p <= e->code.fixed; ++p)
             fixed.push_back(p);

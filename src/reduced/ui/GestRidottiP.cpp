@@ -14,11 +14,7 @@ GestRidottiP::GestRidottiP(Shell& shell)
 void GestRidottiP::openTable(const PersonalTable& table, const std::string& name) {
     const Selection& s = state().selection;
     const std::vector<int> fixed = s.fixedNumbers();
-    std::vector<int> free;
-    for (const int n : s.chosenNumbers())
-        if (s.state(n) != Selection::Fixed)
-            free.push_back(n);
-    AppliedReduced applied = applyPersonalTable(table, name, fixed, free);
+    AppliedReduced applied = applyPersonalTable(table, name, fixed, s.freeNumbers());
     if (applied.notice) {
         Avviso::ask(*applied.notice, this);
         return;

@@ -1,6 +1,5 @@
 #include "reduced/ui/SviluppoOrtogonale.h"
 
-#include "core/ProgramFolder.h"
 #include "reduced/OrthogonalOutcome.h"
 #include "reduced/ReducedNames.h"
 #include "system/ProgramState.h"
@@ -9,8 +8,6 @@
 #include "ui/Text.h"
 
 #include <QLabel>
-
-#include <algorithm>
 
 namespace varnelo {
 
@@ -28,10 +25,7 @@ bool SviluppoOrtogonale::start(int option) {
     if (!o || isRunning())
         return false;
     const std::vector<int> fixed = state().selection.fixedNumbers();
-    std::vector<int> free;
-    for (const int n : state().selection.chosenNumbers())
-        if (!std::binary_search(fixed.begin(), fixed.end(), n))
-            free.push_back(n);
+    const std::vector<int> free = state().selection.freeNumbers();
     option_ = option;
     run_ = {};
     takeColumns_ = false;
@@ -42,7 +36,7 @@ bool SviluppoOrtogonale::start(int option) {
     return startJob(
         [this, fixed, free, option] {
             // The catalogue keeps its open files: one per run, on the worker.
-            const Catalogue catalogue(catalogueFolder(shippedDataFolder(executableDir())));
+            const Catalogue catalogue = programCatalogue();
             run_ = developOrthogonal(catalogue, fixed, free, option, progress_);
         },
         progress_.cancel);
