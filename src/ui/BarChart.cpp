@@ -90,4 +90,25 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     series->attachAxis(y);
 }
 
+void showBarValues(QChartView* view) {
+    double top = 0;
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* bars = qobject_cast<QBarSeries*>(s)) {
+            bars->setLabelsVisible(true);
+            bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+            bars->setLabelsFormat("@value");
+            bars->setLabelsPrecision(12); // whole counts in full, never "1.9e+06"
+            for (QBarSet* set : bars->barSets()) {
+                set->setLabelColor(Qt::black); // white by default: lost above the bar
+                for (int i = 0; i < set->count(); ++i)
+                    top = std::max(top, set->at(i));
+            }
+        }
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
+        if (auto* y = qobject_cast<QValueAxis*>(axis)) {
+            y->setRange(0, std::max(1.0, top * 1.15));
+            y->applyNiceNumbers();
+        }
+}
+
 } // namespace varnelo

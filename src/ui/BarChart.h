@@ -15,5 +15,8 @@ namespace varnelo {
 QChartView* makeBarChart(const QString& name, QWidget* parent);
 void setBars(QChartView* view, const QString& title, const QStringList& categories,
              const QList<double>& values, const QString& valueTitle, double ceiling = 0);
+// Writes each bar's value on top of it, the axis raised so that the highest
+// one stays in sight: a bar too short to see still shows its count.
+void showBarValues(QChartView* view);
 
 } // namespace varnelo

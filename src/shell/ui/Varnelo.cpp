@@ -3,6 +3,8 @@
 
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
+#include "checking/ui/Confrontiamo.h"
+#include "checking/ui/spoglio.h"
 #include "columns/ui/ColFilUscite.h"
 #include "columns/ui/ColFilUsciteSistem.h"
 #include "columns/ui/ColonneFiltro.h"
@@ -247,6 +249,8 @@ void Varnelo::buildCommands() {
             openChild<GestioneRidotto>(static_cast<PersonalTableTarget&>(*editor));
     };
     commands_["GestRidottiP"] = [this] { openChild<GestRidottiP>(); };
+    commands_["spoglio"] = [this] { openChild<spoglio>(); };
+    commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
@@ -313,6 +317,7 @@ void Varnelo::buildToolbar() {
         a->setObjectName(key.key);
         a->setProperty("command", QString::fromUtf8(key.command));
         a->setProperty("tip", QString::fromUtf8(key.tip));
+        a->setProperty("needsColumns", needsColumns(QString::fromUtf8(key.command)));
         const QString command = QString::fromUtf8(key.command);
         connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
         commandActions_ << a;
