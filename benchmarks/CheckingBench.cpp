@@ -1,5 +1,6 @@
 #include "benchmarks/Baseline.h"
 #include "benchmarks/Bench.h"
+#include "checking/ArchiveComparison.h"
 #include "checking/SystemCheck.h"
 
 #include <bit>
@@ -54,7 +55,34 @@ void check() {
     keep(&result);
 }
 
+// Every column against 2300 draws, as "Confronto Sistema Archivio" does it
+// over the shipped archive.
+void compareWithArchive() {
+    static const std::vector<Draw> draws = [] {
+        std::vector<Draw> out;
+        for (int i = 0; i < 2300; ++i) {
+            Draw d;
+            for (int p = 0; p < kColumnSize; ++p)
+                d.numbers[static_cast<std::size_t>(p)] =
+                    static_cast<std::uint8_t>(1 + p * 9 + (i * (p + 3)) % 9);
+            d.numeroni = {static_cast<std::uint8_t>(1 + i % 10),
+                          static_cast<std::uint8_t>(1 + (i + 3) % 10)};
+            out.push_back(d);
+        }
+        return out;
+    }();
+    Selection system;
+    for (int e : {2, 6, 8})
+        system.setNumerone(e, true);
+    Progress progress;
+    const ArchiveComparison result =
+        compareWithDraws(allColumns(), ProgramFolder("."), system, draws, progress);
+    keep(&result);
+}
+
 const bool spoglio = registerCase({"spoglio-1906884", readOnce, check});
+const bool confronto =
+    registerCase({"confronto-archivio-1906884", readOnce, compareWithArchive, 3});
 
 } // namespace
 

@@ -16,13 +16,20 @@ namespace varnelo {
 namespace {
 
 const char* kLabelsWidth = "labelsWidth";
+const char* kValuesWidth = "valuesWidth"; // the bar values side by side, 0 when not shown
 
 // Labels that would not fit side by side turn, so that none covers its
-// neighbour, and stay whole; the choice follows the chart's width.
+// neighbour, and stay whole; the choice follows the chart's width. The
+// values on the bars do the same.
 void turnLabels(QChartView* view) {
+    const int room = view->width() - 90;
     const int wanted = view->property(kLabelsWidth).toInt();
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal))
-        axis->setLabelsAngle(wanted > view->width() - 90 ? -90 : 0);
+        axis->setLabelsAngle(wanted > room ? -90 : 0);
+    const int values = view->property(kValuesWidth).toInt();
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* bars = qobject_cast<QBarSeries*>(s))
+            bars->setLabelsAngle(values > room ? -90 : 0);
 }
 
 class LabelTurner : public QObject {
@@ -74,6 +81,7 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     for (const QString& c : categories)
         wanted += metrics.horizontalAdvance(c) + 8;
     view->setProperty(kLabelsWidth, wanted);
+    view->setProperty(kValuesWidth, 0);
     x->setTruncateLabels(false);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
@@ -92,6 +100,8 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
 
 void showBarValues(QChartView* view) {
     double top = 0;
+    int values = 0;
+    int widest = 0;
     for (QAbstractSeries* s : view->chart()->series())
         if (auto* bars = qobject_cast<QBarSeries*>(s)) {
             bars->setLabelsVisible(true);
@@ -100,13 +110,22 @@ void showBarValues(QChartView* view) {
             bars->setLabelsPrecision(12); // whole counts in full, never "1.9e+06"
             for (QBarSet* set : bars->barSets()) {
                 set->setLabelColor(Qt::black); // white by default: lost above the bar
-                for (int i = 0; i < set->count(); ++i)
+                const QFontMetrics metrics(set->labelFont());
+                for (int i = 0; i < set->count(); ++i) {
                     top = std::max(top, set->at(i));
+                    const int w = metrics.horizontalAdvance(QString::number(set->at(i), 'f', 0));
+                    values += w + 4;
+                    widest = std::max(widest, w);
+                }
             }
         }
+    view->setProperty(kValuesWidth, values);
+    turnLabels(view);
+    // Turned values stand upright above their bars and need more room.
+    const bool turned = values > view->width() - 90;
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
         if (auto* y = qobject_cast<QValueAxis*>(axis)) {
-            y->setRange(0, std::max(1.0, top * 1.15));
+            y->setRange(0, std::max(1.0, top * (turned && widest > 30 ? 1.3 : 1.15)));
             y->applyNiceNumbers();
         }
 }

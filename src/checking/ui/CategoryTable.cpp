@@ -1,48 +1,36 @@
 #include "checking/ui/CategoryTable.h"
 
+#include "ui/GridFit.h"
+#include "ui/TableModel.h"
 #include "ui/Text.h"
 
 #include <QHeaderView>
 
 namespace varnelo {
 
-QStringList categoryHeaders(QStringList before) {
-    for (int c = 0; c < kCategoryCount; ++c)
-        before << qs(categoryLabel(c));
-    return before;
-}
-
-TableModel::Cell countCell(std::int64_t n) {
-    TableModel::Cell cell = TableModel::integer(n);
-    if (n == 0)
-        cell.text.clear();
-    return cell;
-}
-
-CategoryTable::CategoryTable(const QString& name, int lines, QWidget* parent)
+CategoryTable::CategoryTable(const QString& name, const QStringList& captions, QWidget* parent)
     : QTableView(parent), model_(new TableModel(this)) {
     setObjectName(name);
-    model_->setHeaders(categoryHeaders({""}));
+    model_->setHeaders(QStringList{"Categoria"} + captions);
     setModel(model_);
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(22);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFixedHeight(horizontalHeader()->sizeHint().height() + lines * 22 + 2 * frameWidth());
+    setFigures({});
 }
 
-void CategoryTable::setLines(const std::vector<Line>& lines) {
+void CategoryTable::setFigures(const std::vector<Figures>& columns) {
     QList<TableModel::Row> rows;
-    for (const Line& l : lines) {
-        TableModel::Row row{TableModel::text(l.caption)};
-        for (const std::int64_t v : l.values)
-            row << countCell(v);
+    for (std::size_t c = 0; c < kCategoryCount; ++c) {
+        TableModel::Row row{TableModel::text(qs(categoryLabel(static_cast<int>(c))))};
+        for (const Figures& f : columns)
+            row << TableModel::integer(f[c]);
         rows << row;
     }
     model_->setRows(rows);
+    fitGridToCells(this);
 }
 
 } // namespace varnelo

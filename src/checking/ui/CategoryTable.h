@@ -2,33 +2,27 @@
 
 #include "checking/PrizeCategories.h"
 
+#include <QStringList>
 #include <QTableView>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "ui/TableModel.h"
-
 namespace varnelo {
 
-// The captions before the categories, then "0" .. "5+1".
-QStringList categoryHeaders(QStringList before);
-// A count that leaves zero blank: the few wins read at a glance.
-TableModel::Cell countCell(std::int64_t n);
+class TableModel;
 
-// A few figures per prize category, one line each: a caption, then the
-// columns "0" .. "5+1".
+// Figures of the twelve prize categories side by side: a line per category
+// "0" .. "5+1", a column per figure, each count whole; the table is as large
+// as its cells, so no figure is ever cut.
 class CategoryTable : public QTableView {
     Q_OBJECT
   public:
-    struct Line {
-        QString caption;
-        std::array<std::int64_t, kCategoryCount> values{};
-    };
+    using Figures = std::array<std::int64_t, kCategoryCount>;
 
-    CategoryTable(const QString& name, int lines, QWidget* parent);
-    void setLines(const std::vector<Line>& lines);
+    CategoryTable(const QString& name, const QStringList& captions, QWidget* parent);
+    void setFigures(const std::vector<Figures>& columns);
 
   private:
     TableModel* model_ = nullptr;

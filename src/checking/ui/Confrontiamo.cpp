@@ -6,6 +6,7 @@
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
 #include "ui/DialogParts.h"
+#include "ui/Shell.h"
 #include "ui/TableModel.h"
 #include "ui/Text.h"
 
@@ -23,6 +24,20 @@
 namespace varnelo {
 
 namespace {
+
+QStringList categoryHeaders(QStringList before) {
+    for (int c = 0; c < kCategoryCount; ++c)
+        before << qs(categoryLabel(c));
+    return before;
+}
+
+// Zeros left out: the few wins read at a glance.
+TableModel::Cell countCell(std::int64_t n) {
+    TableModel::Cell cell = TableModel::integer(n);
+    if (n == 0)
+        cell.text.clear();
+    return cell;
+}
 
 // Sorted by the day it stands for, not by its text.
 TableModel::Cell dateCell(const Draw& d) {
@@ -51,13 +66,13 @@ Confrontiamo::Confrontiamo(Shell& shell) : ChildWindow(shell, "Confrontiamo") {
     bar_->setVisible(false);
     start_ = namedButton("Confronta", "CommConfronta", this);
     stop_ = namedButton("Stop", "CommStop", this);
-    stop_->setEnabled(false);
     auto* close = namedButton("Chiudi", "CommChiudi", this);
     connect(start_, &QPushButton::clicked, this, &Confrontiamo::start);
     connect(stop_, &QPushButton::clicked, this, [this] { job_->cancel(); });
     connect(close, &QPushButton::clicked, this, &Confrontiamo::closeWindow);
 
-    totals_ = new CategoryTable("MSFTotali", 2, this);
+    totals_ =
+        new CategoryTable("MSFTotali", {"Scommesse vincenti", "Concorsi (la più alta)"}, this);
 
     draws_ = new TableModel(this);
     draws_->setHeaders(categoryHeaders({"Data", "Numeri", "EuroNum", "Migliore"}));
@@ -70,14 +85,17 @@ Confrontiamo::Confrontiamo(Shell& shell) : ChildWindow(shell, "Confrontiamo") {
 
     auto* keys = new QHBoxLayout;
     keys->addWidget(bar_, 1);
+    // Keeps the keys at the right while the progress bar is hidden.
     keys->addStretch(0);
     keys->addWidget(start_);
     keys->addWidget(stop_);
     keys->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(totals_, 0, Qt::AlignTop);
+    middle->addWidget(tabs_, 1);
     layout->addWidget(summary_);
-    layout->addWidget(totals_);
-    layout->addWidget(tabs_, 1);
+    layout->addLayout(middle, 1);
     layout->addLayout(keys);
 
     job_ = new BackgroundJob(shell, this);
@@ -86,6 +104,12 @@ Confrontiamo::Confrontiamo(Shell& shell) : ChildWindow(shell, "Confrontiamo") {
         bar_->setValue(total > 0 ? static_cast<int>(100 * progress_.done.load() / total) : 0);
     });
     connect(job_, &BackgroundJob::finished, this, &Confrontiamo::ended);
+    auto enableKeys = [this] {
+        start_->setEnabled(!this->shell().isBusy());
+        stop_->setEnabled(isRunning());
+    };
+    connect(&shell.events(), &ShellEvents::busyChanged, this, enableKeys);
+    enableKeys();
 }
 
 QSize Confrontiamo::sizeHint() const {
@@ -99,13 +123,16 @@ bool Confrontiamo::isRunning() const {
 void Confrontiamo::start() {
     if (isRunning())
         return;
+    // The columns may be changing under another window's job.
+    if (shell().isBusy()) {
+        summary_->setText("Un altro lavoro è in corso: premi \"Confronta\" quando è finito.");
+        return;
+    }
     progress_.done = 0;
     progress_.total = 0;
     summary_->setText("Confronto in corso...");
     bar_->setValue(0);
     bar_->setVisible(true);
-    start_->setEnabled(false);
-    stop_->setEnabled(true);
     job_->start(
         [this] {
             const ProgramState& s = state();
@@ -117,8 +144,6 @@ void Confrontiamo::start() {
 
 void Confrontiamo::ended() {
     bar_->setVisible(false);
-    start_->setEnabled(true);
-    stop_->setEnabled(false);
     if (result_.failure)
         Avviso::ask(*result_.failure, this);
     fillTables();
@@ -134,8 +159,7 @@ void Confrontiamo::fillTables() {
             " (dal " + qs(rows.back().draw.date()) + " al " + qs(rows.front().draw.date()) + ")";
     summary_->setText(text + (result_.cancelled ? ", confronto interrotto." : "."));
 
-    totals_->setLines({{"Scommesse vincenti", result_.totals.bets},
-                       {"Concorsi (categoria più alta)", result_.bestDraws}});
+    totals_->setFigures({result_.totals.bets, result_.bestDraws});
 
     QList<TableModel::Row> table;
     table.reserve(static_cast<qsizetype>(rows.size()));

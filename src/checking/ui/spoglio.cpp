@@ -5,6 +5,7 @@
 #include "checking/ui/AnalysisPanel.h"
 #include "checking/ui/ArchiveFrame.h"
 #include "checking/ui/CategoryChart.h"
+#include "checking/ui/CategoryTable.h"
 #include "checking/ui/WinsModel.h"
 #include "system/ProgramState.h"
 #include "system/SavedSystemsCheck.h"
@@ -12,10 +13,8 @@
 #include "ui/BackgroundJob.h"
 #include "ui/BarChart.h"
 #include "ui/DialogParts.h"
-#include "ui/GridFit.h"
 #include "ui/NumberBoard.h"
 #include "ui/Shell.h"
-#include "ui/TableModel.h"
 #include "ui/Text.h"
 
 #include <QChartView>
@@ -63,15 +62,11 @@ spoglio::spoglio(Shell& shell) : ChildWindow(shell, "spoglio") {
 
     chart_ = makeBarChart("GraficoSpoglio", this);
     // The exact figures beside the bars: a bar too short to see still has its line.
-    figures_ = new TableModel(this);
-    figures_->setHeaders({"Categoria", "Colonne", "Scommesse"});
-    figuresView_ = makeStatisticsView(figures_, "MSFRiepilogo", -1, this);
-    figuresView_->setSortingEnabled(false);
-    figuresView_->setSelectionMode(QAbstractItemView::NoSelection);
+    figures_ = new CategoryTable("MSFRiepilogo", {"Colonne", "Scommesse"}, this);
     auto* chartPage = new QWidget(this);
     auto* chartLayout = new QHBoxLayout(chartPage);
     chartLayout->addWidget(chart_, 1);
-    chartLayout->addWidget(figuresView_, 0, Qt::AlignTop);
+    chartLayout->addWidget(figures_, 0, Qt::AlignTop);
     analysis_ = new AnalysisPanel(this);
     connect(analysis_->refreshButton(), &QPushButton::clicked, this, [this] { command(7); });
     commands_[7] = analysis_->refreshButton();
@@ -102,12 +97,14 @@ spoglio::spoglio(Shell& shell) : ChildWindow(shell, "spoglio") {
 
     connect(archive_, &ArchiveFrame::drawChosen, this, [this](const Draw& d) {
         setCombination(combinationOfDraw(d));
-        if (!isRunning())
+        if (!this->shell().isBusy())
             command(1);
     });
     job_ = new BackgroundJob(shell, this);
     connect(job_, &BackgroundJob::tick, this, &spoglio::showProgress);
     connect(job_, &BackgroundJob::finished, this, &spoglio::ended);
+    connect(&shell.events(), &ShellEvents::busyChanged, this, &spoglio::updateCommands);
+    updateCommands();
     showWins({}, "Colonne per categoria");
     summary_->setText("Segna la combinazione e premi \"Spoglio\", oppure scegli "
                       "un'estrazione dell'archivio.");
@@ -116,12 +113,7 @@ spoglio::spoglio(Shell& shell) : ChildWindow(shell, "spoglio") {
 
 void spoglio::showWins(const WinTally& t, const QString& title) {
     showCategoryBars(chart_, title, t);
-    QList<TableModel::Row> rows;
-    for (std::size_t c = 0; c < kCategoryCount; ++c)
-        rows << TableModel::Row{TableModel::text(qs(categoryLabel(static_cast<int>(c)))),
-                                TableModel::integer(t.columns[c]), TableModel::integer(t.bets[c])};
-    figures_->setRows(rows);
-    fitGridToCells(figuresView_);
+    figures_->setFigures({t.columns, t.bets});
 }
 
 QWidget* spoglio::makeBoards() {
@@ -158,7 +150,6 @@ QWidget* spoglio::makeCommands() {
         ++at;
     }
     commands_[1]->setDefault(true);
-    commands_[2]->setEnabled(false);
     analyseAfter_ = new QCheckBox("Analisi delle condizioni dopo lo spoglio", frame);
     analyseAfter_->setObjectName("Check1");
     grid->addWidget(analyseAfter_, at / 2 + 1, 0, 1, 2);
@@ -188,7 +179,7 @@ bool spoglio::isRunning() const {
 }
 
 void spoglio::command(int index) {
-    if (isRunning() && index != 2 && index != 3)
+    if ((isRunning() || shell().isBusy()) && index != 2 && index != 3)
         return;
     switch (index) {
     case 0:
@@ -304,7 +295,6 @@ void spoglio::run(bool inBackground, std::function<void()> work, std::function<v
         shown_();
         return;
     }
-    setRunning(true);
     job_->start(std::move(work), progress_.cancel);
 }
 
@@ -315,18 +305,20 @@ void spoglio::showProgress() {
 }
 
 void spoglio::ended() {
-    setRunning(false);
     shown_();
 }
 
-void spoglio::setRunning(bool running) {
+// While a check runs only Stop and Esci answer; while another window's job
+// runs (a development writing the columns) nothing may start, only Esci.
+void spoglio::updateCommands() {
+    const bool running = isRunning();
+    const bool idle = !running && !shell().isBusy();
     for (auto it = commands_.begin(); it != commands_.end(); ++it)
-        it.value()->setEnabled(running == (it.key() == 2 || it.key() == 3));
-    commands_[3]->setEnabled(true);
-    analyseAfter_->setEnabled(!running);
-    numbers_->widget()->setEnabled(!running);
-    numeroni_->widget()->setEnabled(!running);
-    archive_->setStepsEnabled(!running);
+        it.value()->setEnabled(it.key() == 2 ? running : it.key() == 3 || idle);
+    analyseAfter_->setEnabled(idle);
+    numbers_->widget()->setEnabled(idle);
+    numeroni_->widget()->setEnabled(idle);
+    archive_->setStepsEnabled(idle);
 }
 
 void spoglio::systemChanged() {

@@ -19,9 +19,9 @@ namespace varnelo {
 
 class AnalysisPanel;
 class ArchiveFrame;
+class CategoryTable;
 class BackgroundJob;
 class MarkBoard;
-class TableModel;
 class WinsModel;
 
 // "Spoglio:": what the columns of the system would have won on one drawn
@@ -58,7 +58,7 @@ class spoglio : public ChildWindow {
     void fitWinsColumns();
     // Runs `work` as a background job when it may take a while, else at once.
     void run(bool inBackground, std::function<void()> work, std::function<void()> shown);
-    void setRunning(bool running);
+    void updateCommands();
     void ended();
     void showProgress();
     // The chart and its figures: columns and bets per category.
@@ -71,8 +71,7 @@ class spoglio : public ChildWindow {
     WinsModel* wins_ = nullptr;
     QTableView* winsView_ = nullptr;
     QChartView* chart_ = nullptr;
-    TableModel* figures_ = nullptr;
-    QTableView* figuresView_ = nullptr;
+    CategoryTable* figures_ = nullptr;
     AnalysisPanel* analysis_ = nullptr;
     QCheckBox* analyseAfter_ = nullptr;
     QLabel* summary_ = nullptr;
