@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 namespace varnelo {
 
 BackgroundJob::BackgroundJob(Shell& shell, QObject* parent) : QObject(parent), shell_(shell) {
@@ -58,6 +60,14 @@ void BackgroundJob::cancel() {
         cancel_->store(true);
 }
 
+bool BackgroundJob::closeWhenEnded(std::function<void()> close) {
+    if (!worker_)
+        return false;
+    closeWhenEnded_ = std::move(close);
+    cancel();
+    return true;
+}
+
 void BackgroundJob::end() {
     timer_->stop();
     worker_->wait();
@@ -66,6 +76,8 @@ void BackgroundJob::end() {
     shell_.setBusy(false);
     Q_EMIT tick();
     Q_EMIT finished();
+    if (auto close = std::exchange(closeWhenEnded_, {}))
+        close();
 }
 
 } // namespace varnelo

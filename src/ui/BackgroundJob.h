@@ -28,6 +28,10 @@ class BackgroundJob : public QObject {
     bool isRunning() const { return worker_ != nullptr; }
     // Asks the routine to stop; `finished` follows when it has.
     void cancel();
+    // A window closed while its job runs: the job is asked to stop and
+    // `close` runs once it has ended, after `finished`. False when no job
+    // runs: the window may close at once.
+    bool closeWhenEnded(std::function<void()> close);
     // Milliseconds the routine itself took, without the window's polling.
     qint64 workMs() const { return workMs_; }
 
@@ -44,6 +48,7 @@ class BackgroundJob : public QObject {
     QThread* worker_ = nullptr;
     QTimer* timer_ = nullptr;
     std::atomic<bool>* cancel_ = nullptr;
+    std::function<void()> closeWhenEnded_;
     qint64 workMs_ = 0;
 };
 

@@ -17,13 +17,20 @@ namespace varnelo {
 namespace {
 
 const char* kLabelsWidth = "labelsWidth";
+const char* kValuesWidth = "valuesWidth"; // the bar values side by side, 0 when not shown
 
 // Labels that would not fit side by side turn, so that none covers its
-// neighbour, and stay whole; the choice follows the chart's width.
+// neighbour, and stay whole; the choice follows the chart's width. The
+// values on the bars do the same.
 void turnLabels(QChartView* view) {
+    const int room = view->width() - 90;
     const int wanted = view->property(kLabelsWidth).toInt();
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal))
-        axis->setLabelsAngle(wanted > view->width() - 90 ? -90 : 0);
+        axis->setLabelsAngle(wanted > room ? -90 : 0);
+    const int values = view->property(kValuesWidth).toInt();
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* bars = qobject_cast<QAbstractBarSeries*>(s))
+            bars->setLabelsAngle(values > room ? -90 : 0);
 }
 
 class LabelTurner : public QObject {
@@ -74,6 +81,7 @@ void attachAxes(QChartView* view, QAbstractBarSeries* series, const QStringList&
     for (const QString& c : categories)
         wanted += metrics.horizontalAdvance(c) + 8;
     view->setProperty(kLabelsWidth, wanted);
+    view->setProperty(kValuesWidth, 0);
     x->setTruncateLabels(false);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
@@ -135,27 +143,33 @@ void setStackedBars(QChartView* view, const QString& title, const QStringList& c
 }
 
 void showBarValues(QChartView* view) {
-    QChart* chart = view->chart();
-    int bars = 0;
-    for (QAbstractSeries* s : chart->series())
-        if (auto* series = qobject_cast<QAbstractBarSeries*>(s)) {
-            for (QBarSet* set : series->barSets()) {
-                bars = std::max<int>(bars, set->count());
-                set->setLabelColor(Qt::black);
-                QFont small = set->labelFont();
-                small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
-                set->setLabelFont(small);
+    double top = 0;
+    int values = 0;
+    int widest = 0;
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* bars = qobject_cast<QAbstractBarSeries*>(s)) {
+            bars->setLabelsVisible(true);
+            bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+            bars->setLabelsFormat("@value");
+            bars->setLabelsPrecision(12); // whole counts in full, never "1.9e+06"
+            for (QBarSet* set : bars->barSets()) {
+                set->setLabelColor(Qt::black); // white by default: lost above the bar
+                const QFontMetrics metrics(set->labelFont());
+                for (int i = 0; i < set->count(); ++i) {
+                    top = std::max(top, set->at(i));
+                    const int w = metrics.horizontalAdvance(QString::number(set->at(i), 'f', 0));
+                    values += w + 4;
+                    widest = std::max(widest, w);
+                }
             }
-            series->setLabelsVisible(true);
-            series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-            series->setLabelsFormat("@value");
-            // Whole counts up to the millions, never in exponent form.
-            series->setLabelsPrecision(12);
-            series->setLabelsAngle(bars > 16 ? -90 : 0);
         }
-    for (QAbstractAxis* axis : chart->axes(Qt::Vertical))
+    view->setProperty(kValuesWidth, values);
+    turnLabels(view);
+    // Turned values stand upright above their bars and need more room.
+    const bool turned = values > view->width() - 90;
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
         if (auto* y = qobject_cast<QValueAxis*>(axis)) {
-            y->setMax(y->max() * (bars > 16 ? 1.2 : 1.08));
+            y->setRange(0, std::max(1.0, top * (turned && widest > 30 ? 1.3 : 1.15)));
             y->applyNiceNumbers();
         }
 }

@@ -16,10 +16,11 @@ namespace varnelo {
 QChartView* makeBarChart(const QString& name, QWidget* parent);
 void setBars(QChartView* view, const QString& title, const QStringList& categories,
              const QList<double>& values, const QString& valueTitle, double ceiling = 0);
-
 // Writes each bar's value over it, upright when the bars are too narrow for
-// the figures, and raises the value axis to leave them room.
+// the figures, and raises the value axis to leave them room: a bar too short
+// to see still shows its count.
 void showBarValues(QChartView* view);
+
 // One part of stacked bars: its name in the legend and its value per category.
 struct BarPart {
     QString name;

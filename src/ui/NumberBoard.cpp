@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace varnelo {
 
 namespace {
@@ -53,34 +55,52 @@ void paintBoardCell(QTableWidgetItem* item, const QColor& background) {
     item->setForeground(background == kBoardFree ? QColor(Qt::white) : QColor(Qt::black));
 }
 
-MarkBoard::MarkBoard(const QString& name, QWidget* parent)
-    : QObject(parent), board_(makeNumberBoard(name, 5, 10, parent)) {
-    for (int cell = 1; cell <= kCells; ++cell) {
-        board_->item((cell - 1) / 10, (cell - 1) % 10)->setText(QString::number(cell));
+MarkBoard::MarkBoard(const QString& name, QWidget* parent, int rows, int columns)
+    : QObject(parent), board_(makeNumberBoard(name, rows, columns, parent)),
+      cells_(std::min(rows * columns, kCells)) {
+    for (int cell = 1; cell <= cells_; ++cell) {
+        board_->item((cell - 1) / columns, (cell - 1) % columns)->setText(QString::number(cell));
         paint(cell);
     }
     board_->setCurrentCell(0, 0);
     connect(board_, &QTableWidget::cellClicked, this,
-            [this](int r, int c) { toggle(r * 10 + c + 1); });
+            [this, columns](int r, int c) { toggle(r * columns + c + 1); });
     board_->installEventFilter(this);
 }
 
 std::vector<int> MarkBoard::marked() const {
     std::vector<int> out;
-    for (int cell = 1; cell <= kCells; ++cell)
+    for (int cell = 1; cell <= cells_; ++cell)
         if (marks_[static_cast<std::size_t>(cell)])
             out.push_back(cell);
     return out;
 }
 
 void MarkBoard::setMarked(const std::vector<int>& cells) {
-    marks_.fill(false);
-    for (const int cell : cells)
-        if (cell >= 1 && cell <= kCells)
-            marks_[static_cast<std::size_t>(cell)] = true;
-    for (int cell = 1; cell <= kCells; ++cell)
-        paint(cell);
+    setFlags(marks_, cells);
     Q_EMIT marksChanged();
+}
+
+void MarkBoard::setMarkColour(const QColor& colour) {
+    markColour_ = colour;
+    paintAll();
+}
+
+void MarkBoard::setHighlighted(const std::vector<int>& cells) {
+    setFlags(highlighted_, cells);
+}
+
+void MarkBoard::setFlags(std::array<bool, 51>& flags, const std::vector<int>& cells) {
+    flags.fill(false);
+    for (const int cell : cells)
+        if (cell >= 1 && cell <= cells_)
+            flags[static_cast<std::size_t>(cell)] = true;
+    paintAll();
+}
+
+void MarkBoard::paintAll() {
+    for (int cell = 1; cell <= cells_; ++cell)
+        paint(cell);
 }
 
 void MarkBoard::toggle(int cell) {
@@ -90,8 +110,12 @@ void MarkBoard::toggle(int cell) {
 }
 
 void MarkBoard::paint(int cell) {
-    paintBoardCell(board_->item((cell - 1) / 10, (cell - 1) % 10),
-                   marks_[static_cast<std::size_t>(cell)] ? kBoardChosen : kBoardFree);
+    const auto at = static_cast<std::size_t>(cell);
+    const int columns = board_->columnCount();
+    paintBoardCell(board_->item((cell - 1) / columns, (cell - 1) % columns),
+                   marks_[at]         ? markColour_
+                   : highlighted_[at] ? kBoardInSystem
+                                      : kBoardFree);
 }
 
 bool MarkBoard::eventFilter(QObject* watched, QEvent* event) {
@@ -99,7 +123,7 @@ bool MarkBoard::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
             board_->currentRow() >= 0) {
-            toggle(board_->currentRow() * 10 + board_->currentColumn() + 1);
+            toggle(board_->currentRow() * board_->columnCount() + board_->currentColumn() + 1);
             return true;
         }
     }

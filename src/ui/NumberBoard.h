@@ -15,6 +15,7 @@ class Selection;
 inline const QColor kBoardChosen(0xff, 0x60, 0x60); // light red
 inline const QColor kBoardFixed(0xff, 0xff, 0x40);  // yellow
 inline const QColor kBoardFree(0x10, 0x10, 0x10);   // black
+inline const QColor kBoardInSystem(159, 159, 159);  // a number of the current system
 
 // A board of rows x cols square cells with bold centred text, no headers
 // and no scroll bars, sized to its cells; arrows move in it, Tab leaves it.
@@ -24,17 +25,21 @@ void shapeNumberBoard(QTableWidget* g, const QString& name, int rows, int cols);
 // Gives a cell its background and a text colour that reads on it.
 void paintBoardCell(QTableWidgetItem* item, const QColor& background);
 
-// The board `MSFCV` on which the player marks the five cells of a column:
-// cells 1..50 in 5 rows of 10, a click (or Space / Enter on the current
-// cell) marks or unmarks one.
+// A board on which the player marks cells: `MSFCV` marks the five cells of
+// a column among 1..50 in 5 rows of 10, `MSFlEuroNum` the Numeroni 1..10 in
+// one row. A click (or Space / Enter on the current cell) marks or unmarks one.
 class MarkBoard : public QObject {
     Q_OBJECT
   public:
-    MarkBoard(const QString& name, QWidget* parent);
+    MarkBoard(const QString& name, QWidget* parent, int rows = 5, int columns = 10);
 
     QTableWidget* widget() const { return board_; }
     std::vector<int> marked() const; // ascending
     void setMarked(const std::vector<int>& cells);
+    // The colour of a marked cell (light red unless told).
+    void setMarkColour(const QColor& colour);
+    // Unmarked cells drawn apart from the others (the numbers of the system).
+    void setHighlighted(const std::vector<int>& cells);
 
   Q_SIGNALS:
     void marksChanged();
@@ -44,10 +49,15 @@ class MarkBoard : public QObject {
 
   private:
     void toggle(int cell);
+    void setFlags(std::array<bool, 51>& flags, const std::vector<int>& cells);
     void paint(int cell);
+    void paintAll();
 
     QTableWidget* board_ = nullptr;
+    int cells_ = 0;
     std::array<bool, 51> marks_{};
+    std::array<bool, 51> highlighted_{};
+    QColor markColour_ = kBoardChosen;
 };
 
 // The 5-by-10 board of the numbers 1..49 of a selection: a click chooses or

@@ -2,8 +2,10 @@
 
 #include "core/Numbers.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 namespace varnelo::test {
@@ -11,6 +13,19 @@ namespace varnelo::test {
 // A column from its five numbers, as the tests write them.
 inline Column col(int a, int b, int c, int d, int e) {
     return {std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)};
+}
+
+// Five different numbers drawn from 1..top, ascending.
+inline Column randomColumn(std::mt19937& rng, int top = kMaxNumber) {
+    std::uniform_int_distribution<int> pick(1, top);
+    std::vector<int> n;
+    while (n.size() < 5) {
+        const int x = pick(rng);
+        if (std::find(n.begin(), n.end(), x) == n.end())
+            n.push_back(x);
+    }
+    std::sort(n.begin(), n.end());
+    return col(n[0], n[1], n[2], n[3], n[4]);
 }
 
 // The numbers as bits: bit n stands for number n.

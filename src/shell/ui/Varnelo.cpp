@@ -8,6 +8,8 @@
 #include "checking/ui/Montepremi.h"
 #include "checking/ui/Quote.h"
 #include "checking/ui/Tortaa.h"
+#include "checking/ui/Confrontiamo.h"
+#include "checking/ui/spoglio.h"
 #include "columns/ui/ColFilUscite.h"
 #include "columns/ui/ColFilUsciteSistem.h"
 #include "columns/ui/ColonneFiltro.h"
@@ -262,6 +264,8 @@ void Varnelo::buildCommands() {
     commands_["Quote"] = [this] { openChild<Quote>(); };
     commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
+    commands_["spoglio"] = [this] { openChild<spoglio>(); };
+    commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
