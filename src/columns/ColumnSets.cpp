@@ -3,6 +3,7 @@
 #include "core/SubsetIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <random>
 
 namespace varnelo {
@@ -75,6 +76,81 @@ std::vector<Column> shuffleColumns(std::vector<Column> a, std::uint64_t seed) {
     std::mt19937_64 generator(seed);
     std::shuffle(a.begin(), a.end(), generator);
     return a;
+}
+
+std::vector<Column> columnsMeeting(const std::vector<Column>& a, const std::vector<Column>& b,
+                                   int points, bool meeting) {
+    SubsetIndex inB(points);
+    for (const Column& c : b)
+        inB.insert(c);
+    std::vector<Column> out;
+    for (const Column& c : a)
+        if (inB.sharesWithAny(c) == meeting)
+            out.push_back(c);
+    return out;
+}
+
+Coverage coverColumns(const std::vector<Column>& a, const std::vector<Column>& b, int k,
+                      Progress& progress) {
+    Coverage r;
+    std::vector<std::uint64_t> masks;
+    masks.reserve(a.size());
+    for (const Column& c : a)
+        masks.push_back(columnMask(c));
+    std::vector<bool> taken(a.size(), false);
+    SubsetIndex chosen(k);
+    progress.total.store(static_cast<std::int64_t>(b.size()), std::memory_order_relaxed);
+    std::int64_t done = 0;
+    for (const Column& c : b) {
+        if (++done % kProgressStep == 0) {
+            progress.report(done);
+            if (progress.cancelled()) {
+                r.cancelled = true;
+                return r;
+            }
+        }
+        if (chosen.sharesWithAny(c))
+            continue;
+        const std::uint64_t m = columnMask(c);
+        const auto hit = std::find_if(masks.begin(), masks.end(),
+                                      [&](std::uint64_t x) { return std::popcount(x & m) >= k; });
+        if (hit == masks.end()) {
+            ++r.unmet;
+            continue;
+        }
+        const auto i = static_cast<std::size_t>(hit - masks.begin());
+        taken[i] = true;
+        chosen.insert(a[i]);
+    }
+    progress.report(done);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (taken[i])
+            r.columns.push_back(a[i]);
+    return r;
+}
+
+SignReplacement replaceNumber(std::vector<Column>& columns, std::size_t first, std::size_t last,
+                              int from, int to) {
+    SignReplacement r;
+    last = std::min(last, columns.size());
+    if (first < 1 || first > last || from == to)
+        return r;
+    auto holds = [](const Column& c, int n) { return std::find(c.begin(), c.end(), n) != c.end(); };
+    for (std::size_t i = first - 1; i < last; ++i)
+        if (holds(columns[i], from) && holds(columns[i], to))
+            ++r.clashes;
+    if (r.clashes > 0)
+        return r;
+    for (std::size_t i = first - 1; i < last; ++i) {
+        Column& c = columns[i];
+        auto at = std::find(c.begin(), c.end(), from);
+        if (at == c.end())
+            continue;
+        *at = static_cast<std::uint8_t>(to);
+        std::sort(c.begin(), c.end());
+        ++r.replaced;
+    }
+    return r;
 }
 
 JoinResult joinColumns(const std::vector<Column>& a, const std::vector<Column>& b,

@@ -129,5 +129,54 @@ TEST(ColumnSets, JoinStopsOnCancel) {
     EXPECT_LT(r.columns.size(), b.size());
 }
 
+TEST(ColumnSets, MeetingSplitsAByPointsAgainstB) {
+    const Column shares2 = col(1, 2, 30, 31, 32);
+    const std::vector<Column> a = {x, y, z, w, shares2};
+    const std::vector<Column> b = {col(1, 2, 3, 40, 41)};
+    struct Case {
+        int points;
+        std::vector<Column> meeting;
+    };
+    const Case cases[] = {{1, {x, y, w, shares2}}, {2, {x, w, shares2}}, {3, {x, w}}, {4, {}}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(columnsMeeting(a, b, c.points, true), c.meeting) << c.points;
+        auto rest = columnsMeeting(a, b, c.points, false);
+        EXPECT_EQ(rest.size() + c.meeting.size(), a.size()) << c.points;
+    }
+    EXPECT_EQ(columnsMeeting(a, {x}, 5, true), (std::vector<Column>{x}));
+}
+
+TEST(ColumnSets, CoverageTakesTheFirstColumnOfAForEachUnmetColumnOfB) {
+    const Column a1 = col(1, 2, 40, 41, 42), a3 = col(6, 7, 8, 10, 20);
+    const std::vector<Column> a = {z, a1, x, a3};
+    const std::vector<Column> b = {col(1, 2, 3, 30, 31), col(2, 3, 4, 32, 33), y,
+                                   col(44, 45, 46, 47, 48)};
+    Progress p;
+    // The second column of B meets a1 in one number only, so it takes x; the
+    // last meets nothing of A.
+    const Coverage two = coverColumns(a, b, 2, p);
+    EXPECT_EQ(two.columns, (std::vector<Column>{a1, x, a3}));
+    EXPECT_EQ(two.unmet, 1);
+    const Coverage one = coverColumns(a, b, 1, p);
+    EXPECT_EQ(one.columns, (std::vector<Column>{a1}));
+    EXPECT_EQ(one.unmet, 1);
+    const Coverage same = coverColumns(b, b, 5, p);
+    EXPECT_EQ(same.columns, b);
+    EXPECT_EQ(same.unmet, 0);
+}
+
+TEST(ColumnSets, SignReplacementKeepsColumnsAscendingOrRefuses) {
+    std::vector<Column> c = {x, z, x, y};
+    // Only positions 2..3: the first x stays, the second becomes 2 3 4 5 48.
+    EXPECT_EQ(replaceNumber(c, 2, 3, 1, 48).replaced, 1);
+    EXPECT_EQ(c, (std::vector<Column>{x, z, col(2, 3, 4, 5, 48), y}));
+    const std::vector<Column> before = c;
+    const SignReplacement clash = replaceNumber(c, 1, 4, 1, 5);
+    EXPECT_EQ(clash.clashes, 1);
+    EXPECT_EQ(clash.replaced, 0);
+    EXPECT_EQ(c, before);
+    EXPECT_EQ(replaceNumber(c, 3, 2, 1, 6).replaced, 0);
+}
+
 } // namespace
 } // namespace varnelo
