@@ -26,6 +26,14 @@ void appendWhere(std::vector<Column>& out, const std::vector<Column>& from,
             out.push_back(c);
 }
 
+// Reports every `step` items; true once a cancel has been asked.
+bool cancelledAt(Progress& progress, std::int64_t done, std::int64_t step) {
+    if (done % step != 0)
+        return false;
+    progress.report(done);
+    return progress.cancelled();
+}
+
 } // namespace
 
 std::vector<Column> combineColumns(const std::vector<Column>& a, const std::vector<Column>& b,
@@ -102,12 +110,9 @@ Coverage coverColumns(const std::vector<Column>& a, const std::vector<Column>& b
     progress.total.store(static_cast<std::int64_t>(b.size()), std::memory_order_relaxed);
     std::int64_t done = 0;
     for (const Column& c : b) {
-        if (++done % kProgressStep == 0) {
-            progress.report(done);
-            if (progress.cancelled()) {
-                r.cancelled = true;
-                return r;
-            }
+        if (cancelledAt(progress, ++done, kProgressStep)) {
+            r.cancelled = true;
+            return r;
         }
         if (chosen.sharesWithAny(c))
             continue;
@@ -170,12 +175,9 @@ JoinResult joinColumns(const std::vector<Column>& a, const std::vector<Column>& 
         kept.insert(c);
     std::int64_t done = 0;
     for (const Column& c : b) {
-        if (++done % step == 0) {
-            progress.report(done);
-            if (progress.cancelled()) {
-                r.cancelled = true;
-                return r;
-            }
+        if (cancelledAt(progress, ++done, step)) {
+            r.cancelled = true;
+            return r;
         }
         if (kept.sharesWithAny(c)) {
             ++r.eliminated;

@@ -17,6 +17,7 @@
 #include "columns/ui/ColonneFiltroMatr.h"
 #include "columns/ui/ColonneFiltroUguali.h"
 #include "columns/ui/GestioneColFiltro.h"
+#include "columns/ui/UnisciColonne.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/ui/ColAndOr.h"
 #include "conditions/ui/ColAndOrUscite.h"
@@ -279,6 +280,7 @@ void Varnelo::buildFilterCommands() {
     commands_["ColonneFiltroUguali"] = [this] { openFilterCompanion<ColonneFiltroUguali>(); };
     commands_["GestioneColFiltro"] = [this] { openFilterCompanion<GestioneColFiltro>(); };
     commands_["ColonneFiltroAnalisi"] = [this] { openFilterCompanion<ColonneFiltroAnalisi>(); };
+    commands_["UnisciColonne"] = [this] { openChild<UnisciColonne>(); };
 }
 
 void Varnelo::buildMenus() {
