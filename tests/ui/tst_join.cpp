@@ -121,6 +121,7 @@ class JoinTest : public QObject {
         bool stillListed = true;
         whenModalShows([&stillListed](QWidget* chooser) {
             QCOMPARE(chooser->windowTitle(), "Apri sistemi colonnari:");
+            saveScreenshot(chooser, "gestione-unione");
             auto* list = chooser->findChild<QListWidget*>("ListSistemi");
             for (int i = 0; i < list->count(); ++i)
                 if (list->item(i)->data(Qt::UserRole).toString() == "unito")
