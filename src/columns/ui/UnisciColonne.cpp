@@ -1,6 +1,6 @@
 #include "columns/ui/UnisciColonne.h"
 
-#include "columns/ui/GestioneUnione.h"
+#include "columns/ui/SystemPair.h"
 #include "system/ColumnSystems.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
@@ -32,19 +32,12 @@ constexpr const char* kLevelNames[] = {"Garanzia 5", "Ridotto con garanzia 4",
 
 UnisciColonne::UnisciColonne(Shell& shell) : ChildWindow(shell, "UnisciColonne") {
     setWindowTitle("Unisci sistemi:");
-    auto* inputsBox = new QGroupBox("Sistemi da unire", this);
-    auto* inputsLayout = new QGridLayout(inputsBox);
-    for (int i = 0; i < 2; ++i) {
-        auto* pick = namedButton(QString("Sistema %1").arg(i + 1),
-                                 QString("CommSistema%1").arg(i + 1), inputsBox);
-        connect(pick, &QPushButton::clicked, this, [this, i] { pickSystem(i); });
-        inputLabels_[i] = new QLabel(inputsBox);
-        inputLabels_[i]->setObjectName(QString("LabSistema%1").arg(i + 1));
-        inputLabels_[i]->setMinimumWidth(320);
-        inputsLayout->addWidget(pick, i, 0);
-        inputsLayout->addWidget(inputLabels_[i], i, 1);
-    }
-    inputsLayout->setColumnStretch(1, 1);
+    inputs_ = new SystemPair(state().folder, this);
+    inputs_->setTitle("Sistemi da unire");
+    connect(inputs_, &SystemPair::changed, this, [this] {
+        hasResult_ = false;
+        showResult();
+    });
 
     auto* eliminateBox = new QGroupBox(this);
     auto* eliminateLayout = new QVBoxLayout(eliminateBox);
@@ -93,7 +86,7 @@ UnisciColonne::UnisciColonne(Shell& shell) : ChildWindow(shell, "UnisciColonne")
     middle->addWidget(eliminateBox, 1);
     middle->addLayout(commands);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(inputsBox);
+    layout->addWidget(inputs_);
     layout->addLayout(middle);
     layout->addWidget(bar_);
     layout->addWidget(eliminated_);
@@ -106,7 +99,7 @@ UnisciColonne::UnisciColonne(Shell& shell) : ChildWindow(shell, "UnisciColonne")
     });
     connect(job_, &BackgroundJob::finished, this, &UnisciColonne::joined);
     connect(cancel_, &QPushButton::clicked, job_, &BackgroundJob::cancel);
-    showInputs();
+    showResult();
 }
 
 // The job writes into this window's members: it must end before they go.
@@ -115,33 +108,10 @@ UnisciColonne::~UnisciColonne() {
 }
 
 bool UnisciColonne::chooseSystem(int which, const std::string& name) {
-    if (job_->isRunning())
-        return false;
-    std::vector<Column> columns;
-    if (const auto refused = readColumnSystem(state().folder, name, columns)) {
-        Avviso::ask(*refused, this);
-        return false;
-    }
-    inputs_[which] = {name, std::move(columns)};
-    hasResult_ = false;
-    showInputs();
-    return true;
+    return !job_->isRunning() && inputs_->choose(which, name);
 }
 
-void UnisciColonne::pickSystem(int which) {
-    GestioneUnione chooser(state().folder, this);
-    if (chooser.exec() == QDialog::Accepted && !chooser.chosenName().isEmpty())
-        chooseSystem(which, chooser.chosenName().toStdString());
-}
-
-void UnisciColonne::showInputs() {
-    for (int i = 0; i < 2; ++i)
-        inputLabels_[i]->setText(
-            inputs_[i].name.empty()
-                ? QString()
-                : QString("%1° Sistema = %2   colonne = %3")
-                      .arg(i + 1)
-                      .arg(qs(inputs_[i].name), countText(qlonglong(inputs_[i].columns.size()))));
+void UnisciColonne::showResult() {
     save_->setEnabled(hasResult_ && !job_->isRunning());
     if (!hasResult_) {
         result_->clear();
@@ -156,8 +126,8 @@ JoinElimination UnisciColonne::elimination() const {
 void UnisciColonne::join() {
     if (job_->isRunning())
         return;
-    if (const auto refused = joinRefusal(inputs_[0].name, inputs_[1].name,
-                                         inputs_[0].columns.size(), inputs_[1].columns.size())) {
+    if (const auto refused = joinRefusal(inputs_->name(0), inputs_->name(1),
+                                         inputs_->columns(0).size(), inputs_->columns(1).size())) {
         Avviso::ask(*refused, this);
         return;
     }
@@ -169,22 +139,24 @@ void UnisciColonne::join() {
             return;
     }
     hasResult_ = false;
-    showInputs();
+    showResult();
     joinElimination_ = static_cast<int>(elimination());
     progress_.cancel = false;
     progress_.done = 0;
     joinButton_->setEnabled(false);
+    inputs_->setEnabled(false);
     cancel_->setEnabled(true);
     const JoinElimination e = elimination();
     job_->start(
         [this, e] {
-            joinResult_ = joinColumns(inputs_[0].columns, inputs_[1].columns, e, progress_);
+            joinResult_ = joinColumns(inputs_->columns(0), inputs_->columns(1), e, progress_);
         },
         progress_.cancel);
 }
 
 void UnisciColonne::joined() {
     joinButton_->setEnabled(true);
+    inputs_->setEnabled(true);
     cancel_->setEnabled(false);
     if (joinResult_.cancelled) {
         bar_->setValue(0);
@@ -193,7 +165,7 @@ void UnisciColonne::joined() {
     }
     bar_->setValue(bar_->maximum());
     hasResult_ = true;
-    showInputs();
+    showResult();
     eliminated_->setText("Eliminate = " + countText(joinResult_.eliminated));
     result_->setText("Sistema Unito   N° Colonne= " +
                      countText(qlonglong(joinResult_.columns.size())));
@@ -202,11 +174,9 @@ void UnisciColonne::joined() {
 void UnisciColonne::clear() {
     if (job_->isRunning())
         return;
-    inputs_[0] = inputs_[1] = {};
     joinResult_ = {};
-    hasResult_ = false;
     bar_->setValue(0);
-    showInputs();
+    inputs_->clear();
 }
 
 void UnisciColonne::saveResult() {
@@ -216,15 +186,16 @@ void UnisciColonne::saveResult() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const SaveAsDecision d = decideResultName(state().folder, dialog.name().toStdString(),
-                                              inputs_[0].name, inputs_[1].name);
+                                              inputs_->name(0), inputs_->name(1));
     if (d.step == SaveAsStep::Refuse) {
         Avviso::ask(d.notice.value_or(Notice{}), this);
         return;
     }
     if (d.step == SaveAsStep::AskOverwrite && Avviso::ask(*d.notice, this) != Avviso::Yes)
         return;
-    const JoinRecord record{inputs_[0].name,           inputs_[1].name,  inputs_[0].columns.size(),
-                            inputs_[1].columns.size(), joinElimination_, joinResult_.eliminated,
+    const JoinRecord record{inputs_->name(0),           inputs_->name(1),
+                            inputs_->columns(0).size(), inputs_->columns(1).size(),
+                            joinElimination_,           joinResult_.eliminated,
                             joinResult_.columns.size()};
     const TaskOutcome saved =
         saveColumnSystem(state().folder, d.name, joinResult_.columns,

@@ -17,6 +17,7 @@ class QPushButton;
 namespace varnelo {
 
 class BackgroundJob;
+class SystemPair;
 
 // "Unisci sistemi:": two saved systems joined into one, the second's
 // columns dropped when a kept column repeats or nearly repeats them.
@@ -30,20 +31,14 @@ class UnisciColonne : public ChildWindow {
     bool chooseSystem(int which, const std::string& name);
 
   private:
-    struct Input {
-        std::string name;
-        std::vector<Column> columns;
-    };
-    void pickSystem(int which);
     void join();
     void joined();
     void clear();
     void saveResult();
-    void showInputs();
+    void showResult();
     JoinElimination elimination() const;
 
-    Input inputs_[2];
-    QLabel* inputLabels_[2] = {};
+    SystemPair* inputs_ = nullptr;
     QCheckBox* eliminate_ = nullptr;
     QButtonGroup* levels_ = nullptr;
     QProgressBar* bar_ = nullptr;
