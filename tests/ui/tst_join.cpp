@@ -3,10 +3,12 @@
 #include "shell/ui/Varnelo.h"
 #include "system/ColumnSystems.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
@@ -136,6 +138,49 @@ class JoinTest : public QObject {
         QVERIFY(!QFile::exists(app_->program.path("qor/unito.sse")));
         QVERIFY(!QFile::exists(app_->program.path("qor/unito.sss")));
         QVERIFY(QFile::exists(app_->program.path("qor/uno.sse")));
+    }
+
+    // "Confronta Colonne": AND, a refused sign change, OR saved under a new name.
+    void comparesAndSaves() {
+        QWidget* w = openFromMenu(&app_->main, "MenuColVincenti(8)", "ConfrontaColonne");
+        QVERIFY(w);
+        pickInNextChooser("uno");
+        clickButton(w, "CommSistema1");
+        pickInNextChooser("due");
+        clickButton(w, "CommSistema2");
+        auto* operation = w->findChild<QComboBox*>("ComboS1");
+        auto* result = w->findChild<QLabel*>("LabColonne");
+        operation->setCurrentText("AND");
+        clickButton(w, "CommEsegui");
+        QTRY_COMPARE(result->text(), "Colonne N° = 1");
+
+        operation->setCurrentText("Sostituzione di Segni");
+        w->findChild<QSpinBox*>("TextNumero")->setValue(1);
+        w->findChild<QSpinBox*>("TextConNumero")->setValue(5);
+        QString refused;
+        whenModalShows([&refused](QWidget* notice) {
+            refused = notice->findChild<QLabel*>("Testo")->text();
+            notice->findChild<QAbstractButton*>("OK")->click();
+        });
+        clickButton(w, "CommEsegui");
+        QTRY_VERIFY(refused.contains("Controllare la sostituzione dei segni."));
+        QCOMPARE(result->text(), "");
+
+        operation->setCurrentText("OR");
+        clickButton(w, "CommEsegui");
+        QTRY_COMPARE(result->text(), "Colonne N° = 4");
+        saveScreenshot(w, "confronta-colonne");
+        QString title;
+        nameInNextDialog("archivio");
+        clickInNextModal("OK", &title);
+        clickButton(w, "CommSalva");
+        QCOMPARE(title, "Avviso:");
+        nameInNextDialog("unione");
+        clickButton(w, "CommSalva");
+        std::vector<Column> saved;
+        QVERIFY(!readColumnSystem(folder(), "unione", saved));
+        QCOMPARE(saved.size(), std::size_t{4});
+        QVERIFY(saved[0] == col(6, 7, 8, 9, 10));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "system/ColumnSystems.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
+#include "ui/NameDialog.h"
 #include "ui/Text.h"
 
 #include <QGridLayout>
@@ -50,6 +51,25 @@ void SystemPair::pick(int which) {
     GestioneUnione chooser(folder_, this);
     if (chooser.exec() == QDialog::Accepted && !chooser.chosenName().isEmpty())
         choose(which, chooser.chosenName().toStdString());
+}
+
+std::optional<std::string> SystemPair::askResultName(const QString& dialogName) {
+    NameDialog dialog(dialogName, "Salva col nome:", QString(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    SaveAsDecision d = decideResultName(folder_, dialog.name().toStdString(), name(0), name(1));
+    if (d.step == SaveAsStep::Refuse) {
+        Avviso::ask(d.notice.value_or(Notice{}), this);
+        return std::nullopt;
+    }
+    if (d.step == SaveAsStep::AskOverwrite && Avviso::ask(*d.notice, this) != Avviso::Yes)
+        return std::nullopt;
+    return std::move(d.name);
+}
+
+void SystemPair::reportSave(const TaskOutcome& saved) {
+    if (!saved.done() && saved.notice)
+        Avviso::ask(*saved.notice, this);
 }
 
 void SystemPair::show() {

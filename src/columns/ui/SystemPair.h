@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/ColumnsFile.h"
 #include "core/Numbers.h"
 #include "core/ProgramFolder.h"
 
 #include <QGroupBox>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,13 @@ class SystemPair : public QGroupBox {
     void clear();
     const std::string& name(int which) const { return inputs_[which].name; }
     const std::vector<Column>& columns(int which) const { return inputs_[which].columns; }
+
+    // "Salva col nome" for a result: the name box, then the name rules and
+    // "Sostituire il file?"; nothing when refused or given up. The dialog
+    // takes `dialogName` as its objectName.
+    std::optional<std::string> askResultName(const QString& dialogName);
+    // Shows the notice of a save that failed.
+    void reportSave(const TaskOutcome& saved);
 
   Q_SIGNALS:
     void changed();

@@ -6,7 +6,6 @@
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
 #include "ui/DialogParts.h"
-#include "ui/NameDialog.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
@@ -182,26 +181,16 @@ void UnisciColonne::clear() {
 void UnisciColonne::saveResult() {
     if (!hasResult_)
         return;
-    NameDialog dialog("SalvaUnione", "Salva col nome:", QString(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const SaveAsDecision d = decideResultName(state().folder, dialog.name().toStdString(),
-                                              inputs_->name(0), inputs_->name(1));
-    if (d.step == SaveAsStep::Refuse) {
-        Avviso::ask(d.notice.value_or(Notice{}), this);
-        return;
-    }
-    if (d.step == SaveAsStep::AskOverwrite && Avviso::ask(*d.notice, this) != Avviso::Yes)
+    const auto name = inputs_->askResultName("SalvaUnione");
+    if (!name)
         return;
     const JoinRecord record{inputs_->name(0),           inputs_->name(1),
                             inputs_->columns(0).size(), inputs_->columns(1).size(),
                             joinElimination_,           joinResult_.eliminated,
                             joinResult_.columns.size()};
-    const TaskOutcome saved =
-        saveColumnSystem(state().folder, d.name, joinResult_.columns,
-                         ExtraFile{d.name + ".sss", formatJoinRecord(record)});
-    if (!saved.done() && saved.notice)
-        Avviso::ask(*saved.notice, this);
+    const TaskOutcome saved = saveColumnSystem(state().folder, *name, joinResult_.columns,
+                                               ExtraFile{*name + ".sss", formatJoinRecord(record)});
+    inputs_->reportSave(saved);
 }
 
 } // namespace varnelo

@@ -16,6 +16,7 @@
 #include "columns/ui/ColonneFiltroElimona.h"
 #include "columns/ui/ColonneFiltroMatr.h"
 #include "columns/ui/ColonneFiltroUguali.h"
+#include "columns/ui/ConfrontaColonne.h"
 #include "columns/ui/GestioneColFiltro.h"
 #include "columns/ui/UnisciColonne.h"
 #include "conditions/ConditionSet.h"
@@ -281,6 +282,7 @@ void Varnelo::buildFilterCommands() {
     commands_["GestioneColFiltro"] = [this] { openFilterCompanion<GestioneColFiltro>(); };
     commands_["ColonneFiltroAnalisi"] = [this] { openFilterCompanion<ColonneFiltroAnalisi>(); };
     commands_["UnisciColonne"] = [this] { openChild<UnisciColonne>(); };
+    commands_["ConfrontaColonne"] = [this] { openChild<ConfrontaColonne>(); };
 }
 
 void Varnelo::buildMenus() {
