@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Notice.h"
+#include "core/Numbers.h"
 
 #include <functional>
 #include <string>
@@ -33,6 +34,10 @@ std::string takeFolderOption(std::vector<std::string>& args);
 
 // A notice of the core on standard error: its title, then its lines.
 void printNotice(const Notice& n);
+
+// Columns for standard output: one a line, the numbers ascending and
+// separated by blanks.
+std::string columnLines(const std::vector<Column>& columns);
 
 // Opens the saved system `name` with its columns; false, with the reason
 // on standard error, for a bad name or a missing or damaged system.

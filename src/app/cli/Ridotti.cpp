@@ -88,13 +88,6 @@ int verifyTables(const std::vector<std::string>& args) {
     return good == catalogueCodes().size() ? kOk : kFailed;
 }
 
-std::string columnLine(const Column& c) {
-    std::string line;
-    for (const auto n : c)
-        line += (line.empty() ? "" : " ") + std::to_string(n);
-    return line + '\n';
-}
-
 struct TableRequest {
     std::vector<int> fixed, free;
     int value = -1; // the guarantee or the option
@@ -138,13 +131,6 @@ bool parseTableRequest(const std::vector<std::string>& args, const char* valueOp
     std::sort(r.free.begin(), r.free.end());
     std::sort(r.fixed.begin(), r.fixed.end());
     return true;
-}
-
-std::string columnLines(const std::vector<Column>& columns) {
-    std::string out;
-    for (const Column& c : columns)
-        out += columnLine(c);
-    return out;
 }
 
 int applyTable(const std::vector<std::string>& args) {

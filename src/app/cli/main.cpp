@@ -43,6 +43,18 @@ void printNotice(const Notice& n) {
         std::cerr << line << '\n';
 }
 
+std::string columnLines(const std::vector<Column>& columns) {
+    std::string out;
+    out.reserve(columns.size() * 15);
+    for (const Column& c : columns) {
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            out += std::to_string(c[i]);
+            out += i + 1 < c.size() ? ' ' : '\n';
+        }
+    }
+    return out;
+}
+
 bool openSavedSystem(ProgramState& state, const std::string& name) {
     if (typedSystemName(name) != name || isReservedSystemName(name)) {
         std::cerr << "Nome di sistema non valido: " << name << '\n';

@@ -18,7 +18,9 @@
 #include "columns/ui/ColonneFiltroElimona.h"
 #include "columns/ui/ColonneFiltroMatr.h"
 #include "columns/ui/ColonneFiltroUguali.h"
+#include "columns/ui/ConfrontaColonne.h"
 #include "columns/ui/GestioneColFiltro.h"
+#include "columns/ui/UnisciColonne.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/ui/ColAndOr.h"
 #include "conditions/ui/ColAndOrUscite.h"
@@ -283,6 +285,8 @@ void Varnelo::buildFilterCommands() {
     commands_["ColonneFiltroUguali"] = [this] { openFilterCompanion<ColonneFiltroUguali>(); };
     commands_["GestioneColFiltro"] = [this] { openFilterCompanion<GestioneColFiltro>(); };
     commands_["ColonneFiltroAnalisi"] = [this] { openFilterCompanion<ColonneFiltroAnalisi>(); };
+    commands_["UnisciColonne"] = [this] { openChild<UnisciColonne>(); };
+    commands_["ConfrontaColonne"] = [this] { openChild<ConfrontaColonne>(); };
 }
 
 void Varnelo::buildMenus() {
