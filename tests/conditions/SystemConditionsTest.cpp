@@ -46,6 +46,15 @@ struct Fixture {
     SystemConditions::Inputs inputs() const { return {{}, sequele, picchetti}; }
 };
 
+// The columns counted with no forecast, sequele or picchetti set.
+SystemConditions tallied(std::initializer_list<Column> columns) {
+    Fixture f;
+    SystemConditions t;
+    for (const Column& c : columns)
+        t.add(c, f.inputs());
+    return t;
+}
+
 } // namespace
 
 TEST(SystemConditions, PagesFollowTheButtonsAndNameEveryMetric) {
@@ -88,10 +97,7 @@ TEST(SystemConditions, CountsTheColumnsOfEachValue) {
 }
 
 TEST(SystemConditions, RowsFillTheRangeBetweenTheValuesTaken) {
-    Fixture f;
-    SystemConditions t;
-    t.add(col(1, 2, 3, 4, 5), f.inputs());
-    t.add(col(1, 10, 20, 30, 49), f.inputs());
+    const SystemConditions t = tallied({col(1, 2, 3, 4, 5), col(1, 10, 20, 30, 49)});
     const auto rows = t.pageRows(pageIndex("Casella"));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.front().label, "1 =");
@@ -174,10 +180,7 @@ TEST(SystemConditions, TallyReadsTheStoredRowsAndStopsOnCancel) {
 }
 
 TEST(SystemConditions, PrintedPageListsTheValuesTakenPerMetric) {
-    Fixture f;
-    SystemConditions t;
-    t.add(col(1, 2, 3, 4, 5), f.inputs());
-    t.add(col(1, 2, 3, 4, 6), f.inputs());
+    const SystemConditions t = tallied({col(1, 2, 3, 4, 5), col(1, 2, 3, 4, 6)});
     const auto lines = t.pageText(pageIndex("Casella"));
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "Casella    Col.Elaborate = 2");
