@@ -51,6 +51,7 @@
 #include "conditions/ui/PicchettoSomma.h"
 #include "conditions/ui/Sequele1.h"
 #include "conditions/ui/SequeleDue.h"
+#include "conditions/ui/Video.h"
 #include "conditions/ui/livellazione.h"
 #include "core/TextFile.h"
 #include "engine/Recalculation.h"
@@ -215,6 +216,11 @@ void Varnelo::buildCommands() {
     // "Nati Stanchi" stays closed when the system cannot give its figures.
     commands_["InsCondizione"] = [this] {
         auto* w = host_.instance<InsCondizione>(static_cast<Shell&>(*this));
+        if (w->fill())
+            host_.show(w);
+    };
+    commands_["video"] = [this] {
+        auto* w = host_.instance<Video>(static_cast<Shell&>(*this));
         if (w->fill())
             host_.show(w);
     };
@@ -539,6 +545,10 @@ void Varnelo::developmentEnded() {
     }
     state_.modified = true;
     refresh();
+    // An open conditions window would show the old system's counts.
+    const bool showConditions = (state_.settings.displayOptions & 1) != 0;
+    if (!r.cancelled && !r.failure && (showConditions || existingChild<Video>()))
+        commands_["video"]();
 }
 
 void Varnelo::closeEvent(QCloseEvent* event) {
