@@ -58,6 +58,15 @@ NumberCounts countNumbers(const ColumnStore& store, const std::filesystem::path&
     return out;
 }
 
+NumberCounts countNumbers(const std::vector<Column>& columns) {
+    NumberCounts out;
+    for (const Column& c : columns)
+        for (std::uint8_t n : c)
+            ++out.count[n];
+    out.columns = static_cast<std::int64_t>(columns.size());
+    return out;
+}
+
 NumberSpread spreadOf(const NumberCounts& counts, const std::vector<int>& chosen) {
     std::array<bool, kMaxNumber + 1> inPlay{};
     for (int n : chosen)

@@ -25,6 +25,8 @@ struct NumberCounts {
 // oversized system kept in the overflow file (the first systemTotal -
 // storedCount lines of `overflowFile`).
 NumberCounts countNumbers(const ColumnStore& store, const std::filesystem::path& overflowFile);
+// The columns of a list, as a comparison of systems gives them.
+NumberCounts countNumbers(const std::vector<Column>& columns);
 
 // One number of the system against an even spread of its presences.
 struct NumberShare {

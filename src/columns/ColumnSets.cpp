@@ -98,6 +98,21 @@ std::vector<Column> columnsMeeting(const std::vector<Column>& a, const std::vect
     return out;
 }
 
+std::vector<Column> keepDifferingNeighbours(const std::vector<Column>& columns, int difference) {
+    if (difference <= 0)
+        return columns;
+    std::vector<Column> out;
+    std::uint64_t last = 0;
+    for (const Column& c : columns) {
+        const std::uint64_t m = columnMask(c);
+        if (out.empty() || kColumnSize - std::popcount(m & last) >= difference) {
+            out.push_back(c);
+            last = m;
+        }
+    }
+    return out;
+}
+
 Coverage coverColumns(const std::vector<Column>& a, const std::vector<Column>& b, int k,
                       Progress& progress) {
     Coverage r;

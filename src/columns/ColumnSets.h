@@ -28,6 +28,12 @@ std::vector<Column> shuffleColumns(std::vector<Column> a, std::uint64_t seed);
 std::vector<Column> columnsMeeting(const std::vector<Column>& a, const std::vector<Column>& b,
                                    int points, bool meeting);
 
+// "Consecutivita Differenziata:" with `difference` (1..5): each column kept
+// differs from the one kept just before it in at least that many numbers, so
+// that neighbouring columns on a slip never nearly repeat each other; the
+// first column is always kept. 0 keeps every column.
+std::vector<Column> keepDifferingNeighbours(const std::vector<Column>& columns, int difference);
+
 // "Copertura N.k": columns of A, in the order of A, chosen so that every
 // column of B meets one of them in at least k numbers. Each column of B not
 // yet met takes the first column of A that meets it; `unmet` counts the

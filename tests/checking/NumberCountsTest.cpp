@@ -52,7 +52,12 @@ TEST(NumberCounts, AnIntegralSystemSpreadsEvenly) {
 
 TEST(NumberCounts, UnevenColumnsAndNumbersOutsideTheChoice) {
     // 7 is chosen but kept out by the conditions; 40 came in with imported columns.
-    const auto store = storeOf({col(1, 2, 3, 4, 5), col(1, 2, 3, 4, 6), col(1, 2, 3, 5, 40)}, 3);
+    const std::vector<Column> columns = {col(1, 2, 3, 4, 5), col(1, 2, 3, 4, 6),
+                                         col(1, 2, 3, 5, 40)};
+    const auto store = storeOf(columns, 3);
+    const NumberCounts fromList = countNumbers(columns);
+    EXPECT_EQ(fromList.count, countNumbers(*store, {}).count);
+    EXPECT_EQ(fromList.columns, 3);
     const NumberSpread spread = spreadOf(countNumbers(*store, {}), {1, 2, 3, 4, 5, 6, 7});
     // Fifteen numbers written over eight numbers in play.
     EXPECT_DOUBLE_EQ(spread.even, 15.0 / 8);

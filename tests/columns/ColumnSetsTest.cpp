@@ -146,6 +146,25 @@ TEST(ColumnSets, MeetingSplitsAByPointsAgainstB) {
     EXPECT_EQ(columnsMeeting(a, {x}, 5, true), (std::vector<Column>{x}));
 }
 
+TEST(ColumnSets, DifferingNeighboursComparesWithTheLastKeptColumn) {
+    // w is one number away from x; v two from w but one from x.
+    const Column v = col(1, 2, 3, 5, 7);
+    const std::vector<Column> a = {x, w, v, y, w};
+    struct Case {
+        int difference;
+        std::vector<Column> kept;
+    };
+    const Case cases[] = {
+        {0, a},
+        {1, a},
+        {2, {x, y, w}}, // v follows the dropped w but is measured against x
+        {5, {x, y, w}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(keepDifferingNeighbours(a, c.difference), c.kept) << c.difference;
+    EXPECT_TRUE(keepDifferingNeighbours({}, 3).empty());
+}
+
 TEST(ColumnSets, CoverageTakesTheFirstColumnOfAForEachUnmetColumnOfB) {
     const Column a1 = col(1, 2, 40, 41, 42), a3 = col(6, 7, 8, 10, 20);
     const std::vector<Column> a = {z, a1, x, a3};

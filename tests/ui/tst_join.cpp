@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -150,6 +151,9 @@ class JoinTest : public QObject {
         clickButton(w, "CommSistema2");
         auto* operation = w->findChild<QComboBox*>("ComboS1");
         auto* result = w->findChild<QLabel*>("LabColonne");
+        // The signs of the first system until there is a result.
+        auto* signs = w->findChild<QTableView*>("MSFSegni");
+        QCOMPARE(signs->model()->rowCount(), 10);
         operation->setCurrentText("AND");
         clickButton(w, "CommEsegui");
         QTRY_COMPARE(result->text(), "Colonne N° = 1");
@@ -169,6 +173,7 @@ class JoinTest : public QObject {
         operation->setCurrentText("OR");
         clickButton(w, "CommEsegui");
         QTRY_COMPARE(result->text(), "Colonne N° = 4");
+        QCOMPARE(signs->model()->rowCount(), 18);
         saveScreenshot(w, "confronta-colonne");
         QString title;
         nameInNextDialog("archivio");
@@ -181,6 +186,11 @@ class JoinTest : public QObject {
         QVERIFY(!readColumnSystem(folder(), "unione", saved));
         QCOMPARE(saved.size(), std::size_t{4});
         QVERIFY(saved[0] == col(6, 7, 8, 9, 10));
+
+        // 1 2 20 21 22 is three numbers away from 1 2 3 4 5 kept before it.
+        w->findChild<QSpinBox*>("TextConsecutivita")->setValue(4);
+        clickButton(w, "CommEsegui");
+        QTRY_COMPARE(result->text(), "Colonne N° = 3   Scartate per consecutività = 1");
     }
 };
 

@@ -5,6 +5,7 @@
 #include "ui/Avviso.h"
 #include "ui/BarChart.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberSpreadRows.h"
 #include "ui/Shell.h"
 #include "ui/TableModel.h"
 #include "ui/Text.h"
@@ -29,16 +30,6 @@ namespace varnelo {
 namespace {
 
 const QColor kEvenColour(0xc0, 0x30, 0x30);
-
-TableModel::Cell signedDecimal(double value, const QString& suffix = {}) {
-    TableModel::Cell cell = TableModel::decimal(value);
-    if (cell.text.startsWith('-') && value > -0.005)
-        cell.text.remove(0, 1); // "-0,00" reads as a deviation that is not there
-    else if (value >= 0.005)
-        cell.text.prepend('+');
-    cell.text += suffix;
-    return cell;
-}
 
 // The even spread as a level line across all the bars.
 void drawEvenLine(QChartView* view, int bars, double even) {
@@ -89,7 +80,7 @@ Tortaa::Tortaa(Shell& shell) : ChildWindow(shell, "Tortaa") {
     summary_->setWordWrap(true);
 
     model_ = new TableModel(this);
-    model_->setHeaders({"Numero", "Presenze", "Colonne %", "Quota %", "Scarto", "Scarto %"});
+    model_->setHeaders(numberSpreadHeaders());
     table_ = makeStatisticsView(model_, "MSFSegni", -1, this);
     table_->setToolTip("Clic su un'intestazione per ordinare");
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -145,18 +136,13 @@ void Tortaa::recount() {
     const ProgramState& s = state();
     const NumberCounts counts = countNumbers(s.columns, s.folder.path("qor/qor.qor"));
     const NumberSpread spread = spreadOf(counts, s.selection.chosenNumbers());
-    QList<TableModel::Row> rows;
     QStringList numbers;
     QList<double> values;
     for (const NumberShare& n : spread.numbers) {
-        rows << TableModel::Row{
-            TableModel::integer(n.number),      TableModel::integer(n.count),
-            TableModel::percent(n.columnShare), TableModel::percent(n.signShare),
-            signedDecimal(n.deviation),         signedDecimal(n.deviationShare, "%")};
         numbers << QString::number(n.number);
         values << static_cast<double>(n.count);
     }
-    model_->setRows(std::move(rows));
+    model_->setRows(numberSpreadRows(spread));
     // Every column of the table in sight; the chart takes the rest.
     table_->resizeColumnsToContents();
     table_->setMinimumWidth(table_->horizontalHeader()->length() +

@@ -3,6 +3,7 @@
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
+#include "ui/JobProgressBar.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
@@ -19,11 +20,8 @@ namespace varnelo {
 WinLevelsRunner::WinLevelsRunner(Shell& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
     withFixed_ = new QCheckBox("Confronta il sistema con i capogiochi", this);
     withFixed_->setObjectName("CheckCapogiochi");
-    bar_ = new QProgressBar(this);
-    bar_->setObjectName("PictCalcolo");
-    bar_->setRange(0, 1000);
-    bar_->setValue(0);
-    bar_->setTextVisible(false);
+    job_ = new BackgroundJob(shell, this);
+    bar_ = makeJobProgressBar("PictCalcolo", job_, progress_, this);
     stop_ = new QPushButton("Stop", this);
     stop_->setObjectName("ComandoStop");
     stop_->setEnabled(false);
@@ -35,8 +33,6 @@ WinLevelsRunner::WinLevelsRunner(Shell& shell, QWidget* parent) : QWidget(parent
     layout->addWidget(bar_, 1, 0);
     layout->addWidget(stop_, 1, 1);
     layout->addWidget(status_, 2, 0, 1, 2);
-    job_ = new BackgroundJob(shell, this);
-    connect(job_, &BackgroundJob::tick, this, &WinLevelsRunner::poll);
     connect(job_, &BackgroundJob::finished, this, &WinLevelsRunner::end);
     connect(stop_, &QPushButton::clicked, job_, &BackgroundJob::cancel);
     connect(withFixed_, &QCheckBox::toggled, this, &WinLevelsRunner::withFixedToggled);
@@ -71,11 +67,6 @@ bool WinLevelsRunner::start() {
     status_->setText("Calcolo in corso...");
     job_->start([this] { result_ = winLevels(input_, progress_); }, progress_.cancel);
     return true;
-}
-
-void WinLevelsRunner::poll() {
-    const auto total = progress_.total.load();
-    bar_->setValue(total > 0 ? static_cast<int>(1000 * progress_.done.load() / total) : 0);
 }
 
 void WinLevelsRunner::end() {

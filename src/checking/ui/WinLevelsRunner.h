@@ -46,7 +46,6 @@ class WinLevelsRunner : public QWidget {
     void withFixedToggled();
 
   private:
-    void poll();
     void end();
     std::uint64_t systemKey() const;
 

@@ -1,5 +1,6 @@
 #include "columns/ui/ConfrontaColonne.h"
 
+#include "checking/NumberCounts.h"
 #include "columns/ColumnSets.h"
 #include "columns/ui/SystemPair.h"
 #include "system/ColumnSystems.h"
@@ -7,14 +8,19 @@
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
 #include "ui/DialogParts.h"
+#include "ui/JobProgressBar.h"
+#include "ui/NumberSpreadRows.h"
+#include "ui/TableModel.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <random>
@@ -84,6 +90,10 @@ ConfrontaColonne::ConfrontaColonne(Shell& shell) : ChildWindow(shell, "Confronta
     lastPosition_ = spin("TextAlla", 1, 2120000, 2120000, this);
     fromNumber_ = spin("TextNumero", 1, kMaxNumber, 1, this);
     toNumber_ = spin("TextConNumero", 1, kMaxNumber, 2, this);
+    difference_ = spin("TextConsecutivita", 0, kColumnSize, 0, this);
+    difference_->setSpecialValueText("nessuna");
+    difference_->setToolTip("Ogni colonna del risultato differisce dalla precedente per almeno "
+                            "tanti numeri; le altre sono scartate");
     auto* positions = new QHBoxLayout;
     positions->addWidget(firstPosition_);
     positions->addWidget(lastPosition_);
@@ -95,28 +105,49 @@ ConfrontaColonne::ConfrontaColonne(Shell& shell) : ChildWindow(shell, "Confronta
     fields->addRow("Punti da Realizzare:", points_);
     fields->addRow("Sostituisci dalla alla...", positions);
     fields->addRow("il numero: con il numero:", numbers);
+    fields->addRow("Consecutivita Differenziata:", difference_);
 
     runButton_ = namedButton("Esegui", "CommEsegui", this);
     connect(runButton_, &QPushButton::clicked, this, &ConfrontaColonne::run);
     save_ = namedButton("Salva col nome", "CommSalva", this);
     connect(save_, &QPushButton::clicked, this, &ConfrontaColonne::saveResult);
+    cancel_ = namedButton("Annulla", "CommAnnulla", this);
+    cancel_->setEnabled(false);
     auto* close = namedButton("Chiudi", "CommChiudi", this);
     connect(close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     result_ = new QLabel(this);
     result_->setObjectName("LabColonne");
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(runButton_);
-    commands->addWidget(save_);
-    commands->addStretch(1);
-    commands->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(inputs_);
-    layout->addLayout(fields);
-    layout->addWidget(result_);
-    layout->addLayout(commands);
-
     job_ = new BackgroundJob(shell, this);
     connect(job_, &BackgroundJob::finished, this, &ConfrontaColonne::ended);
+    connect(cancel_, &QPushButton::clicked, job_, &BackgroundJob::cancel);
+    auto* bar = makeJobProgressBar("PictConfronto", job_, progress_, this);
+
+    signsTitle_ = new QLabel(this);
+    signs_ = new TableModel(this);
+    signs_->setHeaders(numberSpreadHeaders());
+    auto* signsView = makeStatisticsView(signs_, "MSFSegni", -1, this);
+    signsView->setToolTip("Clic su un'intestazione per ordinare");
+    auto* signsSide = new QVBoxLayout;
+    signsSide->addWidget(signsTitle_);
+    signsSide->addWidget(signsView, 1);
+
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {runButton_, cancel_, save_})
+        commands->addWidget(b);
+    commands->addStretch(1);
+    commands->addWidget(close);
+    auto* left = new QVBoxLayout;
+    left->addWidget(inputs_);
+    left->addLayout(fields);
+    left->addStretch(1);
+    left->addWidget(bar);
+    left->addWidget(result_);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(signsSide, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(commands);
     showResult();
 }
 
@@ -147,11 +178,15 @@ void ConfrontaColonne::run() {
     const auto first = static_cast<std::size_t>(firstPosition_->value());
     const auto last = static_cast<std::size_t>(lastPosition_->value());
     const int from = fromNumber_->value(), to = toNumber_->value();
+    const int difference = difference_->value();
     const std::uint64_t seed = std::random_device{}();
+    progress_.done = 0;
+    progress_.total = 0;
     runButton_->setEnabled(false);
+    cancel_->setEnabled(true);
     inputs_->setEnabled(false);
     job_->start(
-        [this, op, points, first, last, from, to, seed] {
+        [this, op, points, first, last, from, to, difference, seed] {
             const auto& a = inputs_->columns(0);
             const auto& b = inputs_->columns(1);
             cancelled_ = false;
@@ -202,12 +237,19 @@ void ConfrontaColonne::run() {
                 break;
             }
             }
+            const std::size_t before = columns_.size();
+            if (!cancelled_)
+                columns_ = keepDifferingNeighbours(columns_, difference);
+            dropped_ = static_cast<std::int64_t>(before - columns_.size());
         },
         progress_.cancel);
 }
 
 void ConfrontaColonne::ended() {
     runButton_->setEnabled(true);
+    cancel_->setEnabled(false);
+    if (progress_.cancelled())
+        cancelled_ = true;
     inputs_->setEnabled(true);
     hasResult_ = !cancelled_;
     if (hasResult_ && static_cast<std::int64_t>(columns_.size()) > kComparisonCapacity) {
@@ -217,14 +259,38 @@ void ConfrontaColonne::ended() {
     if (!hasResult_)
         columns_.clear();
     showResult();
+    if (progress_.cancelled())
+        result_->setText("Calcolo annullato");
     if (outcome_)
         Avviso::ask(*outcome_, this);
 }
 
 void ConfrontaColonne::showResult() {
     save_->setEnabled(hasResult_);
-    result_->setText(hasResult_ ? "Colonne N° = " + countText(qlonglong(columns_.size()))
-                                : QString());
+    QString text;
+    if (hasResult_) {
+        text = "Colonne N° = " + countText(qlonglong(columns_.size()));
+        if (dropped_ > 0)
+            text += "   Scartate per consecutività = " + countText(dropped_);
+    }
+    result_->setText(text);
+    showSigns();
+}
+
+// The signs of the result, or of the first system until there is one.
+void ConfrontaColonne::showSigns() {
+    const bool first = !hasResult_ && !inputs_->name(0).empty();
+    const std::vector<Column>* shown = hasResult_ ? &columns_
+                                       : first    ? &inputs_->columns(0)
+                                                  : nullptr;
+    signsTitle_->setText(hasResult_ ? "Mostra Segni: risultato"
+                         : first    ? "Mostra Segni: 1° sistema"
+                                    : "Mostra Segni:");
+    if (!shown) {
+        signs_->clear();
+        return;
+    }
+    signs_->setRows(numberSpreadRows(spreadOf(countNumbers(*shown), {})));
 }
 
 void ConfrontaColonne::saveResult() {

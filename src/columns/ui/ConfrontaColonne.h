@@ -17,6 +17,7 @@ namespace varnelo {
 
 class BackgroundJob;
 class SystemPair;
+class TableModel;
 
 // "Confronta Colonne:": one operation of the list on two saved systems (or
 // on the first alone), its result saved as a new column-defined system.
@@ -31,6 +32,7 @@ class ConfrontaColonne : public ChildWindow {
     void ended();
     void saveResult();
     void showResult();
+    void showSigns();
     // The operation's refusal before it runs, if any.
     std::optional<Notice> refusal() const;
 
@@ -41,13 +43,18 @@ class ConfrontaColonne : public ChildWindow {
     QSpinBox* lastPosition_ = nullptr;
     QSpinBox* fromNumber_ = nullptr;
     QSpinBox* toNumber_ = nullptr;
+    QSpinBox* difference_ = nullptr;
     QPushButton* runButton_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     QPushButton* save_ = nullptr;
     QLabel* result_ = nullptr;
+    QLabel* signsTitle_ = nullptr;
+    TableModel* signs_ = nullptr;
     BackgroundJob* job_ = nullptr;
     Progress progress_;
     std::vector<Column> columns_;
     std::optional<Notice> outcome_; // a notice the operation itself gave
+    std::int64_t dropped_ = 0;      // by "Consecutivita Differenziata:"
     bool cancelled_ = false;
     bool hasResult_ = false;
 };

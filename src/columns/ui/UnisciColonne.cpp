@@ -5,6 +5,7 @@
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
+#include "ui/JobProgressBar.h"
 #include "ui/DialogParts.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
@@ -66,11 +67,8 @@ UnisciColonne::UnisciColonne(Shell& shell) : ChildWindow(shell, "UnisciColonne")
     auto* close = namedButton("Chiudi", "CommChiudi", this);
     connect(close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
 
-    bar_ = new QProgressBar(this);
-    bar_->setObjectName("PictUnione");
-    bar_->setRange(0, 1000);
-    bar_->setValue(0);
-    bar_->setTextVisible(false);
+    job_ = new BackgroundJob(shell, this);
+    bar_ = makeJobProgressBar("PictUnione", job_, progress_, this);
     eliminated_ = new QLabel("Eliminate = 0", this);
     eliminated_->setObjectName("LabEliminate");
     result_ = new QLabel(this);
@@ -91,11 +89,6 @@ UnisciColonne::UnisciColonne(Shell& shell) : ChildWindow(shell, "UnisciColonne")
     layout->addWidget(eliminated_);
     layout->addWidget(result_);
 
-    job_ = new BackgroundJob(shell, this);
-    connect(job_, &BackgroundJob::tick, this, [this] {
-        const auto total = progress_.total.load();
-        bar_->setValue(total > 0 ? static_cast<int>(1000 * progress_.done.load() / total) : 0);
-    });
     connect(job_, &BackgroundJob::finished, this, &UnisciColonne::joined);
     connect(cancel_, &QPushButton::clicked, job_, &BackgroundJob::cancel);
     showResult();
