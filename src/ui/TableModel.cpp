@@ -6,6 +6,7 @@
 #include "ui/ModelRoles.h"
 
 #include <QLocale>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 
 namespace varnelo {
@@ -139,6 +140,12 @@ QTableView* makeStatisticsView(QAbstractItemModel* source, const QString& name, 
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     return view;
+}
+
+void fitColumnsInSight(QTableView* view) {
+    view->resizeColumnsToContents();
+    view->setMinimumWidth(view->horizontalHeader()->length() +
+                          view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth());
 }
 
 } // namespace varnelo

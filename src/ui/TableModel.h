@@ -62,5 +62,8 @@ QSortFilterProxyModel* makeSortProxy(QAbstractItemModel* source, QObject* parent
 // `sortColumn` -1 keeps the source's order until the player sorts.
 QTableView* makeStatisticsView(QAbstractItemModel* source, const QString& name, int sortColumn,
                                QWidget* parent);
+// Columns as wide as their figures and the view wide enough to show them all
+// beside its vertical scroll bar.
+void fitColumnsInSight(QTableView* view);
 
 } // namespace varnelo

@@ -13,11 +13,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -144,10 +142,7 @@ void Tortaa::recount() {
     }
     model_->setRows(numberSpreadRows(spread));
     // Every column of the table in sight; the chart takes the rest.
-    table_->resizeColumnsToContents();
-    table_->setMinimumWidth(table_->horizontalHeader()->length() +
-                            table_->verticalScrollBar()->sizeHint().width() +
-                            2 * table_->frameWidth());
+    fitColumnsInSight(table_);
     summary_->setText(summaryText(spread));
 
     setBars(chart_,

@@ -125,11 +125,15 @@ ConfrontaColonne::ConfrontaColonne(Shell& shell) : ChildWindow(shell, "Confronta
     signsTitle_ = new QLabel(this);
     signs_ = new TableModel(this);
     signs_->setHeaders(numberSpreadHeaders());
-    auto* signsView = makeStatisticsView(signs_, "MSFSegni", -1, this);
-    signsView->setToolTip("Clic su un'intestazione per ordinare");
+    signsView_ = makeStatisticsView(signs_, "MSFSegni", -1, this);
+    signsView_->setToolTip("Clic su un'intestazione per ordinare");
+    // Beside the operation's fields the share and the plain deviation would
+    // crowd the table: presences, column share and deviation share say it.
+    signsView_->setColumnHidden(3, true);
+    signsView_->setColumnHidden(4, true);
     auto* signsSide = new QVBoxLayout;
     signsSide->addWidget(signsTitle_);
-    signsSide->addWidget(signsView, 1);
+    signsSide->addWidget(signsView_, 1);
 
     auto* commands = new QHBoxLayout;
     for (QPushButton* b : {runButton_, cancel_, save_})
@@ -286,11 +290,11 @@ void ConfrontaColonne::showSigns() {
     signsTitle_->setText(hasResult_ ? "Mostra Segni: risultato"
                          : first    ? "Mostra Segni: 1° sistema"
                                     : "Mostra Segni:");
-    if (!shown) {
+    if (shown)
+        signs_->setRows(numberSpreadRows(spreadOf(countNumbers(*shown), {})));
+    else
         signs_->clear();
-        return;
-    }
-    signs_->setRows(numberSpreadRows(spreadOf(countNumbers(*shown), {})));
+    fitColumnsInSight(signsView_);
 }
 
 void ConfrontaColonne::saveResult() {

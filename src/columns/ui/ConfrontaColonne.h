@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QTableView;
 
 namespace varnelo {
 
@@ -50,6 +51,7 @@ class ConfrontaColonne : public ChildWindow {
     QLabel* result_ = nullptr;
     QLabel* signsTitle_ = nullptr;
     TableModel* signs_ = nullptr;
+    QTableView* signsView_ = nullptr;
     BackgroundJob* job_ = nullptr;
     Progress progress_;
     std::vector<Column> columns_;
