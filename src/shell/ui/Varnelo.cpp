@@ -6,6 +6,7 @@
 #include "checking/ui/Comfronto.h"
 #include "checking/ui/Comfronto2.h"
 #include "checking/ui/Confrontiamo.h"
+#include "checking/ui/DebuGG.h"
 #include "checking/ui/Montepremi.h"
 #include "checking/ui/Quote.h"
 #include "checking/ui/Tortaa.h"
@@ -274,6 +275,7 @@ void Varnelo::buildCommands() {
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
     commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
+    commands_["DebuGG"] = [this] { openChild<DebuGG>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
