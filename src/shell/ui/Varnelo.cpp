@@ -71,6 +71,7 @@
 #include "shell/ui/Sounds.h"
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
+#include "stats/ui/StatComputer.h"
 #include "system/ArchiveTables.h"
 #include "system/FamiliesInPlay.h"
 #include "system/SystemFile.h"
@@ -276,6 +277,7 @@ void Varnelo::buildCommands() {
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
     commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
     commands_["DebuGG"] = [this] { openChild<DebuGG>(); };
+    commands_["StatComputer"] = [this] { openChild<StatComputer>(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
