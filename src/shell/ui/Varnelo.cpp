@@ -63,6 +63,7 @@
 #include "reduced/ui/GestioneRidotto.h"
 #include "reduced/ui/Ridotti.h"
 #include "reduced/ui/SviluppoOrtogonale.h"
+#include "shell/ui/Background.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -107,7 +108,8 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent)
     setObjectName("Varnelo");
     setWindowIcon(programIcon());
     mdi_->setObjectName("MDIForm");
-    mdi_->setBackground(QColor(0x5a, 0x6e, 0x82));
+    background_ = new MdiBackground(mdi_, QColor(0x5a, 0x6e, 0x82));
+    background_->setPicture(backgroundPicture(state.folder));
     setCentralWidget(mdi_);
 
     finalCount_ = new QLabel(this);
@@ -278,6 +280,8 @@ void Varnelo::buildCommands() {
     commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
     commands_["DebuGG"] = [this] { openChild<DebuGG>(); };
     commands_["StatComputer"] = [this] { openChild<StatComputer>(); };
+    commands_["InserisciSfondo"] = [this] { background_->choose(state_.folder); };
+    commands_["TogliSfondo"] = [this] { background_->remove(state_.folder); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
