@@ -282,6 +282,7 @@ void Varnelo::buildCommands() {
     commands_["StatComputer"] = [this] { openChild<StatComputer>(); };
     commands_["InserisciSfondo"] = [this] { background_->choose(state_.folder); };
     commands_["TogliSfondo"] = [this] { background_->remove(state_.folder); };
+    commands_["MusicaMidi"] = [this] { showForecast()->showMusic(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();
