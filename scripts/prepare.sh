@@ -6,7 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libgl-dev libglx-dev
-          libvulkan-dev qt6-translations-l10n poppler-utils libxlsxwriter-dev unzip)
+          libvulkan-dev qt6-translations-l10n poppler-utils libxlsxwriter-dev unzip
+          fluidsynth timgm6mb-soundfont)
 
 missing=()
 for p in "${packages[@]}"; do

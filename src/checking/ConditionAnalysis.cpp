@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 
 #include <algorithm>
+#include <span>
 
 namespace varnelo {
 
@@ -31,11 +32,13 @@ std::string slotName(int slot) {
     return std::string(trimBlanks(slotDisplayName(slot)));
 }
 
-AnalysisRow valueRow(const std::string& family, int slot, const Column& c,
-                     const AnalysisInputs& in) {
+int slotValue(int slot, const Column& c, const AnalysisInputs& in) {
+    return isShapeSlot(slot) ? shapeSlotValue(slot, c, in.context)
+                             : familySlotValue(slot, c, in.context, in.families.sequele);
+}
+
+AnalysisRow valueRow(const std::string& family, int slot, int v, const AnalysisInputs& in) {
     AnalysisRow row{family, slotName(slot), {}};
-    const int v = isShapeSlot(slot) ? shapeSlotValue(slot, c, in.context)
-                                    : familySlotValue(slot, c, in.context, in.families.sequele);
     const ValueRange range = slotValueRange(slot);
     const bool inRange = v >= range.min && v <= range.max;
     // The ambata sum beyond its row: no cell holds it, so no cell admits it.
@@ -125,6 +128,7 @@ void filterRows(const std::string& family, const Column& c, const AnalysisInputs
                      FilterColumnsTest(f.activeFilters).pass(c) ? CellStatus::Admitted
                                                                 : CellStatus::NotAdmitted,
                      0);
+    row.rejects = row.verdict == Verdict::NotAdmitted;
     out.push_back(std::move(row));
 }
 
@@ -139,29 +143,86 @@ void andOrRows(const std::string& family, const Column& c, const AnalysisInputs&
         out.push_back({family, "Quadro " + std::to_string(q + 1) + " indovinate / punti",
                        std::to_string(s.guessed) + "/" + std::to_string(s.points)});
     }
-    if (set.anyActive())
-        out.push_back(judged({family, "Esito dei quadri", ""},
-                             AndOrTest(set).mark(c) == kDiscardMark ? CellStatus::NotAdmitted
-                                                                    : CellStatus::Admitted,
-                             0));
+    if (set.anyActive()) {
+        const bool discarded = AndOrTest(set).mark(c) == kDiscardMark;
+        AnalysisRow row = judged({family, "Esito dei quadri", ""},
+                                 discarded ? CellStatus::NotAdmitted : CellStatus::Admitted, 0);
+        row.rejects = discarded;
+        out.push_back(std::move(row));
+    }
 }
 
-// A link counts the failures of its conditions and admits a range of them.
-void linkRows(const std::vector<AnalysisRow>& bySlot, const std::vector<int>& slots,
-              const AnalysisInputs& in, std::vector<AnalysisRow>& out) {
+AnalysisRow limitRow(std::string family, std::string name, std::int64_t value,
+                     const RangePair& allowed, bool rejects) {
+    AnalysisRow row =
+        judged({std::move(family), std::move(name), std::to_string(value)},
+               allowed.contains(value) ? CellStatus::Admitted : CellStatus::NotAdmitted, 0);
+    row.rejects = rejects && row.verdict == Verdict::NotAdmitted;
+    return row;
+}
+
+std::string withRange(const std::string& name, const RangePair& allowed) {
+    return name + " (ammessi " + std::to_string(allowed.from) + ".." + std::to_string(allowed.to) +
+           ")";
+}
+
+// Per judged slot: whether it failed, and the points it gives its quadri.
+struct SlotOutcome {
+    int slot;
+    bool fails;
+    std::int64_t points;
+};
+
+// A link counts the failures of its conditions and admits a range of them;
+// the column is dropped only when the links out of range, or their excess
+// over the ranges, go beyond the overall limits.
+void linkRows(const std::vector<SlotOutcome>& slots, const AnalysisInputs& in,
+              std::vector<AnalysisRow>& out) {
     const GroupTable& t = in.links.table;
-    for (int l = 1; l <= t.groupsInUse(); ++l) {
+    const int inUse = t.groupsInUse();
+    std::int64_t excess = 0, wrong = 0;
+    for (int l = 1; l <= inUse; ++l) {
         std::int64_t errors = 0;
-        for (std::size_t i = 0; i < slots.size(); ++i)
-            errors += t.holds(l, slots[i]) && bySlot[i].verdict == Verdict::NotAdmitted;
+        for (const SlotOutcome& s : slots)
+            errors += t.holds(l, s.slot) && s.fails;
         const RangePair& r = t.range(l);
-        AnalysisRow row{"Link",
-                        "Link " + std::to_string(l) + " errori (ammessi " + std::to_string(r.from) +
-                            ".." + std::to_string(r.to) + ")",
-                        std::to_string(errors)};
-        out.push_back(
-            judged(row, r.contains(errors) ? CellStatus::Admitted : CellStatus::NotAdmitted, 0));
+        out.push_back(limitRow("Link", withRange("Link " + std::to_string(l) + " errori", r),
+                               errors, r, false));
+        if (!r.contains(errors)) {
+            ++wrong;
+            excess += errors < r.from ? r.from - errors : errors - r.to;
+        }
     }
+    if (inUse == 0)
+        return;
+    out.push_back(limitRow("Link", withRange("Errori oltre le Link", in.links.overallExcess),
+                           excess, in.links.overallExcess, true));
+    out.push_back(limitRow("Link", withRange("Link sbagliati", in.links.wrongLinks), wrong,
+                           in.links.wrongLinks, true));
+}
+
+// A point quadro sums what its conditions give when they pass: the value
+// of a value row, 1 for a condition with a table.
+void quadroRows(const std::vector<SlotOutcome>& slots, const AnalysisInputs& in,
+                std::vector<AnalysisRow>& out) {
+    if (!in.quadri)
+        return;
+    const GroupTable& t = in.quadri->table;
+    const int inUse = t.groupsInUse();
+    std::int64_t wrong = 0;
+    for (int q = 1; q <= inUse; ++q) {
+        std::int64_t score = 0;
+        for (const SlotOutcome& s : slots)
+            score += t.holds(q, s.slot) && !s.fails ? s.points : 0;
+        out.push_back(limitRow("Punti tra Condizioni",
+                               withRange("Quadro " + std::to_string(q) + " punti", t.range(q)),
+                               score, t.range(q), false));
+        wrong += !t.range(q).contains(score);
+    }
+    if (inUse > 0)
+        out.push_back(limitRow("Punti tra Condizioni",
+                               withRange("Quadri sbagliati", in.quadri->wrongQuadri), wrong,
+                               in.quadri->wrongQuadri, true));
 }
 
 // Each level the active conditions use, with the passes on recovery this column charged.
@@ -175,10 +236,17 @@ std::vector<AnalysisRow> levelRows(const std::vector<AnalysisRow>& rows, const A
         const auto passes = std::count_if(rows.begin(), rows.end(), [l](const AnalysisRow& r) {
             return r.verdict == Verdict::Recovery && r.level == l;
         });
-        const bool within = passes >= in.levels.min(l) && passes <= in.levels.max(l);
-        out.push_back(judged(
-            {"Livelli", "Livello " + std::string(recoveryLevelName(l)), std::to_string(passes)},
-            within ? CellStatus::Admitted : CellStatus::NotAdmitted, 0));
+        out.push_back(limitRow("Livelli", "Livello " + std::string(recoveryLevelName(l)), passes,
+                               {in.levels.min(l), in.levels.max(l)}, true));
+    }
+    for (int g = 1; g <= kMixedGroupCount; ++g) {
+        if (!in.levels.groupInUse(g))
+            continue;
+        const auto passes = std::count_if(rows.begin(), rows.end(), [&](const AnalysisRow& r) {
+            return r.verdict == Verdict::Recovery && in.levels.inGroup(r.level, g);
+        });
+        out.push_back(limitRow("Livelli", "Livelli Mescolati " + std::to_string(g), passes,
+                               {in.levels.groupMin(g), in.levels.groupMax(g)}, true));
     }
     return out;
 }
@@ -206,33 +274,51 @@ std::optional<Column> combinationColumn(const Combination& combination) {
 
 std::vector<AnalysisRow> analyseColumn(const Column& c, const AnalysisInputs& in) {
     std::vector<AnalysisRow> out;
-    std::vector<AnalysisRow> bySlot; // the judged slots, for the links
-    std::vector<int> slots;
+    std::vector<SlotOutcome> slots; // the judged slots, for the links and quadri
+    const int links = in.links.table.groupsInUse();
     for (const Family& family : families()) {
         const std::string name(family.name);
         for (int slot : family.activationSlots) {
             const std::size_t first = out.size();
+            std::int64_t points = 1;
             if (slot == kRitardiVariSlot || slot == kAmboSlot)
                 delayRows(name, slot, c, in, out);
             else if (slot == kSumQuadroSlot)
                 sumRows(name, c, in, out);
-            else
-                out.push_back(valueRow(name, slot, c, in));
+            else {
+                points = slotValue(slot, c, in);
+                out.push_back(valueRow(name, slot, static_cast<int>(points), in));
+            }
+            const auto rows = std::span(out).subspan(first);
             // A condition with a table fails as a whole when one of its rows fails.
-            const bool fails =
-                std::any_of(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
-                            [](const AnalysisRow& r) { return r.verdict == Verdict::NotAdmitted; });
-            slots.push_back(slot);
-            bySlot.push_back({name, {}, {}, fails ? Verdict::NotAdmitted : Verdict::Admitted});
+            const bool fails = std::any_of(rows.begin(), rows.end(), [](const AnalysisRow& r) {
+                return r.verdict == Verdict::NotAdmitted;
+            });
+            bool linked = false;
+            for (int l = 1; l <= links; ++l)
+                linked = linked || in.links.table.holds(l, slot);
+            for (AnalysisRow& r : rows)
+                r.rejects = !linked && r.verdict == Verdict::NotAdmitted;
+            if (in.conditions.isActive(slot))
+                slots.push_back({slot, fails, points});
         }
         if (family.name == kFilterFamily)
             filterRows(name, c, in, out);
         else if (family.name == kAndOrFamily)
             andOrRows(name, c, in, out);
     }
-    linkRows(bySlot, slots, in, out);
+    linkRows(slots, in, out);
+    quadroRows(slots, in, out);
     std::vector<AnalysisRow> levels = levelRows(out, in);
     out.insert(out.end(), levels.begin(), levels.end());
+    return out;
+}
+
+std::vector<std::string> rejectingConditions(const std::vector<AnalysisRow>& rows) {
+    std::vector<std::string> out;
+    for (const AnalysisRow& r : rows)
+        if (r.rejects)
+            out.push_back(r.family + ": " + r.name);
     return out;
 }
 

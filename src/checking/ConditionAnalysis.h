@@ -22,6 +22,8 @@ struct AnalysisInputs {
     const LevelLimits& levels;
     const DelayTables& delays;
     MetricContext context;
+    // The point quadri ("Punti tra Condizioni"); none when absent.
+    const Quadri* quadri = nullptr;
 };
 
 enum class Verdict {
@@ -37,6 +39,9 @@ struct AnalysisRow {
     std::string value;
     Verdict verdict = Verdict::Inactive;
     int level = 0;
+    // The row alone makes the development drop the column: a failure of a
+    // condition in no link, a filter, the overall link and quadri limits, a level.
+    bool rejects = false;
 };
 
 // The five marked numbers as a column; nothing for any other count of marks
@@ -46,8 +51,13 @@ std::optional<Column> combinationColumn(const Combination& combination);
 // Every condition of the set, family by family in the order of the
 // conditions list: each value row with the column's value, the rows of the
 // sum quadro, "Ritardi Vari" and the ambo delays, the filter columns and
-// the AND/OR quadri, then the links and the recovery levels in use.
+// the AND/OR quadri, then the links with their overall limits, the point
+// quadri and the recovery levels in use.
 std::vector<AnalysisRow> analyseColumn(const Column& c, const AnalysisInputs& in);
+
+// The conditions that would drop the column, by name ("Famiglia: nome");
+// empty when it passes.
+std::vector<std::string> rejectingConditions(const std::vector<AnalysisRow>& rows);
 
 // "Ammesso", "Recupero " + level, "NON AMMESSO", or "-" for a condition that is off.
 std::string verdictText(const AnalysisRow& row);

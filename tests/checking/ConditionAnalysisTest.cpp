@@ -15,8 +15,9 @@ struct Conditions {
     Links links;
     LevelLimits levels;
     DelayTables delays;
+    Quadri quadri;
 
-    AnalysisInputs inputs() const { return {set, families, links, levels, delays, {}}; }
+    AnalysisInputs inputs() const { return {set, families, links, levels, delays, {}, &quadri}; }
     std::vector<AnalysisRow> analyse(const Column& c) const { return analyseColumn(c, inputs()); }
 };
 
@@ -140,6 +141,74 @@ TEST(ConditionAnalysis, ALinkCountsTheFailuresOfItsConditions) {
     k.set.setCell(112, 6, {CellStatus::NotAdmitted, 0});
     EXPECT_EQ(verdictText(rowNamed(k.analyse(col(1, 2, 3, 4, 5)), "Link 1 errori (ammessi 1..1)")),
               "NON AMMESSO");
+}
+
+// "Somma Totale" of 1 2 3 4 5 (15) fails; in a link the failure only counts
+// against the link, and the column goes when the overall limits say so.
+TEST(ConditionAnalysis, ALinkedFailureDropsTheColumnOnlyPastTheOverallLimits) {
+    const struct {
+        bool linked;
+        RangePair excess, wrong;
+        std::vector<std::string> rejecting;
+    } cases[] = {
+        {false, {}, {}, {"Somma: Somma Totale"}},
+        {true,
+         {0, 0},
+         {0, 0},
+         {"Link: Errori oltre le Link (ammessi 0..0)", "Link: Link sbagliati (ammessi 0..0)"}},
+        {true, {0, 1}, {0, 0}, {"Link: Link sbagliati (ammessi 0..0)"}},
+        {true, {0, 1}, {1, 1}, {}},
+    };
+    for (const auto& c : cases) {
+        Conditions k;
+        k.set.setActive(111, true);
+        if (c.linked) {
+            k.links.table.setMembership(1, 111, 1);
+            k.links.table.setInUse(1, true);
+        }
+        k.links.overallExcess = c.excess;
+        k.links.wrongLinks = c.wrong;
+        const std::vector<AnalysisRow> rows = k.analyse(col(1, 2, 3, 4, 5));
+        EXPECT_EQ(verdictText(rowNamed(rows, "Somma Totale")), "NON AMMESSO");
+        EXPECT_EQ(rejectingConditions(rows), c.rejecting) << c.linked << c.excess.to << c.wrong.to;
+    }
+}
+
+// Quadro 1 holds "Somma Totale" (15) and "Somma Pari" (2 + 4 = 6): a
+// passing value row gives its value, a failing one nothing.
+TEST(ConditionAnalysis, APointQuadroSumsThePassingValues) {
+    const struct {
+        CellStatus even;
+        RangePair range;
+        const char* score;
+        const char* verdict;
+        std::vector<std::string> rejecting;
+    } cases[] = {
+        {CellStatus::Admitted, {21, 21}, "21", "Ammesso", {}},
+        {CellStatus::Admitted,
+         {0, 20},
+         "21",
+         "NON AMMESSO",
+         {"Punti tra Condizioni: Quadri sbagliati (ammessi 0..0)"}},
+        {CellStatus::NotAdmitted, {15, 15}, "15", "Ammesso", {"Somma: Somma Pari"}},
+    };
+    for (const auto& c : cases) {
+        Conditions k;
+        for (int slot : {111, 112}) {
+            k.set.setActive(slot, true);
+            k.quadri.table.setMembership(1, slot, 1);
+        }
+        k.set.setCell(111, 15, {CellStatus::Admitted, 0});
+        k.set.setCell(112, 6, {c.even, 0});
+        k.quadri.table.setInUse(1, true);
+        k.quadri.table.range(1) = c.range;
+        const std::vector<AnalysisRow> rows = k.analyse(col(1, 2, 3, 4, 5));
+        const std::string name = "Quadro 1 punti (ammessi " + std::to_string(c.range.from) + ".." +
+                                 std::to_string(c.range.to) + ")";
+        EXPECT_EQ(rowNamed(rows, name).value, c.score) << name;
+        EXPECT_EQ(verdictText(rowNamed(rows, name)), c.verdict) << name;
+        EXPECT_EQ(rejectingConditions(rows), c.rejecting) << name;
+    }
 }
 
 TEST(ConditionAnalysis, DebugLinesAlignNameAndValue) {

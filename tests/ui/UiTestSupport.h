@@ -56,6 +56,22 @@ inline void clickInNextModal(const QString& button, QString* title = nullptr) {
     });
 }
 
+#include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+
+// Answers the next file dialog with `file`.
+inline void answerFileDialog(const QString& file) {
+    whenModalShows(
+        [file](QWidget* w) {
+            // Typed as a player would: the dialog may still be putting its
+            // suggested name in place while it reads the folder.
+            w->findChild<QLineEdit*>("fileNameEdit")->setText(file);
+            static_cast<QDialog*>(w)->accept();
+        },
+        [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
+}
+
 #include <QTableWidget>
 
 // Clicks cell n (1..50, ten to a row) of the number board `name` below `root`.

@@ -34,18 +34,6 @@ struct CliRow {
     QString min, max, percent;
 };
 
-// Answers the next file dialog with `file`.
-void answerFileDialog(const QString& file) {
-    whenModalShows(
-        [file](QWidget* w) {
-            // Typed as a player would: the dialog may still be putting its
-            // suggested name in place while it reads the folder.
-            w->findChild<QLineEdit*>("fileNameEdit")->setText(file);
-            static_cast<QDialog*>(w)->accept();
-        },
-        [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
-}
-
 QString unzipped(const QString& zip, const QString& member) {
     QProcess unzip;
     unzip.start("unzip", {"-p", zip, member});

@@ -3,6 +3,8 @@
 #include "core/Delays.h"
 #include "core/ProgramFolder.h"
 #include "core/SettingsFiles.h"
+#include "shell/ui/APartenza.h"
+#include "shell/ui/Background.h"
 #include "shell/ui/Forum.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/Varnelo.h"
@@ -75,6 +77,12 @@ std::optional<RunningProgram> startProgram(const StartupOptions& options, int& s
     // The about window stays up while the files load. Settings first, then
     // the figures of the statistics selection; notices wait until the main
     // window is there to carry them.
+    // The player's picture, when there is one, stands behind it.
+    std::unique_ptr<APartenza> picture;
+    if (const QPixmap p = backgroundPicture(folder); !p.isNull()) {
+        picture = std::make_unique<APartenza>(p);
+        picture->show();
+    }
     auto about = std::make_unique<Forum>();
     about->setModal(false);
     about->show();
@@ -83,6 +91,7 @@ std::optional<RunningProgram> startProgram(const StartupOptions& options, int& s
     program.window = std::make_unique<Varnelo>(*program.state);
     program.window->show();
     about.reset();
+    picture.reset();
     // The player starts at the number-entry window.
     program.window->showForecast();
     showNotices(notices, program.window.get());

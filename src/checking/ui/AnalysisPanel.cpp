@@ -6,6 +6,9 @@
 #include "ui/TableModel.h"
 #include "ui/Text.h"
 
+#include <algorithm>
+
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,6 +50,11 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
     summary_ = new QLabel(this);
     summary_->setObjectName("LabAnalisi");
     summary_->setWordWrap(true);
+    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 2 + 4);
+    // Most of the conditions of a system are off: their rows only tell the values.
+    activeOnly_ = new QCheckBox("Solo le condizioni attive", this);
+    activeOnly_->setObjectName("CheckAttive");
+    connect(activeOnly_, &QCheckBox::toggled, this, &AnalysisPanel::showRows);
     refresh_ = namedButton("Aggiorna analisi", "SpoglioVai(7)", this);
     print_[0] = namedButton("Stampa Debug", "ComStampaDebug(0)", this);
     print_[1] = namedButton("Stampa Debug Errori", "ComStampaDebug(1)", this);
@@ -56,6 +64,7 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
     }
     auto* keys = new QHBoxLayout;
     keys->addWidget(refresh_);
+    keys->addWidget(activeOnly_);
     keys->addStretch(1);
     keys->addWidget(print_[0]);
     keys->addWidget(print_[1]);
@@ -68,7 +77,6 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
 void AnalysisPanel::analyse(const ProgramState& state, const Combination& combination) {
     rows_.clear();
     const std::optional<Column> column = combinationColumn(combination);
-    QList<TableModel::Row> rows;
     if (!column) {
         summary_->setText("L'analisi delle condizioni vuole cinque numeri da 1 a 49 segnati: "
                           "la combinazione ne ha " +
@@ -76,26 +84,39 @@ void AnalysisPanel::analyse(const ProgramState& state, const Combination& combin
     } else {
         const auto context = makeRunContext(state);
         rows_ = analyseColumn(*column, {state.conditions, state.families, state.links, state.levels,
-                                        state.delayTables, context->metrics});
-        int failed = 0;
-        for (const AnalysisRow& r : rows_) {
-            failed += r.verdict == Verdict::NotAdmitted;
-            const QColor colour = verdictColour(r.verdict);
-            rows << TableModel::Row{TableModel::text(qs(r.family)), TableModel::text(qs(r.name)),
-                                    TableModel::text(qs(r.value)),
-                                    TableModel::text(qs(verdictText(r))).withBackground(colour)};
-        }
+                                        state.delayTables, context->metrics, &state.quadri});
+        const auto failed = std::count_if(rows_.begin(), rows_.end(), [](const AnalysisRow& r) {
+            return r.verdict == Verdict::NotAdmitted;
+        });
         heading_ = "Analisi delle condizioni: " + combinationText(*column) + "   sistema " +
                    qs(state.systemName);
+        const std::vector<std::string> rejecting = rejectingConditions(rows_);
+        QStringList names;
+        for (const std::string& r : rejecting)
+            names << qs(r);
         const QString verdict =
-            failed == 0   ? QString("nessuna condizione attiva la scarta.")
-            : failed == 1 ? QString("1 condizione non ammessa (in rosso).")
-                          : QString::number(failed) + " condizioni non ammesse (in rosso).";
+            !rejecting.empty() ? "sarebbe scartata da " + names.join(", ") + "."
+            : failed == 0      ? QString("passa, nessuna condizione attiva la scarta.")
+                          : "passa: le righe non ammesse (in rosso: " + QString::number(failed) +
+                                ") restano nei limiti delle Link.";
         summary_->setText("Combinazione " + combinationText(*column) + ": " + verdict);
     }
-    model_->setRows(rows);
+    showRows();
     for (QPushButton* b : print_)
         b->setEnabled(!rows_.empty());
+}
+
+void AnalysisPanel::showRows() {
+    QList<TableModel::Row> rows;
+    for (const AnalysisRow& r : rows_) {
+        if (activeOnly_->isChecked() && r.verdict == Verdict::Inactive)
+            continue;
+        rows << TableModel::Row{
+            TableModel::text(qs(r.family)), TableModel::text(qs(r.name)),
+            TableModel::text(qs(r.value)),
+            TableModel::text(qs(verdictText(r))).withBackground(verdictColour(r.verdict))};
+    }
+    model_->setRows(rows);
 }
 
 PagePainter AnalysisPanel::debugDocument(bool errorsOnly) const {

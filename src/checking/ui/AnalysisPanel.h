@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -30,11 +31,13 @@ class AnalysisPanel : public QWidget {
 
   private:
     void print(bool errorsOnly);
+    void showRows();
 
     std::vector<AnalysisRow> rows_;
     QString heading_;
     TableModel* model_ = nullptr;
     QLabel* summary_ = nullptr;
+    QCheckBox* activeOnly_ = nullptr;
     QPushButton* refresh_ = nullptr;
     QPushButton* print_[2] = {};
 };

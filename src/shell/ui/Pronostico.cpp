@@ -1,6 +1,7 @@
 #include "shell/ui/Pronostico.h"
 
 #include "core/TextColumns.h"
+#include "shell/ui/MusicPanel.h"
 #include "stats/NumberStatistics.h"
 #include "system/ProgramState.h"
 #include "ui/NumberBoard.h"
@@ -36,10 +37,14 @@ Pronostico::Pronostico(Shell& shell) : ChildWindow(shell, "Pronostico", {1, 0}) 
     rework_->setStyleSheet("color: #b00000; font-weight: bold;");
     rework_->setWordWrap(true);
 
+    music_ = new MusicPanel(state().folder, this);
+    music_->hide();
+
     auto* side = new QVBoxLayout;
     side->addWidget(lock_);
     side->addWidget(rework_);
     side->addWidget(commands);
+    side->addWidget(music_);
     side->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -147,6 +152,13 @@ QGroupBox* Pronostico::makeStatisticsFrame() {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(statistics_);
     return frame;
+}
+
+void Pronostico::showMusic() {
+    music_->reload();
+    music_->show();
+    if (auto* frame = parentWidget(); frame && isVisible())
+        frame->resize(frame->size().expandedTo(frame->minimumSizeHint()));
 }
 
 QWidget* Pronostico::gridFrame() const {

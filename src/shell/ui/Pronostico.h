@@ -10,6 +10,7 @@ class QTableWidget;
 
 namespace varnelo {
 
+class MusicPanel;
 class NumberBoard;
 
 // The number-entry window: chosen and fixed numbers, Numeroni, the lock.
@@ -22,6 +23,9 @@ class Pronostico : public ChildWindow {
 
     bool isLocked() const;
     void refresh();
+    // "Musica midi": the music panel, shown with the files read again.
+    void showMusic();
+    const MusicPanel& music() const { return *music_; }
     // The frame of the two grids, which other windows keep clear of.
     QWidget* gridFrame() const;
 
@@ -52,6 +56,7 @@ class Pronostico : public ChildWindow {
     QTableView* statistics_ = nullptr;
     TableModel* statisticsModel_ = nullptr;
     QList<QPushButton*> commands_;
+    MusicPanel* music_ = nullptr;
 };
 
 } // namespace varnelo

@@ -6,6 +6,7 @@
 #include "checking/ui/Comfronto.h"
 #include "checking/ui/Comfronto2.h"
 #include "checking/ui/Confrontiamo.h"
+#include "checking/ui/DebuGG.h"
 #include "checking/ui/Montepremi.h"
 #include "checking/ui/Quote.h"
 #include "checking/ui/Tortaa.h"
@@ -62,6 +63,7 @@
 #include "reduced/ui/GestioneRidotto.h"
 #include "reduced/ui/Ridotti.h"
 #include "reduced/ui/SviluppoOrtogonale.h"
+#include "shell/ui/Background.h"
 #include "shell/ui/Cadenze.h"
 #include "shell/ui/CondizioniInGioco.h"
 #include "shell/ui/Forum.h"
@@ -70,6 +72,7 @@
 #include "shell/ui/Sounds.h"
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
+#include "stats/ui/StatComputer.h"
 #include "system/ArchiveTables.h"
 #include "system/FamiliesInPlay.h"
 #include "system/SystemFile.h"
@@ -105,7 +108,8 @@ Varnelo::Varnelo(ProgramState& state, QWidget* parent)
     setObjectName("Varnelo");
     setWindowIcon(programIcon());
     mdi_->setObjectName("MDIForm");
-    mdi_->setBackground(QColor(0x5a, 0x6e, 0x82));
+    background_ = new MdiBackground(mdi_, QColor(0x5a, 0x6e, 0x82));
+    background_->setPicture(backgroundPicture(state.folder));
     setCentralWidget(mdi_);
 
     finalCount_ = new QLabel(this);
@@ -274,6 +278,11 @@ void Varnelo::buildCommands() {
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
     commands_["Confrontiamo"] = [this] { openChild<Confrontiamo>(); };
+    commands_["DebuGG"] = [this] { openChild<DebuGG>(); };
+    commands_["StatComputer"] = [this] { openChild<StatComputer>(); };
+    commands_["InserisciSfondo"] = [this] { background_->choose(state_.folder); };
+    commands_["TogliSfondo"] = [this] { background_->remove(state_.folder); };
+    commands_["MusicaMidi"] = [this] { showForecast()->showMusic(); };
     commands_["Forum"] = [this] {
         Forum about(this);
         about.exec();

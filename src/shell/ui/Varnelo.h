@@ -21,6 +21,7 @@ class QToolBar;
 
 namespace varnelo {
 
+class MdiBackground;
 class Pronostico;
 class SviluppoS;
 
@@ -93,6 +94,7 @@ class Varnelo : public QMainWindow, public Shell {
     ProgramState& state_;
     ShellEvents events_;
     QMdiArea* mdi_ = nullptr;
+    MdiBackground* background_ = nullptr;
     WindowHost host_;
     QLabel* finalCount_ = nullptr;
     QToolBar* toolbar_ = nullptr;
