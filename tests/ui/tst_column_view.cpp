@@ -130,6 +130,8 @@ class ColumnViewTest : public QObject {
                  "Salvare le modifiche al sistema = " + name + "\nconfermare le modifiche");
         QVERIFY(told.contains(name));
         QVERIFY(state_->options.imported());
+        QCOMPARE(w->findChild<QLabel*>("LabColonne")->text(),
+                 QString("Numero colonne = %1").arg(expected.size()));
         QCOMPARE(app_->status(), QString("Colonne finali = %1").arg(expected.size()));
         std::vector<Column> onDisk;
         QVERIFY(!readColumnSystem(state_->folder, state_->systemName, onDisk));
@@ -219,6 +221,8 @@ class ColumnViewTest : public QObject {
 
         // A calculation on 100,000 columns stops when the window closes.
         clickButton(w, "TastiColViveo(3)");
+        QVERIFY(!w->findChild<QPushButton*>("TastiColViveo(1)")->isEnabled());
+        QVERIFY(w->findChild<QPushButton*>("TastiColViveo(0)")->isEnabled());
         clickButton(w, "TastiColViveo(0)");
         QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 60000);
 

@@ -241,6 +241,7 @@ void ColonneSulVideo::followSystem() {
     if (shell().isBusy() || analyses_->isRunning())
         return;
     showHeader();
+    showCount();
     if (changed_)
         return;
     const bool upToDate = refusedTotal_ ? *refusedTotal_ == totalOf(state().columns)

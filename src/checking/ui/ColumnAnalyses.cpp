@@ -16,7 +16,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPieSeries>
@@ -94,13 +93,13 @@ QWidget* ColumnAnalyses::makeCheckPage() {
     checkSummary_->setObjectName("LabSpoglio");
     checkSummary_->setWordWrap(true);
     checkChart_ = makeBarChart("GraficoSpoglio", page);
+    // Below the figures: side by side the page is too narrow for both.
+    checkChart_->setMinimumHeight(180);
     checkFigures_ = new CategoryTable("MSFRiepilogo", {"Colonne", "Scommesse"}, page);
-    auto* figures = new QHBoxLayout;
-    figures->addWidget(checkChart_, 1);
-    figures->addWidget(checkFigures_, 0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(checkSummary_);
-    layout->addLayout(figures, 1);
+    layout->addWidget(checkFigures_, 0, Qt::AlignLeft);
+    layout->addWidget(checkChart_, 1);
     return page;
 }
 
@@ -153,9 +152,8 @@ void ColumnAnalyses::showProbabilities() {
                                            : 0.0);
         parts << part;
     }
-    setGroupedBars(levelsChart_, "Grafico vincite   " + runner_->systemLine(),
-                   kScoreScale.split(' ', Qt::SkipEmptyParts), "Punteggio migliore delle colonne",
-                   parts, "% delle combinazioni", 100);
+    setGroupedBars(levelsChart_, "Grafico vincite", kScoreScale.split(' ', Qt::SkipEmptyParts),
+                   "Punteggio migliore delle colonne", parts, "% delle combinazioni", 100);
 }
 
 void ColumnAnalyses::pie() {
