@@ -9,6 +9,7 @@
 #include "system/ColumnSystems.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 
@@ -46,6 +47,16 @@ void answerNotice(const QString& part, const QString& button, QString* seen = nu
             auto* text = w->findChild<QLabel*>("Testo");
             return text && text->text().contains(part);
         });
+}
+
+// Types `name` in the next "Salva col nome:" and confirms it.
+void nameInNextDialog(const QString& name) {
+    whenModalShows(
+        [name](QWidget* w) {
+            w->findChild<QLineEdit*>("TextNome")->setText(name);
+            w->findChild<QAbstractButton*>("OK")->click();
+        },
+        [](QWidget* w) { return w->objectName() == "SalvaColonne"; });
 }
 
 QStringList rowTexts(const QAbstractItemModel* m, int row) {
@@ -190,6 +201,43 @@ class ColumnViewTest : public QObject {
         QCOMPARE(state_->columns.storedCount, 1);
         main().findChild<QAction*>("ColonneVideo")->trigger();
         QCOMPARE(list(w)->model()->rowCount(), 1);
+    }
+
+    // "Salva col nome": the reserved name refused, an existing system kept
+    // when the player does not replace it, a new name saved and made current.
+    void savesUnderANewNameWithItsQuestions() {
+        const std::vector<Column> old = {test::col(1, 2, 3, 4, 5)};
+        QVERIFY(saveColumnSystem(state_->folder, "altro", old).done());
+        fillColumns(*state_, {test::col(5, 10, 15, 20, 25), test::col(6, 12, 18, 24, 30)});
+        main().refresh();
+        ColonneSulVideo* w = openFromMenuItem();
+        QVERIFY(w);
+        clickCell(w, 0);
+        clickButton(w, "TastiColViveo(1)");
+
+        QString told;
+        nameInNextDialog("archivio");
+        answerNotice("archivio", "OK", &told);
+        clickButton(w, "TastiColViveo(8)");
+        QVERIFY(told.startsWith("Non e possibile salvare un sistema col nome ''archivio''"));
+
+        QString asked;
+        nameInNextDialog("altro");
+        answerNotice("Sostituire il file?", "No", &asked);
+        clickButton(w, "TastiColViveo(8)");
+        QCOMPARE(asked, QString("File gia esistente  = altro\nSostituire il file?"));
+        std::vector<Column> kept;
+        QVERIFY(!readColumnSystem(state_->folder, "altro", kept));
+        QCOMPARE(kept, old);
+        QVERIFY(w->hasChanges());
+
+        nameInNextDialog("nuovo");
+        answerNotice("salvato come file colonnare", "OK");
+        clickButton(w, "TastiColViveo(8)");
+        QCOMPARE(state_->systemName, std::string("nuovo"));
+        QCOMPARE(storedColumns(state_->columns), std::vector<Column>{test::col(6, 12, 18, 24, 30)});
+        QCOMPARE(w->windowTitle(), QString("Colonne sul video   ...Nome sistema = nuovo"));
+        QVERIFY(!w->hasChanges());
     }
 
     // Exactly 100,000 columns load, searched by number; one more column is
