@@ -115,31 +115,50 @@ void setBars(QChartView* view, const QString& title, const QStringList& categori
     attachAxes(view, series, categories, valueTitle, top, ceiling);
 }
 
-void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
-                    const QString& categoryTitle, const QList<BarPart>& parts,
-                    const QString& valueTitle, double ceiling) {
+namespace {
+
+// Parts of bars, stacked or side by side, with the legend below and the
+// categories' axis titled.
+void setPartBars(QChartView* view, QAbstractBarSeries* series, const QString& title,
+                 const QStringList& categories, const QString& categoryTitle,
+                 const QList<BarPart>& parts, const QString& valueTitle, double ceiling) {
     QChart* chart = view->chart();
     clearChart(chart, title);
-    auto* series = new QStackedBarSeries;
-    QList<double> totals(categories.size(), 0.0);
+    const bool stacked = qobject_cast<QStackedBarSeries*>(series) != nullptr;
+    QList<double> tops(categories.size(), 0.0);
     for (const BarPart& part : parts) {
         auto* set = new QBarSet(part.name);
         set->setColor(part.colour);
         set->setBorderColor(part.colour.darker(130));
         for (qsizetype i = 0; i < part.values.size(); ++i) {
             *set << part.values[i];
-            if (i < totals.size())
-                totals[i] += part.values[i];
+            if (i < tops.size())
+                tops[i] = stacked ? tops[i] + part.values[i] : std::max(tops[i], part.values[i]);
         }
         series->append(set);
     }
-    series->setBarWidth(0.6);
+    series->setBarWidth(stacked ? 0.6 : 0.8);
     chart->addSeries(series);
-    const double top = totals.isEmpty() ? 1.0 : *std::max_element(totals.begin(), totals.end());
+    const double top = tops.isEmpty() ? 1.0 : *std::max_element(tops.begin(), tops.end());
     attachAxes(view, series, categories, valueTitle, top, ceiling);
     chart->axes(Qt::Horizontal).first()->setTitleText(categoryTitle);
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
+}
+
+} // namespace
+
+void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling) {
+    setPartBars(view, new QStackedBarSeries, title, categories, categoryTitle, parts, valueTitle,
+                ceiling);
+}
+
+void setGroupedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling) {
+    setPartBars(view, new QBarSeries, title, categories, categoryTitle, parts, valueTitle, ceiling);
 }
 
 void showBarValues(QChartView* view) {

@@ -32,5 +32,9 @@ struct BarPart {
 void setStackedBars(QChartView* view, const QString& title, const QStringList& categories,
                     const QString& categoryTitle, const QList<BarPart>& parts,
                     const QString& valueTitle, double ceiling = 0);
+// The same parts side by side in each category, for figures that do not add up.
+void setGroupedBars(QChartView* view, const QString& title, const QStringList& categories,
+                    const QString& categoryTitle, const QList<BarPart>& parts,
+                    const QString& valueTitle, double ceiling = 0);
 
 } // namespace varnelo

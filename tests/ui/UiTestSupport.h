@@ -116,6 +116,16 @@ struct TestProgram {
 
 #include "shell/ui/Varnelo.h"
 
+// Gives the current system these columns, as a development leaves them.
+inline void fillColumns(varnelo::ProgramState& s, const std::vector<varnelo::Column>& columns) {
+    s.columns.clear();
+    std::int32_t i = 0;
+    for (const varnelo::Column& c : columns)
+        s.columns.store(++i, c);
+    s.columns.storedCount = s.columns.systemTotal = s.columns.finalCount = i;
+    s.columns.hasColumns = i > 0;
+}
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>

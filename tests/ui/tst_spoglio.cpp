@@ -54,15 +54,6 @@ QList<double> barValues(QWidget* w) {
     return values;
 }
 
-void fillColumns(ProgramState& s, const std::vector<Column>& columns) {
-    s.columns.clear();
-    std::int32_t i = 0;
-    for (const Column& c : columns)
-        s.columns.store(++i, c);
-    s.columns.storedCount = s.columns.systemTotal = s.columns.finalCount = i;
-    s.columns.hasColumns = i > 0;
-}
-
 } // namespace
 
 class SpoglioTest : public QObject {

@@ -17,7 +17,8 @@
 
 namespace varnelo {
 
-WinLevelsRunner::WinLevelsRunner(Shell& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
+WinLevelsRunner::WinLevelsRunner(Shell& shell, QWidget* parent, const QString& startCommand)
+    : QWidget(parent), shell_(shell), startCommand_(startCommand) {
     withFixed_ = new QCheckBox("Confronta il sistema con i capogiochi", this);
     withFixed_->setObjectName("CheckCapogiochi");
     job_ = new BackgroundJob(shell, this);
@@ -25,7 +26,7 @@ WinLevelsRunner::WinLevelsRunner(Shell& shell, QWidget* parent) : QWidget(parent
     stop_ = new QPushButton("Stop", this);
     stop_->setObjectName("ComandoStop");
     stop_->setEnabled(false);
-    status_ = new QLabel("Premere \"Avvia Calcolo\" per calcolare la distribuzione", this);
+    status_ = new QLabel("Premere \"" + startCommand_ + "\" per calcolare la distribuzione", this);
     status_->setObjectName("LabStato");
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -47,19 +48,26 @@ bool WinLevelsRunner::isRunning() const {
     return job_->isRunning();
 }
 
+bool WinLevelsRunner::closeWhenEnded(std::function<void()> close) {
+    return job_->closeWhenEnded(std::move(close));
+}
+
+const ColumnStore& WinLevelsRunner::columns() const {
+    return columns_ ? *columns_ : shell_.state().columns;
+}
+
 bool WinLevelsRunner::start() {
     const ProgramState& st = shell_.state();
-    if (job_->isRunning() || !st.columns.hasColumns || st.columns.storedCount == 0)
+    const ColumnStore& cs = columns();
+    if (job_->isRunning() || !cs.hasColumns || cs.storedCount == 0)
         return false;
-    if (const auto refusal =
-            winLevelsRefusal(std::max(st.columns.systemTotal, st.columns.storedCount))) {
+    if (const auto refusal = winLevelsRefusal(std::max(cs.systemTotal, cs.storedCount))) {
         Avviso::ask(*refusal, shell_.mainWidget());
         return false;
     }
-    input_ = winLevelsInput(st.selection, st.columns, withFixed_->isChecked());
+    input_ = winLevelsInput(st.selection, cs, withFixed_->isChecked());
     key_ = systemKey();
-    systemLine_ = "Sistema: " + qs(st.systemName) +
-                  "   Colonne: " + countText(st.columns.storedCount) +
+    systemLine_ = "Sistema: " + qs(st.systemName) + "   Colonne: " + countText(cs.storedCount) +
                   "   Capogiochi: " + (withFixed_->isChecked() ? "sì" : "no");
     hasResult_ = false;
     withFixed_->setEnabled(false);
@@ -90,7 +98,7 @@ void WinLevelsRunner::checkSystem() {
         return;
     hasResult_ = false;
     bar_->setValue(0);
-    status_->setText("Il sistema è cambiato: premere \"Avvia Calcolo\"");
+    status_->setText("Il sistema è cambiato: premere \"" + startCommand_ + "\"");
     Q_EMIT dropped();
 }
 
@@ -98,21 +106,22 @@ void WinLevelsRunner::checkSystem() {
 // counts, the numbers and a sample of the columns.
 std::uint64_t WinLevelsRunner::systemKey() const {
     const ProgramState& st = shell_.state();
+    const ColumnStore& cs = columns();
     std::uint64_t h = 14695981039346656037ull;
     auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
     for (char c : st.systemName)
         mix(static_cast<unsigned char>(c));
-    mix(static_cast<std::uint64_t>(st.columns.storedCount));
-    mix(static_cast<std::uint64_t>(st.columns.systemTotal));
+    mix(static_cast<std::uint64_t>(cs.storedCount));
+    mix(static_cast<std::uint64_t>(cs.systemTotal));
     for (int n = 1; n <= kMaxNumber; ++n)
         mix(static_cast<std::uint64_t>(st.selection.state(n)));
-    const std::int32_t count = st.columns.storedCount;
+    const std::int32_t count = cs.storedCount;
     const std::int32_t step = std::max<std::int32_t>(1, count / 1024);
     for (std::int32_t i = 1; i <= count; i += step)
-        for (std::uint8_t n : st.columns.column(i))
+        for (std::uint8_t n : cs.column(i))
             mix(n);
     if (count > 0)
-        for (std::uint8_t n : st.columns.column(count))
+        for (std::uint8_t n : cs.column(count))
             mix(n);
     return h;
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -23,7 +24,9 @@ class Shell;
 class WinLevelsRunner : public QWidget {
     Q_OBJECT
   public:
-    WinLevelsRunner(Shell& shell, QWidget* parent);
+    // `startCommand` is the caption of the window's key that starts it.
+    WinLevelsRunner(Shell& shell, QWidget* parent,
+                    const QString& startCommand = QStringLiteral("Avvia Calcolo"));
     ~WinLevelsRunner() override;
 
     // "Avvia Calcolo": nothing without columns, the "Troppe colonne" notice
@@ -38,6 +41,13 @@ class WinLevelsRunner : public QWidget {
     // A result made for columns the system no longer has is dropped.
     void checkSystem();
 
+    // The columns calculated on: the system's unless a window gives its own
+    // copy, which must not change while a calculation runs.
+    void setColumns(const ColumnStore* columns) { columns_ = columns; }
+    // A window closed while the calculation runs: it stops, then `close`
+    // runs; false when nothing runs.
+    bool closeWhenEnded(std::function<void()> close);
+
   Q_SIGNALS:
     // The result is there (or the calculation was stopped: no result).
     void finished();
@@ -48,8 +58,10 @@ class WinLevelsRunner : public QWidget {
   private:
     void end();
     std::uint64_t systemKey() const;
+    const ColumnStore& columns() const;
 
     Shell& shell_;
+    const ColumnStore* columns_ = nullptr;
     QCheckBox* withFixed_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QPushButton* stop_ = nullptr;
@@ -61,6 +73,7 @@ class WinLevelsRunner : public QWidget {
     bool hasResult_ = false;
     std::uint64_t key_ = 0;
     QString systemLine_;
+    QString startCommand_;
 };
 
 } // namespace varnelo

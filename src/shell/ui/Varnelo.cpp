@@ -3,6 +3,7 @@
 
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
+#include "checking/ui/ColonneSulVideo.h"
 #include "checking/ui/Comfronto.h"
 #include "checking/ui/Comfronto2.h"
 #include "checking/ui/Confrontiamo.h"
@@ -302,6 +303,7 @@ void Varnelo::buildFilterCommands() {
     commands_["ColonneFiltroAnalisi"] = [this] { openFilterCompanion<ColonneFiltroAnalisi>(); };
     commands_["UnisciColonne"] = [this] { openChild<UnisciColonne>(); };
     commands_["ConfrontaColonne"] = [this] { openChild<ConfrontaColonne>(); };
+    commands_["ColonneSulVideo"] = [this] { openChild<ColonneSulVideo>(); };
 }
 
 void Varnelo::buildMenus() {
