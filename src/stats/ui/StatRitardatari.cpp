@@ -2,8 +2,8 @@
 
 #include "stats/NumberTables.h"
 #include "system/ProgramState.h"
-#include "ui/Avviso.h"
 #include "ui/DialogParts.h"
+#include "ui/ForecastLock.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
@@ -20,29 +20,26 @@ std::vector<int> delayedNumbers(const std::vector<Draw>& draws, int count) {
 }
 
 StatWindowSpec spec() {
-    StatWindowSpec s;
-    s.title = "Giochiamo sui Ritardi";
-    s.fileName = "ritardatari";
-    s.parameterLabel = "Quanti numeri:";
-    s.minimum = 1;
-    s.maximum = 20;
-    s.initial = 10;
-    s.build = [](const std::vector<Draw>& draws, int count) {
-        const PositionDelays d = computePositionDelays(draws, DrawPart::Numbers);
-        return std::vector<StatTable>{mostDelayedTable(d, mostDelayedNumbers(d, count))};
-    };
-    s.chartColumn = 3;
-    s.note = "I numeri con il ritardo attuale più alto; a parità di ritardo prima quello con il "
-             "Ciclo più alto.  Un'estrazione passata non cambia le probabilità della prossima: "
-             "ogni numero ha sempre 5 possibilità su 49.";
-    s.size = {700, 640};
-    return s;
+    return {.name = "StatRitardatari",
+            .title = "Giochiamo sui Ritardi",
+            .fileName = "ritardatari",
+            .parameter = {"Quanti numeri:", 1, 20, 10},
+            .build =
+                [](const std::vector<Draw>& draws, int count) {
+                    const PositionDelays d = computePositionDelays(draws, DrawPart::Numbers);
+                    return std::vector<StatTable>{
+                        mostDelayedTable(d, mostDelayedNumbers(d, count))};
+                },
+            .chartColumn = 3,
+            .note = "I numeri con il ritardo attuale più alto; a parità di ritardo prima quello "
+                    "con il Ciclo più alto.  Un'estrazione passata non cambia le probabilità "
+                    "della prossima: ogni numero ha sempre 5 possibilità su 49.",
+            .size = {700, 640}};
 }
 
 } // namespace
 
-StatRitardatari::StatRitardatari(Shell& shell)
-    : StatisticsWindow(shell, "StatRitardatari", spec()) {
+StatRitardatari::StatRitardatari(Shell& shell) : StatisticsWindow(shell, spec()) {
     numbers_ = new QLabel(this);
     numbers_->setObjectName("LabRitardatari");
     auto* use = namedButton("Usa come pronostico", "UsaPronostico", this);
@@ -62,12 +59,8 @@ void StatRitardatari::rebuilt() {
 
 void StatRitardatari::useAsForecast() {
     ProgramState& s = state();
-    if (s.forecastLocked()) {
-        Avviso::ask({"Pronostico bloccato:",
-                     {"Il pronostico è bloccato: i suoi numeri non si possono cambiare."}},
-                    this);
+    if (refuseLockedForecast(s, this))
         return;
-    }
     for (int n = 1; n <= kMaxNumber; ++n)
         s.selection.setState(n, Selection::NotChosen);
     for (int n : delayedNumbers(s.archive.selection, parameter()))

@@ -48,20 +48,20 @@ QString rangeText(const std::vector<Draw>& draws) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(Shell& shell, const QString& name, StatWindowSpec spec)
-    : ChildWindow(shell, name, {}), spec_(std::move(spec)) {
+StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
+    : ChildWindow(shell, spec.name, {}), spec_(std::move(spec)) {
     setWindowTitle(spec_.title);
     auto* top = new QHBoxLayout;
     chooser_ = new QComboBox(this);
     chooser_->setObjectName("ComboTabella");
     chooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     top->addWidget(chooser_);
-    if (!spec_.parameterLabel.isEmpty()) {
-        auto* label = new QLabel(spec_.parameterLabel, this);
+    if (const StatWindowSpec::Parameter& p = spec_.parameter; !p.label.isEmpty()) {
+        auto* label = new QLabel(p.label, this);
         parameter_ = new QSpinBox(this);
         parameter_->setObjectName("TestoParametro");
-        parameter_->setRange(spec_.minimum, spec_.maximum);
-        parameter_->setValue(spec_.initial);
+        parameter_->setRange(p.minimum, p.maximum);
+        parameter_->setValue(p.initial);
         label->setBuddy(parameter_);
         top->addSpacing(12);
         top->addWidget(label);

@@ -24,15 +24,19 @@ class TableModel;
 
 // What makes one statistics window different from the others.
 struct StatWindowSpec {
+    // A figure the player chooses: the cycle length, the spy number, how many.
+    struct Parameter {
+        QString label; // empty: no figure to choose
+        int minimum = 0;
+        int maximum = 0;
+        int initial = 0;
+    };
+
+    QString name; // the window's objectName
     QString title;
-    // The heading of the text export and the file name offered.
+    // The file name offered by the exports.
     QString fileName;
-    // A figure the player chooses (the cycle length, the spy number, how
-    // many numbers); no label, no figure.
-    QString parameterLabel;
-    int minimum = 0;
-    int maximum = 0;
-    int initial = 0;
+    Parameter parameter;
     // The tables over the statistics selection (oldest draw first).
     std::function<std::vector<StatTable>(const std::vector<Draw>&, int parameter)> build;
     // The column drawn as bars under tables of at most 60 rows; -1 none.
@@ -51,7 +55,7 @@ struct StatWindowSpec {
 class StatisticsWindow : public ChildWindow {
     Q_OBJECT
   public:
-    StatisticsWindow(Shell& shell, const QString& name, StatWindowSpec spec);
+    StatisticsWindow(Shell& shell, StatWindowSpec spec);
 
     const std::vector<StatTable>& tables() const { return tables_; }
     int parameter() const;

@@ -6,75 +6,36 @@ namespace varnelo {
 
 // The windows of the "Statist&iche" menu that only show tables: each is the
 // shared statistics window with its own tables.
-
-// "Statistiche sui Ritardi": delays by value and by position 1°..5°.
-class StatisticheS : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatisticheS(Shell& shell);
+enum class StatKind {
+    Delays,         // "Statistiche sui Ritardi": by value and by position 1°..5°
+    Combinations,   // "Analisi sulle Combinazioni": evens, low numbers, sums, consecutive
+    Combinations2,  // "Analisi sulle Combinazioni 2": decades, endings, repeats, span
+    Cycles,         // "Frequenza Numeri in Cicli"
+    Frequencies,    // "Frequenza dei 49 Numeri"
+    Spy,            // "Numeri Spia"
+    Pairs,          // "Tutti gli Ambi"
+    Triples,        // "Tutti i Terni"
+    NumeroneDelays, // "Ritardi EuroNumeri"
+    Numeroni,       // "Statistiche EuroNumeri": frequencies and pairs of the Numeroni
 };
 
-// "Analisi sulle Combinazioni": evens, low numbers, sums, consecutive pairs.
-class StatAnalisi : public StatisticsWindow {
-    Q_OBJECT
+StatWindowSpec statWindowSpec(StatKind kind);
+
+// One class per window, as the frame keeps one instance of each class.
+template <StatKind K> class StatWindowOf : public StatisticsWindow {
   public:
-    explicit StatAnalisi(Shell& shell);
+    explicit StatWindowOf(Shell& shell) : StatisticsWindow(shell, statWindowSpec(K)) {}
 };
 
-// "Analisi sulle Combinazioni 2": decades, endings, repeats, span.
-class StatAnalisi2 : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatAnalisi2(Shell& shell);
-};
-
-// "Frequenza Numeri in Cicli".
-class StatAnalisi3 : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatAnalisi3(Shell& shell);
-};
-
-// "Frequenza dei 49 Numeri".
-class StatAnalisi4 : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatAnalisi4(Shell& shell);
-};
-
-// "Tutti gli Ambi".
-class StatAmbi : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatAmbi(Shell& shell);
-};
-
-// "Tutti i Terni".
-class StataaTerni : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StataaTerni(Shell& shell);
-};
-
-// "Numeri Spia".
-class NumeriSpia : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit NumeriSpia(Shell& shell);
-};
-
-// "Ritardi EuroNumeri": the delay tables of the Numeroni.
-class StatisticheSEuroNum : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatisticheSEuroNum(Shell& shell);
-};
-
-// "Statistiche EuroNumeri": frequencies and pairs of the Numeroni.
-class StatAnalisi5 : public StatisticsWindow {
-    Q_OBJECT
-  public:
-    explicit StatAnalisi5(Shell& shell);
-};
+using StatisticheS = StatWindowOf<StatKind::Delays>;
+using StatAnalisi = StatWindowOf<StatKind::Combinations>;
+using StatAnalisi2 = StatWindowOf<StatKind::Combinations2>;
+using StatAnalisi3 = StatWindowOf<StatKind::Cycles>;
+using StatAnalisi4 = StatWindowOf<StatKind::Frequencies>;
+using NumeriSpia = StatWindowOf<StatKind::Spy>;
+using StatAmbi = StatWindowOf<StatKind::Pairs>;
+using StataaTerni = StatWindowOf<StatKind::Triples>;
+using StatisticheSEuroNum = StatWindowOf<StatKind::NumeroneDelays>;
+using StatAnalisi5 = StatWindowOf<StatKind::Numeroni>;
 
 } // namespace varnelo
