@@ -83,7 +83,7 @@ class StatisticsTest : public QObject {
             {"StatistTutte(3)", "StatAnalisi2", "Analisi sulle Combinazioni 2", 5, true},
             {"StatistTutte(4)", "StatAnalisi3", "Frequenza Numeri in Cicli", 49, false},
             {"StatistTutte(5)", "StatAnalisi4", "Frequenza dei 49 Numeri", 49, true},
-            {"StatistTutte(6)", "NumeriSpia", "Numeri Spia", 49, false},
+            {"StatistTutte(6)", "NumeriSpia", "Numeri Spia", 49, true},
             {"StatistTutte(7)", "StatAmbi", "Tutti gli Ambi", 1176, false},
             {"StatistTutte(8)", "StataaTerni", "Tutti i Terni", 18424, false},
             {"StatistTutte(10)", "StatisticheSEuroNum", "Ritardi EuroNumeri", 10, true},

@@ -117,6 +117,7 @@ StatWindowSpec statWindowSpec(StatKind kind) {
                 .fileName = "numeri-spia",
                 .parameter = {"Numero spia:", 1, kMaxNumber, 1},
                 .build = spy,
+                .chartColumn = 2,
                 .note = "Per ogni concorso con il numero spia si guarda il concorso successivo.  "
                         "Dopo la spia: quante volte il numero vi è uscito.  % dopo la spia: "
                         "sulle volte in cui la spia è uscita.  % in tutti: uscite su tutti i "
