@@ -199,6 +199,29 @@ class StatisticsTest : public QObject {
             QCOMPARE(cellText(window, 0, c), QString::fromStdString(expected.rows[0][c].text));
     }
 
+    void numeroneTables() {
+        QWidget* window = openFromMenu(&main(), "StatistTutte(11)", "StatAnalisi5");
+        QVERIFY(window);
+        auto* chooser = window->findChild<QComboBox*>("ComboTabella");
+        chooser->setCurrentIndex(1);
+        QCOMPARE(chooser->currentText(), QString("Coppie di Numeroni"));
+        QCOMPARE(gridOf(window)->model()->rowCount(), 45);
+        const std::vector<ComboGaps> pairs = computeNumeronePairGaps(draws());
+        for (int r : {0, 44}) {
+            QCOMPARE(cellText(window, r, 0), QString::fromStdString(comboText(pairs[r].values)));
+            QCOMPARE(cellText(window, r, 1).toInt(), pairs[r].gaps.outs);
+            QCOMPARE(cellText(window, r, 3).toInt(), pairs[r].gaps.delay);
+        }
+        // Every draw with two different Numeroni makes one pair.
+        int outs = 0;
+        for (int r = 0; r < 45; ++r)
+            outs += cellText(window, r, 1).toInt();
+        const auto different = std::count_if(draws().begin(), draws().end(), [](const Draw& d) {
+            return d.numeroni[0] != d.numeroni[1];
+        });
+        QCOMPARE(outs, static_cast<int>(different));
+    }
+
     void cycleLengthChosen() {
         QWidget* window = openFromMenu(&main(), "StatistTutte(4)", "StatAnalisi3");
         QVERIFY(window);
