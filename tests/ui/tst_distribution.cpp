@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "WidgetDriving.h"
+#include "WorkbookReading.h"
 #include "checking/WinLevelsText.h"
 #include "shell/ui/Pronostico.h"
 #include "shell/ui/Varnelo.h"
@@ -33,39 +34,6 @@ struct CliRow {
     QStringList buckets; // c5 .. c1
     QString min, max, percent;
 };
-
-QString unzipped(const QString& zip, const QString& member) {
-    QProcess unzip;
-    unzip.start("unzip", {"-p", zip, member});
-    if (!unzip.waitForFinished(20000) || unzip.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(unzip.readAllStandardOutput());
-}
-
-// The cells of the workbook's first sheet by reference ("A1"), shared
-// strings resolved.
-std::map<QString, QString> sheetCells(const QString& file) {
-    QStringList shared;
-    QXmlStreamReader strings(unzipped(file, "xl/sharedStrings.xml"));
-    while (!strings.atEnd())
-        if (strings.readNext() == QXmlStreamReader::StartElement && strings.name() == u"t")
-            shared << strings.readElementText();
-    std::map<QString, QString> cells;
-    QXmlStreamReader sheet(unzipped(file, "xl/worksheets/sheet1.xml"));
-    QString ref, type;
-    while (!sheet.atEnd()) {
-        if (sheet.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (sheet.name() == u"c") {
-            ref = sheet.attributes().value("r").toString();
-            type = sheet.attributes().value("t").toString();
-        } else if (sheet.name() == u"v") {
-            const QString v = sheet.readElementText();
-            cells[ref] = type == "s" ? shared.value(v.toInt()) : v;
-        }
-    }
-    return cells;
-}
 
 } // namespace
 

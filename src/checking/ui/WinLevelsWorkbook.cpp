@@ -1,10 +1,6 @@
 #include "checking/ui/WinLevelsWorkbook.h"
 
-#include "core/AtomicWriter.h"
-#include "ui/Text.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "ui/Workbook.h"
 
 #include <xlsxwriter.h>
 
@@ -36,50 +32,28 @@ void writeRow(lxw_worksheet* sheet, lxw_row_t r, const WinLevelsRow& row, lxw_fo
 
 bool writeWinLevelsWorkbook(const QString& file, const std::vector<WinLevelsRow>& rows,
                             const QString& systemLine, QString& error) {
-    QTemporaryDir scratch;
-    const QString built = scratch.filePath("distribuzione.xlsx");
-    lxw_workbook* book = workbook_new(built.toUtf8().constData());
-    if (!book) {
-        error = "Impossibile preparare il file Excel";
-        return false;
-    }
-    const QByteArray subject = systemLine.toUtf8();
-    lxw_doc_properties properties{};
-    properties.title = const_cast<char*>("Distribuzione Vincite");
-    properties.subject = const_cast<char*>(subject.constData());
-    workbook_set_properties(book, &properties);
-    lxw_worksheet* sheet = workbook_add_worksheet(book, "Distribuzione Vincite");
-    lxw_format* bold = workbook_add_format(book);
-    format_set_bold(bold);
-    lxw_format* heading = workbook_add_format(book);
-    format_set_bold(heading);
-    format_set_bg_color(heading, 0xDCE6F1);
-    lxw_format* share = workbook_add_format(book);
-    format_set_num_format(share, "0.00");
-    worksheet_set_column(sheet, 0, 0, 20, nullptr);
-    worksheet_set_column(sheet, 1, 1, 16, nullptr);
-    worksheet_set_column(sheet, 2, 6, 10, nullptr);
-    for (std::size_t c = 0; c < winLevelsHeads().size(); ++c)
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), winLevelsHeads()[c].c_str(),
-                               bold);
-    lxw_row_t r = 1;
-    for (const WinLevelsRow& row : rows)
-        writeRow(sheet, r++, row, heading, share);
-    if (const lxw_error e = workbook_close(book); e != LXW_NO_ERROR) {
-        error = "File Excel non scritto: " + QString::fromUtf8(lxw_strerror(e));
-        return false;
-    }
-    QFile in(built);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = "File Excel non scritto";
-        return false;
-    }
-    std::string why;
-    if (!writeFileAtomically(file.toStdString(), in.readAll().toStdString(), why)) {
-        error = qs(why);
-        return false;
-    }
-    return true;
+    return saveWorkbook(
+        file, "Distribuzione Vincite", systemLine,
+        [&rows](lxw_workbook* book) {
+            lxw_worksheet* sheet = workbook_add_worksheet(book, "Distribuzione Vincite");
+            lxw_format* bold = workbook_add_format(book);
+            format_set_bold(bold);
+            lxw_format* heading = workbook_add_format(book);
+            format_set_bold(heading);
+            format_set_bg_color(heading, 0xDCE6F1);
+            lxw_format* share = workbook_add_format(book);
+            format_set_num_format(share, "0.00");
+            worksheet_set_column(sheet, 0, 0, 20, nullptr);
+            worksheet_set_column(sheet, 1, 1, 16, nullptr);
+            worksheet_set_column(sheet, 2, 6, 10, nullptr);
+            for (std::size_t c = 0; c < winLevelsHeads().size(); ++c)
+                worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
+                                       winLevelsHeads()[c].c_str(), bold);
+            lxw_row_t r = 1;
+            for (const WinLevelsRow& row : rows)
+                writeRow(sheet, r++, row, heading, share);
+        },
+        error);
 }
 
 } // namespace varnelo

@@ -2,8 +2,8 @@
 
 #include "core/NumberGroups.h"
 #include "system/ProgramState.h"
-#include "ui/Avviso.h"
 #include "ui/DialogParts.h"
+#include "ui/ForecastLock.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
@@ -68,12 +68,8 @@ Cadenze::Cadenze(Shell& shell) : ChildWindow(shell, "Cadenze", {119, 0}) {
 
 void Cadenze::choose(const NumberGroup& group) {
     ProgramState& s = state();
-    if (s.forecastLocked()) {
-        Avviso::ask({"Pronostico bloccato:",
-                     {"Il pronostico è bloccato: i suoi numeri non si possono cambiare."}},
-                    this);
+    if (refuseLockedForecast(s, this))
         return;
-    }
     int added = 0;
     for (const int n : group.numbers)
         if (s.selection.state(n) == Selection::NotChosen &&

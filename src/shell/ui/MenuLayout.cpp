@@ -118,7 +118,7 @@ const std::vector<MenuDef>& mainMenus() {
           {3, "Analisi sulle Combinazioni 2", "StatAnalisi2"},
           {4, "Frequenza Numeri in Cicli", "StatAnalisi3"},
           {5, "Frequenza dei 49 Numeri", "StatAnalisi4"},
-          {6, "Numeri Spia", "NumeriSpia", nullptr, true},
+          {6, "Numeri Spia", "NumeriSpia"},
           {7, "Tutti gli Ambi", "StatAmbi"},
           {8, "Tutti i Terni", "StataaTerni"},
           {9, "", ""},

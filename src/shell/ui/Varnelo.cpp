@@ -74,6 +74,8 @@
 #include "shell/ui/Sviluppatore.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "stats/ui/StatComputer.h"
+#include "stats/ui/StatRitardatari.h"
+#include "stats/ui/StatisticsWindows.h"
 #include "system/ArchiveTables.h"
 #include "system/FamiliesInPlay.h"
 #include "system/SystemFile.h"
@@ -194,6 +196,17 @@ void Varnelo::buildCommands() {
     commands_["SequeleDue"] = [this] { openChild<SequeleDue>(); };
     commands_["Sequele1"] = [this] { openChild<Sequele1>(); };
     commands_["CondRitardiVari"] = [this] { openChild<CondRitardiVari>(); };
+    commands_["StatisticheS"] = [this] { openChild<StatisticheS>(); };
+    commands_["StatAnalisi"] = [this] { openChild<StatAnalisi>(); };
+    commands_["StatAnalisi2"] = [this] { openChild<StatAnalisi2>(); };
+    commands_["StatAnalisi3"] = [this] { openChild<StatAnalisi3>(); };
+    commands_["StatAnalisi4"] = [this] { openChild<StatAnalisi4>(); };
+    commands_["NumeriSpia"] = [this] { openChild<NumeriSpia>(); };
+    commands_["StatAmbi"] = [this] { openChild<StatAmbi>(); };
+    commands_["StataaTerni"] = [this] { openChild<StataaTerni>(); };
+    commands_["StatisticheSEuroNum"] = [this] { openChild<StatisticheSEuroNum>(); };
+    commands_["StatAnalisi5"] = [this] { openChild<StatAnalisi5>(); };
+    commands_["StatRitardatari"] = [this] { openChild<StatRitardatari>(); };
     // "Consecutività Pronostico" and "Ritardo Ambi" share the window.
     commands_["CondizAmbo"] = [this] { openChild<CondizAmbo>(); };
     commands_["CondizAmbata"] = [this] { openChild<CondizAmbata>(); };
