@@ -71,7 +71,8 @@ void Download::done() {
     QNetworkReply* reply = reply_;
     reply_ = nullptr;
     reply->deleteLater();
-    body_ += reply->readAll();
+    if (reply->isOpen())
+        body_ += reply->readAll();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (!stopReason_.isEmpty())

@@ -1,6 +1,7 @@
 #include "shell/ui/Varnelo.h"
 #include "system/SystemRun.h"
 
+#include "archive/ui/Collegamento.h"
 #include "archive/ui/ColonneUscite.h"
 #include "archive/ui/Ricerca.h"
 #include "checking/ui/Comfronto.h"
@@ -260,6 +261,8 @@ void Varnelo::buildCommands() {
         showNotices(refreshArchiveTables(state_), this);
         refresh();
     };
+    commands_["Collegamento"] = [this] { openChild<Collegamento>(); };
+    commands_["CollegamentoAgg"] = [this] { openChild<Collegamento>()->checkProgramOnly(); };
     commands_["Ridotti"] = [this] { openChild<Ridotti>(); };
     // The tables open into the editor: only its "Apri" leads here.
     commands_["GestioneRidotto"] = [this] {
