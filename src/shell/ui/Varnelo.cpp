@@ -3,6 +3,7 @@
 
 #include "archive/ui/Collegamento.h"
 #include "archive/ui/ColonneUscite.h"
+#include "archive/ui/CopiaArchivio.h"
 #include "archive/ui/Ricerca.h"
 #include "checking/ui/Comfronto.h"
 #include "checking/ui/Comfronto2.h"
@@ -263,6 +264,12 @@ void Varnelo::buildCommands() {
     };
     commands_["Collegamento"] = [this] { openChild<Collegamento>(); };
     commands_["CollegamentoAgg"] = [this] { openChild<Collegamento>()->checkProgramOnly(); };
+    commands_["CopiaArchivioBackup"] = [this] {
+        openChild<CopiaArchivio>()->setMode(CopiaArchivio::Mode::Backup);
+    };
+    commands_["CopiaArchivioRipristino"] = [this] {
+        openChild<CopiaArchivio>()->setMode(CopiaArchivio::Mode::Restore);
+    };
     commands_["Ridotti"] = [this] { openChild<Ridotti>(); };
     // The tables open into the editor: only its "Apri" leads here.
     commands_["GestioneRidotto"] = [this] {
