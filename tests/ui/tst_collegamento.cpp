@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "UiTestSupport.h"
 #include "WidgetDriving.h"
 #include "archive/ui/Collegamento.h"
@@ -17,15 +18,6 @@
 using namespace varnelo;
 
 namespace {
-
-QByteArray bytes(const std::string& s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
-}
 
 // A small HTTP server on the loopback address: each path answers as its
 // route says, including the ways a real server goes wrong.
@@ -84,22 +76,22 @@ class CollegamentoTest : public QObject {
     Q_OBJECT
 
     LoopbackServer server_;
-    const QByteArray local_ = bytes(test::crlfText(test::masterLines(1, 3000)));
+    const QByteArray local_ = bytesOf(test::crlfText(test::masterLines(1, 3000)));
 
     void serve() {
         using Mode = LoopbackServer::Mode;
         auto bad = test::masterLines(2651, 400);
         bad[199] = "05-08-21-37-99060823-03-2020";
         server_.routes = {
-            {"/blocco", {"200 OK", bytes(test::crlfText(test::masterLines(2651, 400)))}},
-            {"/corrente", {"200 OK", bytes(test::crlfText(test::masterLines(2651, 350)))}},
-            {"/staccato", {"200 OK", bytes(test::crlfText(test::masterLines(3002, 40)))}},
-            {"/riga-cattiva", {"200 OK", bytes(test::crlfText(bad))}},
-            {"/prima", {"200 OK", bytes(test::crlfText(test::masterLines(2400, 651)))}},
+            {"/blocco", {"200 OK", bytesOf(test::crlfText(test::masterLines(2651, 400)))}},
+            {"/corrente", {"200 OK", bytesOf(test::crlfText(test::masterLines(2651, 350)))}},
+            {"/staccato", {"200 OK", bytesOf(test::crlfText(test::masterLines(3002, 40)))}},
+            {"/riga-cattiva", {"200 OK", bytesOf(test::crlfText(bad))}},
+            {"/prima", {"200 OK", bytesOf(test::crlfText(test::masterLines(2400, 651)))}},
             {"/troncato",
-             {"200 OK", bytes(test::crlfText(test::masterLines(2651, 400))), Mode::Truncated}},
+             {"200 OK", bytesOf(test::crlfText(test::masterLines(2651, 400))), Mode::Truncated}},
             {"/muto", {"200 OK", "", Mode::Silent}},
-            {"/grande", {"200 OK", bytes(test::crlfText(test::masterLines(1, 4000)))}},
+            {"/grande", {"200 OK", bytesOf(test::crlfText(test::masterLines(1, 4000)))}},
             {"/spostato", {"302 Found", "", Mode::Whole, "/blocco"}},
             {"/versione", {"200 OK", "9.9 Nuove statistiche\r\n"}},
         };
@@ -111,10 +103,8 @@ class CollegamentoTest : public QObject {
         MainWindowUnderTest t;
         Collegamento* w = nullptr;
         Session(const QByteArray& archive, const QString& archiveUrl, const QString& versionUrl) {
-            QFile f(t.program.path("enal/archivio.cna"));
-            if (f.open(QIODevice::WriteOnly))
-                f.write(archive);
-            f.close();
+            if (!writeBytes(t.program.path("enal/archivio.cna"), archive))
+                return;
             w = qobject_cast<Collegamento*>(
                 openFromMenu(&t.main, "MenuArchivio(2)", "Collegamento"));
             if (!w)
@@ -124,7 +114,7 @@ class CollegamentoTest : public QObject {
             w->findChild<QLineEdit*>("TextIndirizzoVersione")->setText(versionUrl);
         }
         QString report() const { return w->findChild<QPlainTextEdit*>("TextInf")->toPlainText(); }
-        QByteArray archive() const { return readAll(t.program.path("enal/archivio.cna")); }
+        QByteArray archive() const { return fileBytes(t.program.path("enal/archivio.cna")); }
         bool ended() const {
             return report().contains("Archivio scaricato regolarmente.") ||
                    report().contains("Archivio non scaricato.");
@@ -142,7 +132,7 @@ class CollegamentoTest : public QObject {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("said");
         QTest::addColumn<QByteArray>("archive");
-        const QByteArray updated = bytes(test::crlfText(test::masterLines(1, 3050)));
+        const QByteArray updated = bytesOf(test::crlfText(test::masterLines(1, 3050)));
         QTest::newRow("good block") << "/blocco"
                                     << "Archivio scaricato regolarmente." << updated;
         QTest::newRow("redirect") << "/spostato"
@@ -190,7 +180,7 @@ class CollegamentoTest : public QObject {
             QVERIFY(s.w);
             clickButton(s.w, "Command2");
             QTRY_VERIFY_WITH_TIMEOUT(s.ended(), 10000);
-            QCOMPARE(readAll(s.t.program.path("enal/collegamento.txt")),
+            QCOMPARE(fileBytes(s.t.program.path("enal/collegamento.txt")),
                      (url + "\r\n" + server_.url("/versione") + "\r\n").toUtf8());
         }
     }
@@ -205,7 +195,7 @@ class CollegamentoTest : public QObject {
                                      "Controllo aggiornamento programma OK.\n"
                                      "È disponibile la versione 9.9"),
                  qPrintable(s.report()));
-        QCOMPARE(readAll(s.t.program.path("enal/versione.cgg")),
+        QCOMPARE(fileBytes(s.t.program.path("enal/versione.cgg")),
                  QByteArray("9.9 Nuove statistiche\r\n"));
     }
 

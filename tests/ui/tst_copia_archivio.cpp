@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "UiTestSupport.h"
 #include "WidgetDriving.h"
 #include "support/ArchiveLines.h"
@@ -12,21 +13,6 @@
 using namespace varnelo;
 
 namespace {
-
-QByteArray bytes(const std::string& s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
-}
-
-void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 // Title and text of the next notice, answered with "OK".
 struct NoticeSeen {
@@ -48,19 +34,19 @@ struct NoticeSeen {
 class CopiaArchivioTest : public QObject {
     Q_OBJECT
 
-    const QByteArray local_ = bytes(test::crlfText(test::masterLines(1, 300)));
+    const QByteArray local_ = bytesOf(test::crlfText(test::masterLines(1, 300)));
 
     // The program on a 300-draw archive with the window of `item` open on `folder`.
     struct Session {
         MainWindowUnderTest t;
         QWidget* w = nullptr;
         Session(const QByteArray& archive, const char* item, const QString& folder) {
-            writeAll(t.program.path("enal/archivio.cna"), archive);
+            QVERIFY(writeBytes(t.program.path("enal/archivio.cna"), archive));
             w = openFromMenu(&t.main, item, "CopiaArchivio");
             if (w)
                 w->findChild<QLineEdit*>("Dir1")->setText(folder);
         }
-        QByteArray archive() const { return readAll(t.program.path("enal/archivio.cna")); }
+        QByteArray archive() const { return fileBytes(t.program.path("enal/archivio.cna")); }
         QString copy() {
             NoticeSeen seen;
             seen.expect();
@@ -80,7 +66,7 @@ class CopiaArchivioTest : public QObject {
             QCOMPARE(s.w->windowTitle(), QString("Backup Archivio"));
             QCOMPARE(s.copy(),
                      "Copia:|Copia effettuata con successo:\n" + target.path() + "/archivio.cna");
-            QCOMPARE(readAll(target.path() + "/archivio.cna"), local_);
+            QCOMPARE(fileBytes(target.path() + "/archivio.cna"), local_);
             const auto* files = s.w->findChild<QListWidget*>("File1");
             QCOMPARE(files->count(), 1);
             QCOMPARE(files->item(0)->text(), QString("archivio.cna"));
@@ -93,19 +79,19 @@ class CopiaArchivioTest : public QObject {
         QTest::addColumn<QString>("notice");
         auto damaged = test::masterLines(1, 320);
         damaged[99] = "05-08-21-37-46060832-13-2012";
-        QTest::newRow("foreign") << bytes(test::crlfText(test::masterLines(2, 320)))
+        QTest::newRow("foreign") << bytesOf(test::crlfText(test::masterLines(2, 320)))
                                  << "Errore:|Ripristino non effettuato:\nL'archivio in questione "
                                     "non è del Varnelo.";
-        QTest::newRow("damaged") << bytes(test::crlfText(damaged))
+        QTest::newRow("damaged") << bytesOf(test::crlfText(damaged))
                                  << "Errore:|Ripristino non effettuato:\nNon valida la riga 100";
-        QTest::newRow("sound") << bytes(test::crlfText(test::masterLines(1, 320)))
+        QTest::newRow("sound") << bytesOf(test::crlfText(test::masterLines(1, 320)))
                                << "Ripristico:|Ripristino effettuato con successo:";
     }
     void restoreTakesOnlySoundArchivesOfTheProgram() {
         QFETCH(QByteArray, file);
         QFETCH(QString, notice);
         QTemporaryDir source;
-        writeAll(source.path() + "/archivio.cna", file);
+        QVERIFY(writeBytes(source.path() + "/archivio.cna", file));
         Session s(local_, "MenuArchivio(5)", source.path());
         QVERIFY(s.w);
         QCOMPARE(s.w->windowTitle(), QString("Ripristina Archivio"));
@@ -115,7 +101,7 @@ class CopiaArchivioTest : public QObject {
         QCOMPARE(s.archive(), restored ? file : local_);
         QCOMPARE(QFile::exists(s.t.program.path("enal/archivio.bak")), restored);
         if (restored)
-            QCOMPARE(readAll(s.t.program.path("enal/archivio.bak")), local_);
+            QCOMPARE(fileBytes(s.t.program.path("enal/archivio.bak")), local_);
     }
 };
 
