@@ -1,10 +1,10 @@
 #include "archive/ui/CopiaArchivio.h"
 
-#include "archive/ui/FolderPicker.h"
 #include "system/ArchiveMaintenance.h"
 #include "system/ArchiveTables.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
+#include "ui/FolderPicker.h"
 #include "ui/Shell.h"
 
 #include <QHBoxLayout>

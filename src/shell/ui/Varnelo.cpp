@@ -77,6 +77,7 @@
 #include "system/SystemFile.h"
 #include "system/SystemList.h"
 #include "system/SystemStorage.h"
+#include "system/ui/Importa.h"
 #include "ui/Avviso.h"
 
 #include <QAction>
@@ -243,6 +244,7 @@ void Varnelo::buildCommands() {
     };
     commands_["EsportaColonne"] = [this] { systemCommands_.exportColumns(); };
     commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
+    commands_["Importa"] = [this] { openChild<Importa>(); };
     commands_["GestRidotti"] = [this] { openChild<GestRidotti>(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
     commands_["SoloCalcolo"] = [this] { startDevelopment(true); };

@@ -1,4 +1,4 @@
-#include "archive/ui/FolderPicker.h"
+#include "ui/FolderPicker.h"
 
 #include "ui/DialogParts.h"
 
