@@ -105,7 +105,7 @@ Collegamento::Collegamento(Shell& shell) : ChildWindow(shell, "Collegamento") {
     layout->addWidget(frame_);
     layout->addWidget(text_, 1);
     layout->addLayout(bottom);
-    resize(560, 440);
+    setMinimumSize(560, 440);
 
     connect(start_, &QPushButton::clicked, this, &Collegamento::start);
     connect(cancel_, &QPushButton::clicked, &download_, &Download::cancel);

@@ -30,7 +30,7 @@ CopiaArchivio::CopiaArchivio(Shell& shell) : ChildWindow(shell, "CopiaArchivio")
     layout->addWidget(help_);
     layout->addWidget(picker_, 1);
     layout->addLayout(buttons);
-    resize(480, 340);
+    setMinimumSize(480, 340);
     setMode(Mode::Backup);
 }
 

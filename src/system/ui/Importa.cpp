@@ -68,7 +68,7 @@ Importa::Importa(Shell& shell) : ChildWindow(shell, "Importa") {
     layout->addWidget(picker_, 1);
     layout->addWidget(help);
     layout->addLayout(buttons);
-    resize(520, 560);
+    setMinimumSize(520, 560);
 
     connect(export_, &QRadioButton::toggled, this, &Importa::fillGrid);
     connect(picker_, &FolderPicker::folderChanged, this, [this] {
