@@ -7,6 +7,25 @@
 
 namespace varnelo::cli {
 
+bool optionPairs(
+    const std::vector<std::string>& args,
+    const std::function<bool(const std::string& option, const std::string& value)>& take) {
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            std::cerr << "Manca il valore dell'opzione " << args[i] << '\n';
+            return false;
+        }
+        if (!take(args[i], args[i + 1]))
+            return false;
+    }
+    return true;
+}
+
+bool unknownOption(const std::string& option) {
+    std::cerr << "Opzione sconosciuta: " << option << '\n';
+    return false;
+}
+
 std::optional<int> wholeNumber(const std::string& text) {
     if (text.empty() || text.size() > 3 ||
         text.find_first_not_of("0123456789") != std::string::npos)

@@ -98,25 +98,17 @@ struct TableRequest {
 bool parseTableRequest(const std::vector<std::string>& args, const char* valueOption, int lo,
                        int hi, const char* usage, TableRequest& r) {
     std::vector<int> numbers;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            std::cerr << "Manca il valore dell'opzione " << args[i] << '\n';
-            return false;
-        }
-        bool ok;
-        if (args[i] == "--numeri")
-            ok = numberList(args[i + 1], "--numeri", numbers);
-        else if (args[i] == "--fisse")
-            ok = numberList(args[i + 1], "--fisse", r.fixed);
-        else if (args[i] == valueOption)
-            ok = rangedOption(args[i + 1], valueOption, lo, hi, r.value);
-        else {
-            std::cerr << "Opzione sconosciuta: " << args[i] << '\n';
-            ok = false;
-        }
-        if (!ok)
-            return false;
-    }
+    const bool ok = optionPairs(args, [&](const std::string& option, const std::string& value) {
+        if (option == "--numeri")
+            return numberList(value, "--numeri", numbers);
+        if (option == "--fisse")
+            return numberList(value, "--fisse", r.fixed);
+        if (option == valueOption)
+            return rangedOption(value, valueOption, lo, hi, r.value);
+        return unknownOption(option);
+    });
+    if (!ok)
+        return false;
     if (numbers.empty() || r.value < 0) {
         std::cerr << usage << '\n';
         return false;

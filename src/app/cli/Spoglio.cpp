@@ -40,29 +40,22 @@ bool numeroneList(const std::string& text, std::vector<int>& out) {
 }
 
 bool parse(const std::vector<std::string>& args, Request& r) {
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            std::cerr << "Manca il valore dell'opzione " << args[i] << '\n';
-            return false;
-        }
-        const std::string& value = args[i + 1];
-        bool ok;
-        if (args[i] == "--sistema") {
+    const bool ok = optionPairs(args, [&r](const std::string& option, const std::string& value) {
+        if (option == "--sistema") {
             r.system = value;
-            ok = !value.empty() && typedSystemName(value) == value;
-            if (!ok)
+            const bool good = !value.empty() && typedSystemName(value) == value;
+            if (!good)
                 std::cerr << "Nome di sistema non valido: " << value << '\n';
-        } else if (args[i] == "--numeri")
-            ok = numberList(value, "--numeri", r.numbers);
-        else if (args[i] == "--numerone")
-            ok = numeroneList(value, r.numeroni);
-        else {
-            std::cerr << "Opzione sconosciuta: " << args[i] << '\n';
-            return false;
+            return good;
         }
-        if (!ok)
-            return false;
-    }
+        if (option == "--numeri")
+            return numberList(value, "--numeri", r.numbers);
+        if (option == "--numerone")
+            return numeroneList(value, r.numeroni);
+        return unknownOption(option);
+    });
+    if (!ok)
+        return false;
     if (r.system.empty()) {
         std::cerr << "Indicare il sistema con --sistema NOME\n";
         return false;

@@ -1,7 +1,9 @@
 #include "shell/ui/Varnelo.h"
 #include "system/SystemRun.h"
 
+#include "archive/ui/Collegamento.h"
 #include "archive/ui/ColonneUscite.h"
+#include "archive/ui/CopiaArchivio.h"
 #include "archive/ui/Ricerca.h"
 #include "checking/ui/ColonneSulVideo.h"
 #include "checking/ui/Comfronto.h"
@@ -81,6 +83,7 @@
 #include "system/SystemFile.h"
 #include "system/SystemList.h"
 #include "system/SystemStorage.h"
+#include "system/ui/Importa.h"
 #include "ui/Avviso.h"
 
 #include <QAction>
@@ -259,6 +262,7 @@ void Varnelo::buildCommands() {
     };
     commands_["EsportaColonne"] = [this] { systemCommands_.exportColumns(); };
     commands_["ImportaDaTesto"] = [this] { systemCommands_.importColumns(); };
+    commands_["Importa"] = [this] { openChild<Importa>(); };
     commands_["GestRidotti"] = [this] { openChild<GestRidotti>(); };
     commands_["SviluppaColonne"] = [this] { startDevelopment(false); };
     commands_["SoloCalcolo"] = [this] { startDevelopment(true); };
@@ -277,6 +281,14 @@ void Varnelo::buildCommands() {
             dialog.exec();
         showNotices(refreshArchiveTables(state_), this);
         refresh();
+    };
+    commands_["Collegamento"] = [this] { openChild<Collegamento>(); };
+    commands_["CollegamentoAgg"] = [this] { openChild<Collegamento>()->checkProgramOnly(); };
+    commands_["CopiaArchivioBackup"] = [this] {
+        openChild<CopiaArchivio>()->setMode(CopiaArchivio::Mode::Backup);
+    };
+    commands_["CopiaArchivioRipristino"] = [this] {
+        openChild<CopiaArchivio>()->setMode(CopiaArchivio::Mode::Restore);
     };
     commands_["Ridotti"] = [this] { openChild<Ridotti>(); };
     // The tables open into the editor: only its "Apri" leads here.
