@@ -19,12 +19,10 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
     for (const AndOrQuadro& q : set.quadri) {
         if (!q.active)
             continue;
-        Quadro c{masks.size() / 64, 0, {}, q.guessed, q.points, q.orLogic};
-        std::uint8_t any = 0;
+        Quadro c{masks.size() / 64, 0, q.guessed, q.points, q.orLogic};
         for (const FilterColumn& f : q.columns) {
             masks.push_back(f.numbers);
             hits.push_back(f.hits);
-            any |= f.hits;
         }
         // Padding filter columns hold no number and admit nothing.
         while (masks.size() % 64 != 0) {
@@ -32,35 +30,25 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
             hits.push_back(0);
         }
         c.endWord = masks.size() / 64;
-        for (int h = 0; h <= 5; ++h)
-            if (any >> h & 1u)
-                c.counted.push_back(h);
         anyOr_ = anyOr_ || q.orLogic;
-        quadri_.push_back(std::move(c));
+        quadri_.push_back(c);
     }
-    hits_ = FilterHits(masks);
-    admitted_.resize(hits_.words());
-    for (std::size_t j = 0; j < hits.size(); ++j)
-        for (int h = 0; h <= 5; ++h)
-            if (hits[j] >> h & 1u)
-                admitted_[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
+    hits_ = FilterHits(masks, hits);
 }
 
 int AndOrTest::mark(const Column& c) const {
+    const FilterHits::Word* words = hits_.prefixWords(c);
+    const std::uint64_t* last = hits_.holders(c[4]);
     int satisfiedOr = 0;
     for (const Quadro& q : quadri_) {
         std::int64_t guessed = 0;
         std::int64_t points = 0;
-        hits_.scanWords(c, q.firstWord, q.endWord,
-                        [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
-                            const auto& adm = admitted_[w];
-                            for (const int h : q.counted) {
-                                const int k = std::popcount(eq[static_cast<std::size_t>(h)] &
-                                                            adm[static_cast<std::size_t>(h)]);
-                                guessed += k;
-                                points += static_cast<std::int64_t>(k) * h;
-                            }
-                        });
+        for (std::size_t w = q.firstWord; w < q.endWord; ++w) {
+            const std::uint64_t x = last[w];
+            const std::uint64_t g = FilterHits::admitted(words[w], x);
+            guessed += std::popcount(g);
+            points += FilterHits::hitsOf(words[w], x, g);
+        }
         const bool satisfied = q.guessed.contains(guessed) && q.points.contains(points);
         if (!q.orLogic && !satisfied)
             return kDiscardMark;

@@ -58,12 +58,10 @@ class AndOrTest {
     // starting on a word of its own.
     struct Quadro {
         std::size_t firstWord, endWord;
-        std::vector<int> counted; // the hit counts some filter column admits
         Bounds16 guessed, points;
         bool orLogic;
     };
-    FilterHits hits_{{}};
-    std::vector<std::array<std::uint64_t, 6>> admitted_; // per word, per hit count
+    FilterHits hits_{{}, {}};
     std::vector<Quadro> quadri_;
     bool anyOr_ = false;
     std::bitset<kAndOrQuadri + 1> orRequirement_;
