@@ -19,7 +19,20 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
     for (const AndOrQuadro& q : set.quadri) {
         if (!q.active)
             continue;
-        Quadro c{masks.size() / 64, 0, q.guessed, q.points, q.orLogic};
+        // Bounds that every count meets judge nothing: such a quadro is
+        // satisfied by every column and its filter columns need no scan.
+        std::int64_t mostPoints = 0;
+        for (const FilterColumn& f : q.columns)
+            mostPoints += f.hits & 0x3F ? std::bit_width(f.hits & 0x3Fu) - 1 : 0;
+        const bool anyGuessed = q.guessed.contains(0) &&
+                                q.guessed.contains(static_cast<std::int64_t>(q.columns.size()));
+        const bool anyPoints = q.points.contains(0) && q.points.contains(mostPoints);
+        anyOr_ = anyOr_ || q.orLogic;
+        if (anyGuessed && anyPoints) {
+            alwaysOr_ += q.orLogic;
+            continue;
+        }
+        Quadro c{masks.size() / 64, 0, q.guessed, q.points, q.orLogic, !anyPoints};
         for (const FilterColumn& f : q.columns) {
             masks.push_back(f.numbers);
             hits.push_back(f.hits);
@@ -30,16 +43,19 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
             hits.push_back(0);
         }
         c.endWord = masks.size() / 64;
-        anyOr_ = anyOr_ || q.orLogic;
         quadri_.push_back(c);
     }
+    // An AND quadro that fails discards the column whatever the OR quadri
+    // say, so the AND quadri go first and the first failure ends the test.
+    std::stable_partition(quadri_.begin(), quadri_.end(),
+                          [](const Quadro& q) { return !q.orLogic; });
     hits_ = FilterHits(masks, hits);
 }
 
 int AndOrTest::mark(const Column& c) const {
     const FilterHits::Word* words = hits_.prefixWords(c);
     const std::uint64_t* last = hits_.holders(c[4]);
-    int satisfiedOr = 0;
+    int satisfiedOr = alwaysOr_;
     for (const Quadro& q : quadri_) {
         std::int64_t guessed = 0;
         std::int64_t points = 0;
@@ -47,9 +63,11 @@ int AndOrTest::mark(const Column& c) const {
             const std::uint64_t x = last[w];
             const std::uint64_t g = FilterHits::admitted(words[w], x);
             guessed += std::popcount(g);
-            points += FilterHits::hitsOf(words[w], x, g);
+            if (q.countsPoints)
+                points += FilterHits::hitsOf(words[w], x, g);
         }
-        const bool satisfied = q.guessed.contains(guessed) && q.points.contains(points);
+        const bool satisfied =
+            q.guessed.contains(guessed) && (!q.countsPoints || q.points.contains(points));
         if (!q.orLogic && !satisfied)
             return kDiscardMark;
         satisfiedOr += q.orLogic && satisfied;

@@ -60,10 +60,12 @@ class AndOrTest {
         std::size_t firstWord, endWord;
         Bounds16 guessed, points;
         bool orLogic;
+        bool countsPoints; // false when every points total is admitted
     };
     FilterHits hits_{{}, {}};
     std::vector<Quadro> quadri_;
     bool anyOr_ = false;
+    int alwaysOr_ = 0; // OR quadri that every column satisfies
     std::bitset<kAndOrQuadri + 1> orRequirement_;
 };
 
