@@ -129,13 +129,14 @@ TEST(DevelopmentRun, StoppingLeavesEveryCountAtZeroAndTheOverflowEmpty) {
     EXPECT_EQ(e.overflowSize(), 0u);
 }
 
-TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
-    Engine e;
+namespace {
+
+// Develops the 49 numbers and stops from another thread once the run shows progress.
+RunResult developAndStopWhileRunning(Engine& e) {
     std::vector<int> all;
     for (int n = 1; n <= kMaxNumber; ++n)
         all.push_back(n);
     e.choose(all);
-    e.state->options.developmentLevel = 2; // slow enough to be caught running
     std::thread stopper([&] {
         while (e.progress.done.load() == 0)
             std::this_thread::yield();
@@ -143,6 +144,15 @@ TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
     });
     const RunResult r = e.develop();
     stopper.join();
+    return r;
+}
+
+} // namespace
+
+TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
+    Engine e;
+    e.state->options.developmentLevel = 2; // slow enough to be caught running
+    const RunResult r = developAndStopWhileRunning(e);
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(e.state->columns.storedCount, 0);
     EXPECT_EQ(e.overflowSize(), 0u);
@@ -338,26 +348,17 @@ TEST(DevelopmentRun, ThreadsChangeNothingButTheTime) {
 // Stopping a split run from another thread drops every share.
 TEST(DevelopmentRun, StopEndsEveryThread) {
     Engine e;
-    std::vector<int> all;
-    for (int n = 1; n <= kMaxNumber; ++n)
-        all.push_back(n);
-    e.choose(all);
-    // A quadro that admits everything, slow enough to be caught running.
+    // A quadro that keeps every column but must count its points: slow
+    // enough to be caught running.
     AndOrQuadro& q = e.state->families.andOr.quadri[0];
     q.active = true;
     for (int j = 0; j < 300; ++j)
         q.columns.push_back({std::uint64_t{0b111110} << (j % 40), 0b111111});
     q.guessed = {0, 300};
-    q.points = {0, 2000};
+    q.points = {0, 1499};
     e.options.threads = 2;
     e.options.memoryRows = 1000;
-    std::thread stopper([&] {
-        while (e.progress.done.load() == 0)
-            std::this_thread::yield();
-        e.progress.cancel = true;
-    });
-    const RunResult r = e.develop();
-    stopper.join();
+    const RunResult r = developAndStopWhileRunning(e);
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(r.total, 0);
     EXPECT_EQ(e.progress.done, 0);
