@@ -38,8 +38,10 @@ void admit(ProgramState& s, int slot, int from, int to) {
 std::function<void()> develop(std::shared_ptr<ProgramState> s) {
     return [s] {
         RunProgress progress;
+        RunOptions options;
+        options.threads = 1; // one core, comparable with the bare loop
         keep(&s->columns);
-        const RunResult r = developSystem(*s, {}, progress);
+        const RunResult r = developSystem(*s, options, progress);
         keep(&r);
     };
 }

@@ -175,22 +175,25 @@ void baseline() {
     storeAllColumns(*store);
 }
 
-std::function<void()> develop(Setup setup) {
-    return [setup] {
+// threads 1: one core, comparable with the bare loop; 0: every core.
+std::function<void()> develop(Setup setup, int threads) {
+    return [setup, threads] {
         RunProgress progress;
         RunOptions options;
         options.context.delays = setup.delays.get();
+        options.threads = threads;
         keep(&setup.state->columns);
         const RunResult r = developSystem(*setup.state, options, progress);
         keep(&r);
     };
 }
 
-bool registerFamily(const char* name, unsigned which, int runs) {
-    return registerCase({name, baseline, develop(families(name, which)), runs});
+bool registerFamily(const char* name, unsigned which, int runs, int threads = 1) {
+    return registerCase({name, baseline, develop(families(name, which), threads), runs});
 }
 
 const bool registered = registerFamily("tutte-le-famiglie", kEvery, 5) &&
+                        registerFamily("tutte-le-famiglie-parallelo", kEvery, 5, 0) &&
                         registerFamily("famiglia-cifre", kDigits, 3) &&
                         registerFamily("famiglia-decine-unita", kDecades, 3) &&
                         registerFamily("famiglia-resti-baricentro", kRemainders, 3) &&

@@ -19,12 +19,23 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
     for (const AndOrQuadro& q : set.quadri) {
         if (!q.active)
             continue;
-        Quadro c{masks.size() / 64, 0, {}, q.guessed, q.points, q.orLogic};
-        std::uint8_t any = 0;
+        // Bounds that every count meets judge nothing: such a quadro is
+        // satisfied by every column and its filter columns need no scan.
+        std::int64_t mostPoints = 0;
+        for (const FilterColumn& f : q.columns)
+            mostPoints += f.hits & 0x3F ? std::bit_width(f.hits & 0x3Fu) - 1 : 0;
+        const bool anyGuessed = q.guessed.contains(0) &&
+                                q.guessed.contains(static_cast<std::int64_t>(q.columns.size()));
+        const bool anyPoints = q.points.contains(0) && q.points.contains(mostPoints);
+        anyOr_ = anyOr_ || q.orLogic;
+        if (anyGuessed && anyPoints) {
+            alwaysOr_ += q.orLogic;
+            continue;
+        }
+        Quadro c{masks.size() / 64, 0, q.guessed, q.points, q.orLogic, !anyPoints};
         for (const FilterColumn& f : q.columns) {
             masks.push_back(f.numbers);
             hits.push_back(f.hits);
-            any |= f.hits;
         }
         // Padding filter columns hold no number and admit nothing.
         while (masks.size() % 64 != 0) {
@@ -32,36 +43,31 @@ AndOrTest::AndOrTest(const AndOrSet& set) : orRequirement_(set.orRequirement) {
             hits.push_back(0);
         }
         c.endWord = masks.size() / 64;
-        for (int h = 0; h <= 5; ++h)
-            if (any >> h & 1u)
-                c.counted.push_back(h);
-        anyOr_ = anyOr_ || q.orLogic;
-        quadri_.push_back(std::move(c));
+        quadri_.push_back(c);
     }
-    hits_ = FilterHits(masks);
-    admitted_.resize(hits_.words());
-    for (std::size_t j = 0; j < hits.size(); ++j)
-        for (int h = 0; h <= 5; ++h)
-            if (hits[j] >> h & 1u)
-                admitted_[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
+    // An AND quadro that fails discards the column whatever the OR quadri
+    // say, so the AND quadri go first and the first failure ends the test.
+    std::stable_partition(quadri_.begin(), quadri_.end(),
+                          [](const Quadro& q) { return !q.orLogic; });
+    hits_ = FilterHits(masks, hits);
 }
 
 int AndOrTest::mark(const Column& c) const {
-    int satisfiedOr = 0;
+    const FilterHits::Word* words = hits_.prefixWords(c);
+    const std::uint64_t* last = hits_.holders(c[4]);
+    int satisfiedOr = alwaysOr_;
     for (const Quadro& q : quadri_) {
         std::int64_t guessed = 0;
         std::int64_t points = 0;
-        hits_.scanWords(c, q.firstWord, q.endWord,
-                        [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
-                            const auto& adm = admitted_[w];
-                            for (const int h : q.counted) {
-                                const int k = std::popcount(eq[static_cast<std::size_t>(h)] &
-                                                            adm[static_cast<std::size_t>(h)]);
-                                guessed += k;
-                                points += static_cast<std::int64_t>(k) * h;
-                            }
-                        });
-        const bool satisfied = q.guessed.contains(guessed) && q.points.contains(points);
+        for (std::size_t w = q.firstWord; w < q.endWord; ++w) {
+            const std::uint64_t x = last[w];
+            const std::uint64_t g = FilterHits::admitted(words[w], x);
+            guessed += std::popcount(g);
+            if (q.countsPoints)
+                points += FilterHits::hitsOf(words[w], x, g);
+        }
+        const bool satisfied =
+            q.guessed.contains(guessed) && (!q.countsPoints || q.points.contains(points));
         if (!q.orLogic && !satisfied)
             return kDiscardMark;
         satisfiedOr += q.orLogic && satisfied;

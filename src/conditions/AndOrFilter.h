@@ -58,14 +58,14 @@ class AndOrTest {
     // starting on a word of its own.
     struct Quadro {
         std::size_t firstWord, endWord;
-        std::vector<int> counted; // the hit counts some filter column admits
         Bounds16 guessed, points;
         bool orLogic;
+        bool countsPoints; // false when every points total is admitted
     };
-    FilterHits hits_{{}};
-    std::vector<std::array<std::uint64_t, 6>> admitted_; // per word, per hit count
+    FilterHits hits_{{}, {}};
     std::vector<Quadro> quadri_;
     bool anyOr_ = false;
+    int alwaysOr_ = 0; // OR quadri that every column satisfies
     std::bitset<kAndOrQuadri + 1> orRequirement_;
 };
 

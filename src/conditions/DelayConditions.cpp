@@ -77,10 +77,15 @@ std::int64_t amboValue(int row, const Column& c, const DelayTables& t) {
 }
 
 DelayRowsTest::DelayRowsTest(const DelayRows& rows, const DelayTables& tables, bool ambo)
-    : tables_(tables), ambo_(ambo) {
+    : ambo_(ambo) {
     for (std::size_t r = 0; r < rows.rows.size(); ++r)
         if (rows.rows[r].inUse())
             rows_.push_back({static_cast<int>(r), rows.rows[r]});
+    if (ambo)
+        for (int a = 1; a <= kMaxNumber; ++a)
+            for (int b = 1; b <= kMaxNumber; ++b)
+                pairDelays_[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
+                    tables.pairDelay(a, b);
     if (!ambo)
         for (int f = 0; f < kRitardiVariRows; ++f)
             for (int n = 1; n <= kMaxNumber; ++n)
@@ -88,23 +93,45 @@ DelayRowsTest::DelayRowsTest(const DelayRows& rows, const DelayTables& tables, b
                     tables.figure(static_cast<NumberFigure>(f), n);
 }
 
+void DelayRowsTest::cachePrefix(const Column& c, std::uint32_t key) const {
+    prefix_.fill(0);
+    if (ambo_) {
+        for (std::size_t p = 0; p < kPairs.size(); ++p) {
+            const auto& pair = kPairs[p];
+            if (pair[1] == 4)
+                continue;
+            const std::int64_t d = pairDelays_[c[static_cast<std::size_t>(pair[0])]]
+                                              [c[static_cast<std::size_t>(pair[1])]];
+            prefix_[p + 1] = d;
+            prefix_[0] += d;
+        }
+    } else {
+        for (const Row& r : rows_)
+            for (std::size_t k = 0; k < 4; ++k)
+                prefix_[static_cast<std::size_t>(r.index)] +=
+                    figures_[static_cast<std::size_t>(r.index)][c[k]];
+    }
+    cachedPrefix_ = key;
+}
+
 bool DelayRowsTest::pass(const Column& c, LevelCounters& counters) const {
-    // The ten pair delays and their total, once for every ambo row.
-    std::array<std::int64_t, kAmboRows> pairs{};
-    if (ambo_)
-        for (int p = 0; p < 10; ++p) {
-            pairs[static_cast<std::size_t>(p + 1)] = pairOf(p, c, tables_);
-            pairs[0] += pairs[static_cast<std::size_t>(p + 1)];
+    const std::uint32_t key = prefixKey(c);
+    if (key != cachedPrefix_)
+        cachePrefix(c, key);
+    const auto last = c[4];
+    // The four pairs with the last number complete the ten pair delays.
+    std::array<std::int64_t, kAmboRows> pairs = prefix_;
+    if (ambo_) {
+        const auto& withLast = pairDelays_[last];
+        for (const std::size_t p : {3u, 6u, 8u, 9u}) {
+            const std::int64_t d = withLast[c[static_cast<std::size_t>(kPairs[p][0])]];
+            pairs[p + 1] = d;
+            pairs[0] += d;
         }
+    }
     for (const Row& r : rows_) {
-        std::int64_t v = 0;
-        if (ambo_) {
-            v = pairs[static_cast<std::size_t>(r.index)];
-        } else {
-            const auto& f = figures_[static_cast<std::size_t>(r.index)];
-            for (const auto n : c)
-                v += f[n];
-        }
+        const auto index = static_cast<std::size_t>(r.index);
+        const std::int64_t v = ambo_ ? pairs[index] : prefix_[index] + figures_[index][last];
         switch (judgeRow(r.intervals, v)) {
         case RowVerdict::Fail:
             return false;

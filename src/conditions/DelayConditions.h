@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/ColumnPrefix.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/DelayTables.h"
 #include "conditions/FamilyVerdict.h"
@@ -67,10 +68,17 @@ class DelayRowsTest {
         int index;
         IntervalRow intervals;
     };
-    const DelayTables& tables_;
+    void cachePrefix(const Column& c, std::uint32_t key) const;
+
     bool ambo_;
     std::vector<Row> rows_;
     std::array<std::array<std::int64_t, kMaxNumber + 1>, kRitardiVariRows> figures_{};
+    std::array<std::array<std::int32_t, kMaxNumber + 1>, kMaxNumber + 1> pairDelays_{};
+    // What the first four numbers give, kept while they stay: the row sums
+    // of "Ritardi Vari", or the six pair delays among them and their total.
+    // Not for use from two threads at once.
+    mutable std::uint32_t cachedPrefix_ = ~0u;
+    mutable std::array<std::int64_t, kAmboRows> prefix_{};
 };
 
 // "OK" of `CondRitardiVari` and `CondizAmbo`: the notice of the first row

@@ -68,33 +68,30 @@ bool admits(const ActiveFilter& f, std::uint64_t columnMask) {
 }
 
 FilterColumnsTest::FilterColumnsTest(const ActiveFilters& store)
-    : store_(store), hits_([&store] {
-          std::vector<std::uint64_t> masks;
-          for (const ActiveFilter& f : store)
-              masks.push_back(f.numbers);
-          return masks;
-      }()) {
-    admitted_.resize(hits_.words());
-    for (std::size_t j = 0; j < store_.size(); ++j) {
-        const std::uint8_t bits = bitsBetween(store_[j].minHits, store_[j].maxHits);
-        for (int h = 0; h <= 5; ++h)
-            if (bits >> h & 1u)
-                admitted_[j / 64][static_cast<std::size_t>(h)] |= std::uint64_t{1} << (j % 64);
+    : store_(store), hits_(
+                         [&store] {
+                             std::vector<std::uint64_t> masks;
+                             for (const ActiveFilter& f : store)
+                                 masks.push_back(f.numbers);
+                             return masks;
+                         }(),
+                         [&store] {
+                             std::vector<std::uint8_t> bits;
+                             for (const ActiveFilter& f : store)
+                                 bits.push_back(bitsBetween(f.minHits, f.maxHits));
+                             return bits;
+                         }()) {
+    for (std::size_t j = 0; j < store_.size(); ++j)
         if (store_[j].consecutive != 0)
             withConsecutive_.push_back(j);
-    }
 }
 
 bool FilterColumnsTest::pass(const Column& c) const {
-    bool ok = true;
-    hits_.scan(c, [&](std::size_t w, const std::array<std::uint64_t, 6>& eq) {
-        std::uint64_t good = 0;
-        for (std::size_t h = 0; h <= 5; ++h)
-            good |= eq[h] & admitted_[w][h];
-        ok = ok && good == hits_.present(w);
-    });
-    if (!ok)
-        return false;
+    const FilterHits::Word* words = hits_.prefixWords(c);
+    const std::uint64_t* last = hits_.holders(c[4]);
+    for (std::size_t w = 0; w < hits_.words(); ++w)
+        if (FilterHits::admitted(words[w], last[w]) != hits_.present(w))
+            return false;
     const std::uint64_t mask = numberMask(c);
     for (const std::size_t j : withConsecutive_)
         if ((store_[j].consecutive >> sharedConsecutive(mask & store_[j].numbers) & 1u) == 0)

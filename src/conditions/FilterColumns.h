@@ -59,7 +59,6 @@ class FilterColumnsTest {
   private:
     ActiveFilters store_;
     FilterHits hits_;
-    std::vector<std::array<std::uint64_t, 6>> admitted_; // per word, per hit count
     std::vector<std::size_t> withConsecutive_;
 };
 

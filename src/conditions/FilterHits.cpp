@@ -10,27 +10,45 @@ std::uint64_t numberMask(std::span<const std::uint8_t> numbers) {
     return m;
 }
 
-FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks)
+FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks,
+                       std::span<const std::uint8_t> admittedHits)
     : filters_(filterMasks.size()), words_((filterMasks.size() + 63) / 64),
-      holders_(static_cast<std::size_t>(kMaxNumber + 2) * words_, 0) {
-    for (std::size_t j = 0; j < filterMasks.size(); ++j)
+      holders_(static_cast<std::size_t>(kMaxNumber + 2) * words_, 0), admits_(words_),
+      prefix_(words_) {
+    for (std::size_t j = 0; j < filterMasks.size(); ++j) {
+        const std::uint64_t bit = std::uint64_t{1} << (j % 64);
         for (int n = 1; n <= kMaxNumber; ++n)
             if (filterMasks[j] >> n & 1u)
-                holders_[static_cast<std::size_t>(n) * words_ + j / 64] |= std::uint64_t{1}
-                                                                           << (j % 64);
+                holders_[static_cast<std::size_t>(n) * words_ + j / 64] |= bit;
+        for (std::size_t h = 0; h <= 5; ++h)
+            if (admittedHits[j] >> h & 1u)
+                admits_[j / 64][h] |= bit;
+    }
 }
 
-void FilterHits::cachePrefix(const Column& c, std::uint32_t prefix) const {
-    planes_.assign(3 * words_, 0);
+void FilterHits::cachePrefix(const Column& c, std::uint32_t key) const {
     for (std::size_t w = 0; w < words_; ++w) {
-        Planes p;
-        for (std::size_t k = 0; k < 4; ++k)
-            p.add(holders(c[k])[w]);
-        planes_[3 * w] = p.p0;
-        planes_[3 * w + 1] = p.p1;
-        planes_[3 * w + 2] = p.p2;
+        std::uint64_t p0 = 0, p1 = 0, p2 = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const std::uint64_t x = holders(c[k])[w];
+            const std::uint64_t carry0 = p0 & x;
+            p0 ^= x;
+            const std::uint64_t carry1 = p1 & carry0;
+            p1 ^= carry0;
+            p2 |= carry1;
+        }
+        // Four numbers give at most 4 hits: p2 set means exactly 4.
+        const std::array<std::uint64_t, 5> exact = {~p2 & ~p1 & ~p0, ~p2 & ~p1 & p0, ~p2 & p1 & ~p0,
+                                                    ~p2 & p1 & p0, p2};
+        Word& out = prefix_[w];
+        out = {0, 0, p0, p1, p2};
+        const auto& adm = admits_[w];
+        for (std::size_t h = 0; h < exact.size(); ++h) {
+            out.ifOut |= exact[h] & adm[h];
+            out.ifIn |= exact[h] & adm[h + 1];
+        }
     }
-    cachedPrefix_ = prefix;
+    cachedPrefix_ = key;
 }
 
 std::uint64_t FilterHits::present(std::size_t w) const {

@@ -62,10 +62,16 @@ SumQuadroTest::SumQuadroTest(const SumQuadro& q, const PicchettoTable& picchetti
 }
 
 bool SumQuadroTest::pass(const Column& c, LevelCounters& counters) const {
-    for (const Row& r : rows_) {
-        std::int64_t s = 0;
-        for (const auto n : c)
-            s += r.weight[n];
+    if (const std::uint32_t key = prefixKey(c); key != cachedPrefix_) {
+        prefix_.assign(rows_.size(), 0);
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            for (std::size_t k = 0; k < 4; ++k)
+                prefix_[r] += rows_[r].weight[c[k]];
+        cachedPrefix_ = key;
+    }
+    for (std::size_t at = 0; at < rows_.size(); ++at) {
+        const Row& r = rows_[at];
+        const std::int64_t s = prefix_[at] + r.weight[c[4]];
         if (std::any_of(r.admitted.begin(), r.admitted.end(),
                         [s](const Interval& i) { return i.holds(s); }))
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/ColumnPrefix.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/FamilyVerdict.h"
 #include "conditions/Picchetto.h"
@@ -64,6 +65,10 @@ class SumQuadroTest {
         std::vector<std::pair<Interval, std::uint8_t>> recovery;
     };
     std::vector<Row> rows_;
+    // Each row's sum over the first four numbers, kept while they stay.
+    // Not for use from two threads at once.
+    mutable std::uint32_t cachedPrefix_ = ~0u;
+    mutable std::vector<std::int64_t> prefix_;
 };
 
 // " Somma Ammessa:    Min = " .. "    Max = ": the sums of the five smallest

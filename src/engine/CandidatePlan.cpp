@@ -219,26 +219,28 @@ bool CandidatePlan::judgeOne(std::uint16_t id) {
 }
 
 bool CandidatePlan::judge(const std::uint16_t* ids, int count) const {
-    LinkJudge::Work work;
-    std::array<std::int32_t, kLevelCount + 1> levels{};
-    for (int i = 0; i < count; ++i) {
-        if (ids[i] == kPass)
-            continue;
-        for (const auto& item : effects_[ids[i] / 2].items) {
-            switch (item.kind) {
-            case Effect::LinkError:
-                work.errors[item.index] += item.amount;
-                break;
-            case Effect::Level:
-                levels[item.index] += item.amount;
-                break;
-            case Effect::Points:
-                work.score[item.index] += item.amount;
-                break;
-            }
+    // The counters stay at zero between calls: only the entries a call
+    // touches are cleared again, which is far cheaper than clearing them all.
+    auto each = [&](auto f) {
+        for (int i = 0; i < count; ++i)
+            if (ids[i] != kPass)
+                for (const auto& item : effects_[ids[i] / 2].items)
+                    f(item);
+    };
+    auto counter = [this](const Effect::Item& item) -> std::int32_t& {
+        switch (item.kind) {
+        case Effect::LinkError:
+            return work_.errors[item.index];
+        case Effect::Level:
+            return levelCounts_[item.index];
+        default:
+            return work_.score[item.index];
         }
-    }
-    return levels_.pass(levels.data()) && links_.judge(work);
+    };
+    each([&](const Effect::Item& item) { counter(item) += item.amount; });
+    const bool ok = levels_.pass(levelCounts_.data()) && links_.judge(work_);
+    each([&](const Effect::Item& item) { counter(item) = 0; });
+    return ok;
 }
 
 } // namespace varnelo

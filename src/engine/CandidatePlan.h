@@ -168,6 +168,9 @@ class CandidatePlan {
     LevelJudge levels_;
     std::vector<Effect> effects_;
     std::vector<std::int8_t> verdict_; // per effect: -1 not judged yet, else 0 / 1
+    // Scratch counters of judge(), zero between calls; a plan serves one thread.
+    mutable LinkJudge::Work work_{};
+    mutable std::array<std::int32_t, kLevelCount + 1> levelCounts_{};
     std::map<std::vector<Effect::Item>, std::uint16_t> ids_;
     std::array<std::vector<Pending>, kInputCount> pending_;
     std::vector<PlanCheck> checks_;

@@ -8,9 +8,12 @@ namespace varnelo {
 
 ColumnOutput::ColumnOutput(ColumnStore& store, std::int32_t presetRows, std::int32_t memoryRows,
                            std::filesystem::path overflowPath)
-    : store_(store), inMemory_(presetRows),
+    : store_(&store), inMemory_(presetRows),
       memoryRows_(std::clamp(memoryRows, std::int32_t{0}, store.capacity())),
       path_(std::move(overflowPath)) {}
+
+ColumnOutput::ColumnOutput(std::vector<Column>& buffer)
+    : buffer_(&buffer), inMemory_(0), memoryRows_(INT32_MAX) {}
 
 ColumnOutput::~ColumnOutput() {
     if (file_)
@@ -30,13 +33,19 @@ bool ColumnOutput::open(std::string& error) {
 }
 
 void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
+    if (buffer_) {
+        for (int j = 0; j < count; ++j)
+            buffer_->push_back(
+                {prefix[0], prefix[1], prefix[2], prefix[3], static_cast<std::uint8_t>(last[j])});
+        return;
+    }
     const int inMemory = std::min(count, memoryRows_ - inMemory_);
     const std::size_t at = static_cast<std::size_t>(inMemory_) + 1;
-    std::uint8_t* p1 = store_.plane(1) + at;
-    std::uint8_t* p2 = store_.plane(2) + at;
-    std::uint8_t* p3 = store_.plane(3) + at;
-    std::uint8_t* p4 = store_.plane(4) + at;
-    std::uint8_t* p5 = store_.plane(5) + at;
+    std::uint8_t* p1 = store_->plane(1) + at;
+    std::uint8_t* p2 = store_->plane(2) + at;
+    std::uint8_t* p3 = store_->plane(3) + at;
+    std::uint8_t* p4 = store_->plane(4) + at;
+    std::uint8_t* p5 = store_->plane(5) + at;
     const std::uint8_t a = prefix[0], b = prefix[1], c = prefix[2], d = prefix[3];
     for (int j = 0; j < inMemory; ++j) {
         p1[j] = a;

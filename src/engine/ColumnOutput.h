@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace varnelo {
 
@@ -15,6 +16,9 @@ class ColumnOutput {
   public:
     ColumnOutput(ColumnStore& store, std::int32_t presetRows, std::int32_t memoryRows,
                  std::filesystem::path overflowPath);
+    // A share of a parallel run: every column goes to `buffer`, in order,
+    // and the run that merges the shares stores them.
+    explicit ColumnOutput(std::vector<Column>& buffer);
     ~ColumnOutput();
     ColumnOutput(const ColumnOutput&) = delete;
     ColumnOutput& operator=(const ColumnOutput&) = delete;
@@ -22,8 +26,10 @@ class ColumnOutput {
     // Truncates the overflow file; false with an Italian message when it cannot.
     bool open(std::string& error);
     void put(const Column& c) {
-        if (inMemory_ < memoryRows_)
-            store_.store(++inMemory_, c);
+        if (buffer_)
+            buffer_->push_back(c);
+        else if (inMemory_ < memoryRows_)
+            store_->store(++inMemory_, c);
         else
             spill(c);
     }
@@ -42,7 +48,8 @@ class ColumnOutput {
   private:
     void spill(const Column& c);
 
-    ColumnStore& store_;
+    ColumnStore* store_ = nullptr;
+    std::vector<Column>* buffer_ = nullptr;
     std::int32_t inMemory_;
     std::int32_t memoryRows_;
     std::int32_t overflow_ = 0;

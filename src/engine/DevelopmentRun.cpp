@@ -8,9 +8,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <random>
+#include <thread>
 
 namespace varnelo {
 
@@ -48,6 +52,14 @@ struct Check {
 
 // Per completion of a prefix, the verdicts of its checks or-ed together.
 using Verdicts = std::array<std::uint16_t, kMaxNumber>;
+
+// The columns and counts of the candidates with one first number, from a
+// worker of a parallel run.
+struct Share {
+    std::vector<Column> columns;
+    std::int64_t examined = 0;
+    std::int32_t conditioned = 0;
+};
 
 class Runner {
   public:
@@ -90,7 +102,11 @@ class Runner {
         kept_ = options_.presetColumns;
     }
 
-    void enumerate(const std::vector<int>& chosen, const std::vector<int>& fixed) {
+    // With `first`, only the candidates whose first number is chosen[first].
+    void enumerate(const std::vector<int>& chosen, const std::vector<int>& fixed,
+                   std::optional<int> first = std::nullopt) {
+        if (first)
+            firstLo_ = firstHi_ = *first;
         list_ = chosen;
         listSum_.assign(list_.size() + 1, 0);
         for (std::size_t i = 0; i < list_.size(); ++i)
@@ -111,6 +127,18 @@ class Runner {
                 skip(1);
         }
     }
+
+    // A worker's share, in the order of the first numbers.
+    void absorb(const Share& share) {
+        examined_ += share.examined;
+        conditioned_ += share.conditioned;
+        for (const Column& c : share.columns)
+            store(c);
+    }
+    void cancel() { stop_ = true; }
+    // A worker of a parallel run publishes into progress of its own and
+    // stops on the run's cancel flag.
+    void watch(const std::atomic<bool>& cancel) { cancel_ = &cancel; }
 
     // Drains the reduction buffer at the end of a completed run.
     void finish() {
@@ -188,6 +216,10 @@ class Runner {
             hi = std::min(hi, next);
             if (fixedCount - placedFixed > rest)
                 lo = next;
+        }
+        if constexpr (P == 1) {
+            lo = std::max(lo, firstLo_);
+            hi = std::min(hi, firstHi_);
         }
         if constexpr (P == 5) {
             if (!tracks_ && mode_ == PostFilter::Store && !options_.calculateOnly &&
@@ -681,7 +713,7 @@ class Runner {
     void refresh() {
         work_ = 0;
         publish();
-        if (progress_.cancel.load(std::memory_order_relaxed))
+        if (cancel_->load(std::memory_order_relaxed))
             stop_ = true;
     }
 
@@ -689,6 +721,7 @@ class Runner {
     const ColumnStore& columns_;
     const RunOptions& options_;
     RunProgress& progress_;
+    const std::atomic<bool>* cancel_ = &progress_.cancel;
     CandidatePlan& plan_;
     const FamilyChecks& families_;
     std::vector<std::uint16_t> familyIds_;
@@ -720,6 +753,7 @@ class Runner {
     int sumLo_ = 0, sumHi_ = -1;
     bool counts_ = false;
     std::vector<int> fixedAt_;
+    int firstLo_ = 0, firstHi_ = INT32_MAX; // list indices the first number may take
     std::array<std::vector<Check>, 6> levelChecks_;
     std::vector<Check> innerChecks_;
     std::vector<Check> lastChecks_; // every check not already tested on the prefix
@@ -740,6 +774,80 @@ class Runner {
     std::int32_t conditioned_ = 0;
     std::int32_t kept_ = 0;
 };
+
+// Threads for a development of the chosen numbers: one when the result
+// depends on the order in which columns are accepted, as the post-filter
+// choice of the runner reads the options.
+int threadsFor(const RunInput& input, const RunOptions& options, std::int64_t candidates) {
+    const SystemOptions& o = input.options;
+    const bool ordered = o.orthogonalOn() || o.differenceOn() ||
+                         (o.developmentLevel >= 2 && o.coverage >= kDefaultCoverage);
+    if (ordered || input.chosen.size() <= kColumnSize)
+        return 1;
+    if (options.threads > 0)
+        return options.threads;
+    // Below this a thread costs more than it saves.
+    constexpr std::int64_t kWorthThreads = 50000;
+    return candidates < kWorthThreads
+               ? 1
+               : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+// The chosen numbers developed by `threads` workers, each with a plan of its
+// own (the plans and family checks keep state between candidates). A worker
+// takes the next first number still free, so the large subtrees of the low
+// first numbers spread over the workers; the shares then go to `main` in
+// the order of their first numbers, which gives the list and the counts of
+// a single-threaded run.
+void developInParallel(const RunInput& input, const PlanInputs& inputs, const ColumnStore& columns,
+                       const RunOptions& options, RunProgress& progress, int threads,
+                       Runner& main) {
+    const auto firsts = input.chosen.size() - (kColumnSize - 1);
+    std::vector<Share> shares(firsts);
+    struct Worker {
+        CandidatePlan plan;
+        FamilyChecks families;
+        RunProgress live;
+        explicit Worker(const PlanInputs& in) : plan(in), families(plan, in) {}
+    };
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.push_back(std::make_unique<Worker>(inputs));
+    RunOptions own = options;
+    own.tally = false;
+    own.presetColumns = 0;
+    std::atomic<std::size_t> next{0};
+    auto work = [&](Worker& w) {
+        for (std::size_t i = next++; i < firsts && !progress.cancelled(); i = next++) {
+            Share& share = shares[i];
+            ColumnOutput out(share.columns);
+            Runner r(input, columns, own, w.live, w.plan, w.families, out);
+            r.watch(progress.cancel);
+            r.enumerate(input.chosen, input.fixed, static_cast<int>(i));
+            r.finish();
+            share.examined = r.examined();
+            share.conditioned = r.conditioned();
+            progress.done += share.examined;
+            progress.conditioned += share.conditioned;
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work, std::ref(*workers[static_cast<std::size_t>(t)]));
+    work(*workers[0]);
+    for (std::thread& t : pool)
+        t.join();
+    if (progress.cancelled()) {
+        main.cancel();
+        return;
+    }
+    progress.done = 0;
+    progress.conditioned = 0;
+    for (Share& share : shares) {
+        main.absorb(share);
+        share = Share{};
+    }
+}
 
 // "Mescola le Colonne dello Sviluppo:" mixes the rows the run put in memory;
 // preset rows stay first and columns in the overflow file keep their order.
@@ -791,9 +899,12 @@ void takeCounts(RunResult& result, const Runner& runner, const ColumnOutput& out
     result.finalCount = options.calculateOnly ? result.conditioned : result.total;
 }
 
-template <typename Source>
+// Hands the runner its candidates; a development of the chosen numbers may
+// also split them over threads.
+using Source = std::function<void(Runner&, const PlanInputs&, const RunOptions&)>;
+
 RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& options,
-              RunProgress& progress, std::int64_t candidates, Source source) {
+              RunProgress& progress, std::int64_t candidates, const Source& source) {
     RunResult result = describedResult(input.options);
     resetCounts(progress);
     progress.total = candidates;
@@ -818,7 +929,7 @@ RunResult run(const RunInput& input, ColumnStore& columns, const RunOptions& opt
 
     Runner runner(input, columns, effective, progress, plan, families, output);
     runner.startWithPreset();
-    source(runner);
+    source(runner, inputs, effective);
     runner.finish();
 
     if (runner.cancelled()) {
@@ -847,8 +958,14 @@ RunResult developNumbers(const RunInput& input, ColumnStore& columns, const RunO
     const std::int64_t candidates =
         chosen.size() < kColumnSize ? 0
                                     : binomial(free, kColumnSize - static_cast<int>(fixed.size()));
+    const int threads = threadsFor(input, options, candidates);
     return run(input, columns, options, progress, candidates,
-               [&](Runner& r) { r.enumerate(chosen, fixed); });
+               [&](Runner& r, const PlanInputs& inputs, const RunOptions& effective) {
+                   if (threads > 1)
+                       developInParallel(input, inputs, columns, effective, progress, threads, r);
+                   else
+                       r.enumerate(chosen, fixed);
+               });
 }
 
 RunResult developRows(const RunInput& input, const std::vector<Column>& source,
@@ -867,7 +984,7 @@ RunResult developRows(const RunInput& input, const std::vector<Column>& source,
         }
     }
     return run(input, columns, options, progress, static_cast<std::int64_t>(source.size()),
-               [&](Runner& r) { r.table(source); });
+               [&](Runner& r, const PlanInputs&, const RunOptions&) { r.table(source); });
 }
 
 void tallyStoredColumns(const ColumnStore& columns, const MetricContext& context,

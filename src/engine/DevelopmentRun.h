@@ -60,6 +60,10 @@ struct RunOptions {
     // Rows the run may fill before spilling into the overflow file (at most the capacity).
     std::int32_t memoryRows = INT32_MAX;
     OrthogonalDevelopment* orthogonal = nullptr;
+    // Threads of a development of the chosen numbers; 0: one per core, for
+    // runs large enough. Runs whose result depends on the order in which
+    // columns are accepted (difference, reduction, orthogonal) use one.
+    int threads = 0;
 };
 
 struct RunResult {

@@ -184,14 +184,20 @@ bool FamilyChecks::addOutcome(std::vector<std::uint16_t>& ids, const Test& test,
 
 bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) const {
     // Digits, decades and units, baricentre: the value rows of the condition set.
-    std::uint64_t pack = 0;
-    std::uint16_t digitBits = 0;
-    std::uint16_t decadeUnitBits = 0;
-    for (const auto n : c) {
-        pack += pack_[n];
-        digitBits |= digitBits_[n];
-        decadeUnitBits |= decadeUnitBits_[n];
+    if (const std::uint32_t key = prefixKey(c); key != prefix_.key) {
+        prefix_ = {key, 0, 0, 0, 0};
+        for (std::size_t k = 0; k < 4; ++k) {
+            const auto n = c[k];
+            prefix_.pack += pack_[n];
+            prefix_.digitBits |= digitBits_[n];
+            prefix_.decadeUnitBits |= decadeUnitBits_[n];
+            prefix_.delaySum += delays_[n];
+        }
     }
+    const auto last = c[4];
+    const std::uint64_t pack = prefix_.pack + pack_[last];
+    const std::uint16_t digitBits = prefix_.digitBits | digitBits_[last];
+    const std::uint16_t decadeUnitBits = prefix_.decadeUnitBits | decadeUnitBits_[last];
     for (const Row& r : digits_)
         if (!addValue(ids, r, field(pack, 3 * (r.slot - kDigitPresenceSlot), 3)))
             return false;
@@ -209,9 +215,7 @@ bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) con
             return false;
     // A delay sum beyond the ambata row is not judged by it.
     if (ambata_) {
-        std::int64_t sum = 0;
-        for (const auto n : c)
-            sum += delays_[n];
+        const std::int64_t sum = prefix_.delaySum + delays_[last];
         if (sum <= kAmbataMax && !addValue(ids, *ambata_, static_cast<int>(sum)))
             return false;
     }

@@ -27,6 +27,7 @@ std::vector<FamilySum> familySums(const PlanInputs& in);
 // Whether the plan carries a per-number table equal to `values`.
 bool planCarries(const CandidatePlan& plan, const PerNumber& values);
 
+// Keeps state between candidates: one thread per instance.
 class FamilyChecks {
   public:
     FamilyChecks(CandidatePlan& plan, const PlanInputs& in);
@@ -78,6 +79,14 @@ class FamilyChecks {
     std::optional<DelayRowsTest> ritardiVari_, ambo_;
     Outcome sumIds_, ritardiIds_, amboIds_;
     mutable LevelCounters recovered_{}; // left at zero between candidates
+    // What the first four numbers of the last column asked about give.
+    struct Prefix {
+        std::uint32_t key = ~0u;
+        std::uint64_t pack = 0;
+        std::uint16_t digitBits = 0, decadeUnitBits = 0;
+        std::int64_t delaySum = 0;
+    };
+    mutable Prefix prefix_;
     std::optional<FilterColumnsTest> filters_;
     std::optional<AndOrTest> andOr_;
 };

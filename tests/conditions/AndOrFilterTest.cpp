@@ -204,3 +204,75 @@ TEST(AndOrFilter, ImportAndRangeCommands) {
     EXPECT_FALSE(replaceQuadroNumber(q, 999, 999, 2, 40));
     EXPECT_EQ(q.columns[998].numbers, maskOf({1, 3, 4, 5, 40}));
 }
+
+// Bounds that admit every count skip the quadro; bounds one short of that
+// must not. Columns come in lexicographic runs (the development's order,
+// sharing their first four numbers) and at random.
+TEST(AndOrFilter, BoundsAtTheEdgeOfEverythingMatchTheReference) {
+    std::mt19937 rng(7);
+    std::vector<Column> columns =
+        varnelo::test::integral({1, 4, 7, 9, 12, 18, 22, 23, 30, 31, 35, 40, 44, 49});
+    for (const Column& c : varnelo::test::randomColumns(500, 3))
+        columns.push_back(c);
+    struct Bounds {
+        const char* name;
+        int guessedFrom, guessedShort, pointsFrom, pointsShort; // "Short": below the top
+    };
+    const std::vector<Bounds> cases = {
+        {"tutto ammesso", 0, 0, 0, 0},         {"indovinate una in meno", 0, 1, 0, 0},
+        {"punti uno in meno", 0, 0, 0, 1},     {"almeno un punto", 0, 0, 1, 0},
+        {"almeno una indovinata", 1, 0, 0, 0},
+    };
+    for (const Bounds& b : cases) {
+        AndOrSet s;
+        for (int k = 0; k < 4; ++k) {
+            AndOrQuadro& q = s.quadri[static_cast<std::size_t>(k)];
+            q.active = true;
+            q.orLogic = k >= 2;
+            std::int64_t most = 0;
+            for (int j = 0; j < 30 + 20 * k; ++j) {
+                const FilterColumn f{std::uint64_t{rng()} << 1 & ((std::uint64_t{1} << 50) - 2),
+                                     static_cast<std::uint8_t>(1 + rng() % 63)};
+                most += std::bit_width(f.hits & 0x3Fu) - 1;
+                q.columns.push_back(f);
+            }
+            // The first quadro of each logic takes the case's bounds, the other stays tight.
+            const auto n = static_cast<std::int16_t>(q.columns.size());
+            if (k % 2 == 0) {
+                q.guessed = {static_cast<std::int16_t>(b.guessedFrom),
+                             static_cast<std::int16_t>(n - b.guessedShort)};
+                q.points = {static_cast<std::int16_t>(b.pointsFrom),
+                            static_cast<std::int16_t>(most - b.pointsShort)};
+            } else {
+                q.guessed = {static_cast<std::int16_t>(n / 3), static_cast<std::int16_t>(n)};
+                q.points = {0, static_cast<std::int16_t>(most)};
+            }
+        }
+        s.orRequirement.set(1);
+        s.orRequirement.set(2);
+        const AndOrTest t(s);
+        int kept = 0;
+        for (const Column& c : columns) {
+            const int m = t.mark(c);
+            ASSERT_EQ(m, referenceMark(s, c)) << b.name;
+            kept += m == 0;
+        }
+        EXPECT_GT(kept, 0) << b.name;
+    }
+}
+
+// The top of the points bound, reached only by the column itself: one below
+// it is a real bound and must still be counted.
+TEST(AndOrFilter, PointsOneBelowTheTopStillJudge) {
+    AndOrSet s;
+    AndOrQuadro& q = s.quadri[0];
+    q.active = true;
+    q.columns = {{maskOf({3, 9, 17, 28, 40}), hitsOf({0, 1, 5})}};
+    q.guessed = {0, 1};
+    for (const auto& [top, kept] : {std::pair{5, 0}, std::pair{4, kDiscardMark}}) {
+        q.points = {0, static_cast<std::int16_t>(top)};
+        const AndOrTest t(s);
+        EXPECT_EQ(t.mark(col(3, 9, 17, 28, 40)), kept) << top;
+        EXPECT_EQ(t.mark(col(3, 9, 17, 28, 41)), 0) << top; // 4 hits: not admitted, no points
+    }
+}

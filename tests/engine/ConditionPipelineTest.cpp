@@ -111,10 +111,13 @@ TEST(ConditionPipeline, MatchesThePlainEvaluation) {
 
         const std::vector<Column> expected =
             reference(*e.state, integral(numbers), e.options.context);
-        const RunResult r = e.develop();
-        ASSERT_EQ(e.columns(), expected) << "prova " << trial;
-        EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
-        EXPECT_EQ(r.examined, static_cast<std::int64_t>(integral(numbers).size()));
+        for (int threads : {1, 2 + trial % 2}) {
+            e.options.threads = threads;
+            const RunResult r = e.develop();
+            ASSERT_EQ(e.columns(), expected) << "prova " << trial << ", " << threads;
+            EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
+            EXPECT_EQ(r.examined, static_cast<std::int64_t>(integral(numbers).size()));
+        }
 
         std::vector<Column> shuffled = integral(numbers);
         std::shuffle(shuffled.begin(), shuffled.end(), rng);
@@ -140,9 +143,12 @@ TEST(ConditionPipeline, FixedNumbersWithPruningConditions) {
     for (const Column& c : integral({2, 5, 8, 11, 17, 23, 24, 30, 38, 41, 45, 49}))
         if (std::count(c.begin(), c.end(), 23) && std::count(c.begin(), c.end(), 41))
             candidates.push_back(c);
-    const RunResult r = e.develop();
-    EXPECT_EQ(e.columns(), reference(s, candidates, {}));
-    EXPECT_EQ(r.examined, static_cast<std::int64_t>(candidates.size()));
+    for (int threads : {1, 2}) {
+        e.options.threads = threads;
+        const RunResult r = e.develop();
+        EXPECT_EQ(e.columns(), reference(s, candidates, {})) << threads;
+        EXPECT_EQ(r.examined, static_cast<std::int64_t>(candidates.size())) << threads;
+    }
 }
 
 TEST(ConditionPipeline, ActiveConditionWithoutAdmittedValueRejectsEverything) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <tuple>
 
 using namespace varnelo;
 using namespace varnelo::test;
@@ -128,13 +129,14 @@ TEST(DevelopmentRun, StoppingLeavesEveryCountAtZeroAndTheOverflowEmpty) {
     EXPECT_EQ(e.overflowSize(), 0u);
 }
 
-TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
-    Engine e;
+namespace {
+
+// Develops the 49 numbers and stops from another thread once the run shows progress.
+RunResult developAndStopWhileRunning(Engine& e) {
     std::vector<int> all;
     for (int n = 1; n <= kMaxNumber; ++n)
         all.push_back(n);
     e.choose(all);
-    e.state->options.developmentLevel = 2; // slow enough to be caught running
     std::thread stopper([&] {
         while (e.progress.done.load() == 0)
             std::this_thread::yield();
@@ -142,6 +144,15 @@ TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
     });
     const RunResult r = e.develop();
     stopper.join();
+    return r;
+}
+
+} // namespace
+
+TEST(DevelopmentRun, StopFromAnotherThreadEndsTheRun) {
+    Engine e;
+    e.state->options.developmentLevel = 2; // slow enough to be caught running
+    const RunResult r = developAndStopWhileRunning(e);
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(e.state->columns.storedCount, 0);
     EXPECT_EQ(e.overflowSize(), 0u);
@@ -265,4 +276,92 @@ TEST(DevelopmentRun, ShuffleMixesTheDevelopedRowsAfterThePreset) {
     EXPECT_NE(got, ordered); // 792 rows left in order by chance: never
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, ordered);
+}
+
+// A run split over threads gives the list, the overflow file, the counts and
+// the tally of the single-threaded run, whatever the options around it.
+TEST(DevelopmentRun, ThreadsChangeNothingButTheTime) {
+    struct Case {
+        const char* name;
+        std::vector<int> fixed;
+        std::int32_t memoryRows = INT32_MAX;
+        std::int32_t preset = 0;
+        bool calculateOnly = false;
+        bool tally = false;
+    };
+    const std::vector<Case> cases = {
+        {"semplice"},
+        {"due fisse", {9, 30}},
+        {"fissa la prima", {2}},
+        {"fissa l'ultima", {47}},
+        {"file di riserva", {}, 700},
+        {"colonne iniziali e distribuzione", {}, INT32_MAX, 2, false, true},
+        {"solo calcolo", {}, INT32_MAX, 0, true},
+    };
+    const std::vector<int> numbers = {2, 3, 5, 9, 11, 14, 17, 20, 21, 25, 30, 33, 38, 41, 44, 47};
+    for (const Case& c : cases) {
+        struct Outcome {
+            RunResult result;
+            std::vector<Column> columns;
+            std::string overflow;
+            std::vector<std::int32_t> distribution;
+        };
+        auto develop = [&](int threads) {
+            Engine e;
+            e.choose(numbers);
+            for (int f : c.fixed)
+                e.state->selection.setState(f, Selection::Fixed);
+            e.state->conditions.setActive(1, true); // Pari 1..3
+            for (int v = 1; v <= 3; ++v)
+                e.state->conditions.setCell(1, v, {CellStatus::Admitted, 0});
+            e.state->columns.store(1, col(40, 41, 42, 43, 44));
+            e.state->columns.store(2, col(1, 2, 3, 4, 5));
+            e.options.presetColumns = c.preset;
+            e.options.memoryRows = c.memoryRows;
+            e.options.calculateOnly = c.calculateOnly;
+            e.options.tally = c.tally;
+            e.options.threads = threads;
+            Outcome o{e.develop(), e.columns(), readFile(e.dir / "qor" / "qor.qor"), {}};
+            for (int v = 0; v <= 5; ++v)
+                o.distribution.push_back(e.state->distribution.count(v, 1));
+            o.distribution.push_back(static_cast<std::int32_t>(e.progress.done));
+            o.distribution.push_back(e.progress.conditioned);
+            o.distribution.push_back(e.progress.inMemory);
+            return o;
+        };
+        const Outcome single = develop(1);
+        EXPECT_GT(single.result.conditioned, 0) << c.name;
+        for (int threads : {2, 3, 7}) {
+            const Outcome split = develop(threads);
+            const RunResult &a = single.result, &b = split.result;
+            EXPECT_EQ(split.columns, single.columns) << c.name << ", " << threads;
+            EXPECT_EQ(split.overflow, single.overflow) << c.name << ", " << threads;
+            EXPECT_EQ(split.distribution, single.distribution) << c.name << ", " << threads;
+            EXPECT_EQ(
+                std::tie(b.examined, b.conditioned, b.kept, b.inMemory, b.total, b.finalCount),
+                std::tie(a.examined, a.conditioned, a.kept, a.inMemory, a.total, a.finalCount))
+                << c.name << ", " << threads;
+        }
+    }
+}
+
+// Stopping a split run from another thread drops every share.
+TEST(DevelopmentRun, StopEndsEveryThread) {
+    Engine e;
+    // A quadro that keeps every column but must count its points: slow
+    // enough to be caught running.
+    AndOrQuadro& q = e.state->families.andOr.quadri[0];
+    q.active = true;
+    for (int j = 0; j < 300; ++j)
+        q.columns.push_back({std::uint64_t{0b111110} << (j % 40), 0b111111});
+    q.guessed = {0, 300};
+    q.points = {0, 1499};
+    e.options.threads = 2;
+    e.options.memoryRows = 1000;
+    const RunResult r = developAndStopWhileRunning(e);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(r.total, 0);
+    EXPECT_EQ(e.progress.done, 0);
+    EXPECT_EQ(e.state->columns.storedCount, 0);
+    EXPECT_EQ(e.overflowSize(), 0u);
 }

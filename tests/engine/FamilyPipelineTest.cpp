@@ -8,6 +8,7 @@
 #include "conditions/Remainders.h"
 
 #include <random>
+#include <tuple>
 
 using namespace varnelo;
 using namespace varnelo::test;
@@ -228,9 +229,12 @@ TEST(FamilyPipeline, EveryFamilyAloneMatchesItsTest) {
         const std::vector<Column> all = integral(fx.chosen());
         const std::vector<Column> expected =
             reference(*fx.e.state, all, fx.e.options.context, familyReference);
-        const RunResult r = fx.e.develop();
-        ASSERT_EQ(fx.e.columns(), expected) << "famiglia " << family;
-        EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
+        for (int threads : {1, 2}) {
+            fx.e.options.threads = threads;
+            const RunResult r = fx.e.develop();
+            ASSERT_EQ(fx.e.columns(), expected) << "famiglia " << family << ", " << threads;
+            EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size()));
+        }
         EXPECT_LT(expected.size(), all.size()) << "famiglia " << family << " keeps everything";
         EXPECT_GT(expected.size(), 0u) << "famiglia " << family << " keeps nothing";
     }
@@ -299,6 +303,22 @@ TEST(FamilyPipeline, AllFamiliesWithLinksAndLevels) {
         }
         EXPECT_EQ(after.sumRow(1), s.familyDistribution.sumRow(1));
         EXPECT_EQ(after.quadroRow(0), s.familyDistribution.quadroRow(0));
+
+        // Split over threads: the same list, counts and tally.
+        for (int threads : {2, 3}) {
+            fx.e.options.threads = threads;
+            const RunResult p = fx.e.develop();
+            ASSERT_EQ(fx.e.columns(), expected) << "prova " << trial << ", " << threads;
+            EXPECT_EQ(std::tie(p.examined, p.conditioned, p.total),
+                      std::tie(r.examined, r.conditioned, r.total));
+            for (int slot : {kDigitCountSlot, remainderSlot(5), kAmbataSlot}) {
+                const auto a = after.slotRow(slot);
+                const auto b = s.familyDistribution.slotRow(slot);
+                EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << slot;
+            }
+            EXPECT_EQ(after.quadroRow(0), s.familyDistribution.quadroRow(0));
+        }
+        fx.e.options.threads = 1;
 
         std::vector<Column> shuffled = all;
         std::shuffle(shuffled.begin(), shuffled.end(), rng);

@@ -2,25 +2,10 @@
 
 #include "UiTestSupport.h"
 
-#include <QDialog>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QProcess>
 #include <QXmlStreamReader>
 
 #include <map>
-
-// Answers the next file dialog with `file`.
-inline void answerFileDialog(const QString& file) {
-    whenModalShows(
-        [file](QWidget* w) {
-            // Typed as a player would: the dialog may still be putting its
-            // suggested name in place while it reads the folder.
-            w->findChild<QLineEdit*>("fileNameEdit")->setText(file);
-            static_cast<QDialog*>(w)->accept();
-        },
-        [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
-}
 
 // One member of a zip file, empty when it is not there.
 inline QString unzipped(const QString& zip, const QString& member) {
