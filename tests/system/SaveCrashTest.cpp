@@ -1,5 +1,6 @@
 #include "core/AtomicWriter.h"
 #include "support/TestFolder.h"
+#include "system/ArchiveTables.h"
 #include "system/SystemStorage.h"
 
 #include <chrono>
@@ -199,4 +200,21 @@ TEST(SaveCrash, LeftoverTemporariesGoOnTheNextSave) {
     EXPECT_TRUE(std::filesystem::is_directory(t / "qor/cartella.tmp-abcdef"));
     EXPECT_EQ(removeLeftoverTemporaries(t / "qor"), 0);
     EXPECT_EQ(removeLeftoverTemporaries(t / "missing"), 0);
+}
+
+// Start-up clears what interrupted writes left in the program folder and in
+// each folder below it.
+TEST(SaveCrash, LeftoverTemporariesGoAtStartUp) {
+    TestFolder t({"enal", "qor", "andor"});
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+    const std::vector<std::string> stale{"enal/varie.csv.tmp-abc123", "qor/a.cna.tmp-XyZ789",
+                                         "andor/AndOr.txt.tmp-000000", "x.tmp-qwerty"};
+    for (const auto& name : stale) {
+        writeFile(t / name, "x");
+        std::filesystem::last_write_time(t / name, old);
+    }
+    ProgramState s(t.folder());
+    loadStartupFiles(s);
+    for (const auto& name : stale)
+        EXPECT_FALSE(std::filesystem::exists(t / name)) << name;
 }
