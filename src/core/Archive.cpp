@@ -1,6 +1,7 @@
 #include "core/Archive.h"
 
 #include "core/AtomicWriter.h"
+#include "core/LineReader.h"
 #include "core/TextFile.h"
 
 namespace varnelo {
@@ -12,27 +13,33 @@ constexpr std::size_t kMaxArchiveBytes = 256u << 20;
 
 bool readArchive(const std::filesystem::path& path, std::size_t maxLines, ArchiveContents& out,
                  std::string& error) {
-    std::string text;
-    if (!readTextFile(path, kMaxArchiveBytes, text, error))
+    if (!checkTextFile(path, kMaxArchiveBytes, error))
         return false;
+    // Streamed: only draws and bad lines take memory, blank lines none.
+    LineReader in(path);
+    if (!in.isOpen()) {
+        error = "Impossibile leggere il file " + path.string() + ".";
+        return false;
+    }
     ArchiveContents result;
-    const auto lines = splitLines(text);
-    const std::size_t n = std::min(lines.size(), maxLines);
-    result.draws.reserve(n);
-    result.drawLines.reserve(n);
-    if (n > 0)
-        result.firstLine = std::string(lines[0]);
     std::string reason;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (trimBlanks(lines[i]).empty())
+    std::string_view line;
+    for (std::size_t i = 0; i < maxLines && in.next(line); ++i) {
+        if (i == 0)
+            result.firstLine = decodeText(line);
+        if (trimBlanks(line).empty())
             continue;
         Draw d;
-        if (parseDrawLine(lines[i], d, reason)) {
+        if (parseDrawLine(line, d, reason)) {
             result.draws.push_back(d);
             result.drawLines.push_back(i + 1);
         } else {
             result.problems.push_back({i + 1, reason});
         }
+    }
+    if (in.failed()) {
+        error = "Impossibile leggere il file " + path.string() + ".";
+        return false;
     }
     out = std::move(result);
     return true;

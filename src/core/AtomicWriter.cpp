@@ -1,5 +1,6 @@
 #include "core/AtomicWriter.h"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -25,7 +26,42 @@ void ignoreFileSizeSignal() {
     (void)done;
 }
 
+// Set while the program starts; a temporary file changed before it can
+// belong to no write of this process.
+const fs::file_time_type processStart = fs::file_time_type::clock::now();
+
+// "NAME.tmp-" and the six letters or digits mkstemp puts in place of XXXXXX.
+bool isTemporaryName(const std::string& name) {
+    constexpr std::string_view tag = ".tmp-";
+    constexpr std::size_t suffix = 6;
+    if (name.size() <= tag.size() + suffix)
+        return false;
+    const std::size_t at = name.size() - suffix - tag.size();
+    if (name.compare(at, tag.size(), tag) != 0)
+        return false;
+    for (std::size_t i = name.size() - suffix; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (!std::isalnum(c))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+int removeLeftoverTemporaries(const fs::path& folder) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fileEc;
+        if (!isTemporaryName(it->path().filename().string()) || !it->is_regular_file(fileEc))
+            continue;
+        const auto changed = it->last_write_time(fileEc);
+        if (!fileEc && changed < processStart && fs::remove(it->path(), fileEc))
+            ++removed;
+    }
+    return removed;
+}
 
 std::string systemErrorText(int err) {
     switch (err) {

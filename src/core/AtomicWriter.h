@@ -53,6 +53,11 @@ class AtomicWriter {
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view content,
                          std::string& error);
 
+// Removes from `folder` the temporary files that writes interrupted before
+// this process started left behind: only names of the form NAME.tmp-XXXXXX,
+// as AtomicWriter makes them. Returns how many went.
+int removeLeftoverTemporaries(const std::filesystem::path& folder);
+
 // Italian text for a system error number.
 std::string systemErrorText(int err);
 

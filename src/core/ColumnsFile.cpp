@@ -2,6 +2,7 @@
 
 #include "core/ColumnsFileFormat.h"
 #include "core/LineReader.h"
+#include "core/TextFile.h"
 
 namespace varnelo {
 
@@ -25,12 +26,15 @@ Notice writeNotice(const std::string& what) {
 
 // Appends stored columns from..to, a progress step at a time.
 TaskOutcome writeStored(AtomicWriter& writer, const ColumnStore& store, std::int64_t shown,
-                        Progress& progress) {
+                        Progress& progress, ColumnsDigest* digest) {
     std::string chunk;
     chunk.reserve(static_cast<std::size_t>(kProgressStep) * kColumnLineBytes);
     const std::int32_t n = store.storedCount;
     for (std::int32_t i = 1; i <= n; ++i) {
-        appendColumnLine(chunk, store.column(i));
+        const Column c = store.column(i);
+        appendColumnLine(chunk, c);
+        if (digest)
+            digest->add(c);
         if (i % kProgressStep == 0 || i == n) {
             if (!writer.write(chunk))
                 return failed(writeNotice(writer.error()));
@@ -49,13 +53,20 @@ Notice tooManyColumnsNotice() {
     return Notice{"Troppe Colonne:", {"Max Colonne = " + std::to_string(ColumnStore::kCapacity)}};
 }
 
+Notice pairMismatchNotice(const std::string& name) {
+    return Notice{"Sistema non integro:",
+                  {"Il file " + name + ".cna non e quello salvato con " + name + ".sse:",
+                   "il sistema e stato aperto senza colonne.",
+                   "Per ricostruirle usare \"Rielabora Sistema:\" o sviluppare di nuovo."}};
+}
+
 std::string savingLabel(const std::string& name) {
     return "Salvataggio sistema " + name + " ATTENDI";
 }
 
 TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
                         std::int32_t storedCount, std::int32_t systemTotal, ColumnStore& store,
-                        Progress& progress) {
+                        Progress& progress, const std::optional<ColumnsSeal>& seal) {
     store.clear();
     const std::int32_t overflow =
         systemTotal > ColumnStore::kCapacity ? systemTotal - ColumnStore::kCapacity : 0;
@@ -74,15 +85,24 @@ TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
     std::string reason;
     std::string chunk;
     Column c{};
+    ColumnsDigest digest;
     auto badLine = [&](std::int64_t lineNo, const std::string& why) {
         store.clear();
         return failed(loadNotice(name, "riga " + std::to_string(lineNo) + ": " + why + "."));
     };
+    // A sealed system whose columns file is short has the file of another save.
+    auto endedEarly = [&](std::int64_t lineNo) {
+        if (!seal || in.failed())
+            return badLine(lineNo, "il file finisce prima del previsto");
+        store.clear();
+        return TaskOutcome{TaskStatus::Done, pairMismatchNotice(name)};
+    };
     for (std::int32_t k = 1; k <= overflow; ++k) {
         if (!in.next(line))
-            return badLine(k, "il file finisce prima del previsto");
+            return endedEarly(k);
         if (!parseColumnLine(line, c, &reason))
             return badLine(k, reason);
+        digest.add(c);
         appendColumnLine(chunk, c);
         if (k % kProgressStep == 0 || k == overflow) {
             if (!spill.write(chunk))
@@ -94,9 +114,10 @@ TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
         return failed(loadNotice(name, spill.error()));
     for (std::int32_t i = 1; i <= storedCount; ++i) {
         if (!in.next(line))
-            return badLine(overflow + i, "il file finisce prima del previsto");
+            return endedEarly(overflow + i);
         if (!parseColumnLine(line, c, &reason))
             return badLine(overflow + i, reason);
+        digest.add(c);
         store.store(i, c);
         if (i % kProgressStep == 0) {
             progress.report(overflow + i);
@@ -104,6 +125,16 @@ TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
                 store.clear();
                 return {TaskStatus::Cancelled, std::nullopt};
             }
+        }
+    }
+    if (seal) {
+        // A longer file from a later save may begin with the same columns.
+        bool more = false;
+        while (!more && in.next(line))
+            more = !trimBlanks(line).empty();
+        if (!in.failed() && (more || digest.seal() != *seal)) {
+            store.clear();
+            return {TaskStatus::Done, pairMismatchNotice(name)};
         }
     }
     if (in.failed())
@@ -116,7 +147,7 @@ TaskOutcome loadColumns(const ProgramFolder& folder, const std::string& name,
 }
 
 TaskOutcome writeColumns(AtomicWriter& writer, const ProgramFolder& folder,
-                         const ColumnStore& store, Progress& progress) {
+                         const ColumnStore& store, Progress& progress, ColumnsDigest* digest) {
     const std::int64_t overflow = store.systemTotal - store.storedCount;
     progress.total.store(store.systemTotal);
     if (overflow > 0) {
@@ -128,6 +159,8 @@ TaskOutcome writeColumns(AtomicWriter& writer, const ProgramFolder& folder,
             if (!spill.next(line) || !parseColumnLine(line, c))
                 return failed(
                     writeNotice("il file qor.qor delle colonne in eccesso e incompleto."));
+            if (digest)
+                digest->add(c);
             appendColumnLine(chunk, c);
             if (k % kProgressStep == 0 || k == overflow) {
                 if (!writer.write(chunk))
@@ -139,7 +172,7 @@ TaskOutcome writeColumns(AtomicWriter& writer, const ProgramFolder& folder,
             }
         }
     }
-    return writeStored(writer, store, overflow > 0 ? overflow : 0, progress);
+    return writeStored(writer, store, overflow > 0 ? overflow : 0, progress, digest);
 }
 
 TaskOutcome exportColumns(const std::filesystem::path& file, const ColumnStore& store,
@@ -150,7 +183,7 @@ TaskOutcome exportColumns(const std::filesystem::path& file, const ColumnStore& 
     AtomicWriter writer(file);
     if (!writer.open())
         return failed(writeNotice(writer.error()));
-    TaskOutcome out = writeStored(writer, store, 0, progress);
+    TaskOutcome out = writeStored(writer, store, 0, progress, nullptr);
     if (out.done() && !writer.commit())
         return failed(writeNotice(writer.error()));
     return out;

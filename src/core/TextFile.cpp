@@ -1,5 +1,7 @@
 #include "core/TextFile.h"
 
+#include "core/LineReader.h"
+
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -77,8 +79,7 @@ std::string decodeText(std::string_view bytes) {
     return out;
 }
 
-bool readTextFile(const fs::path& path, std::size_t maxBytes, std::string& text,
-                  std::string& error) {
+bool checkTextFile(const fs::path& path, std::size_t maxBytes, std::string& error) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         error = "Il file " + path.string() + " non esiste.";
@@ -98,9 +99,50 @@ bool readTextFile(const fs::path& path, std::size_t maxBytes, std::string& text,
                 " byte, al massimo " + std::to_string(maxBytes) + ").";
         return false;
     }
+    return true;
+}
+
+bool readTextLines(const fs::path& path, std::size_t maxBytes, std::size_t keepBlankLines,
+                   std::string& text, std::string& error) {
+    if (!checkTextFile(path, maxBytes, error))
+        return false;
+    LineReader in(path, 1u << 20);
+    if (!in.isOpen()) {
+        error = "Impossibile leggere il file " + path.string() + ".";
+        return false;
+    }
+    std::string out;
+    std::string_view line;
+    for (std::size_t n = 0; in.next(line); ++n) {
+        if (n == 0 && line.substr(0, 3) == "\xEF\xBB\xBF")
+            line.remove_prefix(3);
+        if (n >= keepBlankLines && trimBlanks(line).empty())
+            continue;
+        out += decodeText(line);
+        out += '\n';
+    }
+    if (in.failed()) {
+        error = "Impossibile leggere il file " + path.string() + ".";
+        return false;
+    }
+    text = std::move(out);
+    return true;
+}
+
+bool readTextFile(const fs::path& path, std::size_t maxBytes, std::string& text,
+                  std::string& error) {
+    if (!checkTextFile(path, maxBytes, error))
+        return false;
+    // The file may have gone or grown since it was checked.
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
+    if (ec || size > maxBytes || !in) {
+        error = "Impossibile leggere il file " + path.string() + ".";
+        return false;
+    }
     std::string raw(static_cast<std::size_t>(size), '\0');
-    if (!in || !in.read(raw.data(), static_cast<std::streamsize>(size))) {
+    if (!in.read(raw.data(), static_cast<std::streamsize>(size))) {
         error = "Impossibile leggere il file " + path.string() + ".";
         return false;
     }

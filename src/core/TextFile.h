@@ -15,6 +15,17 @@ namespace varnelo {
 bool readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
                   std::string& error);
 
+// The checks readTextFile makes before reading: the file exists, is no
+// folder and holds at most maxBytes bytes. False with the Italian message.
+bool checkTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& error);
+
+// As readTextFile, but streamed a line at a time, each line decoded on its
+// own, and with the blank lines after the first keepBlankLines lines left
+// out: a file of nothing but line ends costs no memory. The lines come back
+// joined with LF; a line longer than 1 MB is cut there.
+bool readTextLines(const std::filesystem::path& path, std::size_t maxBytes,
+                   std::size_t keepBlankLines, std::string& text, std::string& error);
+
 // Converts bytes to UTF-8 as readTextFile does.
 std::string decodeText(std::string_view bytes);
 

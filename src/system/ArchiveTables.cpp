@@ -2,8 +2,12 @@
 
 #include "conditions/DelayTables.h"
 #include "conditions/FamilyFiles.h"
+#include "core/AtomicWriter.h"
 #include "core/Delays.h"
 #include "core/SettingsFiles.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace varnelo {
 
@@ -16,6 +20,16 @@ std::vector<Notice> refreshArchiveTables(ProgramState& state) {
 }
 
 std::vector<Notice> loadStartupFiles(ProgramState& state) {
+    // Writes cut short by an earlier crash leave their temporary files in the
+    // program folder or one level below it.
+    removeLeftoverTemporaries(state.folder.root());
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(state.folder.root(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code entryEc;
+        if (it->is_directory(entryEc))
+            removeLeftoverTemporaries(it->path());
+    }
     SettingsFiles files;
     std::vector<Notice> notices = loadSettingsFiles(state.folder, files);
     state.windowPositions = files.windows;

@@ -12,7 +12,8 @@ namespace varnelo {
 // Called at start-up and after every change of the archive or the selection.
 std::vector<Notice> refreshArchiveTables(ProgramState& state);
 
-// Start-up: the settings files, then the tables of the statistics selection.
+// Start-up: the temporary files earlier runs left, the settings files, then
+// the tables of the statistics selection.
 std::vector<Notice> loadStartupFiles(ProgramState& state);
 
 } // namespace varnelo

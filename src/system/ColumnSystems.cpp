@@ -16,8 +16,6 @@ namespace varnelo {
 
 namespace {
 
-constexpr std::size_t kMaxSettingsBytes = 64u << 20;
-
 Notice notDevelopedNotice(const std::string& name) {
     return Notice{"Avviso:", {"Sistema non elaborato,", "Sistema = " + name}};
 }
@@ -49,7 +47,7 @@ std::string columnSystemSettings(const std::vector<Column>& columns) {
 std::optional<Notice> readColumnSystem(const ProgramFolder& folder, const std::string& name,
                                        std::vector<Column>& out) {
     std::string text, error;
-    if (!readTextFile(folder.path("qor/" + name + ".sse"), kMaxSettingsBytes, text, error))
+    if (!readSystemSettingsFile(folder.path("qor/" + name + ".sse"), text, error))
         return damagedSystemNotice(name);
     SystemSettings s;
     switch (parseSystemSettings(text, s, SettingsLayout::PreviousVersion)) {

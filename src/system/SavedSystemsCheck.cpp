@@ -13,9 +13,6 @@ namespace varnelo {
 
 namespace {
 
-// Only lines 1 to 4 are needed: the counts and the Numeroni.
-constexpr std::size_t kSettingsBytes = 8u << 20;
-
 std::vector<std::string> columnFileNames(const ProgramFolder& folder) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -34,7 +31,7 @@ std::vector<std::string> columnFileNames(const ProgramFolder& folder) {
 bool readSettings(const ProgramFolder& folder, const std::string& name, SystemSettings& s,
                   std::string& problem) {
     std::string text;
-    if (!readTextFile(folder.path("qor/" + name + ".sse"), kSettingsBytes, text, problem))
+    if (!readSystemSettingsFile(folder.path("qor/" + name + ".sse"), text, problem))
         return false;
     if (parseSystemSettings(text, s, SettingsLayout::PreviousVersion) != SettingsFileState::Read) {
         problem = "impostazioni " + name + ".sse vuote o danneggiate";

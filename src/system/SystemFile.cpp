@@ -12,6 +12,10 @@ namespace varnelo {
 namespace {
 
 constexpr int kHeaderFields = 20;
+// Header fields 12, 13 and 14: 1 when a seal follows, its count and checksum.
+constexpr std::size_t kSealMark = 11;
+constexpr std::size_t kSealCount = 12;
+constexpr std::size_t kSealChecksum = 13;
 constexpr int kActivationLines = 100;
 constexpr int kActivationPerLine = 6;
 // Physical lines: header, numbers, Numeroni, description, flag, activation table, coverage.
@@ -75,6 +79,12 @@ bool registerSystemSection(SystemSection section) {
     return true;
 }
 
+void writeSealFields(std::vector<long long>& header, const ColumnsSeal& seal) {
+    header[kSealMark] = 1;
+    header[kSealCount] = seal.count;
+    header[kSealChecksum] = seal.checksum;
+}
+
 std::string listForm(const std::vector<long long>& values) {
     std::string out;
     for (long long v : values) {
@@ -119,6 +129,8 @@ std::string formatSystemSettings(const SystemSettings& s, bool saveColumns) {
     header[8] = saveColumns ? c.total : 0;
     header[9] = o.guaranteeKind;
     header[10] = o.headerOption11;
+    if (s.seal)
+        writeSealFields(header, *s.seal);
     std::vector<std::string> lines;
     lines.push_back(listForm(header));
     std::vector<long long> numbers(50, 0);
@@ -175,6 +187,8 @@ bool readHeader(std::string_view line, SystemSettings& s) {
         return false;
     s.options.guaranteeKind = static_cast<int>(v[9]);
     s.options.headerOption11 = static_cast<int>(v[10]);
+    if (v[kSealMark] == 1 && v[kSealCount] >= 0 && v[kSealChecksum] >= 0)
+        s.seal = ColumnsSeal{v[kSealCount], static_cast<std::int32_t>(v[kSealChecksum])};
     return true;
 }
 
@@ -249,6 +263,12 @@ bool readSections(const Lines& lines, SystemSettings& s) {
 }
 
 } // namespace
+
+bool readSystemSettingsFile(const std::filesystem::path& path, std::string& text,
+                            std::string& error) {
+    constexpr std::size_t kMaxBytes = 64u << 20;
+    return readTextLines(path, kMaxBytes, kFixedLines, text, error);
+}
 
 SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
                                       SettingsLayout layout) {

@@ -4,11 +4,14 @@
 #include "conditions/ConditionSet.h"
 #include "conditions/Levels.h"
 #include "conditions/Links.h"
+#include "core/ColumnsSeal.h"
 #include "core/Selection.h"
 #include "core/SystemOptions.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,6 +40,9 @@ struct SystemSettings {
     LevelLimits levels;
     ConditionFamilies families;
     SystemCounts counts;
+    // The columns file saved with these settings; none in files of older
+    // versions. Kept in header fields 12-14, which older readers pass over.
+    std::optional<ColumnsSeal> seal;
     // The file ended after line 4: a columns-only system, no conditions.
     bool columnsOnly = false;
     // Sections this program does not know, kept as read and written back.
@@ -60,6 +66,12 @@ enum class SettingsLayout {
 SettingsFileState parseSystemSettings(std::string_view text, SystemSettings& out,
                                       SettingsLayout layout = SettingsLayout::Current);
 
+// Reads a settings file for parseSystemSettings: at most 64 MB, and the
+// blank lines after the fixed lines, which no reader looks at, cost nothing.
+// False with an Italian message when it cannot be read.
+bool readSystemSettingsFile(const std::filesystem::path& path, std::string& text,
+                            std::string& error);
+
 // A section of the settings file owned by a condition family. A section
 // missing from a file leaves what `read` would fill at its default; `read`
 // returns false for a record it cannot take, which marks the file damaged.
@@ -74,6 +86,9 @@ bool registerSystemSection(SystemSection section);
 // The sections of links, point quadri, levels and the condition families,
 // written after "[condizioni]" (ConditionSections.cpp).
 std::vector<SystemSection> conditionSections();
+
+// Puts the seal into header fields 12-14 of a 20-field header.
+void writeSealFields(std::vector<long long>& header, const ColumnsSeal& seal);
 
 // Numbers in list form: each preceded by its sign position (blank or "-")
 // and followed by one blank.

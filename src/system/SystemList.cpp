@@ -10,12 +10,6 @@ namespace fs = std::filesystem;
 
 namespace varnelo {
 
-namespace {
-// Only the header lines are needed for the list: a generous bound keeps a
-// stray huge file from stalling the window.
-constexpr std::size_t kListedFileBytes = 8u << 20;
-} // namespace
-
 std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
     std::vector<SystemEntry> out;
     std::error_code ec;
@@ -31,7 +25,7 @@ std::vector<SystemEntry> listSystems(const ProgramFolder& folder) {
         e.name = p.stem().string();
         std::string text, error;
         SystemSettings s;
-        if (!readTextFile(p, kListedFileBytes, text, error) ||
+        if (!readSystemSettingsFile(p, text, error) ||
             parseSystemSettings(text, s, SettingsLayout::PreviousVersion) ==
                 SettingsFileState::Damaged) {
             e.damaged = true;

@@ -12,9 +12,6 @@ namespace varnelo {
 
 namespace {
 
-// A settings file holds a few thousand short lines; far more is not one.
-constexpr std::size_t kMaxSettingsFileBytes = 64u << 20;
-
 std::filesystem::path settingsPath(const ProgramFolder& folder, const std::string& name) {
     return folder.path("qor/" + name + ".sse");
 }
@@ -31,6 +28,25 @@ Notice saveFailedNotice(const std::string& name, const std::string& detail) {
 
 TaskOutcome failedSave(const std::string& name, const std::string& detail) {
     return {TaskStatus::Failed, saveFailedNotice(name, detail)};
+}
+
+std::function<void(SaveStep)>& saveStepHook() {
+    static std::function<void(SaveStep)> hook;
+    return hook;
+}
+
+void reachedSaveStep(SaveStep step) {
+    if (saveStepHook())
+        saveStepHook()(step);
+}
+
+// Every number of every stored column is chosen in the selection.
+bool columnsWithinSelection(const ColumnStore& store, const Selection& selection) {
+    for (std::int32_t i = 1; i <= store.storedCount; ++i)
+        for (std::uint8_t n : store.column(i))
+            if (selection.state(n) == Selection::NotChosen)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -115,23 +131,27 @@ SystemSettings currentSystemSettings(const ProgramState& state) {
     return s;
 }
 
+void setSaveStepHook(std::function<void(SaveStep)> hook) {
+    saveStepHook() = std::move(hook);
+}
+
 TaskOutcome saveSystem(ProgramState& state, Progress& progress) {
     const std::string& name = state.systemName;
     if (isReservedSystemName(name))
         return {TaskStatus::Failed, reservedNameNotice(true)};
+    removeLeftoverTemporaries(state.folder.path("qor"));
     // A system without columns still writes its (empty) columns file, so an
     // older one never stays beside a settings file that says 0 columns.
     const bool withColumns = state.settings.saveColumns;
-    AtomicWriter settings(settingsPath(state.folder, name));
-    if (!settings.open() || !settings.write(formatSystemSettings(currentSystemSettings(state),
-                                                                 state.settings.saveColumns)))
-        return failedSave(name, settings.error());
+    SystemSettings current = currentSystemSettings(state);
     std::unique_ptr<AtomicWriter> columns;
     if (withColumns) {
         columns = std::make_unique<AtomicWriter>(columnsPath(state.folder, name));
         if (!columns->open())
             return failedSave(name, columns->error());
-        TaskOutcome written = writeColumns(*columns, state.folder, state.columns, progress);
+        ColumnsDigest digest;
+        TaskOutcome written =
+            writeColumns(*columns, state.folder, state.columns, progress, &digest);
         if (written.status == TaskStatus::Failed && written.notice &&
             written.notice->lines.size() > 1)
             return failedSave(name, written.notice->lines[1]);
@@ -139,13 +159,21 @@ TaskOutcome saveSystem(ProgramState& state, Progress& progress) {
             return written;
         if (!columns->finish())
             return failedSave(name, columns->error());
+        current.seal = digest.seal();
+        reachedSaveStep(SaveStep::ColumnsWritten);
     }
-    if (!settings.finish())
+    AtomicWriter settings(settingsPath(state.folder, name));
+    if (!settings.open() ||
+        !settings.write(formatSystemSettings(current, state.settings.saveColumns)) ||
+        !settings.finish())
         return failedSave(name, settings.error());
+    reachedSaveStep(SaveStep::SettingsWritten);
     if (columns && !columns->publish())
         return failedSave(name, columns->error());
+    reachedSaveStep(SaveStep::ColumnsReplaced);
     if (!settings.publish())
         return failedSave(name, settings.error());
+    reachedSaveStep(SaveStep::SettingsReplaced);
     state.modified = false;
     return {};
 }
@@ -194,7 +222,7 @@ TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& p
                        SettingsLayout layout) {
     std::string text;
     std::string error;
-    if (!readTextFile(settingsPath(state.folder, name), kMaxSettingsFileBytes, text, error))
+    if (!readSystemSettingsFile(settingsPath(state.folder, name), text, error))
         return {TaskStatus::Failed, damagedSystemNotice(name)};
     SystemSettings s;
     switch (parseSystemSettings(text, s, layout)) {
@@ -217,9 +245,17 @@ TaskOutcome openSystem(ProgramState& state, const std::string& name, Progress& p
     state.columns.clear();
     if (s.counts.stored == 0 && s.counts.total == 0)
         return {};
-    TaskOutcome out =
-        loadColumns(state.folder, name, s.counts.stored, s.counts.total, state.columns, progress);
-    if (out.done()) {
+    TaskOutcome out = loadColumns(state.folder, name, s.counts.stored, s.counts.total,
+                                  state.columns, progress, s.seal);
+    // Columns developed from the forecast can only hold its numbers, whatever
+    // seal the file has; imported columns and systems without a forecast of
+    // a column's size chose theirs elsewhere.
+    const bool fromForecast = !s.options.imported() && state.selection.chosenCount() >= kColumnSize;
+    if (out.done() && fromForecast && !columnsWithinSelection(state.columns, state.selection)) {
+        state.columns.clear();
+        out.notice = pairMismatchNotice(name);
+    }
+    if (out.done() && !out.notice) {
         state.columns.developedCount = s.counts.developed;
         state.columns.finalCount = s.counts.final;
     }
@@ -234,10 +270,14 @@ TaskOutcome buildArchiveSystem(const ProgramFolder& folder) {
     const auto count = static_cast<long long>(archive.draws.size());
     std::string columns;
     columns.reserve(archive.draws.size() * kColumnLineBytes);
-    for (const Draw& d : archive.draws)
+    ColumnsDigest digest;
+    for (const Draw& d : archive.draws) {
         appendColumnLine(columns, d.numbers);
+        digest.add(d.numbers);
+    }
     std::vector<long long> header(20, 0);
     header[5] = header[7] = header[8] = count;
+    writeSealFields(header, digest.seal());
     const std::string settings =
         joinLines({listForm(header), listForm(std::vector<long long>(50, 1)),
                    listForm(std::vector<long long>(10, 0)), "Sistema Colonnare"});

@@ -5,6 +5,7 @@
 #include "core/Progress.h"
 #include "system/ProgramState.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,10 +39,17 @@ struct SaveAsDecision {
 };
 SaveAsDecision decideSaveAs(const ProgramState& state, std::string_view typedName);
 
+// The boundaries between the steps of a save, in order. A test hook called at
+// each shows what a crash there would leave on the disk.
+enum class SaveStep { ColumnsWritten, SettingsWritten, ColumnsReplaced, SettingsReplaced };
+void setSaveStepHook(std::function<void(SaveStep)> hook);
+
 // "Salva": writes the settings file and, when the system holds columns and the
 // save-columns option is on, the columns file. Both are written in full to
 // temporary files before either replaces the old one, so a failure or a
-// cancel leaves the previous system whole and the modified flag set.
+// cancel leaves the previous system whole and the modified flag set. The
+// settings file records a seal of the columns file and replaces the old one
+// last, so a crash between the two renames leaves a pair that opening refuses.
 TaskOutcome saveSystem(ProgramState& state, Progress& progress);
 // Takes the new name and saves; a failure keeps the old name.
 TaskOutcome saveSystemAs(ProgramState& state, const std::string& name, Progress& progress);

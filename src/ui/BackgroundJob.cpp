@@ -1,11 +1,14 @@
 #include "ui/BackgroundJob.h"
 
+#include "core/OutOfMemory.h"
+#include "ui/Avviso.h"
 #include "ui/Shell.h"
 
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
 
+#include <new>
 #include <utility>
 
 namespace varnelo {
@@ -38,7 +41,11 @@ bool BackgroundJob::start(std::function<void()> work, std::atomic<bool>& cancel)
     worker_ = QThread::create([this, work = std::move(work)] {
         QElapsedTimer clock;
         clock.start();
-        work();
+        try {
+            work();
+        } catch (const std::bad_alloc&) {
+            outOfMemory_ = true;
+        }
         workMs_ = clock.elapsed();
     });
     // The end shows at once, not at the next tick.
@@ -75,6 +82,8 @@ void BackgroundJob::end() {
     worker_ = nullptr;
     shell_.setBusy(false);
     Q_EMIT tick();
+    if (outOfMemory_.exchange(false))
+        Avviso::ask(outOfMemoryNotice(), shell_.mainWidget());
     Q_EMIT finished();
     if (auto close = std::exchange(closeWhenEnded_, {}))
         close();

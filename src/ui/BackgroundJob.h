@@ -16,6 +16,8 @@ class Shell;
 // statistics) on a worker thread. The routine reports its counts in its own
 // progress structure and polls `cancel`; the window reads the counts on every
 // tick. While it runs the main window's menus and toolbar are disabled.
+// A routine that runs out of memory stops there; the notice shows when the
+// job ends, before `finished`.
 class BackgroundJob : public QObject {
     Q_OBJECT
   public:
@@ -50,6 +52,7 @@ class BackgroundJob : public QObject {
     std::atomic<bool>* cancel_ = nullptr;
     std::function<void()> closeWhenEnded_;
     qint64 workMs_ = 0;
+    std::atomic<bool> outOfMemory_ = false;
 };
 
 } // namespace varnelo

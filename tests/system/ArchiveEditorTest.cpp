@@ -1,6 +1,7 @@
 #include "system/ArchiveEditor.h"
 #include "core/StatisticsSelection.h"
 #include "support/TestFolder.h"
+#include "system/SystemStorage.h"
 
 using namespace varnelo;
 using namespace varnelo::test;
@@ -64,8 +65,19 @@ TEST(ArchiveEditor, OkOnAnUnchangedGridRewritesAnIdenticalFile) {
         EXPECT_EQ(fileLines(t / "qor/archivio.cna").size(), static_cast<std::size_t>(n));
         const auto sse = fileLines(t / "qor/archivio.sse");
         ASSERT_EQ(sse.size(), 4u);
-        EXPECT_EQ(sse[0], " 0  0  0  0  0  " + std::to_string(n) + "  0  " + std::to_string(n) +
-                              "  " + std::to_string(n) + "  0  0  0  0  0  0  0  0  0  0  0 ");
+        // Counts in fields 6, 8 and 9; fields 12-14 seal the columns file.
+        std::vector<long long> header;
+        ASSERT_TRUE(readList(sse[0], header));
+        std::vector<long long> expected(20, 0);
+        expected[5] = expected[7] = expected[8] = expected[12] = n;
+        expected[11] = 1;
+        expected[13] = header[13];
+        EXPECT_EQ(header, expected);
+        ProgramState opened(t.folder());
+        Progress progress;
+        const TaskOutcome out = openSystem(opened, "archivio", progress);
+        EXPECT_TRUE(out.done() && !out.notice) << n;
+        EXPECT_EQ(opened.columns.storedCount, n);
         EXPECT_EQ(sse[3], "Sistema Colonnare");
         EXPECT_EQ(fileLines(t / "qor/archivio.cna")[0], "5  8  21 37 46 ");
     }

@@ -65,7 +65,9 @@ TEST(SystemFile, EveryValueReadsBackEqual) {
 
 TEST(SystemFile, LinesOneToSevenAsTheOpenWindowReadsThem) {
     SystemSettings s = everyValueSet();
-    const auto lines = splitLines(formatSystemSettings(s, false));
+    // The views point into the text, which must outlive them.
+    const std::string text = formatSystemSettings(s, false);
+    const auto lines = splitLines(text);
     EXPECT_EQ(lines[0], " 23 -4  3  9  0  90  0  0  0  7  1  0  0  0  0  0  0  0  0  0 ");
     EXPECT_EQ(lines[1].substr(0, 12), " 2  2  0  0 ");
     EXPECT_EQ(lines[2], " 1  0  0  0  0  0  0  0  0  1 ");
@@ -74,10 +76,11 @@ TEST(SystemFile, LinesOneToSevenAsTheOpenWindowReadsThem) {
     EXPECT_EQ(lines[5], " 0  0  0  1  0  0 "); // slots 0..5: slot 3 active
     EXPECT_EQ(lines[105], "87.5");
     EXPECT_EQ(lines[106], "[condizioni]");
-    s.options.coverage = 0.5;
-    EXPECT_EQ(splitLines(formatSystemSettings(s, true))[105], "100");
-    s.options.coverage = 100.5;
-    EXPECT_EQ(splitLines(formatSystemSettings(s, true))[105], "100");
+    for (const double coverage : {0.5, 100.5}) {
+        s.options.coverage = coverage;
+        const std::string capped = formatSystemSettings(s, true);
+        EXPECT_EQ(splitLines(capped)[105], "100") << coverage;
+    }
 }
 
 TEST(SystemFile, AFileEndingAfterLineFourIsAColumnsOnlySystem) {

@@ -17,6 +17,7 @@ namespace varnelo::cli {
 // Exit statuses shared by every subcommand.
 inline constexpr int kOk = 0;
 inline constexpr int kBadInput = 2;
+inline constexpr int kNoMemory = 3;
 
 struct Command {
     std::string name;

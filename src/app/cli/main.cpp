@@ -1,10 +1,12 @@
 #include "app/cli/Commands.h"
+#include "core/OutOfMemory.h"
 #include "core/ProgramFolder.h"
 #include "system/ProgramState.h"
 #include "system/SystemName.h"
 #include "system/SystemStorage.h"
 
 #include <iostream>
+#include <new>
 
 namespace varnelo::cli {
 
@@ -84,8 +86,14 @@ int main(int argc, char** argv) {
     const std::string name = args.front();
     args.erase(args.begin());
     for (const auto& c : commands())
-        if (c.name == name)
-            return c.run(args);
+        if (c.name == name) {
+            try {
+                return c.run(args);
+            } catch (const std::bad_alloc&) {
+                printNotice(varnelo::outOfMemoryNotice());
+                return kNoMemory;
+            }
+        }
     std::cerr << "Comando sconosciuto: " << name << '\n';
     usage();
     return kBadInput;

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <iostream>
 #include <memory>
 #include <new>
 
@@ -46,6 +47,14 @@ StartupOptions parseStartupOptions(const QStringList& arguments) {
 
 QString defaultGuiProgramFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnelo";
+}
+
+void writeNotices(const std::vector<Notice>& notices, std::ostream& out) {
+    for (const Notice& n : notices) {
+        out << n.title << '\n';
+        for (const std::string& line : n.lines)
+            out << "  " << line << '\n';
+    }
 }
 
 RunningProgram::RunningProgram() = default;
@@ -94,7 +103,11 @@ std::optional<RunningProgram> startProgram(const StartupOptions& options, int& s
     picture.reset();
     // The player starts at the number-entry window.
     program.window->showForecast();
-    showNotices(notices, program.window.get());
+    // A run that closes after start-up has nobody to press OK.
+    if (options.closeAfterStart)
+        writeNotices(notices, std::cerr);
+    else
+        showNotices(notices, program.window.get());
     status = 0;
     return program;
 }

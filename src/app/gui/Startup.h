@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,6 +21,9 @@ struct StartupOptions {
 };
 
 StartupOptions parseStartupOptions(const QStringList& arguments);
+
+// Start-up notices as text, for a run with --chiudi-dopo-avvio.
+void writeNotices(const std::vector<Notice>& notices, std::ostream& out);
 
 // The program folder the windowed program uses when none is given.
 QString defaultGuiProgramFolder();

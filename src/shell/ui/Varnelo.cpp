@@ -57,7 +57,7 @@
 #include "conditions/ui/SequeleDue.h"
 #include "conditions/ui/Video.h"
 #include "conditions/ui/livellazione.h"
-#include "core/TextFile.h"
+#include "core/OutOfMemory.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
 #include "reduced/KeptGuarantee.h"
@@ -99,6 +99,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <memory>
+#include <new>
 
 namespace varnelo {
 
@@ -447,7 +448,11 @@ bool Varnelo::runCommand(const QString& command) {
         return false;
     if (needsColumns(command) && !state_.columns.hasColumns)
         return false;
-    commands_[command]();
+    try {
+        commands_[command]();
+    } catch (const std::bad_alloc&) {
+        Avviso::ask(outOfMemoryNotice(), this);
+    }
     return true;
 }
 
@@ -554,8 +559,8 @@ void Varnelo::reworkSystem(GestioneSistemi::Rework rework) {
             return;
         std::string text, error;
         SystemSettings s;
-        if (!readTextFile(state_.folder.path("qor/" + other.toStdString() + ".sse"), 64u << 20,
-                          text, error) ||
+        if (!readSystemSettingsFile(state_.folder.path("qor/" + other.toStdString() + ".sse"), text,
+                                    error) ||
             parseSystemSettings(text, s) == SettingsFileState::Damaged) {
             Avviso::ask(damagedSystemNotice(other.toStdString()), this);
             return;
