@@ -5,8 +5,8 @@
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
 #include "ui/BackgroundJob.h"
-#include "ui/JobProgressBar.h"
 #include "ui/DialogParts.h"
+#include "ui/JobProgressBar.h"
 #include "ui/Shell.h"
 #include "ui/Text.h"
 
