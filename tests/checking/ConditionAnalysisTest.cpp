@@ -21,12 +21,12 @@ struct Conditions {
     std::vector<AnalysisRow> analyse(const Column& c) const { return analyseColumn(c, inputs()); }
 };
 
-const AnalysisRow& rowNamed(const std::vector<AnalysisRow>& rows, const std::string& name) {
-    static const AnalysisRow none{"", "(manca)", ""};
+// A copy: the rows are often a temporary of the call.
+AnalysisRow rowNamed(const std::vector<AnalysisRow>& rows, const std::string& name) {
     for (const AnalysisRow& r : rows)
         if (r.name == name)
             return r;
-    return none;
+    return {"", "(manca)", ""};
 }
 
 } // namespace
@@ -62,7 +62,7 @@ TEST(ConditionAnalysis, ValueRowsGiveTheValueAndTheCellsVerdict) {
         Conditions k;
         k.set.setActive(111, c.active);
         k.set.setCell(111, 15, {c.status, static_cast<std::uint8_t>(c.level)});
-        const AnalysisRow& row = rowNamed(k.analyse(col(1, 2, 3, 4, 5)), "Somma Totale");
+        const AnalysisRow row = rowNamed(k.analyse(col(1, 2, 3, 4, 5)), "Somma Totale");
         EXPECT_EQ(row.family, "Somma");
         EXPECT_EQ(row.value, "15");
         EXPECT_EQ(verdictText(row), c.verdict) << c.verdict;
@@ -108,19 +108,19 @@ TEST(ConditionAnalysis, FamiliesWithTablesJudgeTheirRows) {
     k.families.activeFilters.push_back({(1ull << 1) | (1ull << 2) | (1ull << 3), 0, 2, 0});
 
     const std::vector<AnalysisRow> rows = k.analyse(col(1, 2, 3, 4, 5));
-    const AnalysisRow& delay = rowNamed(rows, std::string(ritardiVariRowName(0)));
+    const AnalysisRow delay = rowNamed(rows, std::string(ritardiVariRowName(0)));
     EXPECT_EQ(delay.family, "Ritardi Vari");
     EXPECT_EQ(delay.value, "0,00");
     EXPECT_EQ(verdictText(delay), "NON AMMESSO");
     EXPECT_EQ(verdictText(rowNamed(rows, std::string(ritardiVariRowName(1)))), "-"); // no interval
-    const AnalysisRow& sum = rowNamed(rows, "Riga 1 Somma");
+    const AnalysisRow sum = rowNamed(rows, "Riga 1 Somma");
     EXPECT_EQ(sum.value, "15,00");
     EXPECT_EQ(verdictText(sum), "Recupero B");
-    const AnalysisRow& filter = rowNamed(rows, "Colonne filtro che ammettono");
+    const AnalysisRow filter = rowNamed(rows, "Colonne filtro che ammettono");
     EXPECT_EQ(filter.value, "0/1");
     EXPECT_EQ(verdictText(filter), "NON AMMESSO");
     // The sum row's recovery charges level B, which the levels then count.
-    const AnalysisRow& level = rowNamed(rows, "Livello B");
+    const AnalysisRow level = rowNamed(rows, "Livello B");
     EXPECT_EQ(level.value, "1");
     EXPECT_EQ(verdictText(level), "Ammesso");
 }
@@ -134,7 +134,7 @@ TEST(ConditionAnalysis, ALinkCountsTheFailuresOfItsConditions) {
     k.links.table.setInUse(1, true);
     k.links.table.range(1) = {1, 1};
     k.set.setCell(112, 6, {CellStatus::Admitted, 0}); // 2 + 4 passes, sum 15 fails
-    const AnalysisRow& link =
+    const AnalysisRow link =
         rowNamed(k.analyse(col(1, 2, 3, 4, 5)), "Link 1 errori (ammessi 1..1)");
     EXPECT_EQ(link.value, "1");
     EXPECT_EQ(verdictText(link), "Ammesso");
