@@ -19,7 +19,7 @@ std::vector<int> delayedNumbers(const std::vector<Draw>& draws, int count) {
     return mostDelayedNumbers(computePositionDelays(draws, DrawPart::Numbers), count);
 }
 
-StatWindowSpec spec() {
+StatWindowLayout delayedNumbersLayout() {
     return {.name = "StatRitardatari",
             .title = "Giochiamo sui Ritardi",
             .fileName = "ritardatari",
@@ -39,7 +39,7 @@ StatWindowSpec spec() {
 
 } // namespace
 
-StatRitardatari::StatRitardatari(Shell& shell) : StatisticsWindow(shell, spec()) {
+StatRitardatari::StatRitardatari(Shell& shell) : StatisticsWindow(shell, delayedNumbersLayout()) {
     numbers_ = new QLabel(this);
     numbers_->setObjectName("LabRitardatari");
     auto* use = namedButton("Usa come pronostico", "UsaPronostico", this);

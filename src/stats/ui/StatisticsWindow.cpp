@@ -48,15 +48,15 @@ QString rangeText(const std::vector<Draw>& draws) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
-    : ChildWindow(shell, spec.name, {}), spec_(std::move(spec)) {
-    setWindowTitle(spec_.title);
+StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowLayout shape)
+    : ChildWindow(shell, shape.name, {}), layout_(std::move(shape)) {
+    setWindowTitle(layout_.title);
     auto* top = new QHBoxLayout;
     chooser_ = new QComboBox(this);
     chooser_->setObjectName("ComboTabella");
     chooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     top->addWidget(chooser_);
-    if (const StatWindowSpec::Parameter& p = spec_.parameter; !p.label.isEmpty()) {
+    if (const StatWindowLayout::Parameter& p = layout_.parameter; !p.label.isEmpty()) {
         auto* label = new QLabel(p.label, this);
         parameter_ = new QSpinBox(this);
         parameter_->setObjectName("TestoParametro");
@@ -68,7 +68,7 @@ StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
         top->addWidget(parameter_);
         connect(parameter_, &QSpinBox::valueChanged, this, &StatisticsWindow::rebuild);
     }
-    if (spec_.comboFilter) {
+    if (layout_.comboFilter) {
         auto* label = new QLabel("Contiene i numeri:", this);
         filter_ = new QLineEdit(this);
         filter_->setObjectName("TestoFiltro");
@@ -99,7 +99,7 @@ StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setChildrenCollapsible(false);
     split->addWidget(view_);
-    if (spec_.chartColumn >= 0) {
+    if (layout_.chartColumn >= 0) {
         chart_ = makeBarChart("GraficoStatistiche", split);
         chart_->setMinimumHeight(220);
         split->addWidget(chart_);
@@ -109,7 +109,7 @@ StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
 
     range_ = new QLabel(this);
     range_->setObjectName("LabConcorsi");
-    auto* note = new QLabel(spec_.note, this);
+    auto* note = new QLabel(layout_.note, this);
     note->setObjectName("LabSpiegazione");
     note->setWordWrap(true);
     commands_ = new QHBoxLayout;
@@ -132,7 +132,7 @@ StatisticsWindow::StatisticsWindow(Shell& shell, StatWindowSpec spec)
 }
 
 QSize StatisticsWindow::sizeHint() const {
-    return spec_.size.expandedTo(minimumSizeHint());
+    return layout_.size.expandedTo(minimumSizeHint());
 }
 
 int StatisticsWindow::parameter() const {
@@ -147,7 +147,7 @@ void StatisticsWindow::systemChanged() {
 void StatisticsWindow::rebuild() {
     const std::vector<Draw>& draws = state().archive.selection;
     counted_ = draws;
-    tables_ = spec_.build(draws, parameter());
+    tables_ = layout_.build(draws, parameter());
     range_->setText(rangeText(draws));
     const int shown = std::max(chooser_->currentIndex(), 0);
     {
@@ -190,7 +190,7 @@ void StatisticsWindow::showTable(int index) {
         view_->resizeColumnsToContents();
     if (!chart_)
         return;
-    const auto column = static_cast<std::size_t>(spec_.chartColumn);
+    const auto column = static_cast<std::size_t>(layout_.chartColumn);
     const bool drawn = t.rows.size() <= kMostBars && column < t.heads.size();
     chart_->setVisible(drawn);
     if (!drawn)
@@ -207,7 +207,7 @@ void StatisticsWindow::showTable(int index) {
 }
 
 QString StatisticsWindow::suggestedFile(const QString& extension) const {
-    return qs(state().folder.root().string()) + "/" + spec_.fileName + extension;
+    return qs(state().folder.root().string()) + "/" + layout_.fileName + extension;
 }
 
 void StatisticsWindow::saveText() {
@@ -215,7 +215,7 @@ void StatisticsWindow::saveText() {
                                                       "File testo (*.txt)");
     if (file.isEmpty())
         return;
-    const std::string heading = spec_.title.toStdString() + " - " + range_->text().toStdString();
+    const std::string heading = layout_.title.toStdString() + " - " + range_->text().toStdString();
     std::string error;
     if (!writeFileAtomically(file.toStdString(), tablesText(heading, tables_), error))
         Avviso::ask(Notice{"Salva in TXT", {"File non salvato:", error}}, this);
@@ -227,7 +227,7 @@ void StatisticsWindow::exportWorkbook() {
     if (file.isEmpty())
         return;
     QString error;
-    if (!writeStatWorkbook(file, spec_.title, tables_, error))
+    if (!writeStatWorkbook(file, layout_.title, tables_, error))
         Avviso::ask(Notice{"Exporta in Excel", {"File non salvato:", error.toStdString()}}, this);
 }
 

@@ -23,7 +23,7 @@ class ComboFilterProxy;
 class TableModel;
 
 // What makes one statistics window different from the others.
-struct StatWindowSpec {
+struct StatWindowLayout {
     // A figure the player chooses: the cycle length, the spy number, how many.
     struct Parameter {
         QString label; // empty: no figure to choose
@@ -55,7 +55,7 @@ struct StatWindowSpec {
 class StatisticsWindow : public ChildWindow {
     Q_OBJECT
   public:
-    StatisticsWindow(Shell& shell, StatWindowSpec spec);
+    StatisticsWindow(Shell& shell, StatWindowLayout shape);
 
     const std::vector<StatTable>& tables() const { return tables_; }
     int parameter() const;
@@ -77,7 +77,7 @@ class StatisticsWindow : public ChildWindow {
     void exportWorkbook();
     QString suggestedFile(const QString& extension) const;
 
-    StatWindowSpec spec_;
+    StatWindowLayout layout_;
     std::vector<StatTable> tables_;
     std::vector<Draw> counted_; // the selection the tables were built on
     QComboBox* chooser_ = nullptr;

@@ -66,7 +66,7 @@ Tables numeroni(const Draws& draws, int) {
 
 } // namespace
 
-StatWindowSpec statWindowSpec(StatKind kind) {
+StatWindowLayout statWindowLayout(StatKind kind) {
     switch (kind) {
     case StatKind::Delays:
         return {.name = "StatisticheS",

@@ -19,12 +19,12 @@ enum class StatKind {
     Numeroni,       // "Statistiche EuroNumeri": frequencies and pairs of the Numeroni
 };
 
-StatWindowSpec statWindowSpec(StatKind kind);
+StatWindowLayout statWindowLayout(StatKind kind);
 
 // One class per window, as the frame keeps one instance of each class.
 template <StatKind K> class StatWindowOf : public StatisticsWindow {
   public:
-    explicit StatWindowOf(Shell& shell) : StatisticsWindow(shell, statWindowSpec(K)) {}
+    explicit StatWindowOf(Shell& shell) : StatisticsWindow(shell, statWindowLayout(K)) {}
 };
 
 using StatisticheS = StatWindowOf<StatKind::Delays>;
