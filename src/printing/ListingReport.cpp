@@ -1,7 +1,5 @@
 #include "printing/ListingReport.h"
 
-#include "printing/Listing.h"
-
 namespace varnelo {
 
 namespace {
@@ -130,6 +128,36 @@ std::vector<std::string> reportLines(ListingSection section, const ListingSource
         break;
     }
     return out;
+}
+
+ListingSections defaultListingSections() {
+    ListingSections s{};
+    s[static_cast<std::size_t>(ListingSection::Columns)] = true;
+    return s;
+}
+
+bool writeListing(const std::string& systemName, std::int64_t columnCount, ListingSize size,
+                  const ListingSections& sections, const ListingSources& sources,
+                  const std::function<bool(ColumnListing&)>& feedColumns,
+                  const ColumnListing::Emit& emit) {
+    emit(listingHeading(systemName, columnCount));
+    emit("");
+    for (int i = 0; i < kListingSections; ++i) {
+        if (!sections[static_cast<std::size_t>(i)])
+            continue;
+        const auto section = static_cast<ListingSection>(i);
+        if (section != ListingSection::Columns) {
+            for (const std::string& line : reportLines(section, sources))
+                emit(line);
+            continue;
+        }
+        ColumnListing listing(size, emit);
+        if (!feedColumns(listing))
+            return false;
+        listing.finish();
+        emit("");
+    }
+    return true;
 }
 
 } // namespace varnelo

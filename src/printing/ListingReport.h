@@ -4,6 +4,10 @@
 #include "conditions/Levels.h"
 #include "conditions/Links.h"
 #include "core/Selection.h"
+#include "printing/Listing.h"
+
+#include <array>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -33,5 +37,17 @@ struct ListingSources {
 // The text lines of a report section; empty for Columns, which is streamed
 // by ColumnListing.
 std::vector<std::string> reportLines(ListingSection section, const ListingSources& sources);
+
+using ListingSections = std::array<bool, kListingSections>;
+// "Stampa Colonne" alone, as the window opens.
+ListingSections defaultListingSections();
+
+// The whole listing through `emit`: the heading, then the ticked sections in
+// their order, the columns handed to the listing by `feedColumns` at their
+// place. False when `feedColumns` stopped early (no closing lines then).
+bool writeListing(const std::string& systemName, std::int64_t columnCount, ListingSize size,
+                  const ListingSections& sections, const ListingSources& sources,
+                  const std::function<bool(ColumnListing&)>& feedColumns,
+                  const ColumnListing::Emit& emit);
 
 } // namespace varnelo
