@@ -26,12 +26,26 @@ std::string range(const RangePair& r) {
     return " Da=" + numberField(r.from) + "  A=" + numberField(r.to);
 }
 
+// Twenty numbers a row keep the longest row on the smallest page.
+void numberRows(const std::string& label, const std::vector<int>& numbers,
+                std::vector<std::string>& out) {
+    constexpr std::size_t kPerRow = 20;
+    std::size_t first = 0;
+    do {
+        const auto end =
+            numbers.begin() + static_cast<long>(std::min(numbers.size(), first + kPerRow));
+        out.push_back((first == 0 ? label : std::string(label.size(), ' ')) +
+                      numberRow({numbers.begin() + static_cast<long>(first), end}));
+        first += kPerRow;
+    } while (first < numbers.size());
+}
+
 void numbersSection(const Selection& s, std::vector<std::string>& out) {
     out.push_back("<<--  Numeri in gioco  -->>");
-    out.push_back("    Numeri: " + numberRow(s.chosenNumbers()));
+    numberRows("    Numeri: ", s.chosenNumbers(), out);
     out.push_back("");
     out.push_back("<<--  Fisse  -->>");
-    out.push_back("    Fisse: " + numberRow(s.fixedNumbers()));
+    numberRows("    Fisse: ", s.fixedNumbers(), out);
     out.push_back("");
 }
 
