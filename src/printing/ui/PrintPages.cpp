@@ -55,15 +55,19 @@ void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer)
         painter.setBrush(QColor(255, 244, 240));
         painter.drawRoundedRect(QRect(left, 0, G::width, G::height), 120, 120);
         painter.setBrush(Qt::NoBrush);
-        painter.setFont(QFont("Sans", 6));
+        QFont small("Sans");
+        small.setPixelSize(110); // twips: the slip's own small print
+        painter.setFont(small);
         const SlipLayout slip = defaultSlipLayout();
         for (int grid = 1; grid <= kSlipGrids; ++grid)
             for (int cell = 1; cell <= kGridCells; ++cell) {
                 const TwipPoint b = boxCorner(slip, grid, cell);
                 const QRect box(left + b.x, b.y, G::boxWidth, G::boxHeight);
                 painter.drawRect(box);
-                if (cell <= 49)
-                    painter.drawText(box, Qt::AlignCenter, QString::number(cell));
+                // Numbers, then the Numeroni 1..10 in cells 51..60.
+                if (cell <= 49 || (cell > 50 && cell <= 60))
+                    painter.drawText(box, Qt::AlignCenter,
+                                     QString::number(cell <= 49 ? cell : cell - 50));
             }
     }
     painter.setPen(Qt::NoPen);
