@@ -1,5 +1,7 @@
 #include "printing/SlipPages.h"
 
+#include <string>
+
 namespace varnelo {
 
 std::uint32_t markColour(MarkMode mode) {
@@ -42,6 +44,15 @@ std::vector<Mark> slipMarks(const SlipLayout& layout, const PrintBuffer& buffer,
                     {p.x + dx, p.y + shift.dy, SlipGeometry::markWidth, SlipGeometry::markHeight});
             }
     return marks;
+}
+
+std::optional<Notice> tooManySlips(std::int64_t columns, int perSlip) {
+    const std::int64_t slips = slipCount(columns, perSlip);
+    if (slips <= kMaxSlips)
+        return std::nullopt;
+    return Notice{"Troppe Schedine da stampare:",
+                  {"Schedine N° =" + std::to_string(slips), "Massimo =" + std::to_string(kMaxSlips),
+                   "Ridurre le colonne o aumentare le colonne per schedina."}};
 }
 
 } // namespace varnelo

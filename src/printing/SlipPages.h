@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "core/Numbers.h"
 #include "printing/SlipLayout.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -62,5 +64,7 @@ std::vector<Mark> slipMarks(const SlipLayout& layout, const PrintBuffer& buffer,
 
 // "Troppe Schedine da stampare:" above this many slips in one job.
 inline constexpr std::int64_t kMaxSlips = 5000;
+// The refusal of a job of `columns` columns at `perSlip` a slip, if any.
+std::optional<Notice> tooManySlips(std::int64_t columns, int perSlip);
 
 } // namespace varnelo

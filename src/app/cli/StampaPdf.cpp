@@ -48,10 +48,8 @@ SlipJob slipJob(const ProgramState& state, const PrintRequest& r) {
 std::optional<Notice> printSlips(const ProgramState& state, const PrintRequest& r,
                                  QPdfWriter& pdf) {
     const std::int64_t total = std::max(state.columns.systemTotal, state.columns.storedCount);
-    if (slipCount(total, r.perSlip) > kMaxSlips)
-        return Notice{"Troppe Schedine da stampare:",
-                      {"Schedine N° =" + std::to_string(slipCount(total, r.perSlip)),
-                       "Massimo =" + std::to_string(kMaxSlips)}};
+    if (auto refused = tooManySlips(total, r.perSlip))
+        return refused;
     SlipPages pages(pdf, slipJob(state, r));
     auto failure = forEachSystemColumn(state, [&](const Column& c) {
         pages.add(c);
