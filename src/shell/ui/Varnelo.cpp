@@ -60,6 +60,8 @@
 #include "core/OutOfMemory.h"
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
+#include "printing/ui/ImpostaStampa.h"
+#include "printing/ui/StampaTab.h"
 #include "reduced/KeptGuarantee.h"
 #include "reduced/ui/GestRidotti.h"
 #include "reduced/ui/GestRidottiP.h"
@@ -301,6 +303,8 @@ void Varnelo::buildCommands() {
     commands_["Tortaa"] = [this] { openChild<Tortaa>(); };
     commands_["Montepremi"] = [this] { openChild<Montepremi>(); };
     commands_["Quote"] = [this] { openChild<Quote>(); };
+    commands_["ImpostaStampa"] = [this] { openChild<ImpostaStampa>(); };
+    commands_["StampaTab"] = [this] { openChild<StampaTab>(); };
     commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };

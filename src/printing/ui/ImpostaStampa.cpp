@@ -1,0 +1,206 @@
+#include "printing/ui/ImpostaStampa.h"
+
+#include "checking/CostShares.h"
+#include "printing/ui/PrintOutput.h"
+#include "system/ProgramState.h"
+#include "ui/Avviso.h"
+#include "ui/DialogParts.h"
+#include "ui/Shell.h"
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+namespace {
+
+std::int64_t systemColumns(const ProgramState& s) {
+    return std::max<std::int64_t>(s.columns.systemTotal, s.columns.storedCount);
+}
+
+template <std::size_t N>
+QGroupBox* optionGroup(QWidget* parent, const QString& title, const char* name,
+                       const std::array<const char*, N>& captions,
+                       std::array<QRadioButton*, N>& out) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    for (std::size_t i = 0; i < N; ++i) {
+        out[i] = new QRadioButton(captions[i], box);
+        out[i]->setObjectName(QString("%1(%2)").arg(name).arg(i));
+        layout->addWidget(out[i]);
+    }
+    return box;
+}
+
+} // namespace
+
+ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa") {
+    setWindowTitle("Stampa schedine:");
+    std::optional<Notice> notice;
+    settings_ = readSlipPrintSettings(state().folder, notice);
+    if (notice)
+        Avviso::ask(*notice, this);
+
+    slips_ = new QLabel(this);
+    slips_->setObjectName("LabSchedine");
+    perSlip_ = new QSpinBox(this);
+    perSlip_->setObjectName("ColonnePerSchedina");
+    perSlip_->setRange(1, kSlipGrids);
+    perSlip_->setValue(settings_.perSlip);
+    connect(perSlip_, &QSpinBox::valueChanged, this, [this] { showSlipCount(); });
+
+    auto* modeBox = optionGroup<3>(this, "Colore dei segni", "OpModo",
+                                   {"Nero", "Grigio", "Grigio chiaro"}, modes_);
+    modes_[static_cast<std::size_t>(settings_.mode) - 1]->setChecked(true);
+    auto* receiptBox = optionGroup<3>(this, "Cedolina", "OpCedola",
+                                      {"Solo Schedine", "Con Cedolina", "Con Disegno"}, receipt_);
+    receipt_[static_cast<std::size_t>(settings_.receipt)]->setChecked(true);
+
+    auto* subscription = new QGroupBox("Abbonamento:", this);
+    draws_ = new QComboBox(subscription);
+    draws_->setObjectName("Combos");
+    for (int i = 1; i <= 12; ++i)
+        draws_->addItem(QString::number(i));
+    draws_->setCurrentIndex(settings_.subscriptionDraws - 1);
+    auto* subLayout = new QHBoxLayout(subscription);
+    subLayout->addWidget(new QLabel("Per numero di concorsi:", subscription));
+    subLayout->addWidget(draws_);
+
+    status_ = new QLabel(this);
+    status_->setObjectName("LabStato");
+    start_ = namedButton("Stampa del sistema", "StampaSistema", this);
+    auto* listing = namedButton("Tabulato", "Tabulato", this);
+    auto* preview = namedButton("  Anteprima di stampa  ", "Anteprima", this);
+    auto* pdf = namedButton("Salva PDF", "SalvaPdf", this);
+    auto* close = namedButton("Chiudi", "Chiudi", this);
+    connect(start_, &QPushButton::clicked, this, [this] {
+        if (printing_)
+            stop_ = true;
+        else
+            printSystem();
+    });
+    connect(listing, &QPushButton::clicked, this,
+            [this] { this->shell().runCommand("StampaTab"); });
+    connect(preview, &QPushButton::clicked, this, [this] {
+        const SlipPrintSettings s = chosen();
+        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+            Avviso::ask(*refused, this);
+            return;
+        }
+        SlipJob job = slipJobOf(state(), s.mode, s.perSlip);
+        job.outline = true;
+        showPrintPreview(this, "  Anteprima di stampa  ", slipPainter(state(), job));
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        const SlipPrintSettings s = chosen();
+        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+            Avviso::ask(*refused, this);
+            return;
+        }
+        offerPdf(this, qs(state().systemName),
+                 slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+    });
+    connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel("N° Schedine", this));
+    countRow->addWidget(slips_);
+    countRow->addSpacing(20);
+    countRow->addWidget(new QLabel("Colonne per schedina", this));
+    countRow->addWidget(perSlip_);
+    countRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (auto* b : {start_, listing, preview, pdf, close})
+        buttons->addWidget(b);
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(countRow, 0, 0, 1, 2);
+    grid->addWidget(modeBox, 1, 0);
+    grid->addWidget(receiptBox, 1, 1);
+    grid->addWidget(subscription, 2, 0, 1, 2);
+    grid->addWidget(status_, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    showSlipCount();
+}
+
+void ImpostaStampa::systemChanged() {
+    showSlipCount();
+}
+
+SlipPrintSettings ImpostaStampa::chosen() const {
+    SlipPrintSettings s = settings_;
+    s.perSlip = perSlip_->value();
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (modes_[i]->isChecked())
+            s.mode = static_cast<MarkMode>(i + 1);
+        if (receipt_[i]->isChecked())
+            s.receipt = static_cast<ReceiptChoice>(i);
+    }
+    s.subscriptionDraws = draws_->currentIndex() + 1;
+    return s;
+}
+
+void ImpostaStampa::showSlipCount() {
+    slips_->setText(QString::number(slipCount(systemColumns(state()), perSlip_->value())));
+}
+
+bool ImpostaStampa::readyToPrint() {
+    if (systemColumns(state()) == 0) {
+        Avviso::ask(Notice{"File manomesso o inesistente:", {"Sistema inesistente o manomesso."}},
+                    this);
+        return false;
+    }
+    const SlipPrintSettings s = chosen();
+    if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+        Avviso::ask(*refused, this);
+        return false;
+    }
+    const std::string printer = state().printSettings.printer[0];
+    Notice confirm{
+        "Stampa Schedine...",
+        {"Stampante Schedine Selezionata    " + (printer.empty() ? "predefinita" : printer),
+         "Accettarsi che le schedine siano inserite nella stampante nel verso che si e "
+         "selezionato.",
+         "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
+        kNoticeYesNo};
+    if (s.receipt != ReceiptChoice::None) {
+        confirm.lines.push_back("Inserire foglio carta 5 Cn. più lungo di una schedina.");
+        confirm.lines.push_back(
+            "La stampa della cedolina su carta viene effettuata orizzontalmente.");
+    }
+    return Avviso::ask(confirm, this) == Avviso::Yes;
+}
+
+void ImpostaStampa::printSystem() {
+    if (!readyToPrint())
+        return;
+    const SlipPrintSettings s = chosen();
+    std::string error;
+    if (!writeSlipPrintSettings(state().folder, s, error))
+        Avviso::ask(Notice{"Stampa schedine:", {error}}, this);
+    settings_ = s;
+    printing_ = true;
+    stop_ = false;
+    start_->setText("Annulla stampa");
+    status_->setText("Stampante in corso... " + qs(state().printSettings.printer[0]));
+    const bool printed = printPages(this, state(), false, 1,
+                                    slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+    if (printed && s.receipt != ReceiptChoice::None)
+        printPages(
+            this, state(), true, 1,
+            receiptPainter(state(), s, s.receipt == ReceiptChoice::Picture,
+                           systemCostCents(systemColumns(state()), state().selection.pairCount(),
+                                           state().settings.columnPrice)));
+    printing_ = false;
+    start_->setText("Stampa del sistema");
+    status_->clear();
+}
+
+} // namespace varnelo

@@ -1,0 +1,121 @@
+#include "printing/ui/StampaTab.h"
+
+#include "printing/PrintFiles.h"
+#include "printing/ui/PrintOutput.h"
+#include "system/ProgramState.h"
+#include "ui/Avviso.h"
+#include "ui/DialogParts.h"
+#include "ui/Text.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace varnelo {
+
+StampaTab::StampaTab(Shell& shell) : ChildWindow(shell, "StampaTab") {
+    setWindowTitle("Stampa tabulato:");
+    auto* sizeBox = new QGroupBox("Carattere", this);
+    auto* sizeLayout = new QVBoxLayout(sizeBox);
+    const char* sizeNames[] = {"Piccolo", "Normale", "Grande"};
+    for (int i = 0; i < 3; ++i) {
+        sizes_[static_cast<std::size_t>(i)] = new QRadioButton(sizeNames[i], sizeBox);
+        sizes_[static_cast<std::size_t>(i)]->setObjectName(QString("OptionCarattere(%1)").arg(i));
+        sizeLayout->addWidget(sizes_[static_cast<std::size_t>(i)]);
+    }
+    sizes_[static_cast<std::size_t>(readListingSize(state().folder))]->setChecked(true);
+
+    auto* sectionBox = new QGroupBox("Cosa stampare", this);
+    auto* sectionLayout = new QVBoxLayout(sectionBox);
+    const char* sectionNames[] = {"Numeri in gioco",    "Condizioni",
+                                  "Colonne filtro and", "Colonne filtro  AND OR",
+                                  "Stampa Colonne",     "Link Condizioni, e Punti tra Condizioni"};
+    const ListingSections initial = defaultListingSections();
+    for (int i = 0; i < kListingSections; ++i) {
+        auto* box = new QCheckBox(sectionNames[i], sectionBox);
+        box->setObjectName(QString("ChStampa(%1)").arg(i));
+        box->setChecked(initial[static_cast<std::size_t>(i)]);
+        sections_[static_cast<std::size_t>(i)] = box;
+        sectionLayout->addWidget(box);
+    }
+    auto* all = namedButton("Seleziona Tutto", "ChStampaSelez(0)", sectionBox);
+    auto* none = namedButton("Deseleziona Tutto", "ChStampaSelez(1)", sectionBox);
+    auto* pick = new QHBoxLayout;
+    pick->addWidget(all);
+    pick->addWidget(none);
+    sectionLayout->addLayout(pick);
+    connect(all, &QPushButton::clicked, this, [this] {
+        for (auto* b : sections_)
+            b->setChecked(true);
+    });
+    connect(none, &QPushButton::clicked, this, [this] {
+        for (auto* b : sections_)
+            b->setChecked(false);
+    });
+
+    copies_ = new QSpinBox(this);
+    copies_->setObjectName("TextCopie");
+    copies_->setRange(1, 99);
+    auto* copiesRow = new QHBoxLayout;
+    copiesRow->addWidget(new QLabel("Numero copie", this));
+    copiesRow->addWidget(copies_);
+    copiesRow->addStretch();
+
+    auto* preview = namedButton(" Anteprima di stampa ", "Anteprima", this);
+    auto* print = namedButton("Stampa...", "Stampa", this);
+    auto* pdf = namedButton("Salva PDF", "SalvaPdf", this);
+    auto* close = namedButton("Chiudi", "Chiudi", this);
+    auto* buttons = new QHBoxLayout;
+    for (auto* b : {preview, print, pdf, close})
+        buttons->addWidget(b);
+
+    connect(preview, &QPushButton::clicked, this, [this] {
+        keepSize();
+        showPrintPreview(this, " Anteprima di stampa ",
+                         listingPainter(state(), size(), sections()));
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        keepSize();
+        printPages(this, state(), false, copies_->value(),
+                   listingPainter(state(), size(), sections()));
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        keepSize();
+        offerPdf(this, qs(state().systemName), listingPainter(state(), size(), sections()));
+    });
+    connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(sizeBox, 0, 0);
+    grid->addWidget(sectionBox, 0, 1, 2, 1);
+    grid->addLayout(copiesRow, 1, 0);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+}
+
+ListingSize StampaTab::size() const {
+    for (int i = 0; i < 3; ++i)
+        if (sizes_[static_cast<std::size_t>(i)]->isChecked())
+            return static_cast<ListingSize>(i);
+    return ListingSize::Normal;
+}
+
+ListingSections StampaTab::sections() const {
+    ListingSections s{};
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = sections_[i]->isChecked();
+    return s;
+}
+
+void StampaTab::keepSize() {
+    std::string error;
+    if (!writeListingSize(state().folder, size(), error))
+        Avviso::ask(Notice{"Stampa tabulato:", {error}}, this);
+}
+
+} // namespace varnelo

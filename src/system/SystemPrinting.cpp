@@ -1,0 +1,55 @@
+#include "system/SystemPrinting.h"
+
+#include "checking/SystemCheck.h"
+
+namespace varnelo {
+
+std::optional<Notice> forEachSystemColumn(const ProgramState& state,
+                                          const std::function<bool(const Column&)>& take) {
+    const ColumnStore& store = state.columns;
+    const std::int64_t overflow =
+        std::max<std::int64_t>(0, std::int64_t{store.systemTotal} - store.storedCount);
+    bool stopped = false;
+    if (overflow > 0) {
+        auto notice = readOverflowColumns(state.folder, overflow, [&](const Column& c) {
+            stopped = !take(c);
+            return !stopped;
+        });
+        if (notice)
+            return notice;
+    }
+    for (std::int32_t i = 1; i <= store.storedCount && !stopped; ++i)
+        stopped = !take(store.column(i));
+    return std::nullopt;
+}
+
+ListingSources listingSources(const ProgramState& state) {
+    return {state.selection, state.conditions, state.levels, state.links, state.quadri};
+}
+
+std::optional<Notice> writeSystemListing(const ProgramState& state, ListingSize size,
+                                         const ListingSections& sections,
+                                         const ColumnListing::Emit& emit,
+                                         const std::function<bool()>& keepGoing) {
+    const std::int64_t total = std::max(state.columns.systemTotal, state.columns.storedCount);
+    std::optional<Notice> failure;
+    writeListing(
+        state.systemName, total, size, sections, listingSources(state),
+        [&](ColumnListing& listing) {
+            std::int64_t blocks = 0;
+            bool going = true;
+            failure = forEachSystemColumn(state, [&](const Column& c) {
+                listing.add(c);
+                if (listing.blocksWritten() != blocks) {
+                    blocks = listing.blocksWritten();
+                    going = keepGoing();
+                }
+                return going;
+            });
+            return going && !failure;
+        },
+        emit);
+    return failure;
+}
+
+} // namespace varnelo
