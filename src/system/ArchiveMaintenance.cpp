@@ -4,6 +4,7 @@
 #include "core/AtomicWriter.h"
 #include "core/DrawLine.h"
 #include "core/TextFile.h"
+#include "system/SelectionFollow.h"
 #include "system/SystemStorage.h"
 
 #include <fstream>
@@ -48,6 +49,17 @@ Notice restoreRefused(std::string reason) {
     return Notice{"Errore:", {"Ripristino non effettuato:", std::move(reason)}};
 }
 
+// The archive system and a selection that follows the archive are rebuilt;
+// the first thing that failed is reported.
+std::optional<Notice> afterArchiveChange(const ProgramFolder& folder,
+                                         const SelectionFollow& follow) {
+    std::optional<Notice> notice = buildArchiveSystem(folder).notice;
+    std::vector<Notice> selection = follow.archiveChanged();
+    if (!notice && !selection.empty())
+        notice = std::move(selection.front());
+    return notice;
+}
+
 } // namespace
 
 ArchiveUpdateOutcome downloadFailed(const std::string& reason) {
@@ -78,13 +90,14 @@ ArchiveUpdateOutcome updateArchive(const ProgramFolder& folder, const fs::path& 
     case UpdateKind::Updated:
         break;
     }
+    const SelectionFollow follow(folder);
     AtomicWriter writer(archivePath, folder.path("enal/archivio.cnn"));
     if (!writer.open() || !writer.write(joinLines(merge.lines)) || !writer.commit())
         return refusedUpdate(writer.error());
     ArchiveUpdateOutcome out{UpdateKind::Updated,
                              {kUpdated, "Estrazioni nuove: " + std::to_string(merge.newDraws)},
                              std::nullopt};
-    out.notice = buildArchiveSystem(folder).notice;
+    out.notice = afterArchiveChange(folder, follow);
     return out;
 }
 
@@ -133,11 +146,12 @@ ArchiveCopyOutcome restoreArchive(const ProgramFolder& folder, const fs::path& d
         (!readBytes(archivePath, old, error) ||
          !writeFileAtomically(folder.path("enal/archivio.bak"), old, error)))
         return {false, restoreRefused(error)};
+    const SelectionFollow follow(folder);
     AtomicWriter writer(archivePath, folder.path("enal/archivio.cnn"));
     if (!writer.open() || !writer.write(bytes) || !writer.commit())
         return {false, restoreRefused(writer.error())};
-    if (auto rebuilt = buildArchiveSystem(folder); rebuilt.notice)
-        return {true, rebuilt.notice};
+    if (auto notice = afterArchiveChange(folder, follow))
+        return {true, notice};
     return {true, Notice{"Ripristico:", {"Ripristino effettuato con successo:", source.string()}}};
 }
 

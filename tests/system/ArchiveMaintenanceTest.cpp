@@ -1,4 +1,6 @@
 #include "system/ArchiveMaintenance.h"
+#include "core/Archive.h"
+#include "core/StatisticsSelection.h"
 #include "support/ArchiveLines.h"
 #include "support/TestFolder.h"
 
@@ -72,6 +74,44 @@ TEST(ArchiveMaintenance, ADownloadedBlockIsDeletedAfterTheUpdate) {
     EXPECT_EQ(out.kind, UpdateKind::Updated);
     EXPECT_EQ(f.current(), crlfText(masterLines(1, 3050)));
     EXPECT_FALSE(std::filesystem::exists(f.t / "enal/cambiasn.cgg"));
+}
+
+TEST(ArchiveMaintenance, TheStatisticsSelectionFollowsTheArchiveWhenItWasBuiltFromIt) {
+    struct Case {
+        const char* what;
+        std::int32_t first, last; // saved range; 0 = no selection built yet
+        bool personal;            // a personal archive is in use
+        std::size_t firstDraw, drawsAfter;
+    };
+    const Case cases[] = {
+        {"no selection yet", 0, 0, false, 1, 3050},
+        {"default range", 1, static_cast<std::int32_t>(kMaxArchiveLines), false, 1, 3050},
+        {"range to the last draw", 100, 3000, false, 100, 2951},
+        {"range that ends earlier", 100, 2000, false, 100, 1901},
+        {"personal archive", 1, static_cast<std::int32_t>(kMaxArchiveLines), true, 1, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ArchiveFolder f(3000, c.what);
+        std::string error;
+        if (c.first > 0) {
+            SearchSettings s;
+            s.first = c.first;
+            s.last = c.last;
+            ASSERT_TRUE(saveSearchSettings(f.t.folder(), s, error)) << error;
+            ASSERT_TRUE(buildStatisticsSelection(f.t.folder(), s).ok);
+        }
+        if (c.personal)
+            writeFile(f.t / "enal/archivio2.cna", crlfText(masterLines(1, 10)));
+        writeFile(f.t / "blocco.txt", crlfText(masterLines(2651, 400)));
+        ASSERT_EQ(updateArchive(f.t.folder(), f.t / "blocco.txt").kind, UpdateKind::Updated);
+
+        ArchiveContents selection;
+        ASSERT_TRUE(readArchive(f.t / "enal/archivio2.cna", kMaxArchiveLines, selection, error));
+        ASSERT_EQ(selection.draws.size(), c.drawsAfter);
+        EXPECT_EQ(selection.draws.front().text(),
+                  masterLines(c.firstDraw, 1).front().substr(0, 28));
+    }
 }
 
 TEST(ArchiveMaintenance, BackupWritesArchivioCnaInsideTheFolder) {

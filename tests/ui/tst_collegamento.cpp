@@ -103,7 +103,9 @@ class CollegamentoTest : public QObject {
         MainWindowUnderTest t;
         Collegamento* w = nullptr;
         Session(const QByteArray& archive, const QString& archiveUrl, const QString& versionUrl) {
-            if (!writeBytes(t.program.path("enal/archivio.cna"), archive))
+            // The statistics run on every draw, as the selection window leaves them.
+            if (!writeBytes(t.program.path("enal/archivio.cna"), archive) ||
+                !writeBytes(t.program.path("enal/archivio2.cna"), archive))
                 return;
             w = qobject_cast<Collegamento*>(
                 openFromMenu(&t.main, "MenuArchivio(2)", "Collegamento"));
@@ -170,6 +172,9 @@ class CollegamentoTest : public QObject {
         QVERIFY(!QFile::exists(s.t.program.path("enal/cambiasn.cgg")));
         QVERIFY(!QFile::exists(s.t.program.path("enal/archivio.cnn")));
         QVERIFY(s.w->findChild<QAbstractButton*>("Command2")->isEnabled());
+        // The statistics see the new draws at once.
+        if (archive != local_)
+            QCOMPARE(s.t.program.state->archive.statisticsCount, 3050);
         saveScreenshot(s.w, "collegamento");
     }
 
