@@ -42,6 +42,24 @@ class StartupTest : public QObject {
             QVERIFY2(QFileInfo(folder + "/" + sub).isDir(), sub);
     }
 
+    // Nobody is there to press OK: the notice goes to standard error and
+    // the program still closes.
+    void closeAfterStartWritesStartupNoticesToStandardError() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("enal"));
+        QFile selection(dir.path() + "/enal/archivio2.cna");
+        QVERIFY(selection.open(QIODevice::WriteOnly));
+        selection.write("non e una estrazione\r\n");
+        selection.close();
+        QProcess p;
+        p.start(VARNELO_GUI_PATH, {"--cartella", dir.path(), "--chiudi-dopo-avvio"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.contains("Archivio non valido:") && err.contains("archivio2.cna"),
+                 qPrintable(err));
+    }
+
     void commandLineOptions() {
         auto o = varnelo::parseStartupOptions(
             {"varnelo", "--cartella", "/tmp/x", "--chiudi-dopo-avvio"});

@@ -339,6 +339,39 @@ class SystemsTest : public QObject {
         QCOMPARE(state_->systemName, std::string("zeta"));
     }
 
+    // A column file that is not the one saved with its settings (a save cut
+    // short, a file copied over) opens as no columns, and the player is told.
+    void aMismatchedColumnFileOpensWithoutColumnsAndSaysSo() {
+        saveDeveloped("misto", false);
+        saveDeveloped("altro", true);
+        std::filesystem::copy_file(program_->path("qor/altro.cna").toStdString(),
+                                   program_->path("qor/misto.cna").toStdString(),
+                                   std::filesystem::copy_options::overwrite_existing);
+        newSystem(*state_);
+        main_->refresh();
+
+        QString title;
+        whenModalShows([&](QWidget* w) {
+            auto* grid = w->findChild<QTableWidget*>("MSFGestioneS");
+            for (int r = 0; r < grid->rowCount(); ++r)
+                if (grid->item(r, 0)->text() == "misto")
+                    grid->selectRow(r);
+            whenModalShows(
+                [&](QWidget* n) {
+                    title = n->windowTitle();
+                    QTest::keyClick(n, Qt::Key_Return);
+                },
+                [](QWidget* n) { return n->objectName() == "Avviso"; });
+            w->findChild<QPushButton*>("CommApri")->click();
+        });
+        QVERIFY(trigger("MenuFile(2)"));
+        QTRY_COMPARE(title, QString("Sistema non integro:"));
+        QCOMPARE(state_->systemName, std::string("misto"));
+        QCOMPARE(state_->selection.chosenCount(), 8);
+        QCOMPARE(state_->columns.storedCount, 0);
+        QCOMPARE(status(), QString("Colonne finali = 0"));
+    }
+
     // Enter on a question that destroys something answers "No".
     void destructiveQuestionsDefaultToNo() {
         Avviso overwrite(overwriteQuestion("mio"));
