@@ -250,13 +250,14 @@ bool readSections(const Lines& lines, SystemSettings& s) {
         else if (!found.empty() && !trimBlanks(lines[i]).empty())
             found.back().second.emplace_back(trimBlanks(lines[i]));
     }
-    for (auto& [sectionName, body] : found) {
+    for (auto& section : found) {
         const auto& known = sections();
-        const auto it = std::find_if(known.begin(), known.end(),
-                                     [&](const SystemSection& k) { return k.name == sectionName; });
+        const auto it = std::find_if(known.begin(), known.end(), [&](const SystemSection& k) {
+            return k.name == section.first;
+        });
         if (it == known.end())
-            s.otherSections.push_back({sectionName, std::move(body)});
-        else if (!it->read(body, s))
+            s.otherSections.push_back(std::move(section));
+        else if (!it->read(section.second, s))
             return false;
     }
     return true;
