@@ -1,20 +1,28 @@
 #include "core/LineReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace varnelo {
 
 namespace {
 constexpr std::size_t kChunk = 4u << 20;
-}
+constexpr std::size_t kSmallestChunk = 64u << 10;
+} // namespace
 
 LineReader::LineReader(const std::filesystem::path& path, std::size_t maxLine) : maxLine_(maxLine) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         return;
     file_ = std::fopen(path.c_str(), "rb");
-    if (file_)
-        buffer_.resize(kChunk);
+    if (!file_)
+        return;
+    // Most files are small settings files: a buffer the size of the file
+    // spares them a large one. It must still hold the longest line kept.
+    const auto size = std::filesystem::file_size(path, ec);
+    const std::size_t wanted =
+        ec ? kChunk : std::clamp<std::uintmax_t>(size + 1, kSmallestChunk, kChunk);
+    buffer_.resize(std::max(wanted, maxLine_ + 2));
 }
 
 LineReader::~LineReader() {
