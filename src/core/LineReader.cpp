@@ -22,7 +22,9 @@ LineReader::LineReader(const std::filesystem::path& path, std::size_t maxLine) :
     const auto size = std::filesystem::file_size(path, ec);
     const std::size_t wanted =
         ec ? kChunk : std::clamp<std::uintmax_t>(size + 1, kSmallestChunk, kChunk);
-    buffer_.resize(std::max(wanted, maxLine_ + 2));
+    // Not zeroed: only bytes read from the file are ever looked at.
+    size_ = std::max<std::size_t>(wanted, maxLine_ + 2);
+    buffer_.reset(new char[size_]);
 }
 
 LineReader::~LineReader() {
@@ -35,12 +37,12 @@ bool LineReader::refill() {
         return false;
     // Keep the unfinished line at the front.
     const std::size_t keep = end_ - begin_;
-    if (keep == buffer_.size())
+    if (keep == size_)
         return false;
-    std::memmove(buffer_.data(), buffer_.data() + begin_, keep);
+    std::memmove(buffer_.get(), buffer_.get() + begin_, keep);
     begin_ = 0;
     end_ = keep;
-    const std::size_t n = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    const std::size_t n = std::fread(buffer_.get() + end_, 1, size_ - end_, file_);
     if (n == 0) {
         eof_ = true;
         failed_ = std::ferror(file_) != 0;
@@ -55,27 +57,26 @@ bool LineReader::next(std::string_view& line) {
         return false;
     std::size_t offset = 0; // bytes after begin_ known to hold no line end
     while (true) {
-        const char* from = buffer_.data() + begin_ + offset;
+        const char* from = buffer_.get() + begin_ + offset;
         if (const void* nl = std::memchr(from, '\n', end_ - begin_ - offset)) {
             const std::size_t at =
-                static_cast<std::size_t>(static_cast<const char*>(nl) - buffer_.data());
+                static_cast<std::size_t>(static_cast<const char*>(nl) - buffer_.get());
             std::size_t stop = at;
             if (stop > begin_ && buffer_[stop - 1] == '\r')
                 --stop;
-            line = std::string_view(buffer_.data() + begin_, std::min(stop - begin_, maxLine_));
+            line = std::string_view(buffer_.get() + begin_, std::min(stop - begin_, maxLine_));
             begin_ = at + 1;
             return true;
         }
         offset = end_ - begin_;
         if (offset > maxLine_) {
             // An endless line: keep its start, skip the rest up to its end.
-            longLine_.assign(buffer_.data() + begin_, maxLine_);
+            longLine_.assign(buffer_.get() + begin_, maxLine_);
             begin_ = end_;
             while (refill()) {
-                if (const void* cut = std::memchr(buffer_.data(), '\n', end_)) {
+                if (const void* cut = std::memchr(buffer_.get(), '\n', end_)) {
                     begin_ =
-                        static_cast<std::size_t>(static_cast<const char*>(cut) - buffer_.data()) +
-                        1;
+                        static_cast<std::size_t>(static_cast<const char*>(cut) - buffer_.get()) + 1;
                     break;
                 }
                 begin_ = end_;
@@ -89,7 +90,7 @@ bool LineReader::next(std::string_view& line) {
             std::size_t stop = end_;
             if (buffer_[stop - 1] == '\r')
                 --stop;
-            line = std::string_view(buffer_.data() + begin_, stop - begin_);
+            line = std::string_view(buffer_.get() + begin_, stop - begin_);
             begin_ = end_;
             return true;
         }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,8 @@ class LineReader {
     bool refill();
 
     std::FILE* file_ = nullptr;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::size_t maxLine_;
