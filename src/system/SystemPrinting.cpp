@@ -4,6 +4,10 @@
 
 namespace varnelo {
 
+std::int64_t printedColumns(const ProgramState& state) {
+    return std::max<std::int64_t>(state.columns.systemTotal, state.columns.storedCount);
+}
+
 std::optional<Notice> forEachSystemColumn(const ProgramState& state,
                                           const std::function<bool(const Column&)>& take) {
     const ColumnStore& store = state.columns;
@@ -31,10 +35,9 @@ std::optional<Notice> writeSystemListing(const ProgramState& state, ListingSize 
                                          const ListingSections& sections,
                                          const ColumnListing::Emit& emit,
                                          const std::function<bool()>& keepGoing) {
-    const std::int64_t total = std::max(state.columns.systemTotal, state.columns.storedCount);
     std::optional<Notice> failure;
     writeListing(
-        state.systemName, total, size, sections, listingSources(state),
+        state.systemName, printedColumns(state), size, sections, listingSources(state),
         [&](ColumnListing& listing) {
             std::int64_t blocks = 0;
             bool going = true;

@@ -3,6 +3,7 @@
 #include "checking/CostShares.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
+#include "system/SystemPrinting.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
 #include "ui/Shell.h"
@@ -21,10 +22,6 @@
 namespace varnelo {
 
 namespace {
-
-std::int64_t systemColumns(const ProgramState& s) {
-    return std::max<std::int64_t>(s.columns.systemTotal, s.columns.storedCount);
-}
 
 template <std::size_t N>
 QGroupBox* optionGroup(QWidget* parent, const QString& title, const char* name,
@@ -91,7 +88,7 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
             [this] { this->shell().runCommand("StampaTab"); });
     connect(preview, &QPushButton::clicked, this, [this] {
         const SlipPrintSettings s = chosen();
-        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+        if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
             Avviso::ask(*refused, this);
             return;
         }
@@ -101,12 +98,14 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
         const SlipPrintSettings s = chosen();
-        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+        if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
             Avviso::ask(*refused, this);
             return;
         }
-        offerPdf(this, qs(state().systemName),
-                 slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+        offerPdf(*this, qs(state().systemName),
+                 [this, job = slipJobOf(state(), s.mode, s.perSlip)](Progress* p) {
+                     return slipPainter(state(), job, p);
+                 });
     });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 
@@ -148,17 +147,17 @@ SlipPrintSettings ImpostaStampa::chosen() const {
 }
 
 void ImpostaStampa::showSlipCount() {
-    slips_->setText(QString::number(slipCount(systemColumns(state()), perSlip_->value())));
+    slips_->setText(QString::number(slipCount(printedColumns(state()), perSlip_->value())));
 }
 
 bool ImpostaStampa::readyToPrint() {
-    if (systemColumns(state()) == 0) {
+    if (printedColumns(state()) == 0) {
         Avviso::ask(Notice{"File manomesso o inesistente:", {"Sistema inesistente o manomesso."}},
                     this);
         return false;
     }
     const SlipPrintSettings s = chosen();
-    if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+    if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
         Avviso::ask(*refused, this);
         return false;
     }
@@ -190,14 +189,17 @@ void ImpostaStampa::printSystem() {
     stop_ = false;
     start_->setText("Annulla stampa");
     status_->setText("Stampante in corso... " + qs(state().printSettings.printer[0]));
-    const bool printed = printPages(this, state(), false, 1,
-                                    slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+    const bool printed = printPages(
+        *this, false, 1, [this, job = slipJobOf(state(), s.mode, s.perSlip)](Progress* p) {
+            return slipPainter(state(), job, p);
+        });
     if (printed && s.receipt != ReceiptChoice::None)
-        printPages(
-            this, state(), true, 1,
-            receiptPainter(state(), s, s.receipt == ReceiptChoice::Picture,
-                           systemCostCents(systemColumns(state()), state().selection.pairCount(),
-                                           state().settings.columnPrice)));
+        printPages(*this, true, 1, [this, s](Progress*) {
+            return receiptPainter(state(), s, s.receipt == ReceiptChoice::Picture,
+                                  systemCostCents(printedColumns(state()),
+                                                  state().selection.pairCount(),
+                                                  state().settings.columnPrice));
+        });
     printing_ = false;
     start_->setText("Stampa del sistema");
     status_->clear();

@@ -5,9 +5,10 @@
 #include "system/ProgramState.h"
 #include "system/SystemPrinting.h"
 #include "ui/Avviso.h"
+#include "ui/ChildWindow.h"
+#include "ui/TaskDialog.h"
 #include "ui/Text.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,6 +29,27 @@ Notice printerError() {
                    "            Sbloccare la stampante o aggiungere la carta."}};
 }
 
+// Columns drawn so far, and whether to go on.
+bool counted(Progress* progress, std::int64_t done) {
+    if (!progress)
+        return true;
+    progress->report(done);
+    return !progress->cancelled();
+}
+
+// Runs `paint` in the background behind the progress window; false when
+// the player stopped it.
+bool withProgress(ChildWindow& window, const QString& title, const QString& label,
+                  const PrintDocument& document,
+                  const std::function<void(const PagePainter&, Progress&)>& run) {
+    Progress progress;
+    progress.total = printedColumns(window.state());
+    const PagePainter paint = document(&progress);
+    TaskDialog::run(
+        window.shell(), title, label, progress, [&] { run(paint, progress); }, "Annulla:");
+    return !progress.cancelled();
+}
+
 } // namespace
 
 SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip) {
@@ -41,26 +63,28 @@ SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip) {
     return job;
 }
 
-PagePainter slipPainter(const ProgramState& state, const SlipJob& job) {
-    return [&state, job](QPagedPaintDevice& device) {
+PagePainter slipPainter(const ProgramState& state, const SlipJob& job, Progress* progress) {
+    return [&state, job, progress](QPagedPaintDevice& device) {
         SlipPages pages(device, job);
+        std::int64_t done = 0;
         forEachSystemColumn(state, [&](const Column& c) {
             pages.add(c);
-            return true;
+            return ++done % kProgressStep != 0 || counted(progress, done);
         });
         pages.finish();
     };
 }
 
 PagePainter listingPainter(const ProgramState& state, ListingSize size,
-                           const ListingSections& sections) {
-    return [&state, size, sections](QPagedPaintDevice& device) {
+                           const ListingSections& sections, Progress* progress, int maxPages) {
+    return [&state, size, sections, progress, maxPages](QPagedPaintDevice& device) {
         ListingPages pages(device, size);
+        std::int64_t done = 0;
         writeSystemListing(
             state, size, sections, [&](const std::string& line) { pages.line(line); },
-            [] {
-                QApplication::processEvents();
-                return true;
+            [&] {
+                done += listingBlockColumns(size);
+                return counted(progress, done) && (maxPages == 0 || pages.pages() < maxPages);
             });
         pages.finish();
     };
@@ -92,7 +116,7 @@ PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& s
     std::copy(state.printSettings.couponLayout.begin(), state.printSettings.couponLayout.end(),
               c.shop.begin());
     c.systemName = state.systemName;
-    c.columns = std::max<std::int64_t>(state.columns.systemTotal, state.columns.storedCount);
+    c.columns = printedColumns(state);
     c.numbers = state.selection.chosenNumbers();
     c.fixed = state.selection.fixedNumbers();
     c.costCents = costCents;
@@ -101,34 +125,40 @@ PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& s
             image](QPagedPaintDevice& device) { paintReceipt(device, lines, colours, image); };
 }
 
-bool printPages(QWidget* parent, const ProgramState& state, bool receipt, int copies,
-                const PagePainter& paint) {
-    const QString wanted = qs(state.printSettings.printer[receipt ? 1 : 0]);
+bool printPages(ChildWindow& window, bool receipt, int copies, const PrintDocument& document) {
+    const QString wanted = qs(window.state().printSettings.printer[receipt ? 1 : 0]);
     QPrinterInfo info = QPrinterInfo::printerInfo(wanted);
     if (info.isNull())
         info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        Avviso::ask(printerError(), parent);
+        Avviso::ask(printerError(), &window);
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setCopyCount(std::max(1, copies));
-    paint(printer);
+    const bool ended =
+        withProgress(window, "Stampa...", "Stampante in corso... " + info.printerName(), document,
+                     [&printer](const PagePainter& paint, Progress&) { paint(printer); });
     if (printer.printerState() == QPrinter::Error) {
-        Avviso::ask(printerError(), parent);
+        Avviso::ask(printerError(), &window);
         return false;
     }
-    return true;
+    return ended;
 }
 
-void offerPdf(QWidget* parent, const QString& suggestedName, const PagePainter& paint) {
-    const QString file = QFileDialog::getSaveFileName(parent, "Salva PDF", suggestedName + ".pdf",
+void offerPdf(ChildWindow& window, const QString& suggestedName, const PrintDocument& document) {
+    const QString file = QFileDialog::getSaveFileName(&window, "Salva PDF", suggestedName + ".pdf",
                                                       "Documento PDF (*.pdf)");
     if (file.isEmpty())
         return;
-    if (!savePdf(file, paint))
+    bool saved = false;
+    const bool ended = withProgress(window, "Salva PDF", "Scrittura di " + file, document,
+                                    [&](const PagePainter& paint, Progress& progress) {
+                                        saved = savePdf(file, paint, &progress);
+                                    });
+    if (ended && !saved)
         Avviso::ask(Notice{"Salva PDF", {"Impossibile scrivere il file " + file.toStdString()}},
-                    parent);
+                    &window);
 }
 
 } // namespace varnelo

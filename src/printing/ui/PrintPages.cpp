@@ -77,12 +77,29 @@ void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer)
     painter.restore();
 }
 
+namespace {
+
+void setSlipPage(QPagedPaintDevice& device, const SlipShift& shift) {
+    setPage(device,
+            QPageSize(slipPageInches(shift), QPageSize::Inch, QString(), QPageSize::ExactMatch),
+            QPageLayout::Portrait, {});
+}
+
+} // namespace
+
+void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuffer& buffer) {
+    setSlipPage(device, job.shift);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return;
+    paintSlip(painter, job, buffer);
+    painter.end();
+}
+
 SlipPages::SlipPages(QPagedPaintDevice& device, const SlipJob& job)
     : device_(device), job_(job), painter_(std::make_unique<QPainter>()) {
     job_.perSlip = std::clamp(job_.perSlip, 1, kSlipGrids);
-    setPage(device,
-            QPageSize(slipPageInches(job.shift), QPageSize::Inch, QString(), QPageSize::ExactMatch),
-            QPageLayout::Portrait, {});
+    setSlipPage(device, job.shift);
     painter_->begin(&device);
 }
 

@@ -38,6 +38,9 @@ QSizeF slipPageInches(const SlipShift& shift);
 // then a filled rectangle per flagged cell in the mode's colour.
 void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer);
 
+// One slip of `buffer` on a page of its own, as SlipPages draws each.
+void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuffer& buffer);
+
 // A page per slip: columns go in one at a time, and every full slip (and
 // the last, partial one at finish) is drawn on a page of its own.
 class SlipPages {

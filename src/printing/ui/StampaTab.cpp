@@ -78,16 +78,15 @@ StampaTab::StampaTab(Shell& shell) : ChildWindow(shell, "StampaTab") {
     connect(preview, &QPushButton::clicked, this, [this] {
         keepSize();
         showPrintPreview(this, " Anteprima di stampa ",
-                         listingPainter(state(), size(), sections()));
+                         listingPainter(state(), size(), sections(), nullptr, kPreviewPages));
     });
     connect(print, &QPushButton::clicked, this, [this] {
         keepSize();
-        printPages(this, state(), false, copies_->value(),
-                   listingPainter(state(), size(), sections()));
+        printPages(*this, false, copies_->value(), listing());
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
         keepSize();
-        offerPdf(this, qs(state().systemName), listingPainter(state(), size(), sections()));
+        offerPdf(*this, qs(state().systemName), listing());
     });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 
@@ -103,6 +102,12 @@ ListingSize StampaTab::size() const {
         if (sizes_[static_cast<std::size_t>(i)]->isChecked())
             return static_cast<ListingSize>(i);
     return ListingSize::Normal;
+}
+
+PrintDocument StampaTab::listing() const {
+    return [this, size = size(), sections = sections()](Progress* p) {
+        return listingPainter(state(), size, sections, p);
+    };
 }
 
 ListingSections StampaTab::sections() const {

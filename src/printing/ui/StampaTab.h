@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/ListingReport.h"
+#include "printing/ui/PrintOutput.h"
 #include "ui/ChildWindow.h"
 
 #include <array>
@@ -21,6 +22,8 @@ class StampaTab : public ChildWindow {
   private:
     ListingSize size() const;
     ListingSections sections() const;
+    // The listing as chosen, for the printer or a PDF.
+    PrintDocument listing() const;
     // The chosen size is kept in andor/caratt.txt for the next listing.
     void keepSize();
 

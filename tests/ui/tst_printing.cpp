@@ -1,0 +1,228 @@
+#include "UiTestSupport.h"
+#include "WidgetDriving.h"
+#include "printing/ui/ImpostaStampa.h"
+#include "printing/ui/StampaTab.h"
+#include "support/PdfPages.h"
+#include "system/SystemPrinting.h"
+#include "ui/PrintPreview.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolBar>
+
+#include <numeric>
+
+using namespace varnelo;
+
+namespace {
+
+// The listing lines of the current system as the core writes them.
+std::string coreListing(const ProgramState& s, ListingSize size, const ListingSections& sections) {
+    std::string lines;
+    writeSystemListing(
+        s, size, sections, [&lines](const std::string& l) { lines += l + "\n"; },
+        [] { return true; });
+    return lines;
+}
+
+QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowUnderTest> app_;
+
+    Varnelo& main() { return app_->main; }
+    ProgramState& state() { return *app_->program.state; }
+    // Clicks `button` of `w` and answers the notice that follows with
+    // `answer`; the notice's title comes back.
+    QString noticeAfter(QWidget* w, const QString& button, const QString& answer) {
+        QString title;
+        clickInNextModal(answer, &title);
+        clickButton(w, button);
+        return title;
+    }
+
+    // 53 130 columns: over 10 000 slips at five a slip, some hundred listing pages.
+    void developManyColumns() {
+        std::vector<int> numbers(25);
+        std::iota(numbers.begin(), numbers.end(), 1);
+        developAtPronostico(main(), numbers, {1, 2});
+    }
+
+  private Q_SLOTS:
+    void initTestCase() { prepareWindowTests(); }
+    void init() { app_ = std::make_unique<MainWindowUnderTest>(); }
+    void cleanup() { app_.reset(); }
+
+    // Without columns both print windows stay shut; with six columns the slip
+    // count follows the columns per slip and printing asks first.
+    void slipsOfADevelopedSystem() {
+        QVERIFY(!openFromMenu(&main(), "MenuStampa(2)", "ImpostaStampa"));
+        QVERIFY(!openFromMenu(&main(), "MenuStampa(3)", "StampaTab"));
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
+        auto* w = openFromMenu(&main(), "MenuStampa(2)", "ImpostaStampa");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Stampa schedine:"));
+        auto* slips = w->findChild<QLabel*>("LabSchedine");
+        QCOMPARE(slips->text(), QString("2"));
+        w->findChild<QSpinBox*>("ColonnePerSchedina")->setValue(1);
+        QCOMPARE(slips->text(), QString("6"));
+        QCOMPARE(noticeAfter(w, "StampaSistema", "No"), QString("Stampa Schedine..."));
+        QVERIFY(!QFile::exists(app_->program.path("enal/variestampa.txt")));
+
+        QString title;
+        whenModalShows([&title](QWidget* m) {
+            title = m->windowTitle();
+            m->close();
+        });
+        clickButton(w, "Anteprima");
+        QCOMPARE(title, QString("  Anteprima di stampa  "));
+        saveScreenshot(w, "ImpostaStampa");
+
+        clickButton(w, "Tabulato");
+        auto* listing = main().findChild<QWidget*>("StampaTab");
+        QVERIFY(listing && listing->isVisible());
+    }
+
+    // F8 opens the window as the menu does; a system that is gone by the
+    // time the player prints is refused.
+    void f8OpensAndAMissingSystemIsRefused() {
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QTest::keyClick(main().windowHandle(), Qt::Key_F8);
+        auto* w = main().findChild<QWidget*>("ImpostaStampa");
+        QVERIFY(w && w->isVisible());
+        state().columns.clear();
+        QCOMPARE(noticeAfter(w, "StampaSistema", "OK"), QString("File manomesso o inesistente:"));
+    }
+
+    void tooManySlipsAreRefused() {
+        developManyColumns();
+        auto* w = openFromMenu(&main(), "MenuStampa(2)", "ImpostaStampa");
+        QVERIFY(w);
+        for (const char* button : {"StampaSistema", "Anteprima", "SalvaPdf"})
+            QCOMPARE(noticeAfter(w, button, "OK"), QString("Troppe Schedine da stampare:"));
+    }
+
+    // The toolbar key opens the listing window; its PDF reads back as the
+    // listing's lines, and the chosen size is kept.
+    void listingPdfFromTheToolbar() {
+        developAtPronostico(main(), {3, 11, 19, 27, 35, 43, 8}, {5, 9});
+        auto* key = main().findChild<QToolBar*>()->findChild<QAction*>("StampaTabulato");
+        QVERIFY(key && key->isEnabled());
+        key->trigger();
+        auto* w = main().findChild<QWidget*>("StampaTab");
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QString("Stampa tabulato:"));
+        QVERIFY(w->findChild<QRadioButton*>("OptionCarattere(1)")->isChecked());
+        QVERIFY(w->findChild<QCheckBox*>("ChStampa(4)")->isChecked());
+        QVERIFY(!w->findChild<QCheckBox*>("ChStampa(0)")->isChecked());
+        clickButton(w, "ChStampaSelez(0)");
+        for (int i = 0; i < kListingSections; ++i)
+            QVERIFY(w->findChild<QCheckBox*>(QString("ChStampa(%1)").arg(i))->isChecked());
+        clickButton(w, "ChStampaSelez(1)");
+        QVERIFY(!w->findChild<QCheckBox*>("ChStampa(4)")->isChecked());
+        w->findChild<QCheckBox*>("ChStampa(0)")->setChecked(true);
+        w->findChild<QCheckBox*>("ChStampa(4)")->setChecked(true);
+        w->findChild<QRadioButton*>("OptionCarattere(2)")->setChecked(true);
+
+        const QString pdf = app_->program.path("tabulato.pdf");
+        answerFileDialog(pdf);
+        clickButton(w, "SalvaPdf");
+        ListingSections sections{};
+        sections[0] = sections[4] = true;
+        const std::string words = test::pdfWords(pdf.toStdString());
+        QVERIFY(words.find("Sch. N° 1") != std::string::npos);
+        QCOMPARE(words, test::wordsByLine(coreListing(state(), ListingSize::Large, sections)));
+        QFile size(app_->program.path("andor/caratt.txt"));
+        QVERIFY(size.open(QIODevice::ReadOnly));
+        QCOMPARE(size.readAll().trimmed(), QByteArray("2"));
+        saveScreenshot(w, "StampaTab");
+    }
+
+    // A long listing goes to the PDF behind a progress window; "Annulla:"
+    // stops it and leaves the old file as it was.
+    void stoppedListingLeavesTheOldPdf() {
+        developManyColumns();
+        auto* w = openFromMenu(&main(), "MenuStampa(3)", "StampaTab");
+        QVERIFY(w);
+        const QString pdf = app_->program.path("lungo.pdf");
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("vecchio");
+        old.close();
+        answerFileDialog(pdf);
+        // The file dialog asks before writing over the old file.
+        whenModalShows(
+            [](QWidget* m) { static_cast<QMessageBox*>(m)->button(QMessageBox::Yes)->click(); },
+            [](QWidget* m) { return qobject_cast<QMessageBox*>(m) != nullptr; });
+        QString stopCaption;
+        whenModalShows(
+            [&stopCaption](QWidget* m) {
+                auto* stop = m->findChild<QPushButton*>("Annulla");
+                stopCaption = stop->text();
+                stop->click();
+            },
+            [](QWidget* m) { return m->objectName() == "Caricamento"; });
+        clickButton(w, "SalvaPdf");
+        QCOMPARE(stopCaption, QString("Annulla:"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("vecchio"));
+        QCOMPARE(filesIn(QFileInfo(pdf).path()), QStringList({"lungo.pdf"}));
+    }
+
+    // A PDF replaces the old one only when whole.
+    void pdfReplacesTheOldOneOnlyWhenWhole() {
+        const struct {
+            const char* name;
+            bool cancel;
+            bool draws;
+            bool saved;
+        } cases[] = {
+            {"whole", false, true, true},
+            {"stopped", true, true, false},
+            {"nothing drawn", false, false, false},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath("pagine.pdf");
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("vecchio");
+            old.close();
+            Progress progress;
+            const bool saved = savePdf(
+                file,
+                [&](QPagedPaintDevice& device) {
+                    if (!c.draws)
+                        return;
+                    QPainter painter(&device);
+                    painter.drawText(100, 100, "Pagina");
+                    progress.cancel = c.cancel;
+                },
+                &progress);
+            QVERIFY2(saved == c.saved, c.name);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            const QByteArray bytes = old.readAll();
+            old.close();
+            QVERIFY2(bytes.startsWith("%PDF") == c.saved, c.name);
+            QVERIFY2(bytes == "vecchio" || c.saved, c.name);
+            QCOMPARE(filesIn(dir.path()), QStringList({"pagine.pdf"}));
+        }
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"
