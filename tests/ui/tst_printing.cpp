@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QToolBar>
 
@@ -181,6 +182,64 @@ class PrintingTest : public QObject {
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("vecchio"));
         QCOMPARE(filesIn(QFileInfo(pdf).path()), QStringList({"lungo.pdf"}));
+    }
+
+    // The calibration window from its menu item: a shift set there moves
+    // every mark of the test slip's PDF alike and is kept at once.
+    void calibrationShiftMovesTheTestMarks() {
+        auto* w = openFromMenu(&main(), "MenuStampa(0)", "ImpostaStampante");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Taratura Schedine:"));
+        QStringList captions;
+        for (auto* b : w->findChildren<QPushButton*>())
+            captions << b->text();
+        for (const char* c :
+             {"  Prova Stampa  ", "  Anteprima di stampa  ", "   Impostazioni Originali   "})
+            QVERIFY2(captions.contains(c), c);
+        w->findChild<QRadioButton*>("ConInkTar(2)")->click(); // "Pochi"
+        clickButton(w, "ComSpazAB(3)");                       // grid 3 alone
+        w->findChild<QSlider*>("Slider1")->setValue(140);
+        w->findChild<QSlider*>("Slider2")->setValue(-100);
+        saveScreenshot(w, "ImpostaStampante");
+
+        const QString pdf = app_->program.path("taratura.pdf");
+        answerFileDialog(pdf);
+        clickButton(w, "SalvaPdf");
+        const test::Picture page = test::renderPage(pdf.toStdString(), 1);
+        QVERIFY(page.ok());
+        const SlipLayout layout = defaultSlipLayout();
+        auto shifted = [](TwipPoint p) { return TwipPoint{p.x + 140, p.y - 100}; };
+        for (int cell : {1, 5, 45, 49, 51, 60, 61, 70}) {
+            QCOMPARE(page.markAt(shifted(layout.at(3, cell))), 0x000000U);
+            QCOMPARE(page.markAt(layout.at(3, cell)), 0xFFFFFFU);
+            QCOMPARE(page.markAt(shifted(layout.at(1, cell))), 0xFFFFFFU);
+        }
+        QCOMPARE(page.markAt(shifted(layout.at(3, 2))), 0xFFFFFFU);
+
+        std::optional<Notice> notice;
+        const CalibrationSettings kept = readCalibration(state().folder, notice);
+        QVERIFY(!notice);
+        QVERIFY(kept.shift == (SlipShift{SlipEntry::Left, 140, -100}));
+        QCOMPARE(kept.marker, 3);
+        QVERIFY(kept.ink == TestInk::Few);
+    }
+
+    // "   Impostazioni Originali   " puts back the layout delivered with the
+    // program and takes the shift away.
+    void originalSettingsRestoreTheLayout() {
+        SlipLayout moved = defaultSlipLayout();
+        moved.cells[0][0] = {10, 20};
+        std::string error;
+        QVERIFY(writeSlipLayout(state().folder, moved, error));
+        auto* w = openFromMenu(&main(), "MenuStampa(0)", "ImpostaStampante");
+        QVERIFY(w);
+        auto* across = w->findChild<QSlider*>("Slider1");
+        across->setValue(300);
+        clickButton(w, "Originali");
+        std::optional<Notice> notice;
+        QVERIFY(readSlipLayout(state().folder, notice) == defaultSlipLayout());
+        QCOMPARE(across->value(), 0);
+        QCOMPARE(readCalibration(state().folder, notice).shift.dx, 0);
     }
 
     // A PDF replaces the old one only when whole.

@@ -1,6 +1,7 @@
 #include "printing/ui/ImpostaStampa.h"
 
 #include "checking/CostShares.h"
+#include "printing/ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "system/SystemPrinting.h"
@@ -21,24 +22,6 @@
 
 namespace varnelo {
 
-namespace {
-
-template <std::size_t N>
-QGroupBox* optionGroup(QWidget* parent, const QString& title, const char* name,
-                       const std::array<const char*, N>& captions,
-                       std::array<QRadioButton*, N>& out) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    for (std::size_t i = 0; i < N; ++i) {
-        out[i] = new QRadioButton(captions[i], box);
-        out[i]->setObjectName(QString("%1(%2)").arg(name).arg(i));
-        layout->addWidget(out[i]);
-    }
-    return box;
-}
-
-} // namespace
-
 ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa") {
     setWindowTitle("Stampa schedine:");
     std::optional<Notice> notice;
@@ -54,12 +37,12 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     perSlip_->setValue(settings_.perSlip);
     connect(perSlip_, &QSpinBox::valueChanged, this, [this] { showSlipCount(); });
 
-    auto* modeBox = optionGroup<3>(this, "Colore dei segni", "OpModo",
-                                   {"Nero", "Grigio", "Grigio chiaro"}, modes_);
-    modes_[static_cast<std::size_t>(settings_.mode) - 1]->setChecked(true);
-    auto* receiptBox = optionGroup<3>(this, "Cedolina", "OpCedola",
-                                      {"Solo Schedine", "Con Cedolina", "Con Disegno"}, receipt_);
-    receipt_[static_cast<std::size_t>(settings_.receipt)]->setChecked(true);
+    auto* modeBox =
+        optionGroup(this, "Colore dei segni", "OpModo", {"Nero", "Grigio", "Grigio chiaro"},
+                    static_cast<int>(settings_.mode) - 1, modes_);
+    auto* receiptBox =
+        optionGroup(this, "Cedolina", "OpCedola", {"Solo Schedine", "Con Cedolina", "Con Disegno"},
+                    static_cast<int>(settings_.receipt), receipt_);
 
     auto* subscription = new QGroupBox("Abbonamento:", this);
     draws_ = new QComboBox(subscription);
@@ -136,12 +119,8 @@ void ImpostaStampa::systemChanged() {
 SlipPrintSettings ImpostaStampa::chosen() const {
     SlipPrintSettings s = settings_;
     s.perSlip = perSlip_->value();
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (modes_[i]->isChecked())
-            s.mode = static_cast<MarkMode>(i + 1);
-        if (receipt_[i]->isChecked())
-            s.receipt = static_cast<ReceiptChoice>(i);
-    }
+    s.mode = static_cast<MarkMode>(chosenOption(modes_) + 1);
+    s.receipt = static_cast<ReceiptChoice>(chosenOption(receipt_));
     s.subscriptionDraws = draws_->currentIndex() + 1;
     return s;
 }

@@ -3,7 +3,7 @@
 #include "printing/PrintFiles.h"
 #include "ui/ChildWindow.h"
 
-#include <array>
+#include <QList>
 
 class QComboBox;
 class QLabel;
@@ -34,8 +34,8 @@ class ImpostaStampa : public ChildWindow {
     QLabel* slips_ = nullptr;
     QLabel* status_ = nullptr;
     QSpinBox* perSlip_ = nullptr;
-    std::array<QRadioButton*, 3> modes_{};
-    std::array<QRadioButton*, 3> receipt_{};
+    QList<QRadioButton*> modes_;
+    QList<QRadioButton*> receipt_;
     QComboBox* draws_ = nullptr;
     QPushButton* start_ = nullptr;
     bool printing_ = false;

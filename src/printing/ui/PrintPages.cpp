@@ -96,6 +96,20 @@ void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuf
     painter.end();
 }
 
+QImage slipPicture(const SlipJob& job, const PrintBuffer& buffer, int dotsPerInch) {
+    const QSizeF inches = slipPageInches(job.shift);
+    QImage picture(qRound(inches.width() * dotsPerInch), qRound(inches.height() * dotsPerInch),
+                   QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSlip(painter, job, buffer);
+    return picture;
+}
+
 SlipPages::SlipPages(QPagedPaintDevice& device, const SlipJob& job)
     : device_(device), job_(job), painter_(std::make_unique<QPainter>()) {
     job_.perSlip = std::clamp(job_.perSlip, 1, kSlipGrids);

@@ -41,6 +41,9 @@ void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer)
 // One slip of `buffer` on a page of its own, as SlipPages draws each.
 void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuffer& buffer);
 
+// The same slip as a picture for the screen, `dotsPerInch` to the inch.
+QImage slipPicture(const SlipJob& job, const PrintBuffer& buffer, int dotsPerInch);
+
 // A page per slip: columns go in one at a time, and every full slip (and
 // the last, partial one at finish) is drawn on a page of its own.
 class SlipPages {

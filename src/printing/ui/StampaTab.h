@@ -4,6 +4,8 @@
 #include "printing/ui/PrintOutput.h"
 #include "ui/ChildWindow.h"
 
+#include <QList>
+
 #include <array>
 
 class QCheckBox;
@@ -27,7 +29,7 @@ class StampaTab : public ChildWindow {
     // The chosen size is kept in andor/caratt.txt for the next listing.
     void keepSize();
 
-    std::array<QRadioButton*, 3> sizes_{};
+    QList<QRadioButton*> sizes_;
     std::array<QCheckBox*, kListingSections> sections_{};
     QSpinBox* copies_ = nullptr;
 };
