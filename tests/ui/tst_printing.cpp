@@ -7,6 +7,7 @@
 #include "ui/PrintPreview.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
@@ -240,6 +241,60 @@ class PrintingTest : public QObject {
         QVERIFY(readSlipLayout(state().folder, notice) == defaultSlipLayout());
         QCOMPARE(across->value(), 0);
         QCOMPARE(readCalibration(state().folder, notice).shift.dx, 0);
+    }
+
+    // The receipt window from "Stampa schedine:": a colour chosen for a part
+    // of the receipt is kept, and a picture that is missing leaves the
+    // receipt without one.
+    void receiptColoursAndPicture() {
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
+        auto* slips = openFromMenu(&main(), "MenuStampa(2)", "ImpostaStampa");
+        QVERIFY(slips);
+        clickButton(slips, "Cedolina");
+        auto* w = main().findChild<QWidget*>("InposCedolina");
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QString("Anteprima Cedolina:"));
+        QStringList roles;
+        for (int i = 0; i < 11; ++i)
+            roles << w->findChild<QRadioButton*>(QString("OptColora(%1)").arg(i))->text();
+        QCOMPARE(roles,
+                 QStringList({"Scritta Pubblic.", "Quota Totale:", "Quota Scritta:", "Quota Linea:",
+                              "Quota numeri", "Costo:", "Dati Sistema:", "Dati Ricevitoria:",
+                              "Scritta Personale:", "Casella Numero:", "Numeri"}));
+        w->findChild<QRadioButton*>("OptColora(5)")->click();
+        whenModalShows(
+            [](QWidget* m) {
+                auto* d = static_cast<QColorDialog*>(m);
+                d->setCurrentColor(QColor(0x12, 0x34, 0x56));
+                d->accept();
+            },
+            [](QWidget* m) { return qobject_cast<QColorDialog*>(m) != nullptr; });
+        clickButton(w, "Colore");
+        std::optional<Notice> notice;
+        QCOMPARE(readSlipPrintSettings(state().folder, notice).receiptColours[5], 0x123456U);
+        saveScreenshot(w, "InposCedolina");
+
+        // The ink right of the text: the picture of the theme.
+        auto pictureInk = [this, w](const QString& name) {
+            const QString pdf = app_->program.path(name);
+            answerFileDialog(pdf);
+            clickButton(w, "SalvaPdf");
+            const test::Picture page = test::renderPage(pdf.toStdString(), 1);
+            int ink = 0;
+            for (int y = 0; y < page.height; ++y)
+                for (int x = page.width * 3 / 4; x < page.width; ++x)
+                    ink += page.at(x, y) != 0xFFFFFFU;
+            return ink;
+        };
+        QVERIFY(pictureInk("con-disegno.pdf") > 1000);
+        const auto pictures = readReceiptPictures(state().folder);
+        QVERIFY(!pictures.empty());
+        QVERIFY(QFile::remove(
+            app_->program.path(QString::fromStdString("immagini/" + pictures[0].file))));
+        QCOMPARE(pictureInk("senza-disegno.pdf"), 0);
+        QVERIFY(QString::fromStdString(
+                    test::pdfWords(app_->program.path("senza-disegno.pdf").toStdString()))
+                    .contains("Nome Sistema ="));
     }
 
     // A PDF replaces the old one only when whole.

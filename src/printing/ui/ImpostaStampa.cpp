@@ -1,6 +1,5 @@
 #include "printing/ui/ImpostaStampa.h"
 
-#include "checking/CostShares.h"
 #include "printing/ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
@@ -25,7 +24,7 @@ namespace varnelo {
 ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa") {
     setWindowTitle("Stampa schedine:");
     std::optional<Notice> notice;
-    settings_ = readSlipPrintSettings(state().folder, notice);
+    const SlipPrintSettings settings = readSlipPrintSettings(state().folder, notice);
     if (notice)
         Avviso::ask(*notice, this);
 
@@ -34,22 +33,22 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     perSlip_ = new QSpinBox(this);
     perSlip_->setObjectName("ColonnePerSchedina");
     perSlip_->setRange(1, kSlipGrids);
-    perSlip_->setValue(settings_.perSlip);
+    perSlip_->setValue(settings.perSlip);
     connect(perSlip_, &QSpinBox::valueChanged, this, [this] { showSlipCount(); });
 
     auto* modeBox =
         optionGroup(this, "Colore dei segni", "OpModo", {"Nero", "Grigio", "Grigio chiaro"},
-                    static_cast<int>(settings_.mode) - 1, modes_);
+                    static_cast<int>(settings.mode) - 1, modes_);
     auto* receiptBox =
         optionGroup(this, "Cedolina", "OpCedola", {"Solo Schedine", "Con Cedolina", "Con Disegno"},
-                    static_cast<int>(settings_.receipt), receipt_);
+                    static_cast<int>(settings.receipt), receipt_);
 
     auto* subscription = new QGroupBox("Abbonamento:", this);
     draws_ = new QComboBox(subscription);
     draws_->setObjectName("Combos");
     for (int i = 1; i <= 12; ++i)
         draws_->addItem(QString::number(i));
-    draws_->setCurrentIndex(settings_.subscriptionDraws - 1);
+    draws_->setCurrentIndex(settings.subscriptionDraws - 1);
     auto* subLayout = new QHBoxLayout(subscription);
     subLayout->addWidget(new QLabel("Per numero di concorsi:", subscription));
     subLayout->addWidget(draws_);
@@ -58,17 +57,15 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     status_->setObjectName("LabStato");
     start_ = namedButton("Stampa del sistema", "StampaSistema", this);
     auto* listing = namedButton("Tabulato", "Tabulato", this);
+    auto* receipt = namedButton("Cedolina...", "Cedolina", this);
     auto* preview = namedButton("  Anteprima di stampa  ", "Anteprima", this);
     auto* pdf = namedButton("Salva PDF", "SalvaPdf", this);
     auto* close = namedButton("Chiudi", "Chiudi", this);
-    connect(start_, &QPushButton::clicked, this, [this] {
-        if (printing_)
-            stop_ = true;
-        else
-            printSystem();
-    });
+    connect(start_, &QPushButton::clicked, this, [this] { printSystem(); });
     connect(listing, &QPushButton::clicked, this,
             [this] { this->shell().runCommand("StampaTab"); });
+    connect(receipt, &QPushButton::clicked, this,
+            [this] { this->shell().runCommand("InposCedolina"); });
     connect(preview, &QPushButton::clicked, this, [this] {
         const SlipPrintSettings s = chosen();
         if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
@@ -100,7 +97,7 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     countRow->addWidget(perSlip_);
     countRow->addStretch();
     auto* buttons = new QHBoxLayout;
-    for (auto* b : {start_, listing, preview, pdf, close})
+    for (auto* b : {start_, listing, receipt, preview, pdf, close})
         buttons->addWidget(b);
     auto* grid = new QGridLayout(this);
     grid->addLayout(countRow, 0, 0, 1, 2);
@@ -117,7 +114,10 @@ void ImpostaStampa::systemChanged() {
 }
 
 SlipPrintSettings ImpostaStampa::chosen() const {
-    SlipPrintSettings s = settings_;
+    // The receipt's colours and picture belong to "Anteprima Cedolina:",
+    // which may have changed them while this window was open.
+    std::optional<Notice> ignored;
+    SlipPrintSettings s = readSlipPrintSettings(state().folder, ignored);
     s.perSlip = perSlip_->value();
     s.mode = static_cast<MarkMode>(chosenOption(modes_) + 1);
     s.receipt = static_cast<ReceiptChoice>(chosenOption(receipt_));
@@ -149,6 +149,9 @@ bool ImpostaStampa::readyToPrint() {
          "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
         kNoticeYesNo};
     if (s.receipt != ReceiptChoice::None) {
+        const std::string receiptPrinter = state().printSettings.printer[1];
+        confirm.lines.push_back("Stampante Cedolina Selezionata    " +
+                                (receiptPrinter.empty() ? "predefinita" : receiptPrinter));
         confirm.lines.push_back("Inserire foglio carta 5 Cn. più lungo di una schedina.");
         confirm.lines.push_back(
             "La stampa della cedolina su carta viene effettuata orizzontalmente.");
@@ -163,9 +166,6 @@ void ImpostaStampa::printSystem() {
     std::string error;
     if (!writeSlipPrintSettings(state().folder, s, error))
         Avviso::ask(Notice{"Stampa schedine:", {error}}, this);
-    settings_ = s;
-    printing_ = true;
-    stop_ = false;
     start_->setText("Annulla stampa");
     status_->setText("Stampante in corso... " + qs(state().printSettings.printer[0]));
     const bool printed = printPages(
@@ -174,12 +174,9 @@ void ImpostaStampa::printSystem() {
         });
     if (printed && s.receipt != ReceiptChoice::None)
         printPages(*this, true, 1, [this, s](Progress*) {
-            return receiptPainter(state(), s, s.receipt == ReceiptChoice::Picture,
-                                  systemCostCents(printedColumns(state()),
-                                                  state().selection.pairCount(),
-                                                  state().settings.columnPrice));
+            return receiptPainter(
+                receiptPage(state(), s, s.receipt == ReceiptChoice::Picture, receipts_++));
         });
-    printing_ = false;
     start_->setText("Stampa del sistema");
     status_->clear();
 }

@@ -30,7 +30,6 @@ class ImpostaStampa : public ChildWindow {
     bool readyToPrint();
     void printSystem();
 
-    SlipPrintSettings settings_;
     QLabel* slips_ = nullptr;
     QLabel* status_ = nullptr;
     QSpinBox* perSlip_ = nullptr;
@@ -38,8 +37,7 @@ class ImpostaStampa : public ChildWindow {
     QList<QRadioButton*> receipt_;
     QComboBox* draws_ = nullptr;
     QPushButton* start_ = nullptr;
-    bool printing_ = false;
-    bool stop_ = false;
+    int receipts_ = 0; // printed while the window is open
 };
 
 } // namespace varnelo

@@ -1,6 +1,6 @@
 #include "printing/ui/PrintOutput.h"
 
-#include "core/TextFile.h"
+#include "checking/CostShares.h"
 #include "printing/PrintFiles.h"
 #include "system/ProgramState.h"
 #include "system/SystemPrinting.h"
@@ -90,28 +90,8 @@ PagePainter listingPainter(const ProgramState& state, ListingSize size,
     };
 }
 
-namespace {
-
-// immagini/Cartella.txt: "theme<TAB>file" a line; the theme'th picture.
-QImage themePicture(const ProgramState& state, int theme) {
-    std::string text, error;
-    if (!readTextFile(state.folder.path("immagini/Cartella.txt"), 64 * 1024, text, error))
-        return {};
-    const auto lines = splitLines(text);
-    if (theme < 0 || static_cast<std::size_t>(theme) >= lines.size())
-        return {};
-    const std::string_view line = lines[static_cast<std::size_t>(theme)];
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos)
-        return {};
-    const std::string file(trimBlanks(line.substr(tab + 1)));
-    return QImage(QString::fromStdString(state.folder.path("immagini/" + file).string()));
-}
-
-} // namespace
-
-PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& settings,
-                           bool picture, std::int64_t costCents) {
+ReceiptPage receiptPage(const ProgramState& state, const SlipPrintSettings& settings, bool picture,
+                        int serial) {
     ReceiptContent c;
     std::copy(state.printSettings.couponLayout.begin(), state.printSettings.couponLayout.end(),
               c.shop.begin());
@@ -119,10 +99,22 @@ PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& s
     c.columns = printedColumns(state);
     c.numbers = state.selection.chosenNumbers();
     c.fixed = state.selection.fixedNumbers();
-    c.costCents = costCents;
-    const QImage image = picture ? themePicture(state, settings.theme) : QImage();
-    return [lines = receiptLines(c), colours = settings.receiptColours,
-            image](QPagedPaintDevice& device) { paintReceipt(device, lines, colours, image); };
+    c.costCents =
+        systemCostCents(c.columns, state.selection.pairCount(), state.settings.columnPrice);
+    ReceiptPage page{receiptLines(c), settings.receiptColours, {}};
+    const std::string file = receiptPictureFile(readReceiptPictures(state.folder), settings.theme,
+                                                settings.changePicture, serial);
+    // A picture that is missing or unreadable leaves the receipt without one.
+    if (picture && !file.empty())
+        page.picture =
+            QImage(QString::fromStdString(state.folder.path("immagini/" + file).string()));
+    return page;
+}
+
+PagePainter receiptPainter(const ReceiptPage& page) {
+    return [page](QPagedPaintDevice& device) {
+        paintReceipt(device, page.lines, page.colours, page.picture);
+    };
 }
 
 bool printPages(ChildWindow& window, bool receipt, int copies, const PrintDocument& document) {

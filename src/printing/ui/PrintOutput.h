@@ -35,9 +35,16 @@ PagePainter listingPainter(const ProgramState& state, ListingSize size,
 inline constexpr int kPreviewPages = 200;
 
 // The receipt of the current system in the colours of `settings`, with the
-// picture of its theme when `picture` (none when the file is missing).
-PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& settings,
-                           bool picture, std::int64_t costCents);
+// picture of its theme when `picture`; `serial` counts the receipts of the
+// job, for a picture that changes on every one.
+struct ReceiptPage {
+    std::vector<ReceiptLine> lines;
+    std::array<std::uint32_t, 11> colours{};
+    QImage picture;
+};
+ReceiptPage receiptPage(const ProgramState& state, const SlipPrintSettings& settings, bool picture,
+                        int serial);
+PagePainter receiptPainter(const ReceiptPage& page);
 
 // A document of the current system, drawn with the progress of its job.
 using PrintDocument = std::function<PagePainter(Progress* progress)>;

@@ -16,6 +16,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QRect;
 class QRectF;
 
 namespace varnelo {
@@ -90,6 +91,9 @@ class ListingPages {
 // The receipt: a landscape page of the shop's and the system's lines in
 // their colours (0xRRGGBB by role) with the picture at the right, if any.
 void paintReceipt(QPagedPaintDevice& device, const std::vector<ReceiptLine>& lines,
+                  const std::array<std::uint32_t, 11>& colours, const QImage& picture);
+// The same within `page` of any painter, for the screen.
+void paintReceipt(QPainter& painter, const QRect& page, const std::vector<ReceiptLine>& lines,
                   const std::array<std::uint32_t, 11>& colours, const QImage& picture);
 
 } // namespace varnelo

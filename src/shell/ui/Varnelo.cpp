@@ -62,6 +62,7 @@
 #include "engine/ui/SviluppoS.h"
 #include "printing/ui/ImpostaStampa.h"
 #include "printing/ui/ImpostaStampante.h"
+#include "printing/ui/InposCedolina.h"
 #include "printing/ui/StampaTab.h"
 #include "reduced/KeptGuarantee.h"
 #include "reduced/ui/GestRidotti.h"
@@ -308,6 +309,8 @@ void Varnelo::buildCommands() {
     commands_["StampaTab"] = [this] { openChild<StampaTab>(); };
     commands_["PannelloCreazone"] = [this] { openChild<ImpostaStampante>(); };
     commands_["ImpostaStampante"] = [this] { openChild<ImpostaStampante>(); };
+    commands_["InposCedolina"] = [this] { openChild<InposCedolina>(); };
+    commands_["InposCe2"] = [this] { openChild<InposCedolina>(); };
     commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
