@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "WidgetDriving.h"
+#include "core/SettingsFiles.h"
 #include "printing/ui/ImpostaStampa.h"
 #include "printing/ui/StampaTab.h"
 #include "support/PdfPages.h"
@@ -8,10 +9,13 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -295,6 +299,38 @@ class PrintingTest : public QObject {
         QVERIFY(QString::fromStdString(
                     test::pdfWords(app_->program.path("senza-disegno.pdf").toStdString()))
                     .contains("Nome Sistema ="));
+    }
+
+    // "Imposta stampa" from its menu item: the printers, the receipt's
+    // copies, the confirmation and the shop data are kept in their files.
+    void printSetUpIsKept() {
+        auto* w = openFromMenu(&main(), "MenuStampa(4)", "ImpostaStampaTabulato");
+        QVERIFY(w);
+        QCOMPARE(w->findChild<QComboBox*>("StampanteSchedine")->itemText(0),
+                 QString("Stampante predefinita"));
+        w->findChild<QSpinBox*>("CopieCedolina")->setValue(3);
+        w->findChild<QCheckBox*>("Conferma")->setChecked(false);
+        w->findChild<QComboBox*>("TipoRicevitoria")->setCurrentIndex(2);
+        auto* name = w->findChild<QLineEdit*>("Cedolina(0)");
+        name->clear();
+        QTest::keyClicks(name, "Da Gino");
+        saveScreenshot(w, "ImpostaStampaTabulato");
+        clickButton(w, "OK");
+
+        SettingsFiles files;
+        QVERIFY(loadSettingsFiles(state().folder, files).empty());
+        QCOMPARE(files.print.printer, (std::array<std::string, 4>{"", "", "3", "0"}));
+        QCOMPARE(files.print.couponLayout[0], std::string("Da Gino"));
+        QCOMPARE(files.print.couponLayout[1], std::string("2"));
+        QVERIFY(state().printSettings == files.print);
+        // Without the confirmation the slips go straight to the printer,
+        // which a machine without one refuses.
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            return;
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
+        auto* slips = openFromMenu(&main(), "MenuStampa(2)", "ImpostaStampa");
+        QVERIFY(slips);
+        QCOMPARE(noticeAfter(slips, "StampaSistema", "OK"), QString(" Errore dalla stampante:"));
     }
 
     // A PDF replaces the old one only when whole.

@@ -140,18 +140,18 @@ bool ImpostaStampa::readyToPrint() {
         Avviso::ask(*refused, this);
         return false;
     }
-    const std::string printer = state().printSettings.printer[0];
-    Notice confirm{
-        "Stampa Schedine...",
-        {"Stampante Schedine Selezionata    " + (printer.empty() ? "predefinita" : printer),
-         "Accettarsi che le schedine siano inserite nella stampante nel verso che si e "
-         "selezionato.",
-         "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
-        kNoticeYesNo};
+    const PrinterChoice printers = printerChoice(state().printSettings.printer);
+    if (!printers.confirm)
+        return true;
+    auto named = [](const std::string& p) { return p.empty() ? std::string("predefinita") : p; };
+    Notice confirm{"Stampa Schedine...",
+                   {"Stampante Schedine Selezionata    " + named(printers.slips),
+                    "Accettarsi che le schedine siano inserite nella stampante nel verso che si e "
+                    "selezionato.",
+                    "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
+                   kNoticeYesNo};
     if (s.receipt != ReceiptChoice::None) {
-        const std::string receiptPrinter = state().printSettings.printer[1];
-        confirm.lines.push_back("Stampante Cedolina Selezionata    " +
-                                (receiptPrinter.empty() ? "predefinita" : receiptPrinter));
+        confirm.lines.push_back("Stampante Cedolina Selezionata    " + named(printers.receipts));
         confirm.lines.push_back("Inserire foglio carta 5 Cn. più lungo di una schedina.");
         confirm.lines.push_back(
             "La stampa della cedolina su carta viene effettuata orizzontalmente.");
@@ -173,10 +173,11 @@ void ImpostaStampa::printSystem() {
             return slipPainter(state(), job, p);
         });
     if (printed && s.receipt != ReceiptChoice::None)
-        printPages(*this, true, 1, [this, s](Progress*) {
-            return receiptPainter(
-                receiptPage(state(), s, s.receipt == ReceiptChoice::Picture, receipts_++));
-        });
+        printPages(*this, true, printerChoice(state().printSettings.printer).receiptCopies,
+                   [this, s](Progress*) {
+                       return receiptPainter(receiptPage(
+                           state(), s, s.receipt == ReceiptChoice::Picture, receipts_++));
+                   });
     start_->setText("Stampa del sistema");
     status_->clear();
 }

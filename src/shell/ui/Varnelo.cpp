@@ -61,6 +61,7 @@
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
 #include "printing/ui/ImpostaStampa.h"
+#include "printing/ui/ImpostaStampaTabulato.h"
 #include "printing/ui/ImpostaStampante.h"
 #include "printing/ui/InposCedolina.h"
 #include "printing/ui/StampaTab.h"
@@ -311,6 +312,7 @@ void Varnelo::buildCommands() {
     commands_["ImpostaStampante"] = [this] { openChild<ImpostaStampante>(); };
     commands_["InposCedolina"] = [this] { openChild<InposCedolina>(); };
     commands_["InposCe2"] = [this] { openChild<InposCedolina>(); };
+    commands_["ImpostaStampaTabulato"] = [this] { openChild<ImpostaStampaTabulato>(); };
     commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
