@@ -39,6 +39,7 @@ QComboBox* printerBox(const QString& name, const std::string& chosen, QWidget* p
 }
 
 // The lines of enal/cedolina.txt with their fields in the window.
+// The picture flag stays as read: "Con Disegno" of the slip window decides.
 enum ShopLine { Name = 0, Kind, Street, Phone, Advert, Personal, Picture, Town };
 
 } // namespace
@@ -89,10 +90,6 @@ ImpostaStampaTabulato::ImpostaStampaTabulato(Shell& shell)
         texts_[line] = edit;
         shopForm->addRow(label, edit);
     }
-    picture_ = new QCheckBox("Stampa il disegno sulla cedolina", shopBox);
-    picture_->setObjectName("DisegnoCedolina");
-    picture_->setChecked(shop[Picture] == "1");
-    shopForm->addRow(picture_);
 
     auto* ok = namedButton("OK", "OK", this);
     auto* cancel = namedButton("Annulla", "Annulla", this);
@@ -121,7 +118,6 @@ bool ImpostaStampaTabulato::keep() {
         if (texts_[i])
             s.couponLayout[i] = texts_[i]->text().toStdString();
     s.couponLayout[Kind] = std::to_string(kind_->currentIndex());
-    s.couponLayout[Picture] = picture_->isChecked() ? "1" : "0";
     std::string error;
     if (!writeSettingsLines(state().folder.path("enal/stampante.csv"),
                             {s.printer.begin(), s.printer.end()}, error) ||

@@ -32,7 +32,6 @@ class ImpostaStampaTabulato : public ChildWindow {
     QLineEdit* name_ = nullptr;
     QComboBox* kind_ = nullptr;
     std::array<QLineEdit*, 8> texts_{};
-    QCheckBox* picture_ = nullptr;
 };
 
 } // namespace varnelo
