@@ -28,7 +28,8 @@ std::optional<Notice> forEachSystemColumn(const ProgramState& state,
 }
 
 ListingSources listingSources(const ProgramState& state) {
-    return {state.selection, state.conditions, state.levels, state.links, state.quadri};
+    return {state.selection, state.conditions,          state.levels,        state.links,
+            state.quadri,    state.families.filterList, state.families.andOr};
 }
 
 std::optional<Notice> writeSystemListing(const ProgramState& state, ListingSize size,
