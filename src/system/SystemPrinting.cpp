@@ -19,8 +19,14 @@ std::optional<Notice> forEachSystemColumn(const ProgramState& state,
             stopped = !take(c);
             return !stopped;
         });
-        if (notice)
-            return notice;
+        // The check's notice ends with what the check did not do: printing
+        // says its own.
+        if (notice) {
+            Notice damaged{"File manomesso o inesistente:", {"Sistema inesistente o manomesso."}};
+            damaged.lines.insert(damaged.lines.end(), notice->lines.begin(),
+                                 notice->lines.end() - (notice->lines.size() > 1 ? 1 : 0));
+            return damaged;
+        }
     }
     for (std::int32_t i = 1; i <= store.storedCount && !stopped; ++i)
         stopped = !take(store.column(i));

@@ -333,6 +333,34 @@ class PrintingTest : public QObject {
         QCOMPARE(noticeAfter(slips, "StampaSistema", "OK"), QString(" Errore dalla stampante:"));
     }
 
+    // Columns that cannot be read stop the slips and the listing alike:
+    // the notice says the system is damaged and no PDF is left.
+    void damagedSystemWritesNoPdf() {
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
+        // Four more columns said to wait in qor/qor.qor, which is not there.
+        state().columns.systemTotal = 10;
+        const struct {
+            const char* item;
+            const char* window;
+        } cases[] = {{"MenuStampa(2)", "ImpostaStampa"}, {"MenuStampa(3)", "StampaTab"}};
+        for (const auto& c : cases) {
+            auto* w = openFromMenu(&main(), c.item, c.window);
+            QVERIFY(w);
+            const QString pdf = app_->program.path(QString(c.window) + ".pdf");
+            answerFileDialog(pdf);
+            QString title;
+            whenModalShows(
+                [&title](QWidget* m) {
+                    title = m->windowTitle();
+                    m->findChild<QPushButton*>("OK")->click();
+                },
+                [](QWidget* m) { return m->objectName() == "Avviso"; });
+            clickButton(w, "SalvaPdf");
+            QCOMPARE(title, QString("File manomesso o inesistente:"));
+            QVERIFY(!QFile::exists(pdf));
+        }
+    }
+
     // A PDF replaces the old one only when whole.
     void pdfReplacesTheOldOneOnlyWhenWhole() {
         const struct {

@@ -83,7 +83,7 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
             return;
         }
         offerPdf(*this, qs(state().systemName),
-                 [this, job = slipJobOf(state(), s.mode, s.perSlip)](Progress* p) {
+                 [this, job = slipJobOf(state(), s.mode, s.perSlip)](PrintJob* p) {
                      return slipPainter(state(), job, p);
                  });
     });
@@ -169,12 +169,12 @@ void ImpostaStampa::printSystem() {
     start_->setText("Annulla stampa");
     status_->setText("Stampante in corso... " + qs(state().printSettings.printer[0]));
     const bool printed = printPages(
-        *this, false, 1, [this, job = slipJobOf(state(), s.mode, s.perSlip)](Progress* p) {
+        *this, false, 1, [this, job = slipJobOf(state(), s.mode, s.perSlip)](PrintJob* p) {
             return slipPainter(state(), job, p);
         });
     if (printed && s.receipt != ReceiptChoice::None)
         printPages(*this, true, printerChoice(state().printSettings.printer).receiptCopies,
-                   [this, s](Progress*) {
+                   [this, s](PrintJob*) {
                        return receiptPainter(receiptPage(
                            state(), s, s.receipt == ReceiptChoice::Picture, receipts_++));
                    });

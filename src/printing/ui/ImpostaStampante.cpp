@@ -104,11 +104,11 @@ ImpostaStampante::ImpostaStampante(Shell& shell) : ChildWindow(shell, "ImpostaSt
     auto* original = namedButton("   Impostazioni Originali   ", "Originali", this);
     auto* close = namedButton("Chiudi", "Chiudi", this);
     connect(test, &QPushButton::clicked, this,
-            [this] { printPages(*this, false, 1, [this](Progress*) { return testPage(false); }); });
+            [this] { printPages(*this, false, 1, [this](PrintJob*) { return testPage(false); }); });
     connect(preview, &QPushButton::clicked, this,
             [this] { showPrintPreview(this, "  Anteprima di stampa  ", testPage(true)); });
     connect(pdf, &QPushButton::clicked, this,
-            [this] { offerPdf(*this, "taratura", [this](Progress*) { return testPage(false); }); });
+            [this] { offerPdf(*this, "taratura", [this](PrintJob*) { return testPage(false); }); });
     connect(original, &QPushButton::clicked, this, [this] { restoreOriginal(); });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 

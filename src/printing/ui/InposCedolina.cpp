@@ -78,7 +78,7 @@ InposCedolina::InposCedolina(Shell& shell) : ChildWindow(shell, "InposCedolina")
     connect(printPreview, &QPushButton::clicked, this,
             [this] { showPrintPreview(this, "Anteprima Cedolina:", page()); });
     connect(pdf, &QPushButton::clicked, this,
-            [this] { offerPdf(*this, "cedolina", [this](Progress*) { return page(); }); });
+            [this] { offerPdf(*this, "cedolina", [this](PrintJob*) { return page(); }); });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(theme_, &QComboBox::currentIndexChanged, this, [this] { changed(); });
     for (QRadioButton* b : rule_)

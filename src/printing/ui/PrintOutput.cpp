@@ -30,24 +30,33 @@ Notice printerError() {
 }
 
 // Columns drawn so far, and whether to go on.
-bool counted(Progress* progress, std::int64_t done) {
-    if (!progress)
+bool counted(PrintJob* print, std::int64_t done) {
+    if (!print)
         return true;
-    progress->report(done);
-    return !progress->cancelled();
+    print->progress.report(done);
+    return !print->progress.cancelled();
 }
 
-// Runs `paint` in the background behind the progress window; false when
-// the player stopped it.
+void failed(PrintJob* print, std::optional<Notice> failure) {
+    if (print && failure) {
+        print->failure = std::move(failure);
+        print->progress.cancel = true;
+    }
+}
+
+// Runs `paint` in the background behind the progress window; false, with
+// the notice of a failure, when the job did not end.
 bool withProgress(ChildWindow& window, const QString& title, const QString& label,
                   const PrintDocument& document,
                   const std::function<void(const PagePainter&, Progress&)>& run) {
-    Progress progress;
-    progress.total = printedColumns(window.state());
-    const PagePainter paint = document(&progress);
+    PrintJob job;
+    job.progress.total = printedColumns(window.state());
+    const PagePainter paint = document(&job);
     TaskDialog::run(
-        window.shell(), title, label, progress, [&] { run(paint, progress); }, "Annulla:");
-    return !progress.cancelled();
+        window.shell(), title, label, job.progress, [&] { run(paint, job.progress); }, "Annulla:");
+    if (job.failure)
+        Avviso::ask(*job.failure, &window);
+    return !job.progress.cancelled();
 }
 
 } // namespace
@@ -63,29 +72,30 @@ SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip) {
     return job;
 }
 
-PagePainter slipPainter(const ProgramState& state, const SlipJob& job, Progress* progress) {
-    return [&state, job, progress](QPagedPaintDevice& device) {
+PagePainter slipPainter(const ProgramState& state, const SlipJob& job, PrintJob* print) {
+    return [&state, job, print](QPagedPaintDevice& device) {
         SlipPages pages(device, job);
         std::int64_t done = 0;
-        forEachSystemColumn(state, [&](const Column& c) {
-            pages.add(c);
-            return ++done % kProgressStep != 0 || counted(progress, done);
-        });
+        failed(print, forEachSystemColumn(state, [&](const Column& c) {
+                   pages.add(c);
+                   return ++done % kProgressStep != 0 || counted(print, done);
+               }));
         pages.finish();
     };
 }
 
 PagePainter listingPainter(const ProgramState& state, ListingSize size,
-                           const ListingSections& sections, Progress* progress, int maxPages) {
-    return [&state, size, sections, progress, maxPages](QPagedPaintDevice& device) {
+                           const ListingSections& sections, PrintJob* print, int maxPages) {
+    return [&state, size, sections, print, maxPages](QPagedPaintDevice& device) {
         ListingPages pages(device, size);
         std::int64_t done = 0;
-        writeSystemListing(
-            state, size, sections, [&](const std::string& line) { pages.line(line); },
-            [&] {
-                done += listingBlockColumns(size);
-                return counted(progress, done) && (maxPages == 0 || pages.pages() < maxPages);
-            });
+        failed(print, writeSystemListing(
+                          state, size, sections, [&](const std::string& line) { pages.line(line); },
+                          [&] {
+                              done += listingBlockColumns(size);
+                              return counted(print, done) &&
+                                     (maxPages == 0 || pages.pages() < maxPages);
+                          }));
         pages.finish();
     };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "core/Progress.h"
 #include "printing/ListingReport.h"
 #include "printing/PrintFiles.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -21,13 +23,20 @@ struct ProgramState;
 // program folder with the window's mode and columns per slip.
 SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip);
 
+// What a print job shares with its painter: how far it got, the stop
+// request, and why it failed (a failure stops the job as "Annulla:" does).
+struct PrintJob {
+    Progress progress;
+    std::optional<Notice> failure;
+};
+
 // Every column of the current system on slips, or its listing. With a
-// `progress` the painter counts the columns drawn and stops when the job is
-// cancelled; the listing also stops after `maxPages` pages (0: no limit).
-PagePainter slipPainter(const ProgramState& state, const SlipJob& job,
-                        Progress* progress = nullptr);
+// `job` the painter counts the columns drawn and stops when the job is
+// cancelled or a column cannot be read; the listing also stops after
+// `maxPages` pages (0: no limit).
+PagePainter slipPainter(const ProgramState& state, const SlipJob& job, PrintJob* print = nullptr);
 PagePainter listingPainter(const ProgramState& state, ListingSize size,
-                           const ListingSections& sections, Progress* progress = nullptr,
+                           const ListingSections& sections, PrintJob* print = nullptr,
                            int maxPages = 0);
 
 // The preview keeps every page it shows in memory: a listing shows its
@@ -47,13 +56,13 @@ ReceiptPage receiptPage(const ProgramState& state, const SlipPrintSettings& sett
 PagePainter receiptPainter(const ReceiptPage& page);
 
 // A document of the current system, drawn with the progress of its job.
-using PrintDocument = std::function<PagePainter(Progress* progress)>;
+using PrintDocument = std::function<PagePainter(PrintJob* job)>;
 
 // The printer named in enal/stampante.csv (slips on its first line,
 // receipts on its second) or the default one; " Errore dalla stampante:"
 // when there is none or the job fails. `copies` copies. While the pages go
 // out a window shows how far the job got and offers "Annulla:"; false when
-// the job did not end.
+// the job did not end, with the notice of a failure.
 bool printPages(ChildWindow& window, bool receipt, int copies, const PrintDocument& document);
 
 // "Salva PDF": asks for a file and writes the pages to it, with the same

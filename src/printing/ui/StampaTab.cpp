@@ -97,7 +97,7 @@ ListingSize StampaTab::size() const {
 }
 
 PrintDocument StampaTab::listing() const {
-    return [this, size = size(), sections = sections()](Progress* p) {
+    return [this, size = size(), sections = sections()](PrintJob* p) {
         return listingPainter(state(), size, sections, p);
     };
 }
