@@ -52,6 +52,7 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     auto* subLayout = new QHBoxLayout(subscription);
     subLayout->addWidget(new QLabel("Per numero di concorsi:", subscription));
     subLayout->addWidget(draws_);
+    subLayout->addStretch();
 
     status_ = new QLabel(this);
     status_->setObjectName("LabStato");

@@ -9,6 +9,7 @@
 #include "ui/TaskDialog.h"
 #include "ui/Text.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -149,7 +150,8 @@ bool printPages(ChildWindow& window, bool receipt, int copies, const PrintDocume
 }
 
 void offerPdf(ChildWindow& window, const QString& suggestedName, const PrintDocument& document) {
-    const QString file = QFileDialog::getSaveFileName(&window, "Salva PDF", suggestedName + ".pdf",
+    const QString file = QFileDialog::getSaveFileName(&window, "Salva PDF",
+                                                      QDir::home().filePath(suggestedName + ".pdf"),
                                                       "Documento PDF (*.pdf)");
     if (file.isEmpty())
         return;
