@@ -122,6 +122,72 @@ void linksSection(const ListingSources& src, std::vector<std::string>& out) {
     out.push_back("");
 }
 
+// The counts 0..5 whose flag is set in `flags`, as " 0 2 3".
+std::string flagList(std::uint8_t flags) {
+    std::string s;
+    for (int h = 0; h <= 5; ++h)
+        if (flags & (1U << h))
+            s += numberField(h);
+    return s.empty() ? " -" : s;
+}
+
+std::vector<int> numbersOf(std::uint64_t mask) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= 50; ++n)
+        if (mask & (std::uint64_t{1} << n))
+            numbers.push_back(n);
+    return numbers;
+}
+
+std::string filterLine(std::size_t j, const std::vector<int>& numbers, std::uint8_t hits) {
+    return "     Col. N°" + field(static_cast<long long>(j), 5) +
+           "  Punti:" + padded(flagList(hits), 13) + "Numeri: " + numberRow(numbers);
+}
+
+void andColumnsSection(const FilterList& list, std::vector<std::string>& out) {
+    out.push_back("<<-- Colonne filtro AND -->>");
+    if (!list.active || list.columns.empty()) {
+        out.push_back("    Colonne filtro non attive.");
+        out.push_back("");
+        return;
+    }
+    out.push_back("    Colonne filtro N° =" +
+                  numberField(static_cast<long long>(list.columns.size())));
+    for (std::size_t j = 0; j < list.columns.size(); ++j) {
+        const ListColumn& c = list.columns[j];
+        out.push_back(filterLine(j + 1, {c.numbers.begin(), c.numbers.end()}, c.hits) +
+                      (c.consecutive ? "  Consecutivi:" + flagList(c.consecutive) : ""));
+    }
+    out.push_back("");
+}
+
+void andOrSection(const AndOrSet& set, std::vector<std::string>& out) {
+    out.push_back("<<-- Quadri AND OR -->>");
+    if (!set.anyActive()) {
+        out.push_back("    Nessun quadro attivo.");
+        out.push_back("");
+        return;
+    }
+    std::string required;
+    for (int k = 0; k <= kAndOrQuadri; ++k)
+        if (set.orRequirement.test(static_cast<std::size_t>(k)))
+            required += numberField(k);
+    out.push_back("  Quadri in OR da indovinare:" + (required.empty() ? " -" : required));
+    for (int k = 0; k < kAndOrQuadri; ++k) {
+        const AndOrQuadro& q = set.quadri[static_cast<std::size_t>(k)];
+        if (!q.active)
+            continue;
+        out.push_back("              Quadro --> N° =" + numberField(k + 1) +
+                      (q.orLogic ? "  OR " : "  AND") + "  " + q.name);
+        out.push_back("    Colonne Indovinate: Da=" + numberField(q.guessed.min) + "  A=" +
+                      numberField(q.guessed.max) + "   Punti Tra: Da=" + numberField(q.points.min) +
+                      "  A=" + numberField(q.points.max));
+        for (std::size_t j = 0; j < q.columns.size(); ++j)
+            out.push_back(filterLine(j + 1, numbersOf(q.columns[j].numbers), q.columns[j].hits));
+    }
+    out.push_back("");
+}
+
 } // namespace
 
 std::vector<std::string> reportLines(ListingSection section, const ListingSources& sources) {
@@ -137,7 +203,11 @@ std::vector<std::string> reportLines(ListingSection section, const ListingSource
         linksSection(sources, out);
         break;
     case ListingSection::AndColumns:
+        andColumnsSection(sources.filters, out);
+        break;
     case ListingSection::AndOrColumns:
+        andOrSection(sources.andOr, out);
+        break;
     case ListingSection::Columns:
         break;
     }

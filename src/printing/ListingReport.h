@@ -1,6 +1,8 @@
 #pragma once
 
+#include "conditions/AndOrFilter.h"
 #include "conditions/ConditionSet.h"
+#include "conditions/FilterColumns.h"
 #include "conditions/Levels.h"
 #include "conditions/Links.h"
 #include "core/Selection.h"
@@ -32,6 +34,8 @@ struct ListingSources {
     const LevelLimits& levels;
     const Links& links;
     const Quadri& quadri;
+    const FilterList& filters;
+    const AndOrSet& andOr;
 };
 
 // The text lines of a report section; empty for Columns, which is streamed

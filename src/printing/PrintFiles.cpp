@@ -158,4 +158,20 @@ bool writeListingSize(const ProgramFolder& folder, ListingSize size, std::string
                                joinLines({std::to_string(static_cast<int>(size))}), error);
 }
 
+PrinterChoice printerChoice(const std::array<std::string, 4>& values) {
+    PrinterChoice c;
+    c.slips = values[0];
+    c.receipts = values[1];
+    long long copies = 0;
+    if (parseIntegerText(trimBlanks(values[2]), copies) && inRange(copies, 1, 5))
+        c.receiptCopies = static_cast<int>(copies);
+    c.confirm = trimBlanks(values[3]) != "0";
+    return c;
+}
+
+std::array<std::string, 4> printerValues(const PrinterChoice& choice) {
+    return {choice.slips, choice.receipts, std::to_string(choice.receiptCopies),
+            choice.confirm ? "1" : "0"};
+}
+
 } // namespace varnelo

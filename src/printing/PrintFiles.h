@@ -53,6 +53,20 @@ CalibrationSettings readCalibration(const ProgramFolder& folder, std::optional<N
 bool writeCalibration(const ProgramFolder& folder, const CalibrationSettings& s,
                       std::string& error);
 
+// enal/stampante.csv, a value a line: the printer of the slips and the one
+// of the receipts (empty: the system's default printer), the copies of a
+// receipt (1..5) and "1" to confirm before the slips print.
+struct PrinterChoice {
+    std::string slips;
+    std::string receipts;
+    int receiptCopies = 1;
+    bool confirm = true;
+    bool operator==(const PrinterChoice&) const = default;
+};
+// Values out of range keep their defaults.
+PrinterChoice printerChoice(const std::array<std::string, 4>& values);
+std::array<std::string, 4> printerValues(const PrinterChoice& choice);
+
 // andor/caratt.txt: 0, 1 or 2; a font size 9 reads as 0, 14 as 2, any other as 1.
 ListingSize readListingSize(const ProgramFolder& folder);
 bool writeListingSize(const ProgramFolder& folder, ListingSize size, std::string& error);

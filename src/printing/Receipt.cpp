@@ -1,6 +1,9 @@
 #include "printing/Receipt.h"
 
+#include "core/TextFile.h"
 #include "printing/Listing.h"
+
+#include <algorithm>
 
 namespace varnelo {
 
@@ -42,6 +45,32 @@ std::vector<ReceiptLine> receiptLines(const ReceiptContent& c) {
     if (!c.shop[5].empty())
         out.push_back({ReceiptRole::Personal, c.shop[5]});
     return out;
+}
+
+std::vector<ReceiptPicture> readReceiptPictures(const ProgramFolder& folder) {
+    std::string text, error;
+    std::vector<ReceiptPicture> pictures;
+    if (!readTextFile(folder.path("immagini/Cartella.txt"), 64 * 1024, text, error))
+        return pictures;
+    for (std::string_view line : splitLines(text)) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
+        const std::string_view file = trimBlanks(line.substr(tab + 1));
+        if (!file.empty())
+            pictures.push_back({std::string(trimBlanks(line.substr(0, tab))), std::string(file)});
+    }
+    return pictures;
+}
+
+std::string receiptPictureFile(const std::vector<ReceiptPicture>& pictures, int theme, bool change,
+                               int serial) {
+    const auto count = static_cast<long long>(pictures.size());
+    if (theme < 0 || theme >= count)
+        return {};
+    const long long at =
+        change ? (theme + static_cast<long long>(std::max(0, serial))) % count : theme;
+    return pictures[static_cast<std::size_t>(at)].file;
 }
 
 } // namespace varnelo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ProgramFolder.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -45,5 +47,23 @@ std::string shopIntroduction(const std::string& kindText);
 std::string euroText(std::int64_t cents);
 // The lines of a receipt from top to bottom.
 std::vector<ReceiptLine> receiptLines(const ReceiptContent& c);
+
+// A line of immagini/Cartella.txt: "theme<TAB>file".
+struct ReceiptPicture {
+    std::string theme;
+    std::string file;
+    bool operator==(const ReceiptPicture&) const = default;
+};
+
+// The pictures listed in immagini/Cartella.txt, lines without a tab left
+// out; empty when the list cannot be read.
+std::vector<ReceiptPicture> readReceiptPictures(const ProgramFolder& folder);
+
+// The file (below immagini/) of the `serial`th receipt of a job with the
+// picture of line `theme`: always that one ("Disegno sempre uguale."), or
+// the next one of the list on every receipt ("Cambia disegno in ogni
+// Cedolina."). Empty when the theme is not on the list.
+std::string receiptPictureFile(const std::vector<ReceiptPicture>& pictures, int theme, bool change,
+                               int serial);
 
 } // namespace varnelo

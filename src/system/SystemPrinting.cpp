@@ -4,6 +4,10 @@
 
 namespace varnelo {
 
+std::int64_t printedColumns(const ProgramState& state) {
+    return std::max<std::int64_t>(state.columns.systemTotal, state.columns.storedCount);
+}
+
 std::optional<Notice> forEachSystemColumn(const ProgramState& state,
                                           const std::function<bool(const Column&)>& take) {
     const ColumnStore& store = state.columns;
@@ -15,8 +19,14 @@ std::optional<Notice> forEachSystemColumn(const ProgramState& state,
             stopped = !take(c);
             return !stopped;
         });
-        if (notice)
-            return notice;
+        // The check's notice ends with what the check did not do: printing
+        // says its own.
+        if (notice) {
+            Notice damaged{"File manomesso o inesistente:", {"Sistema inesistente o manomesso."}};
+            damaged.lines.insert(damaged.lines.end(), notice->lines.begin(),
+                                 notice->lines.end() - (notice->lines.size() > 1 ? 1 : 0));
+            return damaged;
+        }
     }
     for (std::int32_t i = 1; i <= store.storedCount && !stopped; ++i)
         stopped = !take(store.column(i));
@@ -24,17 +34,17 @@ std::optional<Notice> forEachSystemColumn(const ProgramState& state,
 }
 
 ListingSources listingSources(const ProgramState& state) {
-    return {state.selection, state.conditions, state.levels, state.links, state.quadri};
+    return {state.selection, state.conditions,          state.levels,        state.links,
+            state.quadri,    state.families.filterList, state.families.andOr};
 }
 
 std::optional<Notice> writeSystemListing(const ProgramState& state, ListingSize size,
                                          const ListingSections& sections,
                                          const ColumnListing::Emit& emit,
                                          const std::function<bool()>& keepGoing) {
-    const std::int64_t total = std::max(state.columns.systemTotal, state.columns.storedCount);
     std::optional<Notice> failure;
     writeListing(
-        state.systemName, total, size, sections, listingSources(state),
+        state.systemName, printedColumns(state), size, sections, listingSources(state),
         [&](ColumnListing& listing) {
             std::int64_t blocks = 0;
             bool going = true;

@@ -10,9 +10,12 @@
 
 namespace varnelo {
 
+// How many columns the current system prints, overflow included.
+std::int64_t printedColumns(const ProgramState& state);
+
 // Every column of the current system in list order: the overflow kept in
 // qor/qor.qor first, then the stored ones. `take` returns false to stop.
-// The notice of an unreadable overflow file.
+// "File manomesso o inesistente:" when the overflow file cannot be read.
 std::optional<Notice> forEachSystemColumn(const ProgramState& state,
                                           const std::function<bool(const Column&)>& take);
 

@@ -1,8 +1,11 @@
 #include "ui/PrintPreview.h"
 
-#include <QFileInfo>
+#include "core/AtomicWriter.h"
+
 #include <QFontDatabase>
+#include <QIODevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -18,12 +21,48 @@ void showPrintPreview(QWidget* parent, const QString& title, const PagePainter& 
     preview.exec();
 }
 
-bool savePdf(const QString& file, const PagePainter& paint) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    paint(printer);
-    return QFileInfo(file).size() > 0;
+namespace {
+
+// The bytes of the PDF as the writer makes them, into the temporary file
+// that takes the place of the old PDF only once the document is whole.
+class AtomicDevice : public QIODevice {
+  public:
+    explicit AtomicDevice(AtomicWriter& writer) : writer_(writer) {}
+    qint64 written() const { return written_; }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (!writer_.write({data, static_cast<std::size_t>(size)}))
+            return -1;
+        written_ += size;
+        return size;
+    }
+
+  private:
+    AtomicWriter& writer_;
+    qint64 written_ = 0;
+};
+
+} // namespace
+
+bool savePdf(const QString& file, const PagePainter& paint, const Progress* progress) {
+    AtomicWriter writer(file.toStdString());
+    if (!writer.open())
+        return false;
+    AtomicDevice device(writer);
+    device.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&device);
+        pdf.setResolution(1200);
+        pdf.setCreator("Varnelo");
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        paint(pdf);
+    }
+    device.close();
+    if (device.written() == 0 || (progress && progress->cancelled()))
+        return false;
+    return writer.commit();
 }
 
 PagePainter textPages(const QString& heading, const QStringList& lines) {

@@ -28,7 +28,7 @@ class ProgressWindow : public QDialog {
 } // namespace
 
 void TaskDialog::run(Shell& shell, const QString& title, const QString& label, Progress& progress,
-                     const std::function<void()>& task) {
+                     const std::function<void()>& task, const QString& stopCaption) {
     ProgressWindow dialog(shell.mainWidget(), progress);
     dialog.setObjectName("Caricamento");
     dialog.setWindowTitle(title);
@@ -39,7 +39,7 @@ void TaskDialog::run(Shell& shell, const QString& title, const QString& label, P
     bar->setRange(0, 1000);
     auto* count = new QLabel(&dialog);
     count->setObjectName("Conteggio");
-    auto* cancel = new QPushButton(" Annulla Caricamento Colonne ", &dialog);
+    auto* cancel = new QPushButton(stopCaption, &dialog);
     cancel->setObjectName("Annulla");
     QObject::connect(cancel, &QPushButton::clicked, &dialog, [&] {
         progress.cancel = true;

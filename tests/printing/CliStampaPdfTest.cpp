@@ -1,5 +1,6 @@
 #include "printing/PrintFiles.h"
 #include "printing/SlipLayout.h"
+#include "support/PdfPages.h"
 #include "support/RunCli.h"
 #include "support/SavedSystem.h"
 
@@ -12,59 +13,13 @@
 namespace varnelo {
 namespace {
 
+using test::pageCount;
+using test::Picture;
+using test::renderPage;
 using test::TestFolder;
-
-// pdftoppm at 144 dots per inch: ten twips to the pixel.
-constexpr int kTwipsPerPixel = 10;
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::string rgb;
-    std::uint32_t at(int x, int y) const {
-        const auto i = static_cast<std::size_t>((y * width + x) * 3);
-        return (std::uint32_t(std::uint8_t(rgb[i])) << 16) |
-               (std::uint32_t(std::uint8_t(rgb[i + 1])) << 8) | std::uint8_t(rgb[i + 2]);
-    }
-    // The colour in the middle of a mark placed at a layout position.
-    std::uint32_t markAt(TwipPoint p) const {
-        return at((p.x + SlipGeometry::markWidth / 2) / kTwipsPerPixel,
-                  (p.y + SlipGeometry::markHeight / 2) / kTwipsPerPixel);
-    }
-};
 
 bool stampaAvailable() {
     return test::runCli("").err.find("stampa --sistema") != std::string::npos;
-}
-
-// Page `page` of a PDF as pixels (binary PPM from pdftoppm).
-Picture renderPage(const std::filesystem::path& pdf, int page) {
-    const auto ppm = pdf.parent_path() / "page";
-    const std::string cmd = "pdftoppm -r 144 -f " + std::to_string(page) + " -l " +
-                            std::to_string(page) + " -singlefile " + pdf.string() + " " +
-                            ppm.string();
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
-    std::ifstream in(ppm.string() + ".ppm", std::ios::binary);
-    std::string magic;
-    int max = 0;
-    Picture p;
-    in >> magic >> p.width >> p.height >> max;
-    in.get();
-    p.rgb.assign(std::istreambuf_iterator<char>(in), {});
-    EXPECT_EQ(magic, "P6");
-    EXPECT_EQ(p.rgb.size(), static_cast<std::size_t>(p.width * p.height * 3));
-    return p;
-}
-
-int pageCount(const std::filesystem::path& pdf) {
-    const std::string cmd =
-        "pdfinfo " + pdf.string() + " | grep '^Pages:' > " + (pdf.parent_path() / "info").string();
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
-    std::istringstream info(test::readFile(pdf.parent_path() / "info"));
-    std::string label;
-    int pages = 0;
-    info >> label >> pages;
-    return pages;
 }
 
 const std::vector<Column> kSeven = {
@@ -91,12 +46,14 @@ TEST(CliStampaPdf, MarksLandOnTheLayoutInTheModeColour) {
         // 7 columns at 3 a slip: the last slip holds one column, its grids 2 and 3 empty.
         EXPECT_EQ(pageCount(pdf), 3);
         const Picture first = renderPage(pdf, 1);
+        ASSERT_TRUE(first.ok());
         for (int grid = 1; grid <= 3; ++grid)
             for (std::uint8_t n : kSeven[static_cast<std::size_t>(grid - 1)])
                 EXPECT_EQ(first.markAt(layout.at(grid, n)), m.colour) << grid << "/" << int(n);
         EXPECT_EQ(first.markAt(layout.at(1, 6)), 0xFFFFFFU);
         EXPECT_EQ(first.markAt(layout.at(4, 1)), 0xFFFFFFU);
         const Picture last = renderPage(pdf, 3);
+        ASSERT_TRUE(last.ok());
         for (std::uint8_t n : kSeven[6])
             EXPECT_EQ(last.markAt(layout.at(1, n)), m.colour) << int(n);
         for (int grid = 2; grid <= kSlipGrids; ++grid)
@@ -119,6 +76,7 @@ TEST(CliStampaPdf, CalibrationMovesEveryMarkAlike) {
                                 " --cartella " + f.root.string());
     ASSERT_EQ(r.status, 0) << r.err;
     const Picture page = renderPage(pdf, 1);
+    ASSERT_TRUE(page.ok());
     const SlipLayout layout = defaultSlipLayout();
     for (int grid = 1; grid <= 5; ++grid)
         for (std::uint8_t n : kSeven[static_cast<std::size_t>(grid - 1)]) {
@@ -146,26 +104,7 @@ TEST(CliStampaPdf, ListingTextEqualsTheListingLines) {
         const auto pdf = f / "tabulato.pdf";
         const auto r = test::runCli("stampa --tabulato" + args + " --pdf " + pdf.string());
         ASSERT_EQ(r.status, 0) << r.err;
-        const auto text = f / "tabulato.txt";
-        ASSERT_EQ(std::system(
-                      ("pdftotext -layout -nopgbrk " + pdf.string() + " " + text.string()).c_str()),
-                  0);
-        // pdftotext guesses blanks from the glyph positions, so lines are
-        // compared word by word; the blank runs are the font's business.
-        auto tidy = [](const std::string& s) {
-            std::istringstream in(s);
-            std::string out, line;
-            while (std::getline(in, line)) {
-                std::istringstream words(line);
-                std::string word, joined;
-                while (words >> word)
-                    joined += (joined.empty() ? "" : " ") + word;
-                if (!joined.empty())
-                    out += joined + "\n";
-            }
-            return out;
-        };
-        EXPECT_EQ(tidy(test::readFile(text)), tidy(lines.out));
+        EXPECT_EQ(test::pdfWords(pdf), test::wordsByLine(lines.out));
     }
 }
 

@@ -108,7 +108,9 @@ TEST(ListingReport, SectionsCarryTheirHeadingsAndEveryLevel) {
     LevelLimits levels;
     Links links;
     Quadri quadri;
-    const ListingSources src{sel, conditions, levels, links, quadri};
+    FilterList filters;
+    AndOrSet andOr;
+    const ListingSources src{sel, conditions, levels, links, quadri, filters, andOr};
 
     const auto numbers = reportLines(ListingSection::Numbers, src);
     EXPECT_EQ(numbers[0], "<<--  Numeri in gioco  -->>");
@@ -130,6 +132,49 @@ TEST(ListingReport, SectionsCarryTheirHeadingsAndEveryLevel) {
     EXPECT_EQ(linked[1].rfind("  ERRORI AMMESSI TRA TUTTE LE Link --> Da=", 0), 0U);
     EXPECT_EQ(linked[2].rfind("  Link SBAGLIATI --> Da=", 0), 0U);
     EXPECT_EQ(linked[4], "<<-- Punti tra Condizione -->>");
+}
+
+TEST(ListingReport, FilterSectionsListWhatIsActive) {
+    Selection sel;
+    ConditionSet conditions;
+    LevelLimits levels;
+    Links links;
+    Quadri quadri;
+    FilterList filters;
+    filters.columns = {{{3, 12, 25}, 0b001110, 0}, {{1, 2, 3, 4, 5, 6}, 0b100000, 0b000011}};
+    AndOrSet andOr;
+    const ListingSources src{sel, conditions, levels, links, quadri, filters, andOr};
+    // Nothing active: the headings say so.
+    EXPECT_EQ(reportLines(ListingSection::AndColumns, src),
+              (std::vector<std::string>{"<<-- Colonne filtro AND -->>",
+                                        "    Colonne filtro non attive.", ""}));
+    EXPECT_EQ(
+        reportLines(ListingSection::AndOrColumns, src),
+        (std::vector<std::string>{"<<-- Quadri AND OR -->>", "    Nessun quadro attivo.", ""}));
+
+    filters.active = true;
+    EXPECT_EQ(
+        reportLines(ListingSection::AndColumns, src),
+        (std::vector<std::string>{
+            "<<-- Colonne filtro AND -->>", "    Colonne filtro N° = 2",
+            "     Col. N°    1  Punti: 1 2 3       Numeri:  3  12 25",
+            "     Col. N°    2  Punti: 5           Numeri:  1  2  3  4  5  6   Consecutivi: 0 1",
+            ""}));
+    AndOrQuadro& q = andOr.quadri[1];
+    q.active = true;
+    q.orLogic = true;
+    q.name = "Prova";
+    q.guessed = {1, 3};
+    q.points = {2, 8};
+    q.columns = {{(std::uint64_t{1} << 7) | (std::uint64_t{1} << 9), 0b10}};
+    andOr.quadri[4].columns = q.columns; // not active: left out
+    andOr.orRequirement.set(1);
+    EXPECT_EQ(
+        reportLines(ListingSection::AndOrColumns, src),
+        (std::vector<std::string>{"<<-- Quadri AND OR -->>", "  Quadri in OR da indovinare: 1",
+                                  "              Quadro --> N° = 2  OR   Prova",
+                                  "    Colonne Indovinate: Da= 1  A= 3   Punti Tra: Da= 2  A= 8",
+                                  "     Col. N°    1  Punti: 1           Numeri:  7  9 ", ""}));
 }
 
 TEST(ListingSizeFile, ReadsFontSizesAndIndexes) {

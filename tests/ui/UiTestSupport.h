@@ -187,3 +187,21 @@ inline void pickFromContextMenu(QWidget* w, int pick, QStringList& texts) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(w, &event);
 }
+
+#include "engine/ui/SviluppoS.h"
+#include "shell/ui/Pronostico.h"
+
+#include <QPushButton>
+
+// Develops the numbers at the number-entry window as a player does: the
+// numbers, the Numeroni, "Sviluppo", and the run waited for.
+inline void developAtPronostico(varnelo::Varnelo& main, const std::vector<int>& numbers,
+                                std::initializer_list<int> numeroni) {
+    for (int n : numbers)
+        clickNumber(main.pronostico(), n);
+    for (int e : numeroni)
+        clickNumerone(main.pronostico(), e);
+    main.pronostico()->findChild<QPushButton*>("CalcSviluppo(0)")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(main.developmentWindow() && !main.developmentWindow()->isRunning(),
+                             60000);
+}

@@ -70,9 +70,9 @@ class ShellTest : public QObject {
         QVERIFY(!main_->findChild<QAction*>("MenuFile(8)")->isEnabled()); // no columns yet
         QVERIFY(!main_->findChild<QMenu*>("ColonneSistema")->isEnabled());
         // A window that does not exist yet stays visible, disabled, with a tooltip.
-        auto* printSetup = main_->findChild<QAction*>("MenuStampa(4)");
-        QVERIFY(printSetup->isVisible());
-        QVERIFY(printSetup->toolTip().contains("Non ancora disponibile"));
+        auto* homePage = main_->findChild<QAction*>("MenHelp(2)");
+        QVERIFY(homePage->isVisible());
+        QVERIFY(homePage->toolTip().contains("Non ancora disponibile"));
         QVERIFY(main_->findChild<QAction*>("Condizioni(1)")->isEnabled()); // Imposta sistema
         QCOMPARE(main_->findChild<QAction*>("Condizioni(1)")->shortcut(), QKeySequence("F11"));
         QVERIFY(main_->findChild<QMenu*>("Sommai"));

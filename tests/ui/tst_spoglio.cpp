@@ -66,17 +66,6 @@ class SpoglioTest : public QObject {
     spoglio* openSpoglio() {
         return qobject_cast<spoglio*>(openFromMenu(&main(), "ColonneSistema(2)", "spoglio"));
     }
-    // Develops the numbers at the number-entry window as a player does.
-    void develop(const std::vector<int>& numbers, std::initializer_list<int> numeroni) {
-        for (int n : numbers)
-            clickNumber(main().pronostico(), n);
-        for (int e : numeroni)
-            clickNumerone(main().pronostico(), e);
-        main().pronostico()->findChild<QPushButton*>("CalcSviluppo(0)")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            main().developmentWindow() && !main().developmentWindow()->isRunning(), 60000);
-    }
-
   private Q_SLOTS:
     void initTestCase() { prepareWindowTests(); }
     void init() {
@@ -101,7 +90,7 @@ class SpoglioTest : public QObject {
         while (other == target.numeroni[0] || other == target.numeroni[1])
             ++other;
         QVERIFY(!openSpoglio()); // no columns yet: the menu is shut
-        develop(numbers, {target.numeroni[0], other});
+        developAtPronostico(main(), numbers, {target.numeroni[0], other});
         QCOMPARE(app_->status(), QString("Colonne finali = 252"));
         QVERIFY(main().findChild<QAction*>("MenuFile(4)")->isEnabled());
         main().findChild<QAction*>("MenuFile(4)")->trigger(); // saved for the command line
@@ -149,7 +138,7 @@ class SpoglioTest : public QObject {
 
     // Marks by hand, the analysis after the check, its debug print as a PDF.
     void conditionAnalysisOfMarkedNumbers() {
-        develop({1, 2, 3, 4, 5, 6, 7}, {1, 2});
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6, 7}, {1, 2});
         state_->conditions.setActive(111, true); // "Somma Totale" 20..30 only
         for (int v = 20; v <= 30; ++v)
             state_->conditions.setCell(111, v, {CellStatus::Admitted, 0});
@@ -231,7 +220,7 @@ class SpoglioTest : public QObject {
     // Another window's job (a development rewriting the columns) holds
     // every command but Esci until it ends.
     void nothingStartsWhileAnotherJobRuns() {
-        develop({1, 2, 3, 4, 5, 6}, {1, 2});
+        developAtPronostico(main(), {1, 2, 3, 4, 5, 6}, {1, 2});
         spoglio* w = openSpoglio();
         QVERIFY(w);
         main().setBusy(true);
@@ -244,7 +233,7 @@ class SpoglioTest : public QObject {
     }
 
     void randomCombinationAndSavedSystems() {
-        develop({5, 10, 15, 20, 25, 30}, {3, 4});
+        developAtPronostico(main(), {5, 10, 15, 20, 25, 30}, {3, 4});
         main().findChild<QAction*>("MenuFile(4)")->trigger();
         std::ofstream(app_->program.path("qor/rotto.cna").toStdString()) << "1 2 3\n";
         spoglio* w = openSpoglio();
@@ -277,7 +266,7 @@ class SpoglioTest : public QObject {
     void confrontiamoScoresEveryDrawOfTheSelection() {
         auto* key = main().findChild<QAction*>("ConfrontoStema");
         QVERIFY(key && !key->isEnabled()); // no columns yet
-        develop({3, 11, 19, 27, 35, 43, 8}, {5, 9});
+        developAtPronostico(main(), {3, 11, 19, 27, 35, 43, 8}, {5, 9});
         QVERIFY(key->isEnabled());
         key->trigger();
         auto* w = main().findChild<Confrontiamo*>("Confrontiamo");

@@ -80,7 +80,7 @@ int run(const std::vector<std::string>& args) {
     std::optional<Notice> failure;
     {
         QPdfWriter pdf(QString::fromStdString(partial.string()));
-        pdf.setResolution(600);
+        pdf.setResolution(1200);
         pdf.setCreator("Varnelo");
         if (r.slips) {
             failure = printSlips(state, r, pdf);

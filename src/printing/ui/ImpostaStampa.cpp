@@ -1,8 +1,9 @@
 #include "printing/ui/ImpostaStampa.h"
 
-#include "checking/CostShares.h"
+#include "printing/ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
+#include "system/SystemPrinting.h"
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
 #include "ui/Shell.h"
@@ -20,32 +21,10 @@
 
 namespace varnelo {
 
-namespace {
-
-std::int64_t systemColumns(const ProgramState& s) {
-    return std::max<std::int64_t>(s.columns.systemTotal, s.columns.storedCount);
-}
-
-template <std::size_t N>
-QGroupBox* optionGroup(QWidget* parent, const QString& title, const char* name,
-                       const std::array<const char*, N>& captions,
-                       std::array<QRadioButton*, N>& out) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    for (std::size_t i = 0; i < N; ++i) {
-        out[i] = new QRadioButton(captions[i], box);
-        out[i]->setObjectName(QString("%1(%2)").arg(name).arg(i));
-        layout->addWidget(out[i]);
-    }
-    return box;
-}
-
-} // namespace
-
 ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa") {
     setWindowTitle("Stampa schedine:");
     std::optional<Notice> notice;
-    settings_ = readSlipPrintSettings(state().folder, notice);
+    const SlipPrintSettings settings = readSlipPrintSettings(state().folder, notice);
     if (notice)
         Avviso::ask(*notice, this);
 
@@ -54,44 +33,43 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     perSlip_ = new QSpinBox(this);
     perSlip_->setObjectName("ColonnePerSchedina");
     perSlip_->setRange(1, kSlipGrids);
-    perSlip_->setValue(settings_.perSlip);
+    perSlip_->setValue(settings.perSlip);
     connect(perSlip_, &QSpinBox::valueChanged, this, [this] { showSlipCount(); });
 
-    auto* modeBox = optionGroup<3>(this, "Colore dei segni", "OpModo",
-                                   {"Nero", "Grigio", "Grigio chiaro"}, modes_);
-    modes_[static_cast<std::size_t>(settings_.mode) - 1]->setChecked(true);
-    auto* receiptBox = optionGroup<3>(this, "Cedolina", "OpCedola",
-                                      {"Solo Schedine", "Con Cedolina", "Con Disegno"}, receipt_);
-    receipt_[static_cast<std::size_t>(settings_.receipt)]->setChecked(true);
+    auto* modeBox =
+        optionGroup(this, "Colore dei segni", "OpModo", {"Nero", "Grigio", "Grigio chiaro"},
+                    static_cast<int>(settings.mode) - 1, modes_);
+    auto* receiptBox =
+        optionGroup(this, "Cedolina", "OpCedola", {"Solo Schedine", "Con Cedolina", "Con Disegno"},
+                    static_cast<int>(settings.receipt), receipt_);
 
     auto* subscription = new QGroupBox("Abbonamento:", this);
     draws_ = new QComboBox(subscription);
     draws_->setObjectName("Combos");
     for (int i = 1; i <= 12; ++i)
         draws_->addItem(QString::number(i));
-    draws_->setCurrentIndex(settings_.subscriptionDraws - 1);
+    draws_->setCurrentIndex(settings.subscriptionDraws - 1);
     auto* subLayout = new QHBoxLayout(subscription);
     subLayout->addWidget(new QLabel("Per numero di concorsi:", subscription));
     subLayout->addWidget(draws_);
+    subLayout->addStretch();
 
     status_ = new QLabel(this);
     status_->setObjectName("LabStato");
     start_ = namedButton("Stampa del sistema", "StampaSistema", this);
     auto* listing = namedButton("Tabulato", "Tabulato", this);
+    auto* receipt = namedButton("Cedolina...", "Cedolina", this);
     auto* preview = namedButton("  Anteprima di stampa  ", "Anteprima", this);
     auto* pdf = namedButton("Salva PDF", "SalvaPdf", this);
     auto* close = namedButton("Chiudi", "Chiudi", this);
-    connect(start_, &QPushButton::clicked, this, [this] {
-        if (printing_)
-            stop_ = true;
-        else
-            printSystem();
-    });
+    connect(start_, &QPushButton::clicked, this, [this] { printSystem(); });
     connect(listing, &QPushButton::clicked, this,
             [this] { this->shell().runCommand("StampaTab"); });
+    connect(receipt, &QPushButton::clicked, this,
+            [this] { this->shell().runCommand("InposCedolina"); });
     connect(preview, &QPushButton::clicked, this, [this] {
         const SlipPrintSettings s = chosen();
-        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+        if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
             Avviso::ask(*refused, this);
             return;
         }
@@ -101,12 +79,14 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
         const SlipPrintSettings s = chosen();
-        if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+        if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
             Avviso::ask(*refused, this);
             return;
         }
-        offerPdf(this, qs(state().systemName),
-                 slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+        offerPdf(*this, qs(state().systemName),
+                 [this, job = slipJobOf(state(), s.mode, s.perSlip)](PrintJob* p) {
+                     return slipPainter(state(), job, p);
+                 });
     });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 
@@ -118,7 +98,7 @@ ImpostaStampa::ImpostaStampa(Shell& shell) : ChildWindow(shell, "ImpostaStampa")
     countRow->addWidget(perSlip_);
     countRow->addStretch();
     auto* buttons = new QHBoxLayout;
-    for (auto* b : {start_, listing, preview, pdf, close})
+    for (auto* b : {start_, listing, receipt, preview, pdf, close})
         buttons->addWidget(b);
     auto* grid = new QGridLayout(this);
     grid->addLayout(countRow, 0, 0, 1, 2);
@@ -135,42 +115,44 @@ void ImpostaStampa::systemChanged() {
 }
 
 SlipPrintSettings ImpostaStampa::chosen() const {
-    SlipPrintSettings s = settings_;
+    // The receipt's colours and picture belong to "Anteprima Cedolina:",
+    // which may have changed them while this window was open.
+    std::optional<Notice> ignored;
+    SlipPrintSettings s = readSlipPrintSettings(state().folder, ignored);
     s.perSlip = perSlip_->value();
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (modes_[i]->isChecked())
-            s.mode = static_cast<MarkMode>(i + 1);
-        if (receipt_[i]->isChecked())
-            s.receipt = static_cast<ReceiptChoice>(i);
-    }
+    s.mode = static_cast<MarkMode>(chosenOption(modes_) + 1);
+    s.receipt = static_cast<ReceiptChoice>(chosenOption(receipt_));
     s.subscriptionDraws = draws_->currentIndex() + 1;
     return s;
 }
 
 void ImpostaStampa::showSlipCount() {
-    slips_->setText(QString::number(slipCount(systemColumns(state()), perSlip_->value())));
+    slips_->setText(QString::number(slipCount(printedColumns(state()), perSlip_->value())));
 }
 
 bool ImpostaStampa::readyToPrint() {
-    if (systemColumns(state()) == 0) {
+    if (printedColumns(state()) == 0) {
         Avviso::ask(Notice{"File manomesso o inesistente:", {"Sistema inesistente o manomesso."}},
                     this);
         return false;
     }
     const SlipPrintSettings s = chosen();
-    if (auto refused = tooManySlips(systemColumns(state()), s.perSlip)) {
+    if (auto refused = tooManySlips(printedColumns(state()), s.perSlip)) {
         Avviso::ask(*refused, this);
         return false;
     }
-    const std::string printer = state().printSettings.printer[0];
-    Notice confirm{
-        "Stampa Schedine...",
-        {"Stampante Schedine Selezionata    " + (printer.empty() ? "predefinita" : printer),
-         "Accettarsi che le schedine siano inserite nella stampante nel verso che si e "
-         "selezionato.",
-         "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
-        kNoticeYesNo};
+    const PrinterChoice printers = printerChoice(state().printSettings.printer);
+    if (!printers.confirm)
+        return true;
+    auto named = [](const std::string& p) { return p.empty() ? std::string("predefinita") : p; };
+    Notice confirm{"Stampa Schedine...",
+                   {"Stampante Schedine Selezionata    " + named(printers.slips),
+                    "Accettarsi che le schedine siano inserite nella stampante nel verso che si e "
+                    "selezionato.",
+                    "(Orizzontale o Verticale). Premere 'Sì' Per Procedere con la Stampa.:"},
+                   kNoticeYesNo};
     if (s.receipt != ReceiptChoice::None) {
+        confirm.lines.push_back("Stampante Cedolina Selezionata    " + named(printers.receipts));
         confirm.lines.push_back("Inserire foglio carta 5 Cn. più lungo di una schedina.");
         confirm.lines.push_back(
             "La stampa della cedolina su carta viene effettuata orizzontalmente.");
@@ -185,20 +167,18 @@ void ImpostaStampa::printSystem() {
     std::string error;
     if (!writeSlipPrintSettings(state().folder, s, error))
         Avviso::ask(Notice{"Stampa schedine:", {error}}, this);
-    settings_ = s;
-    printing_ = true;
-    stop_ = false;
     start_->setText("Annulla stampa");
     status_->setText("Stampante in corso... " + qs(state().printSettings.printer[0]));
-    const bool printed = printPages(this, state(), false, 1,
-                                    slipPainter(state(), slipJobOf(state(), s.mode, s.perSlip)));
+    const bool printed = printPages(
+        *this, false, 1, [this, job = slipJobOf(state(), s.mode, s.perSlip)](PrintJob* p) {
+            return slipPainter(state(), job, p);
+        });
     if (printed && s.receipt != ReceiptChoice::None)
-        printPages(
-            this, state(), true, 1,
-            receiptPainter(state(), s, s.receipt == ReceiptChoice::Picture,
-                           systemCostCents(systemColumns(state()), state().selection.pairCount(),
-                                           state().settings.columnPrice)));
-    printing_ = false;
+        printPages(*this, true, printerChoice(state().printSettings.printer).receiptCopies,
+                   [this, s](PrintJob*) {
+                       return receiptPainter(receiptPage(
+                           state(), s, s.receipt == ReceiptChoice::Picture, receipts_++));
+                   });
     start_->setText("Stampa del sistema");
     status_->clear();
 }

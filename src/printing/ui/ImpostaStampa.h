@@ -3,7 +3,7 @@
 #include "printing/PrintFiles.h"
 #include "ui/ChildWindow.h"
 
-#include <array>
+#include <QList>
 
 class QComboBox;
 class QLabel;
@@ -30,16 +30,14 @@ class ImpostaStampa : public ChildWindow {
     bool readyToPrint();
     void printSystem();
 
-    SlipPrintSettings settings_;
     QLabel* slips_ = nullptr;
     QLabel* status_ = nullptr;
     QSpinBox* perSlip_ = nullptr;
-    std::array<QRadioButton*, 3> modes_{};
-    std::array<QRadioButton*, 3> receipt_{};
+    QList<QRadioButton*> modes_;
+    QList<QRadioButton*> receipt_;
     QComboBox* draws_ = nullptr;
     QPushButton* start_ = nullptr;
-    bool printing_ = false;
-    bool stop_ = false;
+    int receipts_ = 0; // printed while the window is open
 };
 
 } // namespace varnelo

@@ -1,13 +1,15 @@
 #include "printing/ui/PrintOutput.h"
 
-#include "core/TextFile.h"
+#include "checking/CostShares.h"
 #include "printing/PrintFiles.h"
 #include "system/ProgramState.h"
 #include "system/SystemPrinting.h"
 #include "ui/Avviso.h"
+#include "ui/ChildWindow.h"
+#include "ui/TaskDialog.h"
 #include "ui/Text.h"
 
-#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,6 +30,36 @@ Notice printerError() {
                    "            Sbloccare la stampante o aggiungere la carta."}};
 }
 
+// Columns drawn so far, and whether to go on.
+bool counted(PrintJob* print, std::int64_t done) {
+    if (!print)
+        return true;
+    print->progress.report(done);
+    return !print->progress.cancelled();
+}
+
+void failed(PrintJob* print, std::optional<Notice> failure) {
+    if (print && failure) {
+        print->failure = std::move(failure);
+        print->progress.cancel = true;
+    }
+}
+
+// Runs `paint` in the background behind the progress window; false, with
+// the notice of a failure, when the job did not end.
+bool withProgress(ChildWindow& window, const QString& title, const QString& label,
+                  const PrintDocument& document,
+                  const std::function<void(const PagePainter&, Progress&)>& run) {
+    PrintJob job;
+    job.progress.total = printedColumns(window.state());
+    const PagePainter paint = document(&job);
+    TaskDialog::run(
+        window.shell(), title, label, job.progress, [&] { run(paint, job.progress); }, "Annulla:");
+    if (job.failure)
+        Avviso::ask(*job.failure, &window);
+    return !job.progress.cancelled();
+}
+
 } // namespace
 
 SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip) {
@@ -41,94 +73,96 @@ SlipJob slipJobOf(const ProgramState& state, MarkMode mode, int perSlip) {
     return job;
 }
 
-PagePainter slipPainter(const ProgramState& state, const SlipJob& job) {
-    return [&state, job](QPagedPaintDevice& device) {
+PagePainter slipPainter(const ProgramState& state, const SlipJob& job, PrintJob* print) {
+    return [&state, job, print](QPagedPaintDevice& device) {
         SlipPages pages(device, job);
-        forEachSystemColumn(state, [&](const Column& c) {
-            pages.add(c);
-            return true;
-        });
+        std::int64_t done = 0;
+        failed(print, forEachSystemColumn(state, [&](const Column& c) {
+                   pages.add(c);
+                   return ++done % kProgressStep != 0 || counted(print, done);
+               }));
         pages.finish();
     };
 }
 
 PagePainter listingPainter(const ProgramState& state, ListingSize size,
-                           const ListingSections& sections) {
-    return [&state, size, sections](QPagedPaintDevice& device) {
+                           const ListingSections& sections, PrintJob* print, int maxPages) {
+    return [&state, size, sections, print, maxPages](QPagedPaintDevice& device) {
         ListingPages pages(device, size);
-        writeSystemListing(
-            state, size, sections, [&](const std::string& line) { pages.line(line); },
-            [] {
-                QApplication::processEvents();
-                return true;
-            });
+        std::int64_t done = 0;
+        failed(print, writeSystemListing(
+                          state, size, sections, [&](const std::string& line) { pages.line(line); },
+                          [&] {
+                              done += listingBlockColumns(size);
+                              return counted(print, done) &&
+                                     (maxPages == 0 || pages.pages() < maxPages);
+                          }));
         pages.finish();
     };
 }
 
-namespace {
-
-// immagini/Cartella.txt: "theme<TAB>file" a line; the theme'th picture.
-QImage themePicture(const ProgramState& state, int theme) {
-    std::string text, error;
-    if (!readTextFile(state.folder.path("immagini/Cartella.txt"), 64 * 1024, text, error))
-        return {};
-    const auto lines = splitLines(text);
-    if (theme < 0 || static_cast<std::size_t>(theme) >= lines.size())
-        return {};
-    const std::string_view line = lines[static_cast<std::size_t>(theme)];
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos)
-        return {};
-    const std::string file(trimBlanks(line.substr(tab + 1)));
-    return QImage(QString::fromStdString(state.folder.path("immagini/" + file).string()));
-}
-
-} // namespace
-
-PagePainter receiptPainter(const ProgramState& state, const SlipPrintSettings& settings,
-                           bool picture, std::int64_t costCents) {
+ReceiptPage receiptPage(const ProgramState& state, const SlipPrintSettings& settings, bool picture,
+                        int serial) {
     ReceiptContent c;
     std::copy(state.printSettings.couponLayout.begin(), state.printSettings.couponLayout.end(),
               c.shop.begin());
     c.systemName = state.systemName;
-    c.columns = std::max<std::int64_t>(state.columns.systemTotal, state.columns.storedCount);
+    c.columns = printedColumns(state);
     c.numbers = state.selection.chosenNumbers();
     c.fixed = state.selection.fixedNumbers();
-    c.costCents = costCents;
-    const QImage image = picture ? themePicture(state, settings.theme) : QImage();
-    return [lines = receiptLines(c), colours = settings.receiptColours,
-            image](QPagedPaintDevice& device) { paintReceipt(device, lines, colours, image); };
+    c.costCents =
+        systemCostCents(c.columns, state.selection.pairCount(), state.settings.columnPrice);
+    ReceiptPage page{receiptLines(c), settings.receiptColours, {}};
+    const std::string file = receiptPictureFile(readReceiptPictures(state.folder), settings.theme,
+                                                settings.changePicture, serial);
+    // A picture that is missing or unreadable leaves the receipt without one.
+    if (picture && !file.empty())
+        page.picture =
+            QImage(QString::fromStdString(state.folder.path("immagini/" + file).string()));
+    return page;
 }
 
-bool printPages(QWidget* parent, const ProgramState& state, bool receipt, int copies,
-                const PagePainter& paint) {
-    const QString wanted = qs(state.printSettings.printer[receipt ? 1 : 0]);
+PagePainter receiptPainter(const ReceiptPage& page) {
+    return [page](QPagedPaintDevice& device) {
+        paintReceipt(device, page.lines, page.colours, page.picture);
+    };
+}
+
+bool printPages(ChildWindow& window, bool receipt, int copies, const PrintDocument& document) {
+    const QString wanted = qs(window.state().printSettings.printer[receipt ? 1 : 0]);
     QPrinterInfo info = QPrinterInfo::printerInfo(wanted);
     if (info.isNull())
         info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        Avviso::ask(printerError(), parent);
+        Avviso::ask(printerError(), &window);
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setCopyCount(std::max(1, copies));
-    paint(printer);
+    const bool ended =
+        withProgress(window, "Stampa...", "Stampante in corso... " + info.printerName(), document,
+                     [&printer](const PagePainter& paint, Progress&) { paint(printer); });
     if (printer.printerState() == QPrinter::Error) {
-        Avviso::ask(printerError(), parent);
+        Avviso::ask(printerError(), &window);
         return false;
     }
-    return true;
+    return ended;
 }
 
-void offerPdf(QWidget* parent, const QString& suggestedName, const PagePainter& paint) {
-    const QString file = QFileDialog::getSaveFileName(parent, "Salva PDF", suggestedName + ".pdf",
+void offerPdf(ChildWindow& window, const QString& suggestedName, const PrintDocument& document) {
+    const QString file = QFileDialog::getSaveFileName(&window, "Salva PDF",
+                                                      QDir::home().filePath(suggestedName + ".pdf"),
                                                       "Documento PDF (*.pdf)");
     if (file.isEmpty())
         return;
-    if (!savePdf(file, paint))
+    bool saved = false;
+    const bool ended = withProgress(window, "Salva PDF", "Scrittura di " + file, document,
+                                    [&](const PagePainter& paint, Progress& progress) {
+                                        saved = savePdf(file, paint, &progress);
+                                    });
+    if (ended && !saved)
         Avviso::ask(Notice{"Salva PDF", {"Impossibile scrivere il file " + file.toStdString()}},
-                    parent);
+                    &window);
 }
 
 } // namespace varnelo

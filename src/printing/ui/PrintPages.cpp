@@ -77,12 +77,43 @@ void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer)
     painter.restore();
 }
 
+namespace {
+
+void setSlipPage(QPagedPaintDevice& device, const SlipShift& shift) {
+    setPage(device,
+            QPageSize(slipPageInches(shift), QPageSize::Inch, QString(), QPageSize::ExactMatch),
+            QPageLayout::Portrait, {});
+}
+
+} // namespace
+
+void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuffer& buffer) {
+    setSlipPage(device, job.shift);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return;
+    paintSlip(painter, job, buffer);
+    painter.end();
+}
+
+QImage slipPicture(const SlipJob& job, const PrintBuffer& buffer, int dotsPerInch) {
+    const QSizeF inches = slipPageInches(job.shift);
+    QImage picture(qRound(inches.width() * dotsPerInch), qRound(inches.height() * dotsPerInch),
+                   QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSlip(painter, job, buffer);
+    return picture;
+}
+
 SlipPages::SlipPages(QPagedPaintDevice& device, const SlipJob& job)
     : device_(device), job_(job), painter_(std::make_unique<QPainter>()) {
     job_.perSlip = std::clamp(job_.perSlip, 1, kSlipGrids);
-    setPage(device,
-            QPageSize(slipPageInches(job.shift), QPageSize::Inch, QString(), QPageSize::ExactMatch),
-            QPageLayout::Portrait, {});
+    setSlipPage(device, job.shift);
     painter_->begin(&device);
 }
 
@@ -169,30 +200,34 @@ int ListingPages::pages() const {
     return d_->pages;
 }
 
+void paintReceipt(QPainter& painter, const QRect& page, const std::vector<ReceiptLine>& lines,
+                  const std::array<std::uint32_t, 11>& colours, const QImage& picture) {
+    const int pictureWidth = picture.isNull() ? 0 : page.width() / 3;
+    if (!picture.isNull())
+        painter.drawImage(QRect(page.right() - pictureWidth, page.top(), pictureWidth,
+                                picture.height() * pictureWidth / std::max(1, picture.width())),
+                          picture);
+    QFont font("Sans", 12);
+    painter.setFont(font);
+    const int step = painter.fontMetrics().lineSpacing() * 3 / 2;
+    int y = page.top();
+    for (const ReceiptLine& l : lines) {
+        font.setBold(l.role == ReceiptRole::ShopData || l.role == ReceiptRole::Cost);
+        painter.setFont(font);
+        painter.setPen(rgb(colours[static_cast<std::size_t>(l.role)]));
+        painter.drawText(QRect(page.left(), y, page.width() - pictureWidth, step),
+                         Qt::AlignLeft | Qt::AlignVCenter, qtext(l.text));
+        y += step;
+    }
+}
+
 void paintReceipt(QPagedPaintDevice& device, const std::vector<ReceiptLine>& lines,
                   const std::array<std::uint32_t, 11>& colours, const QImage& picture) {
     setPage(device, QPageSize(QPageSize::A5), QPageLayout::Landscape, {10, 10, 10, 10});
     QPainter painter;
     if (!painter.begin(&device))
         return;
-    const QRect page = painter.viewport();
-    const int pictureWidth = picture.isNull() ? 0 : page.width() / 3;
-    if (!picture.isNull())
-        painter.drawImage(QRect(page.width() - pictureWidth, 0, pictureWidth,
-                                picture.height() * pictureWidth / std::max(1, picture.width())),
-                          picture);
-    QFont font("Sans", 12);
-    painter.setFont(font);
-    const int step = painter.fontMetrics().lineSpacing() * 3 / 2;
-    int y = step;
-    for (const ReceiptLine& l : lines) {
-        font.setBold(l.role == ReceiptRole::ShopData || l.role == ReceiptRole::Cost);
-        painter.setFont(font);
-        painter.setPen(rgb(colours[static_cast<std::size_t>(l.role)]));
-        painter.drawText(QRect(0, y - step, page.width() - pictureWidth, step),
-                         Qt::AlignLeft | Qt::AlignVCenter, qtext(l.text));
-        y += step;
-    }
+    paintReceipt(painter, painter.viewport(), lines, colours, picture);
     painter.end();
 }
 

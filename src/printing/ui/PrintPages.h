@@ -16,6 +16,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QRect;
 class QRectF;
 
 namespace varnelo {
@@ -37,6 +38,12 @@ QSizeF slipPageInches(const SlipShift& shift);
 // One slip on a painter whose unit is the twip: the outline when asked,
 // then a filled rectangle per flagged cell in the mode's colour.
 void paintSlip(QPainter& painter, const SlipJob& job, const PrintBuffer& buffer);
+
+// One slip of `buffer` on a page of its own, as SlipPages draws each.
+void paintSlipPage(QPagedPaintDevice& device, const SlipJob& job, const PrintBuffer& buffer);
+
+// The same slip as a picture for the screen, `dotsPerInch` to the inch.
+QImage slipPicture(const SlipJob& job, const PrintBuffer& buffer, int dotsPerInch);
 
 // A page per slip: columns go in one at a time, and every full slip (and
 // the last, partial one at finish) is drawn on a page of its own.
@@ -84,6 +91,9 @@ class ListingPages {
 // The receipt: a landscape page of the shop's and the system's lines in
 // their colours (0xRRGGBB by role) with the picture at the right, if any.
 void paintReceipt(QPagedPaintDevice& device, const std::vector<ReceiptLine>& lines,
+                  const std::array<std::uint32_t, 11>& colours, const QImage& picture);
+// The same within `page` of any painter, for the screen.
+void paintReceipt(QPainter& painter, const QRect& page, const std::vector<ReceiptLine>& lines,
                   const std::array<std::uint32_t, 11>& colours, const QImage& picture);
 
 } // namespace varnelo

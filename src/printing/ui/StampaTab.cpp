@@ -1,6 +1,7 @@
 #include "printing/ui/StampaTab.h"
 
 #include "printing/PrintFiles.h"
+#include "printing/ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"
@@ -21,15 +22,9 @@ namespace varnelo {
 
 StampaTab::StampaTab(Shell& shell) : ChildWindow(shell, "StampaTab") {
     setWindowTitle("Stampa tabulato:");
-    auto* sizeBox = new QGroupBox("Carattere", this);
-    auto* sizeLayout = new QVBoxLayout(sizeBox);
-    const char* sizeNames[] = {"Piccolo", "Normale", "Grande"};
-    for (int i = 0; i < 3; ++i) {
-        sizes_[static_cast<std::size_t>(i)] = new QRadioButton(sizeNames[i], sizeBox);
-        sizes_[static_cast<std::size_t>(i)]->setObjectName(QString("OptionCarattere(%1)").arg(i));
-        sizeLayout->addWidget(sizes_[static_cast<std::size_t>(i)]);
-    }
-    sizes_[static_cast<std::size_t>(readListingSize(state().folder))]->setChecked(true);
+    auto* sizeBox =
+        optionGroup(this, "Carattere", "OptionCarattere", {"Piccolo", "Normale", "Grande"},
+                    static_cast<int>(readListingSize(state().folder)), sizes_);
 
     auto* sectionBox = new QGroupBox("Cosa stampare", this);
     auto* sectionLayout = new QVBoxLayout(sectionBox);
@@ -78,16 +73,15 @@ StampaTab::StampaTab(Shell& shell) : ChildWindow(shell, "StampaTab") {
     connect(preview, &QPushButton::clicked, this, [this] {
         keepSize();
         showPrintPreview(this, " Anteprima di stampa ",
-                         listingPainter(state(), size(), sections()));
+                         listingPainter(state(), size(), sections(), nullptr, kPreviewPages));
     });
     connect(print, &QPushButton::clicked, this, [this] {
         keepSize();
-        printPages(this, state(), false, copies_->value(),
-                   listingPainter(state(), size(), sections()));
+        printPages(*this, false, copies_->value(), listing());
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
         keepSize();
-        offerPdf(this, qs(state().systemName), listingPainter(state(), size(), sections()));
+        offerPdf(*this, qs(state().systemName), listing());
     });
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 
@@ -99,10 +93,13 @@ StampaTab::StampaTab(Shell& shell) : ChildWindow(shell, "StampaTab") {
 }
 
 ListingSize StampaTab::size() const {
-    for (int i = 0; i < 3; ++i)
-        if (sizes_[static_cast<std::size_t>(i)]->isChecked())
-            return static_cast<ListingSize>(i);
-    return ListingSize::Normal;
+    return static_cast<ListingSize>(chosenOption(sizes_));
+}
+
+PrintDocument StampaTab::listing() const {
+    return [this, size = size(), sections = sections()](PrintJob* p) {
+        return listingPainter(state(), size, sections, p);
+    };
 }
 
 ListingSections StampaTab::sections() const {

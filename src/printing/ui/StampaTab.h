@@ -1,7 +1,10 @@
 #pragma once
 
 #include "printing/ListingReport.h"
+#include "printing/ui/PrintOutput.h"
 #include "ui/ChildWindow.h"
+
+#include <QList>
 
 #include <array>
 
@@ -21,10 +24,12 @@ class StampaTab : public ChildWindow {
   private:
     ListingSize size() const;
     ListingSections sections() const;
+    // The listing as chosen, for the printer or a PDF.
+    PrintDocument listing() const;
     // The chosen size is kept in andor/caratt.txt for the next listing.
     void keepSize();
 
-    std::array<QRadioButton*, 3> sizes_{};
+    QList<QRadioButton*> sizes_;
     std::array<QCheckBox*, kListingSections> sections_{};
     QSpinBox* copies_ = nullptr;
 };

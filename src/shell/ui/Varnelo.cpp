@@ -61,6 +61,9 @@
 #include "engine/Recalculation.h"
 #include "engine/ui/SviluppoS.h"
 #include "printing/ui/ImpostaStampa.h"
+#include "printing/ui/ImpostaStampaTabulato.h"
+#include "printing/ui/ImpostaStampante.h"
+#include "printing/ui/InposCedolina.h"
 #include "printing/ui/StampaTab.h"
 #include "reduced/KeptGuarantee.h"
 #include "reduced/ui/GestRidotti.h"
@@ -305,6 +308,11 @@ void Varnelo::buildCommands() {
     commands_["Quote"] = [this] { openChild<Quote>(); };
     commands_["ImpostaStampa"] = [this] { openChild<ImpostaStampa>(); };
     commands_["StampaTab"] = [this] { openChild<StampaTab>(); };
+    commands_["PannelloCreazone"] = [this] { openChild<ImpostaStampante>(); };
+    commands_["ImpostaStampante"] = [this] { openChild<ImpostaStampante>(); };
+    commands_["InposCedolina"] = [this] { openChild<InposCedolina>(); };
+    commands_["InposCe2"] = [this] { openChild<InposCedolina>(); };
+    commands_["ImpostaStampaTabulato"] = [this] { openChild<ImpostaStampaTabulato>(); };
     commands_["Comfronto"] = [this] { openChild<Comfronto>(); };
     commands_["Comfronto2"] = [this] { openChild<Comfronto2>(); };
     commands_["spoglio"] = [this] { openChild<spoglio>(); };
