@@ -366,14 +366,25 @@ class Runner {
     // judged one by one otherwise. False when the run must stop.
     bool takeCompletions(const int* last, int m, const Verdicts& acc) {
         const bool clean = plan_.cleanPass();
-        if (!plan_.counts() && families_.empty() && mode_ == PostFilter::Store &&
-            !options_.calculateOnly && !options_.tally) {
+        // The families judge all the last numbers the tables leave at once;
+        // only those they cannot settle go through them one by one.
+        FamilyChecks::Completions f;
+        NumberSet slow = 0;
+        if (!families_.empty()) {
+            NumberSet open = 0;
+            for (int j = 0; j < m; ++j)
+                open |= acc[static_cast<std::size_t>(j)] & kReject ? 0 : NumberSet{1} << last[j];
+            f = families_.completions(current(), open);
+            slow = open & f.possible & ~f.clean;
+        }
+        if (!plan_.counts() && slow == 0 && mode_ == PostFilter::Store && !options_.calculateOnly &&
+            !options_.tally) {
             if (clean) {
                 std::array<int, kMaxNumber> passing;
                 int k = 0;
                 for (int j = 0; j < m; ++j) {
                     passing[static_cast<std::size_t>(k)] = last[j];
-                    k += acc[static_cast<std::size_t>(j)] == kPass;
+                    k += acc[static_cast<std::size_t>(j)] == kPass && (f.possible >> last[j] & 1);
                 }
                 output_.putRun(current(), passing.data(), k);
                 conditioned_ += k;
@@ -381,11 +392,12 @@ class Runner {
         } else {
             for (int j = 0; j < m; ++j) {
                 const std::uint16_t a = acc[static_cast<std::size_t>(j)];
-                if (a & kReject)
+                if (a & kReject || !(f.possible >> last[j] & 1))
                     continue;
                 number_[4] = last[j];
-                const bool accepted = families_.empty() ? (a == kPass ? clean : judgeBatched(j))
-                                                        : acceptBatched(a, j);
+                const bool accepted = f.clean >> last[j] & 1
+                                          ? (a == kPass ? clean : judgeBatched(j))
+                                          : acceptBatched(a, j);
                 if (accepted) {
                     ++conditioned_;
                     if (!options_.calculateOnly)

@@ -39,6 +39,15 @@ int centre(std::uint64_t pack, int at) {
     return count > 0 ? field(pack, at + 3, 8) / count : 0;
 }
 
+template <typename Groups> void joinGroup(Groups& groups, int amount, int n) {
+    const auto same = std::find_if(groups.begin(), groups.end(),
+                                   [amount](const auto& g) { return g.amount == amount; });
+    if (same == groups.end())
+        groups.push_back({amount, NumberSet{1} << n});
+    else
+        same->numbers |= NumberSet{1} << n;
+}
+
 } // namespace
 
 std::vector<FamilySum> familySums(const PlanInputs& in) {
@@ -91,6 +100,11 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
         pack_[static_cast<std::size_t>(n)] = p;
         decadeUnitBits_[static_cast<std::size_t>(n)] =
             static_cast<std::uint16_t>(1u << (n / 10) | 1u << (5 + n % 10));
+        for (int d = 0; d < 10; ++d)
+            joinGroup(digitGroups_[static_cast<std::size_t>(d)], field(p, 3 * d, 3), n);
+        joinGroup(decadeGroups_[0], n / 10, n);
+        joinGroup(decadeGroups_[1], n % 10, n);
+        joinGroup(decadeGroups_[2], n / 10 + n % 10, n);
     }
     const ConditionSet& set = in.conditions;
     auto row = [&](int slot) { return Row{slot, plan.valueIds(slot)}; };
@@ -182,8 +196,7 @@ bool FamilyChecks::addOutcome(std::vector<std::uint16_t>& ids, const Test& test,
     return pass || add(ids, o.ids.fail);
 }
 
-bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) const {
-    // Digits, decades and units, baricentre: the value rows of the condition set.
+void FamilyChecks::preparePrefix(const Column& c) const {
     if (const std::uint32_t key = prefixKey(c); key != prefix_.key) {
         prefix_ = {key, 0, 0, 0, 0};
         for (std::size_t k = 0; k < 4; ++k) {
@@ -194,6 +207,101 @@ bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) con
             prefix_.delaySum += delays_[n];
         }
     }
+}
+
+void FamilyChecks::addGroups(Completions& out, const Row& row, int base, const Groups& groups,
+                             NumberSet last) {
+    const auto top = row.ids.size() - 1;
+    for (const Group& g : groups) {
+        const NumberSet numbers = g.numbers & last;
+        if (numbers == 0)
+            continue;
+        const std::uint16_t id = row.ids[std::min(static_cast<std::size_t>(base + g.amount), top)];
+        if (id == kReject)
+            out.possible &= ~numbers;
+        else if (id != kPass)
+            out.clean &= ~numbers;
+    }
+}
+
+// The rows whose value no group of last numbers shares: one look per number.
+void FamilyChecks::valuesPerNumber(Completions& out, NumberSet last) const {
+    if (!differentDigits_ && !decadesPlusUnits_ && baricentres_.empty() && !ambata_)
+        return;
+    forEachNumber(last, [&](int n) {
+        const auto i = static_cast<std::size_t>(n);
+        std::uint16_t any = 0;
+        auto look = [&any](const Row& r, std::int64_t value) {
+            any |= r.ids[std::min(static_cast<std::size_t>(value), r.ids.size() - 1)];
+        };
+        if (differentDigits_)
+            look(*differentDigits_,
+                 std::popcount(static_cast<unsigned>(prefix_.digitBits | digitBits_[i])));
+        if (decadesPlusUnits_)
+            look(*decadesPlusUnits_,
+                 std::popcount(static_cast<unsigned>(prefix_.decadeUnitBits | decadeUnitBits_[i])));
+        const std::uint64_t pack = prefix_.pack + pack_[i];
+        for (const Row& r : baricentres_)
+            look(r, centre(pack, r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt));
+        if (ambata_) {
+            const std::int64_t sum = prefix_.delaySum + delays_[i];
+            if (sum <= kAmbataMax)
+                look(*ambata_, sum);
+        }
+        const NumberSet bit = NumberSet{1} << n;
+        if (any & kReject)
+            out.possible &= ~bit;
+        else if (any != kPass)
+            out.clean &= ~bit;
+    });
+}
+
+void FamilyChecks::addOutcome(Completions& out, const LastVerdicts& v, const Outcome& o) {
+    if (o.ids.fail == kReject)
+        out.possible &= ~v.failed;
+    out.clean &= ~(v.failed | v.recovered);
+    if (o.ids.pass != kPass)
+        out.clean = 0;
+}
+
+FamilyChecks::Completions FamilyChecks::completions(const Column& c, NumberSet last) const {
+    preparePrefix(c);
+    Completions out;
+    for (const Row& r : digits_) {
+        const int d = r.slot - kDigitPresenceSlot;
+        addGroups(out, r, field(prefix_.pack, 3 * d, 3), digitGroups_[static_cast<std::size_t>(d)],
+                  last);
+    }
+    for (const Row& r : decadeSums_) {
+        const int tens = field(prefix_.pack, kTensAt, 5);
+        const int units = field(prefix_.pack, kUnitsAt, 6);
+        const int k = r.slot - kDecadeSumSlot;
+        addGroups(out, r,
+                  k == 0   ? tens
+                  : k == 1 ? units
+                           : tens + units,
+                  decadeGroups_[static_cast<std::size_t>(k)], last);
+    }
+    valuesPerNumber(out, last);
+    if (filters_)
+        out.possible &= filters_->passing(c, last);
+    if (ambo_)
+        addOutcome(out, ambo_->lastVerdicts(c, last), amboIds_);
+    if (sums_)
+        addOutcome(out, sums_->lastVerdicts(c, last), sumIds_);
+    if (ritardiVari_)
+        addOutcome(out, ritardiVari_->lastVerdicts(c, last), ritardiIds_);
+    if (andOr_) {
+        const NumberSet keep = andOr_->keeping(c, last);
+        out.possible &= keep;
+        out.clean &= keep;
+    }
+    return out;
+}
+
+bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) const {
+    // Digits, decades and units, baricentre: the value rows of the condition set.
+    preparePrefix(c);
     const auto last = c[4];
     const std::uint64_t pack = prefix_.pack + pack_[last];
     const std::uint16_t digitBits = prefix_.digitBits | digitBits_[last];

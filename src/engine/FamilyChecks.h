@@ -41,13 +41,36 @@ class FamilyChecks {
     // The AND/OR test, after the links and levels have accepted the column.
     bool andOrDiscards(const Column& c) const { return andOr_ && andOr_->mark(c) == kDiscardMark; }
 
+    // What the families say of the last numbers `last` after the first four
+    // numbers of c, asked once per prefix: a column whose last number is
+    // not `possible` is refused by some family whatever the rest says; one
+    // whose last number is `clean` passes every family with nothing to
+    // count, so the plan's tables alone judge it. The others go through
+    // collect() one by one.
+    struct Completions {
+        NumberSet possible = ~NumberSet{0};
+        NumberSet clean = ~NumberSet{0};
+    };
+    Completions completions(const Column& c, NumberSet last) const;
+
   private:
     struct Row {
         int slot;
         std::vector<std::uint16_t> ids; // per value
     };
 
+    // Last numbers that add the same amount to a value row.
+    struct Group {
+        int amount;
+        NumberSet numbers;
+    };
+    using Groups = std::vector<Group>;
+
     static bool add(std::vector<std::uint16_t>& ids, std::uint16_t id);
+    void preparePrefix(const Column& c) const;
+    static void addGroups(Completions& out, const Row& row, int base, const Groups& groups,
+                          NumberSet last);
+    void valuesPerNumber(Completions& out, NumberSet last) const;
     bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
     // A family judged by pass, fail or recovery: its ids, and the levels its
     // recovery intervals charge (so that only those counters are read).
@@ -58,6 +81,7 @@ class FamilyChecks {
     template <typename Test>
     bool addOutcome(std::vector<std::uint16_t>& ids, const Test& test, const Outcome& o,
                     const Column& c) const;
+    static void addOutcome(Completions& out, const LastVerdicts& v, const Outcome& o);
 
     // Per number, its digits, tens, units and parity sums packed in bit
     // fields that five numbers never overflow: one add per number values
@@ -68,7 +92,9 @@ class FamilyChecks {
 
     bool empty_ = true;
     std::size_t filterEntries_ = 0;
-    std::vector<Row> digits_; // "Presenza Cifra" slots 131..140
+    std::array<Groups, 10> digitGroups_; // by how often the digit is written
+    std::array<Groups, 3> decadeGroups_; // by tens, units, both
+    std::vector<Row> digits_;            // "Presenza Cifra" slots 131..140
     std::optional<Row> differentDigits_, decadesPlusUnits_;
     std::vector<Row> decadeSums_;  // slots 128..130
     std::vector<Row> baricentres_; // slots 126, 127
