@@ -369,16 +369,21 @@ class Runner {
         // The families judge all the last numbers the tables leave at once;
         // only those they cannot settle go through them one by one.
         FamilyChecks::Completions f;
+        NumberSet open = 0;
+        std::uint16_t counted = kPass;
+        for (int j = 0; j < m; ++j) {
+            const std::uint16_t a = acc[static_cast<std::size_t>(j)];
+            open |= a & kReject ? 0 : NumberSet{1} << last[j];
+            counted |= a & kReject ? kPass : a;
+        }
         NumberSet slow = 0;
         if (!families_.empty()) {
-            NumberSet open = 0;
-            for (int j = 0; j < m; ++j)
-                open |= acc[static_cast<std::size_t>(j)] & kReject ? 0 : NumberSet{1} << last[j];
             f = families_.completions(current(), open);
             slow = open & f.possible & ~f.clean;
         }
-        if (!plan_.counts() && slow == 0 && mode_ == PostFilter::Store && !options_.calculateOnly &&
-            !options_.tally) {
+        // Nothing left to count: the passing columns go to the list in one go.
+        if (counted == kPass && slow == 0 && mode_ == PostFilter::Store &&
+            !options_.calculateOnly && !options_.tally) {
             if (clean) {
                 std::array<int, kMaxNumber> passing;
                 int k = 0;

@@ -129,6 +129,9 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
         for (int n = 1; n <= kMaxNumber; ++n)
             delays_[static_cast<std::size_t>(n)] =
                 in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
+        const auto [lo, hi] = std::minmax_element(delays_.begin() + 1, delays_.end());
+        delayMin_ = *lo;
+        delayMax_ = *hi;
     }
     empty_ = digits_.empty() && !differentDigits_ && !decadesPlusUnits_ && decadeSums_.empty() &&
              baricentres_.empty() && !ambata_;
@@ -224,29 +227,70 @@ void FamilyChecks::addGroups(Completions& out, const Row& row, int base, const G
     }
 }
 
-// The rows whose value no group of last numbers shares: one look per number.
+FamilyChecks::Row::Row(int slot, std::vector<std::uint16_t> ids)
+    : slot(slot), ids(std::move(ids)), passesBelow(this->ids.size() + 1, 0) {
+    for (std::size_t v = 0; v < this->ids.size(); ++v)
+        passesBelow[v + 1] = passesBelow[v] + (this->ids[v] == kPass);
+}
+
+bool FamilyChecks::Row::passesAll(std::int64_t lo, std::int64_t hi) const {
+    lo = std::clamp<std::int64_t>(lo, 0, top());
+    hi = std::clamp<std::int64_t>(hi, 0, top());
+    return passesBelow[static_cast<std::size_t>(hi + 1)] -
+               passesBelow[static_cast<std::size_t>(lo)] ==
+           hi - lo + 1;
+}
+
+// The rows whose value no group of last numbers shares: when the values
+// every last number could give all pass, there is nothing to look at;
+// otherwise one look per number.
 void FamilyChecks::valuesPerNumber(Completions& out, NumberSet last) const {
-    if (!differentDigits_ && !decadesPlusUnits_ && baricentres_.empty() && !ambata_)
+    const int digitsBefore = std::popcount(static_cast<unsigned>(prefix_.digitBits));
+    const int decadesUnitsBefore = std::popcount(static_cast<unsigned>(prefix_.decadeUnitBits));
+    // A new number adds at most two digits, one decade and one unit.
+    const bool digitsSettled =
+        !differentDigits_ || differentDigits_->passesAll(digitsBefore, digitsBefore + 2);
+    const bool decadesUnitsSettled =
+        !decadesPlusUnits_ ||
+        decadesPlusUnits_->passesAll(decadesUnitsBefore, decadesUnitsBefore + 2);
+    // A baricentre moves with a number of its parity only: between its
+    // value with the smallest and with the largest such number.
+    std::array<bool, 2> centreSettled{true, true};
+    for (std::size_t k = 0; k < baricentres_.size(); ++k) {
+        const Row& r = baricentres_[k];
+        const int at = r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt;
+        const bool even = at == kEvenAt;
+        const std::uint64_t low = pack_[even ? 2 : 1], high = pack_[even ? 48 : 49];
+        const int same = centre(prefix_.pack, at);
+        const int lo = centre(prefix_.pack + low, at), hi = centre(prefix_.pack + high, at);
+        centreSettled[k] = r.passesAll(std::min(same, lo), std::max(same, hi));
+    }
+    const std::int64_t delaysFrom = prefix_.delaySum + delayMin_;
+    const bool ambataSettled =
+        !ambata_ || delaysFrom > kAmbataMax ||
+        ambata_->passesAll(delaysFrom,
+                           std::min<std::int64_t>(prefix_.delaySum + delayMax_, kAmbataMax));
+    if (digitsSettled && decadesUnitsSettled && centreSettled[0] && centreSettled[1] &&
+        ambataSettled)
         return;
     forEachNumber(last, [&](int n) {
         const auto i = static_cast<std::size_t>(n);
         std::uint16_t any = 0;
-        auto look = [&any](const Row& r, std::int64_t value) {
-            any |= r.ids[std::min(static_cast<std::size_t>(value), r.ids.size() - 1)];
-        };
-        if (differentDigits_)
-            look(*differentDigits_,
-                 std::popcount(static_cast<unsigned>(prefix_.digitBits | digitBits_[i])));
-        if (decadesPlusUnits_)
-            look(*decadesPlusUnits_,
-                 std::popcount(static_cast<unsigned>(prefix_.decadeUnitBits | decadeUnitBits_[i])));
+        if (!digitsSettled)
+            any |= differentDigits_->id(
+                std::popcount(static_cast<unsigned>(prefix_.digitBits | digitBits_[i])));
+        if (!decadesUnitsSettled)
+            any |= decadesPlusUnits_->id(
+                std::popcount(static_cast<unsigned>(prefix_.decadeUnitBits | decadeUnitBits_[i])));
         const std::uint64_t pack = prefix_.pack + pack_[i];
-        for (const Row& r : baricentres_)
-            look(r, centre(pack, r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt));
-        if (ambata_) {
+        for (std::size_t k = 0; k < baricentres_.size(); ++k)
+            if (!centreSettled[k])
+                any |= baricentres_[k].id(
+                    centre(pack, baricentres_[k].slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt));
+        if (!ambataSettled) {
             const std::int64_t sum = prefix_.delaySum + delays_[i];
             if (sum <= kAmbataMax)
-                look(*ambata_, sum);
+                any |= ambata_->id(sum);
         }
         const NumberSet bit = NumberSet{1} << n;
         if (any & kReject)

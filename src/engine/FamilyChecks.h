@@ -57,6 +57,15 @@ class FamilyChecks {
     struct Row {
         int slot;
         std::vector<std::uint16_t> ids; // per value
+        std::vector<int> passesBelow;   // [v]: values under v that pass with nothing to count
+
+        Row(int slot, std::vector<std::uint16_t> ids);
+        // Every value in lo..hi passes with nothing to count.
+        bool passesAll(std::int64_t lo, std::int64_t hi) const;
+        std::uint16_t id(std::int64_t value) const {
+            return ids[static_cast<std::size_t>(std::min<std::int64_t>(value, top()))];
+        }
+        std::int64_t top() const { return static_cast<std::int64_t>(ids.size()) - 1; }
     };
 
     // Last numbers that add the same amount to a value row.
@@ -100,6 +109,7 @@ class FamilyChecks {
     std::vector<Row> baricentres_; // slots 126, 127
     std::optional<Row> ambata_;
     std::array<std::int32_t, kMaxNumber + 1> delays_{};
+    std::int32_t delayMin_ = 0, delayMax_ = 0;
 
     std::optional<SumQuadroTest> sums_;
     std::optional<DelayRowsTest> ritardiVari_, ambo_;
