@@ -135,8 +135,8 @@ class CandidatePlan {
     int additiveCount() const { return additiveUsed_; }
     const PerNumber& additive(int k) const { return additive_[static_cast<std::size_t>(k)]; }
     // Smallest and largest value of additive table k.
-    std::int32_t additiveMin(int k) const;
-    std::int32_t additiveMax(int k) const;
+    std::int32_t additiveMin(int k) const { return additiveRange_[static_cast<std::size_t>(k)][0]; }
+    std::int32_t additiveMax(int k) const { return additiveRange_[static_cast<std::size_t>(k)][1]; }
 
     // Effect ids for the families judged per candidate outside the tables:
     // a slot's id per value of its row (a value beyond the row is refused),
@@ -178,6 +178,7 @@ class CandidatePlan {
     bool cleanPass_ = true;
     std::array<NumberInfo, kMaxNumber + 2> numbers_{};
     std::array<PerNumber, kAdditiveCount> additive_{};
+    std::array<std::array<std::int32_t, 2>, kAdditiveCount> additiveRange_{};
     int additiveUsed_ = 0;
 };
 

@@ -189,6 +189,48 @@ class Runner {
         lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
         ids_.resize(lastChecks_.size());
         batchIds_.resize(lastChecks_.size() * kMaxNumber);
+        for (const Check& c : lastChecks_) {
+            const std::size_t size = static_cast<std::size_t>(inputTableSize(c.input));
+            std::vector<int>& below = passesBelow_.emplace_back(size + 1, 0);
+            for (std::size_t v = 0; v < size; ++v)
+                below[v + 1] = below[v] + (c.table[v] == kPass);
+        }
+    }
+
+    // Whether every completion's value of last check k passes with nothing
+    // to count: the values lie between those of the smallest and the
+    // largest last number, and when all of them pass the check's loop is spared.
+    bool settles(std::size_t k, int first, int final) const {
+        const int input = lastChecks_[k].input;
+        const Prefix& s = prefix_[4];
+        int lo, hi;
+        if (input == kSum) {
+            lo = s.sum + first, hi = s.sum + final;
+        } else if (input == kExtreme) {
+            lo = first - number_[0], hi = final - number_[0];
+        } else if (input == kPosition1 + 4) {
+            lo = first, hi = final;
+        } else if (input >= kAdditive1 && input < kAdditive1 + kAdditiveCount) {
+            const int a = input - kAdditive1;
+            lo = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMin(a);
+            hi = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMax(a);
+            if (lo < 0 || hi > 254)
+                return false; // some value would go to the refused entry
+        } else if (input >= kBetween1 && inputLevel(input) == 5) {
+            const int from =
+                number_[static_cast<std::size_t>(betweenPair(input - kBetween1)[0] - 1)];
+            lo = first - from, hi = final - from;
+        } else if (inputLevel(input) < 5) {
+            lo = hi = in_[input]; // known with the prefix
+        } else {
+            return false;
+        }
+        const std::vector<int>& below = passesBelow_[k];
+        const int top = static_cast<int>(below.size()) - 2;
+        if (lo < 0 || hi > top)
+            return false;
+        return below[static_cast<std::size_t>(hi) + 1] - below[static_cast<std::size_t>(lo)] ==
+               hi - lo + 1;
     }
 
     void findSumWindow() {
@@ -287,6 +329,11 @@ class Runner {
             const Check& check = lastChecks_[k];
             const std::uint16_t* t = check.table;
             std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
+            if (settles(k, last[0], last[m - 1])) {
+                if (counts_)
+                    std::fill_n(ids, m, kPass);
+                continue;
+            }
             auto each = [&](auto input) {
                 if (counts_) {
                     for (int j = 0; j < m; ++j) {
@@ -776,6 +823,8 @@ class Runner {
     std::vector<Check> lastChecks_; // every check not already tested on the prefix
     std::vector<std::uint16_t> ids_;
     std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
+    // Per check of the last position, [v]: the values under v that pass with nothing to count.
+    std::vector<std::vector<int>> passesBelow_;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
