@@ -428,19 +428,17 @@ class Runner {
             f = families_.completions(current(), open);
             slow = open & f.possible & ~f.clean;
         }
-        // Nothing left to count: the passing columns go to the list in one go.
-        if (counted == kPass && slow == 0 && mode_ == PostFilter::Store &&
-            !options_.calculateOnly && !options_.tally) {
-            if (clean) {
-                std::array<int, kMaxNumber> passing;
-                int k = 0;
+        // A plain list takes a prefix's passing columns in one go.
+        const bool inOneGo =
+            mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally;
+        std::array<int, kMaxNumber> passing;
+        int k = 0;
+        if (counted == kPass && slow == 0 && inOneGo) {
+            if (clean)
                 for (int j = 0; j < m; ++j) {
                     passing[static_cast<std::size_t>(k)] = last[j];
                     k += acc[static_cast<std::size_t>(j)] == kPass && (f.possible >> last[j] & 1);
                 }
-                output_.putRun(current(), passing.data(), k);
-                conditioned_ += k;
-            }
         } else {
             for (int j = 0; j < m; ++j) {
                 const std::uint16_t a = acc[static_cast<std::size_t>(j)];
@@ -450,14 +448,22 @@ class Runner {
                 const bool accepted = f.clean >> last[j] & 1
                                           ? (a == kPass ? clean : judgeBatched(j))
                                           : acceptBatched(a, j);
-                if (accepted) {
-                    ++conditioned_;
-                    if (!options_.calculateOnly)
-                        postFilter(current());
-                    if (stop_)
-                        return false;
+                if (!accepted)
+                    continue;
+                if (inOneGo) {
+                    passing[static_cast<std::size_t>(k++)] = last[j];
+                    continue;
                 }
+                ++conditioned_;
+                if (!options_.calculateOnly)
+                    postFilter(current());
+                if (stop_)
+                    return false;
             }
+        }
+        if (k > 0) {
+            output_.putRun(current(), passing.data(), k);
+            conditioned_ += k;
         }
         return true;
     }
