@@ -214,8 +214,6 @@ class Runner {
             const int a = input - kAdditive1;
             lo = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMin(a);
             hi = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMax(a);
-            if (lo < 0 || hi > 254)
-                return false; // some value would go to the refused entry
         } else if (input >= kBetween1 && inputLevel(input) == 5) {
             const int from =
                 number_[static_cast<std::size_t>(betweenPair(input - kBetween1)[0] - 1)];

@@ -96,6 +96,7 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
         p |= static_cast<std::uint64_t>(n / 10) << kTensAt;
         p |= static_cast<std::uint64_t>(n % 10) << kUnitsAt;
         const int at = kEven.isEven(n) ? kEvenAt : kOddAt;
+        evenNumbers_ |= at == kEvenAt ? NumberSet{1} << n : 0;
         p |= (std::uint64_t{1} | static_cast<std::uint64_t>(n) << 3) << at;
         pack_[static_cast<std::size_t>(n)] = p;
         decadeUnitBits_[static_cast<std::size_t>(n)] =
@@ -253,17 +254,28 @@ void FamilyChecks::valuesPerNumber(Completions& out, NumberSet last) const {
     const bool decadesUnitsSettled =
         !decadesPlusUnits_ ||
         decadesPlusUnits_->passesAll(decadesUnitsBefore, decadesUnitsBefore + 2);
-    // A baricentre moves with a number of its parity only: between its
-    // value with the smallest and with the largest such number.
+    // A baricentre moves with a last number of its parity only: between its
+    // value with the smallest and with the largest of them.
     std::array<bool, 2> centreSettled{true, true};
     for (std::size_t k = 0; k < baricentres_.size(); ++k) {
         const Row& r = baricentres_[k];
         const int at = r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt;
-        const bool even = at == kEvenAt;
-        const std::uint64_t low = pack_[even ? 2 : 1], high = pack_[even ? 48 : 49];
-        const int same = centre(prefix_.pack, at);
-        const int lo = centre(prefix_.pack + low, at), hi = centre(prefix_.pack + high, at);
-        centreSettled[k] = r.passesAll(std::min(same, lo), std::max(same, hi));
+        const NumberSet moving = last & (at == kEvenAt ? evenNumbers_ : ~evenNumbers_);
+        const NumberSet staying = last & ~moving;
+        int lo = INT32_MAX, hi = INT32_MIN;
+        auto reach = [&](int value) {
+            lo = std::min(lo, value);
+            hi = std::max(hi, value);
+        };
+        if (staying != 0)
+            reach(centre(prefix_.pack, at));
+        if (moving != 0) {
+            reach(centre(prefix_.pack + pack_[static_cast<std::size_t>(std::countr_zero(moving))],
+                         at));
+            reach(centre(
+                prefix_.pack + pack_[static_cast<std::size_t>(63 - std::countl_zero(moving))], at));
+        }
+        centreSettled[k] = last == 0 || r.passesAll(lo, hi);
     }
     const std::int64_t delaysFrom = prefix_.delaySum + delayMin_;
     const bool ambataSettled =

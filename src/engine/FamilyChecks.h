@@ -98,6 +98,7 @@ class FamilyChecks {
     std::array<std::uint64_t, kMaxNumber + 1> pack_{};
     std::array<std::uint16_t, kMaxNumber + 1> digitBits_{};
     std::array<std::uint16_t, kMaxNumber + 1> decadeUnitBits_{}; // decade bit, units bit + 5
+    NumberSet evenNumbers_ = 0;
 
     bool empty_ = true;
     std::size_t filterEntries_ = 0;
