@@ -146,57 +146,43 @@ TEST(LastNumbers, FilterColumnsAtTheEdgesOfTheirHits) {
 
 TEST(LastNumbers, DelayRowsWholeRangesAndSingleValues) {
     const DelayTables tables = randomTables(5, 400);
+    // A row's first free admitted interval and its recovery interval.
+    struct RowSetting {
+        int row;
+        Interval admitted, recovery;
+        std::uint8_t level = 0;
+    };
     struct Case {
         const char* name;
         bool ambo;
-        std::function<void(DelayRows&)> set;
+        std::vector<RowSetting> rows;
         unsigned reached;
     };
     const std::vector<Case> cases = {
-        {"ambo: ogni valore ammesso", true,
-         [](DelayRows& r) {
-             r.rows[0].admitted[0] = {0, 100000};
-         },
-         0b001},
-        {"ambo: totale stretto con recupero", true,
-         [](DelayRows& r) {
-             r.rows[0].admitted[0] = {300, 700};
-             r.rows[0].recovery = {200, 299};
-             r.rows[0].level = 2;
-         },
+        {"ambo: ogni valore ammesso", true, {{0, {0, 100000}, {}}}, 0b001},
+        {"ambo: totale stretto con recupero", true, {{0, {300, 700}, {200, 299}, 2}}, 0b111},
+        // 1-2 hangs on the prefix alone, 1-5 and 4-5 on the last number.
+        {"ambo: coppie del prefisso e dell'ultimo",
+         true,
+         {{1, {0, 150}, {}}, {4, {0, 250}, {}}, {10, {31, 400}, {0, 30}, 1}},
          0b111},
-        {"ambo: coppie del prefisso e dell'ultimo", true,
-         [](DelayRows& r) {
-             r.rows[1].admitted[1] = {0, 150};   // 1-2: the prefix alone
-             r.rows[4].admitted[0] = {0, 250};   // 1-5: with the last number
-             r.rows[10].admitted[0] = {31, 400}; // 4-5
-             r.rows[10].recovery = {0, 30};
-             r.rows[10].level = 1;
-         },
-         0b111},
-        {"ambo: nessun valore ammesso", true,
-         [](DelayRows& r) {
-             r.rows[7].admitted[0] = {5000, 6000};
-         },
-         0b100},
-        {"ritardi vari: larghi", false,
-         [](DelayRows& r) {
-             r.rows[0].admitted[0] = {0, 999990000};
-         },
-         0b001},
-        {"ritardi vari: stretti con recupero", false,
-         [](DelayRows& r) {
-             r.rows[2].admitted[2] = {0, 400000}; // the delays
-             r.rows[2].recovery = {400001, 550000};
-             r.rows[2].level = 1;
-             r.rows[0].admitted[0] = {1, 999990000};
-         },
+        {"ambo: nessun valore ammesso", true, {{7, {5000, 6000}, {}}}, 0b100},
+        {"ritardi vari: larghi", false, {{0, {0, 999990000}, {}}}, 0b001},
+        // Row 2 sums the delays.
+        {"ritardi vari: stretti con recupero",
+         false,
+         {{2, {0, 400000}, {400001, 550000}, 1}, {0, {1, 999990000}, {}}},
          0b111},
     };
     for (const Case& k : cases) {
         DelayRows rows;
         rows.rows.resize(k.ambo ? kAmboRows : kRitardiVariRows);
-        k.set(rows);
+        for (const RowSetting& r : k.rows) {
+            IntervalRow& row = rows.rows[static_cast<std::size_t>(r.row)];
+            row.admitted[0] = r.admitted;
+            row.recovery = r.recovery;
+            row.level = r.level;
+        }
         const DelayRowsTest atOnce(rows, tables, k.ambo), single(rows, tables, k.ambo);
         const auto seen =
             expectSameForEveryPrefix(k.name, oneByOne(single), [&](const Column& c, NumberSet l) {
