@@ -59,6 +59,23 @@ void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
         spill({a, b, c, d, static_cast<std::uint8_t>(last[j])});
 }
 
+void ColumnOutput::putAll(std::span<const Column> columns) {
+    if (buffer_) {
+        buffer_->insert(buffer_->end(), columns.begin(), columns.end());
+        return;
+    }
+    const auto inMemory = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(columns.size()), memoryRows_ - inMemory_));
+    for (int p = 1; p <= kColumnSize; ++p) {
+        std::uint8_t* plane = store_->plane(p) + inMemory_ + 1;
+        for (std::size_t j = 0; j < inMemory; ++j)
+            plane[j] = columns[j][static_cast<std::size_t>(p - 1)];
+    }
+    inMemory_ += static_cast<std::int32_t>(inMemory);
+    for (std::size_t j = inMemory; j < columns.size(); ++j)
+        spill(columns[j]);
+}
+
 void ColumnOutput::spill(const Column& c) {
     char line[kColumnLineBytes];
     formatColumnLine(c, line);

@@ -132,6 +132,10 @@ class Runner {
     void absorb(const Share& share) {
         examined_ += share.examined;
         conditioned_ += share.conditioned;
+        if (!options_.tally) {
+            output_.putAll(share.columns);
+            return;
+        }
         for (const Column& c : share.columns)
             store(c);
     }
@@ -890,6 +894,10 @@ void developInParallel(const RunInput& input, const PlanInputs& inputs, const Co
     auto work = [&](Worker& w) {
         for (std::size_t i = next++; i < firsts && !progress.cancelled(); i = next++) {
             Share& share = shares[i];
+            // Room for every candidate of the share: no copy as it grows.
+            if (!options.calculateOnly)
+                share.columns.reserve(static_cast<std::size_t>(
+                    binomial(static_cast<int>(input.chosen.size() - 1 - i), kColumnSize - 1)));
             ColumnOutput out(share.columns);
             Runner r(input, columns, own, w.live, w.plan, w.families, out);
             r.watch(progress.cancel);
