@@ -3,6 +3,7 @@
 #include "engine/CandidatePlan.h"
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -80,6 +81,28 @@ class FamilyChecks {
     static void addGroups(Completions& out, const Row& row, int base, const Groups& groups,
                           NumberSet last);
     void valuesPerNumber(Completions& out, NumberSet last) const;
+
+    // The parts of completions(), in the order the run finds best.
+    enum class Stage : std::uint8_t {
+        Digits,
+        DecadeSums,
+        PerNumber,
+        Filters,
+        Ambo,
+        Sums,
+        RitardiVari,
+        AndOr
+    };
+    void runStage(Stage stage, const Column& c, NumberSet last, Completions& out) const;
+    struct StageRecord {
+        double refused = 0; // shares of the open last numbers refused, summed
+        std::chrono::steady_clock::duration time{};
+        double worth() const { return refused / (static_cast<double>(time.count()) + 1.0); }
+    };
+    static constexpr std::int64_t kTimeEvery = 256, kReorderEvery = 8192;
+    mutable std::vector<Stage> order_;
+    mutable std::array<StageRecord, 8> records_{};
+    mutable std::int64_t asked_ = 0;
     bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
     // A family judged by pass, fail or recovery: its ids, and the levels its
     // recovery intervals charge (so that only those counters are read).
