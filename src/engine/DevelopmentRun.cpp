@@ -48,6 +48,7 @@ constexpr std::array<std::array<int, 4>, 6> kPairsEndingAt = {{
 struct Check {
     int input;
     const std::uint16_t* table;
+    std::int64_t refused = 0; // prefixes it cut
 };
 
 // Per completion of a prefix, the verdicts of its checks or-ed together.
@@ -506,13 +507,13 @@ class Runner {
         }
     }
 
-    template <int P> bool withinCuts() const {
+    template <int P> bool withinCuts() {
         if constexpr (P == 1 || P == 5) {
             return true;
         } else {
             const Prefix& s = prefix_[P];
             const int rest = 5 - P;
-            for (const Cut& cut : cuts_) {
+            for (Cut& cut : cuts_) {
                 int lo = 0, hi = 0;
                 switch (cut.input) {
                 case kMinGap: // the smallest gap can only shrink
@@ -538,8 +539,10 @@ class Runner {
                     break;
                 }
                 }
-                if (!cut.admits(lo, hi))
+                if (!cut.admits(lo, hi)) {
+                    ++cut.refused;
                     return false;
+                }
             }
             return true;
         }
@@ -674,9 +677,11 @@ class Runner {
                     n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
             }
         }
-        for (const Check& c : levelChecks_[P])
-            if (c.table[in_[c.input]] == kReject)
+        for (Check& c : levelChecks_[P])
+            if (c.table[in_[c.input]] == kReject) {
+                ++c.refused;
                 return false;
+            }
         return true;
     }
 
@@ -784,6 +789,12 @@ class Runner {
 
     void refresh() {
         work_ = 0;
+        // The checks that cut most prefixes go first: each costs one look,
+        // and which one cuts a prefix changes nothing else.
+        auto mostRefused = [](const auto& a, const auto& b) { return a.refused > b.refused; };
+        for (std::vector<Check>& checks : levelChecks_)
+            std::stable_sort(checks.begin(), checks.end(), mostRefused);
+        std::stable_sort(cuts_.begin(), cuts_.end(), mostRefused);
         publish();
         if (cancel_->load(std::memory_order_relaxed))
             stop_ = true;
@@ -809,6 +820,7 @@ class Runner {
     struct Cut {
         int input;
         std::vector<int> admittedBelow; // [v]: admitted values under v
+        std::int64_t refused = 0;
         bool admits(int lo, int hi) const {
             const int top = static_cast<int>(admittedBelow.size()) - 1;
             lo = std::clamp(lo, 0, top);
