@@ -4,6 +4,7 @@
 #include "conditions/IntegerTokens.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace varnelo {
 
@@ -58,8 +59,15 @@ SumQuadroTest::SumQuadroTest(const SumQuadro& q, const PicchettoTable& picchetti
         row.weightMin = *lo;
         row.weightMax = *hi;
         // A row with no interval in use has nothing to judge: it would
-        // otherwise reject every column of the development.
-        if (!row.admitted.empty() || !row.recovery.empty())
+        // otherwise reject every column of the development. Nor has one
+        // that admits every sum of five of its weights.
+        std::vector<std::int64_t> sorted(row.weight.begin() + 1, row.weight.end() - 1);
+        std::sort(sorted.begin(), sorted.end());
+        const std::int64_t least =
+            std::accumulate(sorted.begin(), sorted.begin() + kColumnSize, 0LL);
+        const std::int64_t most = std::accumulate(sorted.end() - kColumnSize, sorted.end(), 0LL);
+        if ((!row.admitted.empty() || !row.recovery.empty()) &&
+            !admitsRange(row.admitted, least, most))
             rows_.push_back(std::move(row));
     }
 }
