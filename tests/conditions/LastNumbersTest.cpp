@@ -222,6 +222,7 @@ TEST(LastNumbers, SumQuadroRowsWholeRangesAndSingleValues) {
          {row(0, {{{6000, 12000}, {}}, {{}, {3000, 5999}}}),
           row(2, {{{500, 900}, {}}, {{}, {901, 1200}}})},
          0b111},
+        {"ammessa dalla somma piu piccola in su", {row(0, {{{0, 10000}, {}}})}, 0b101},
         {"solo recupero", {row(0, {{{}, {0, 30000}}})}, 0b010},
         {"nulla di raggiungibile", {row(0, {{{50000, 60000}, {}}})}, 0b100},
     };
