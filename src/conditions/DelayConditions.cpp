@@ -96,10 +96,15 @@ DelayRowsTest::DelayRowsTest(const DelayRows& rows, const DelayTables& tables, b
         figureMin_[f] = *lo;
         figureMax_[f] = *hi;
     }
+    // A number makes no pair with itself.
     for (std::size_t a = 1; a <= kMaxNumber; ++a) {
-        const auto [lo, hi] = std::minmax_element(pairDelays_[a].begin() + 1, pairDelays_[a].end());
-        pairMin_[a] = *lo;
-        pairMax_[a] = *hi;
+        pairMin_[a] = INT32_MAX;
+        pairMax_[a] = INT32_MIN;
+        for (std::size_t b = 1; b <= kMaxNumber; ++b)
+            if (b != a) {
+                pairMin_[a] = std::min(pairMin_[a], pairDelays_[a][b]);
+                pairMax_[a] = std::max(pairMax_[a], pairDelays_[a][b]);
+            }
     }
     // A row whose admitted intervals hold every value a column can give
     // never refuses nor charges a level: it is left out.
