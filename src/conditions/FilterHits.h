@@ -73,6 +73,8 @@ class FilterHits {
     std::vector<std::array<std::uint64_t, 6>> admits_; // per word, per hit count
     mutable std::uint32_t cachedPrefix_ = ~0u;
     mutable std::vector<Word> prefix_;
+    mutable std::uint32_t cachedThree_ = ~0u;
+    mutable std::vector<std::array<std::uint64_t, 2>> three_; // hits of the first three, planes
 };
 
 } // namespace varnelo
