@@ -194,16 +194,12 @@ class Runner {
         lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
         ids_.resize(lastChecks_.size());
         batchIds_.resize(lastChecks_.size() * kMaxNumber);
-        int counting = 0;
         for (const Check& c : lastChecks_) {
             const std::size_t size = static_cast<std::size_t>(inputTableSize(c.input));
-            counting +=
-                std::any_of(c.table, c.table + size, [](std::uint16_t id) { return id > kReject; });
             std::vector<int>& below = passesBelow_.emplace_back(size + 1, 0);
             for (std::size_t v = 0; v < size; ++v)
                 below[v + 1] = below[v] + (c.table[v] == kPass);
         }
-        oneCounts_ = counting == 1;
     }
 
     // Whether every completion's value of last check k passes with nothing
@@ -308,10 +304,11 @@ class Runner {
         const int m = hi - lo + 1;
         const int* last = list_.data() + lo;
         Verdicts acc{};
-        checkCompletions(last, m, acc);
+        Verdicts counting{};
+        checkCompletions(last, m, acc, counting);
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
-        if (!takeCompletions(last, m, acc))
+        if (!takeCompletions(last, m, acc, counting))
             return;
         if (work_ > kRefreshWork)
             refresh();
@@ -329,7 +326,8 @@ class Runner {
 
     // Every check not already run on the prefix, over all the completions at
     // once: one loop without branches per check.
-    void checkCompletions(const int* last, int m, Verdicts& acc) {
+    // With counting, per completion the checks whose effect counts something.
+    void checkCompletions(const int* last, int m, Verdicts& acc, Verdicts& counting) {
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
@@ -346,6 +344,7 @@ class Runner {
                     for (int j = 0; j < m; ++j) {
                         ids[j] = t[input(last[j])];
                         acc[static_cast<std::size_t>(j)] |= ids[j];
+                        counting[static_cast<std::size_t>(j)] += ids[j] > kReject;
                     }
                 } else {
                     for (int j = 0; j < m; ++j)
@@ -409,6 +408,7 @@ class Runner {
                     for (int j = 0; j < m; ++j) {
                         ids[j] = id;
                         acc[static_cast<std::size_t>(j)] |= id;
+                        counting[static_cast<std::size_t>(j)] += id > kReject;
                     }
                 }
                 break;
@@ -418,7 +418,7 @@ class Runner {
 
     // The completions in order: stored at once when nothing is counted,
     // judged one by one otherwise. False when the run must stop.
-    bool takeCompletions(const int* last, int m, const Verdicts& acc) {
+    bool takeCompletions(const int* last, int m, const Verdicts& acc, const Verdicts& counting) {
         const bool clean = plan_.cleanPass();
         // The families judge all the last numbers the tables leave at once;
         // only those they cannot settle go through them one by one.
@@ -452,10 +452,12 @@ class Runner {
                 if (a & kReject || !(f.possible >> last[j] & 1))
                     continue;
                 number_[4] = last[j];
-                const bool accepted = f.clean >> last[j] & 1 ? (a == kPass   ? clean
-                                                                : oneCounts_ ? plan_.judgeOne(a)
-                                                                             : judgeBatched(j))
-                                                             : acceptBatched(a, j);
+                const bool accepted =
+                    f.clean >> last[j] & 1
+                        ? (a == kPass                                   ? clean
+                           : counting[static_cast<std::size_t>(j)] == 1 ? plan_.judgeOne(a)
+                                                                        : judgeBatched(j))
+                        : acceptBatched(a, j);
                 if (!accepted)
                     continue;
                 if (inOneGo) {
@@ -850,10 +852,6 @@ class Runner {
     std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
     // Per check of the last position, [v]: the values under v that pass with nothing to count.
     std::vector<std::vector<int>> passesBelow_;
-    // Only one check of the last position counts anything: what the
-    // others give is a pass or a refusal, so a completion's or-ed verdicts
-    // are that check's effect.
-    bool oneCounts_ = false;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
