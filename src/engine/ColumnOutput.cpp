@@ -34,9 +34,12 @@ bool ColumnOutput::open(std::string& error) {
 
 void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
     if (buffer_) {
+        const std::size_t at = buffer_->size();
+        buffer_->resize(at + static_cast<std::size_t>(count));
+        Column* out = buffer_->data() + at;
         for (int j = 0; j < count; ++j)
-            buffer_->push_back(
-                {prefix[0], prefix[1], prefix[2], prefix[3], static_cast<std::uint8_t>(last[j])});
+            out[j] = {prefix[0], prefix[1], prefix[2], prefix[3],
+                      static_cast<std::uint8_t>(last[j])};
         return;
     }
     const int inMemory = std::min(count, memoryRows_ - inMemory_);
