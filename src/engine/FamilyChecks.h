@@ -103,6 +103,7 @@ class FamilyChecks {
     mutable std::vector<Stage> order_;
     mutable std::array<StageRecord, 8> records_{};
     mutable std::int64_t asked_ = 0;
+
     bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
     // A family judged by pass, fail or recovery: its ids, and the levels its
     // recovery intervals charge (so that only those counters are read).
