@@ -3,6 +3,7 @@
 #include "core/ColumnsFileFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace varnelo {
 
@@ -77,6 +78,14 @@ void ColumnOutput::putAll(std::span<const Column> columns) {
     inMemory_ += static_cast<std::int32_t>(inMemory);
     for (std::size_t j = inMemory; j < columns.size(); ++j)
         spill(columns[j]);
+}
+
+void ColumnOutput::moveUp(std::int32_t first, std::int32_t count) {
+    for (int p = 1; p <= kColumnSize; ++p) {
+        std::uint8_t* plane = store_->plane(p);
+        std::memmove(plane + inMemory_ + 1, plane + first, static_cast<std::size_t>(count));
+    }
+    inMemory_ += count;
 }
 
 void ColumnOutput::spill(const Column& c) {

@@ -57,7 +57,9 @@ using Verdicts = std::array<std::uint16_t, kMaxNumber>;
 // The columns and counts of the candidates with one first number, from a
 // worker of a parallel run.
 struct Share {
+    // Kept aside, or written straight into the list from row firstRow on.
     std::vector<Column> columns;
+    std::int32_t firstRow = 0, rows = 0;
     std::int64_t examined = 0;
     std::int32_t conditioned = 0;
 };
@@ -133,6 +135,8 @@ class Runner {
     void absorb(const Share& share) {
         examined_ += share.examined;
         conditioned_ += share.conditioned;
+        if (share.rows > 0)
+            output_.moveUp(share.firstRow, share.rows);
         if (!options_.tally) {
             output_.putAll(share.columns);
             return;
@@ -892,11 +896,21 @@ int threadsFor(const RunInput& input, const RunOptions& options, std::int64_t ca
 // first numbers spread over the workers; the shares then go to `main` in
 // the order of their first numbers, which gives the list and the counts of
 // a single-threaded run.
-void developInParallel(const RunInput& input, const PlanInputs& inputs, const ColumnStore& columns,
+void developInParallel(const RunInput& input, const PlanInputs& inputs, ColumnStore& columns,
                        const RunOptions& options, RunProgress& progress, int threads,
                        Runner& main) {
     const auto firsts = input.chosen.size() - (kColumnSize - 1);
     std::vector<Share> shares(firsts);
+    // When every candidate fits in the list after the preset rows, each
+    // share writes into rows of its own, as many as its candidates, and the
+    // merge only moves them up: no copy aside, no memory to fault in.
+    std::int64_t row = options.presetColumns;
+    for (std::size_t i = 0; i < firsts; ++i) {
+        shares[i].firstRow = static_cast<std::int32_t>(row) + 1;
+        row += binomial(static_cast<int>(input.chosen.size() - 1 - i), kColumnSize - 1);
+    }
+    const bool inPlace = !options.tally && !options.calculateOnly &&
+                         row <= std::min(options.memoryRows, columns.capacity());
     struct Worker {
         CandidatePlan plan;
         FamilyChecks families;
@@ -913,15 +927,15 @@ void developInParallel(const RunInput& input, const PlanInputs& inputs, const Co
     auto work = [&](Worker& w) {
         for (std::size_t i = next++; i < firsts && !progress.cancelled(); i = next++) {
             Share& share = shares[i];
-            // Room for every candidate of the share: no copy as it grows.
-            if (!options.calculateOnly)
-                share.columns.reserve(static_cast<std::size_t>(
-                    binomial(static_cast<int>(input.chosen.size() - 1 - i), kColumnSize - 1)));
-            ColumnOutput out(share.columns);
+            const std::int32_t end =
+                i + 1 < firsts ? shares[i + 1].firstRow - 1 : static_cast<std::int32_t>(row);
+            ColumnOutput out = inPlace ? ColumnOutput(columns, share.firstRow - 1, end, {})
+                                       : ColumnOutput(share.columns);
             Runner r(input, columns, own, w.live, w.plan, w.families, out);
             r.watch(progress.cancel);
             r.enumerate(input.chosen, input.fixed, static_cast<int>(i));
             r.finish();
+            share.rows = inPlace ? out.inMemory() - (share.firstRow - 1) : 0;
             share.examined = r.examined();
             share.conditioned = r.conditioned();
             progress.done += share.examined;
