@@ -51,6 +51,11 @@ struct Check {
     std::int64_t refused = 0; // prefixes it cut
 };
 
+// How a check's value moves over the completions of a prefix: unknown, the
+// sum plus the last number, the last number less an earlier position (-1:
+// the last number itself), a per-number sum, or fixed by the prefix.
+enum class Span : std::uint8_t { Unknown, Sum, FromPosition, Additive, Prefix };
+
 // Per completion of a prefix, the verdicts of its checks or-ed together.
 using Verdicts = std::array<std::uint16_t, kMaxNumber>;
 
@@ -203,6 +208,10 @@ class Runner {
             std::vector<int>& below = passesBelow_.emplace_back(size + 1, 0);
             for (std::size_t v = 0; v < size; ++v)
                 below[v + 1] = below[v] + (c.table[v] == kPass);
+            const auto [span, arg] =
+                below.back() > 0 ? spanOf(c.input) : std::pair{Span::Unknown, 0};
+            spans_.push_back(span);
+            spanArgs_.push_back(arg);
         }
     }
 
@@ -210,27 +219,27 @@ class Runner {
     // to count: the values lie between those of the smallest and the
     // largest last number, and when all of them pass the check's loop is spared.
     bool settles(std::size_t k, int first, int final) const {
-        const int input = lastChecks_[k].input;
         const Prefix& s = prefix_[4];
-        int lo, hi;
-        if (input == kSum) {
-            lo = s.sum + first, hi = s.sum + final;
-        } else if (input == kExtreme) {
-            lo = first - number_[0], hi = final - number_[0];
-        } else if (input == kPosition1 + 4) {
-            lo = first, hi = final;
-        } else if (input >= kAdditive1 && input < kAdditive1 + kAdditiveCount) {
-            const int a = input - kAdditive1;
-            lo = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMin(a);
-            hi = s.additive[static_cast<std::size_t>(a)] + plan_.additiveMax(a);
-        } else if (input >= kBetween1 && inputLevel(input) == 5) {
-            const int from =
-                number_[static_cast<std::size_t>(betweenPair(input - kBetween1)[0] - 1)];
-            lo = first - from, hi = final - from;
-        } else if (inputLevel(input) < 5) {
-            lo = hi = in_[input]; // known with the prefix
-        } else {
+        const int arg = spanArgs_[k];
+        int lo = 0, hi = 0;
+        switch (spans_[k]) {
+        case Span::Unknown:
             return false;
+        case Span::Sum:
+            lo = s.sum + first, hi = s.sum + final;
+            break;
+        case Span::FromPosition: {
+            const int from = arg < 0 ? 0 : number_[static_cast<std::size_t>(arg)];
+            lo = first - from, hi = final - from;
+            break;
+        }
+        case Span::Additive:
+            lo = s.additive[static_cast<std::size_t>(arg)] + plan_.additiveMin(arg);
+            hi = s.additive[static_cast<std::size_t>(arg)] + plan_.additiveMax(arg);
+            break;
+        case Span::Prefix:
+            lo = hi = in_[arg];
+            break;
         }
         const std::vector<int>& below = passesBelow_[k];
         const int top = static_cast<int>(below.size()) - 2;
@@ -238,6 +247,24 @@ class Runner {
             return false;
         return below[static_cast<std::size_t>(hi) + 1] - below[static_cast<std::size_t>(lo)] ==
                hi - lo + 1;
+    }
+
+    // How the values of check `input` run over a prefix's completions, and
+    // what settles() reads for it.
+    std::pair<Span, int> spanOf(int input) const {
+        if (input == kSum)
+            return {Span::Sum, 0};
+        if (input == kExtreme)
+            return {Span::FromPosition, 0};
+        if (input == kPosition1 + 4)
+            return {Span::FromPosition, -1};
+        if (input >= kAdditive1 && input < kAdditive1 + kAdditiveCount)
+            return {Span::Additive, input - kAdditive1};
+        if (input >= kBetween1 && inputLevel(input) == 5)
+            return {Span::FromPosition, betweenPair(input - kBetween1)[0] - 1};
+        if (inputLevel(input) < 5)
+            return {Span::Prefix, input};
+        return {Span::Unknown, 0};
     }
 
     void findSumWindow() {
@@ -307,12 +334,13 @@ class Runner {
             return;
         const int m = hi - lo + 1;
         const int* last = list_.data() + lo;
-        Verdicts acc{};
-        Verdicts counting{};
-        checkCompletions(last, m, acc, counting);
+        // Only the first m entries are used: zeroing them beats clearing all.
+        Verdicts acc;
+        std::fill_n(acc.begin(), m, std::uint16_t{0});
+        checkCompletions(last, m, acc);
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
-        if (!takeCompletions(last, m, acc, counting))
+        if (!takeCompletions(last, m, acc))
             return;
         if (work_ > kRefreshWork)
             refresh();
@@ -330,15 +358,14 @@ class Runner {
 
     // Every check not already run on the prefix, over all the completions at
     // once: one loop without branches per check.
-    // With counting, per completion the checks whose effect counts something.
-    void checkCompletions(const int* last, int m, Verdicts& acc, Verdicts& counting) {
+    void checkCompletions(const int* last, int m, Verdicts& acc) {
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
             const Check& check = lastChecks_[k];
             const std::uint16_t* t = check.table;
             std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
-            if (settles(k, last[0], last[m - 1])) {
+            if (spans_[k] != Span::Unknown && settles(k, last[0], last[m - 1])) {
                 if (counts_)
                     std::fill_n(ids, m, kPass);
                 continue;
@@ -348,7 +375,6 @@ class Runner {
                     for (int j = 0; j < m; ++j) {
                         ids[j] = t[input(last[j])];
                         acc[static_cast<std::size_t>(j)] |= ids[j];
-                        counting[static_cast<std::size_t>(j)] += ids[j] > kReject;
                     }
                 } else {
                     for (int j = 0; j < m; ++j)
@@ -412,7 +438,6 @@ class Runner {
                     for (int j = 0; j < m; ++j) {
                         ids[j] = id;
                         acc[static_cast<std::size_t>(j)] |= id;
-                        counting[static_cast<std::size_t>(j)] += id > kReject;
                     }
                 }
                 break;
@@ -422,7 +447,7 @@ class Runner {
 
     // The completions in order: stored at once when nothing is counted,
     // judged one by one otherwise. False when the run must stop.
-    bool takeCompletions(const int* last, int m, const Verdicts& acc, const Verdicts& counting) {
+    bool takeCompletions(const int* last, int m, const Verdicts& acc) {
         const bool clean = plan_.cleanPass();
         // The families judge all the last numbers the tables leave at once;
         // only those they cannot settle go through them one by one.
@@ -456,12 +481,9 @@ class Runner {
                 if (a & kReject || !(f.possible >> last[j] & 1))
                     continue;
                 number_[4] = last[j];
-                const bool accepted =
-                    f.clean >> last[j] & 1
-                        ? (a == kPass                                   ? clean
-                           : counting[static_cast<std::size_t>(j)] == 1 ? plan_.judgeOne(a)
-                                                                        : judgeBatched(j))
-                        : acceptBatched(a, j);
+                const bool accepted = f.clean >> last[j] & 1
+                                          ? (a == kPass ? clean : judgeBatched(j))
+                                          : acceptBatched(a, j);
                 if (!accepted)
                     continue;
                 if (inOneGo) {
@@ -856,6 +878,8 @@ class Runner {
     std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
     // Per check of the last position, [v]: the values under v that pass with nothing to count.
     std::vector<std::vector<int>> passesBelow_;
+    std::vector<Span> spans_;
+    std::vector<int> spanArgs_;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
