@@ -264,13 +264,40 @@ TEST(ConditionPipeline, BoundedValuesAtTheirEdges) {
     for (int n : {2, 12, 22, 32, 44, 48})
         comparison[static_cast<std::size_t>(n)] = 1;
     const MetricContext ctx{nullptr, &comparison, nullptr};
+    auto between = [](int from, int to) {
+        std::vector<int> v;
+        for (int x = from; x <= to; ++x)
+            v.push_back(x);
+        return v;
+    };
     const struct {
         int slot;
         std::vector<int> admitted;
     } cases[] = {
-        {116, {1}}, {116, {9}},   {116, {2, 3}}, {117, {3}},  {117, {30}}, {45, {5}},
-        {45, {1}},  {45, {2}},    {62, {5}},     {62, {2}},   {46, {0}},   {46, {4}},
-        {47, {5}},  {47, {0, 3}}, {115, {4}},    {115, {48}}, {115, {20}}, {116, {}},
+        {116, {1}},
+        {116, {9}},
+        {116, {2, 3}},
+        {117, {3}},
+        {117, {30}},
+        {45, {5}},
+        {45, {1}},
+        {45, {2}},
+        {62, {5}},
+        {62, {2}},
+        {46, {0}},
+        {46, {4}},
+        {47, {5}},
+        {47, {0, 3}},
+        {115, {4}},
+        {115, {48}},
+        {115, {20}},
+        {116, {}},
+        // Windows of the last number and of the distances that end on it.
+        {123, between(20, 40)},
+        {115, between(10, 35)},
+        {148, between(5, 30)},
+        {151, between(3, 17)},
+        {154, between(1, 10)},
     };
     for (const auto& c : cases) {
         Engine e;
