@@ -203,8 +203,11 @@ class Runner {
         lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
         ids_.resize(lastChecks_.size());
         batchIds_.resize(lastChecks_.size() * kMaxNumber);
+        int counting = 0;
         for (const Check& c : lastChecks_) {
             const std::size_t size = static_cast<std::size_t>(inputTableSize(c.input));
+            counting +=
+                std::any_of(c.table, c.table + size, [](std::uint16_t id) { return id > kReject; });
             std::vector<int>& below = passesBelow_.emplace_back(size + 1, 0);
             for (std::size_t v = 0; v < size; ++v)
                 below[v + 1] = below[v] + (c.table[v] == kPass);
@@ -213,6 +216,7 @@ class Runner {
             spans_.push_back(span);
             spanArgs_.push_back(arg);
         }
+        oneCounts_ = counting == 1;
     }
 
     // Whether every completion's value of last check k passes with nothing
@@ -481,9 +485,10 @@ class Runner {
                 if (a & kReject || !(f.possible >> last[j] & 1))
                     continue;
                 number_[4] = last[j];
-                const bool accepted = f.clean >> last[j] & 1
-                                          ? (a == kPass ? clean : judgeBatched(j))
-                                          : acceptBatched(a, j);
+                const bool accepted = f.clean >> last[j] & 1 ? (a == kPass   ? clean
+                                                                : oneCounts_ ? plan_.judgeOne(a)
+                                                                             : judgeBatched(j))
+                                                             : acceptBatched(a, j);
                 if (!accepted)
                     continue;
                 if (inOneGo) {
@@ -880,6 +885,9 @@ class Runner {
     std::vector<std::vector<int>> passesBelow_;
     std::vector<Span> spans_;
     std::vector<int> spanArgs_;
+    // Only one check of the last position counts anything, the others pass
+    // or refuse: a completion's or-ed verdicts are that check's effect.
+    bool oneCounts_ = false;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
