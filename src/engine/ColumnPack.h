@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace varnelo {
@@ -13,10 +14,20 @@ inline int field(std::uint64_t pack, int at, int bits) {
     return static_cast<int>(pack >> at & ((std::uint64_t{1} << bits) - 1));
 }
 
+// Every sum of up to seven numbers divided by their count: a look-up, as
+// a baricentre is asked once per prefix and a division costs more.
+inline constexpr auto kCentres = [] {
+    std::array<std::array<std::uint8_t, 256>, 8> t{};
+    for (std::size_t count = 1; count < t.size(); ++count)
+        for (std::size_t sum = 0; sum < 256; ++sum)
+            t[count][sum] = static_cast<std::uint8_t>(sum / count);
+    return t;
+}();
+
 // A baricentre from the count and the sum of its numbers; 0 without numbers.
 inline int centre(std::uint64_t pack, int at) {
-    const int count = field(pack, at, 3);
-    return count > 0 ? field(pack, at + 3, 8) / count : 0;
+    return kCentres[static_cast<std::size_t>(field(pack, at, 3))]
+                   [static_cast<std::size_t>(field(pack, at + 3, 8))];
 }
 
 } // namespace varnelo

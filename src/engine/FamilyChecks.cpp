@@ -112,6 +112,8 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
     for (int k = 1; k < 3; ++k)
         if (set.isActive(kBaricentreSlot + k))
             baricentres_.push_back(row(kBaricentreSlot + k));
+    for (std::size_t k = 0; k < baricentres_.size(); ++k)
+        centreOfNumbersPasses_[k] = baricentres_[k].passesAll(1, kMaxNumber);
     if (asked(kAmbataSlot)) {
         ambata_ = row(kAmbataSlot);
         for (int n = 1; n <= kMaxNumber; ++n)

@@ -130,8 +130,9 @@ class FamilyChecks {
     std::array<Groups, 3> decadeGroups_; // by tens, units, both
     std::vector<Row> digits_;            // "Presenza Cifra" slots 131..140
     std::optional<Row> differentDigits_, decadesPlusUnits_;
-    std::vector<Row> decadeSums_;  // slots 128..130
-    std::vector<Row> baricentres_; // slots 126, 127
+    std::vector<Row> decadeSums_;                 // slots 128..130
+    std::vector<Row> baricentres_;                // slots 126, 127
+    std::array<bool, 2> centreOfNumbersPasses_{}; // per baricentre row: every value 1..49 passes
     std::optional<Row> ambata_;
     std::array<std::int32_t, kMaxNumber + 1> delays_{};
     std::int32_t delayMin_ = 0, delayMax_ = 0;

@@ -63,6 +63,9 @@ void FamilyChecks::valuesPerNumber(Completions& out, NumberSet last) const {
         const int at = r.slot == kBaricentreSlot + 1 ? kEvenAt : kOddAt;
         const NumberSet moving = last & (at == kEvenAt ? evenNumbers_ : ~evenNumbers_);
         const NumberSet staying = last & ~moving;
+        // A centre of some numbers is a number; that of none is 0.
+        if (centreOfNumbersPasses_[k] && (field(prefix_.pack, at, 3) > 0 || staying == 0))
+            continue;
         int lo = INT32_MAX, hi = INT32_MIN;
         auto reach = [&](int value) {
             lo = std::min(lo, value);
