@@ -416,6 +416,13 @@ TEST(FamilyPipeline, FamiliesThatJudgeEveryLastNumberAlike) {
              s.conditions.setActive(kDecadesPlusUnitsSlot, true);
              s.conditions.setActive(kBaricentreSlot + 1, true);
          }},
+        {"baricentro: rifiutato solo il vuoto", Some,
+         [&](ProgramState& s) {
+             for (int k = 1; k <= 2; ++k) {
+                 allValues(s, kBaricentreSlot + k, CellStatus::Admitted);
+                 s.conditions.setCell(kBaricentreSlot + k, 0, {});
+             }
+         }},
         {"baricentro: nulla ammesso in un legame", All,
          [&](ProgramState& s) {
              s.conditions.setActive(kBaricentreSlot + 2, true);
