@@ -363,6 +363,7 @@ class Runner {
     // Every check not already run on the prefix, over all the completions at
     // once: one loop without branches per check.
     void checkCompletions(const int* last, int m, Verdicts& acc) {
+        settled_ = 0;
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
@@ -370,8 +371,7 @@ class Runner {
             const std::uint16_t* t = check.table;
             std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
             if (spans_[k] != Span::Unknown && settles(k, last[0], last[m - 1])) {
-                if (counts_)
-                    std::fill_n(ids, m, kPass);
+                settled_ |= std::uint64_t{1} << k;
                 continue;
             }
             auto each = [&](auto input) {
@@ -587,11 +587,16 @@ class Runner {
     }
 
     // A candidate of the batch whose checks counted something.
+    // What last check k gave completion j: a check settled on the prefix passes.
+    std::uint16_t batchId(std::size_t k, int j) const {
+        return settled_ >> k & 1 ? kPass : batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+    }
+
     bool judgeBatched(int j) {
         int found = 0;
         std::uint16_t single = kPass;
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
-            const std::uint16_t id = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            const std::uint16_t id = batchId(k, j);
             ids_[k] = id;
             if (id != kPass) {
                 single = id;
@@ -608,7 +613,7 @@ class Runner {
             return withFamilies(nullptr, 0, true);
         const std::size_t n = lastChecks_.size();
         for (std::size_t k = 0; k < n; ++k)
-            ids_[k] = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            ids_[k] = batchId(k, j);
         return withFamilies(ids_.data(), static_cast<int>(n), false);
     }
 
@@ -884,6 +889,8 @@ class Runner {
     // Per check of the last position, [v]: the values under v that pass with nothing to count.
     std::vector<std::vector<int>> passesBelow_;
     std::vector<Span> spans_;
+    static_assert(kInputCount <= 64, "a check per input, a bit per check");
+    std::uint64_t settled_ = 0; // checks of the last position settled on the current prefix
     std::vector<int> spanArgs_;
     // Only one check of the last position counts anything, the others pass
     // or refuse: a completion's or-ed verdicts are that check's effect.
