@@ -586,12 +586,12 @@ class Runner {
         }
     }
 
-    // A candidate of the batch whose checks counted something.
     // What last check k gave completion j: a check settled on the prefix passes.
     std::uint16_t batchId(std::size_t k, int j) const {
         return settled_ >> k & 1 ? kPass : batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
     }
 
+    // A candidate of the batch whose checks counted something.
     bool judgeBatched(int j) {
         int found = 0;
         std::uint16_t single = kPass;
@@ -889,9 +889,9 @@ class Runner {
     // Per check of the last position, [v]: the values under v that pass with nothing to count.
     std::vector<std::vector<int>> passesBelow_;
     std::vector<Span> spans_;
+    std::vector<int> spanArgs_;
     static_assert(kInputCount <= 64, "a check per input, a bit per check");
     std::uint64_t settled_ = 0; // checks of the last position settled on the current prefix
-    std::vector<int> spanArgs_;
     // Only one check of the last position counts anything, the others pass
     // or refuse: a completion's or-ed verdicts are that check's effect.
     bool oneCounts_ = false;
