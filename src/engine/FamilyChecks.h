@@ -101,7 +101,7 @@ class FamilyChecks {
     };
     static constexpr std::int64_t kTimeEvery = 256, kReorderEvery = 8192;
     mutable std::vector<Stage> order_;
-    mutable std::array<StageRecord, 8> records_{};
+    mutable std::array<StageRecord, static_cast<std::size_t>(Stage::AndOr) + 1> records_{};
     mutable std::int64_t asked_ = 0;
 
     bool addValue(std::vector<std::uint16_t>& ids, const Row& row, int value) const;
