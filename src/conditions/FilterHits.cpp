@@ -12,9 +12,9 @@ std::uint64_t numberMask(std::span<const std::uint8_t> numbers) {
 
 FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks,
                        std::span<const std::uint8_t> admittedHits)
-    : filters_(filterMasks.size()), words_((filterMasks.size() + 63) / 64),
+    : words_((filterMasks.size() + 63) / 64),
       holders_(static_cast<std::size_t>(kMaxNumber + 2) * words_, 0), admits_(words_),
-      prefix_(words_), three_(words_) {
+      present_(words_, 0), prefix_(words_), three_(words_) {
     for (std::size_t j = 0; j < filterMasks.size(); ++j) {
         const std::uint64_t bit = std::uint64_t{1} << (j % 64);
         for (int n = 1; n <= kMaxNumber; ++n)
@@ -23,6 +23,7 @@ FilterHits::FilterHits(std::span<const std::uint64_t> filterMasks,
         for (std::size_t h = 0; h <= 5; ++h)
             if (admittedHits[j] >> h & 1u)
                 admits_[j / 64][h] |= bit;
+        present_[j / 64] |= bit;
     }
 }
 
@@ -62,14 +63,6 @@ void FilterHits::cachePrefix(const Column& c, std::uint32_t key) const {
         }
     }
     cachedPrefix_ = key;
-}
-
-std::uint64_t FilterHits::present(std::size_t w) const {
-    const std::size_t first = w * 64;
-    if (first >= filters_)
-        return 0;
-    const std::size_t n = filters_ - first;
-    return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
 }
 
 } // namespace varnelo

@@ -493,8 +493,9 @@ TEST(FamilyPipeline, FamiliesThatJudgeEveryLastNumberAlike) {
         const std::vector<Column> all = integral(fx.chosen());
         const std::vector<Column> expected =
             reference(s, all, fx.e.options.context, familyReference);
-        if (k.keeps != Some)
+        if (k.keeps != Some) {
             EXPECT_EQ(expected.size(), k.keeps == All ? all.size() : 0u) << k.name;
+        }
         for (int way = 0; way < 3; ++way) {
             fx.e.options.threads = way == 1 ? 2 : 1;
             fx.e.options.tally = way == 2;
