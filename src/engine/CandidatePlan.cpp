@@ -201,7 +201,8 @@ std::uint16_t CandidatePlan::intern(const Pending& p) {
     return at->second;
 }
 
-bool CandidatePlan::judgeOne(std::uint16_t id) {
+// judgeOne() for an effect not judged yet.
+bool CandidatePlan::judgeFirst(std::uint16_t id) {
     if (verdict_.size() != effects_.size())
         verdict_.assign(effects_.size(), -1);
     std::int8_t& v = verdict_[id / 2];

@@ -115,7 +115,10 @@ class CandidatePlan {
     // The slow path: the effects a candidate collected (none a rejection).
     bool judge(const std::uint16_t* ids, int count) const;
     // The same for a single effect, remembered once judged.
-    bool judgeOne(std::uint16_t id);
+    bool judgeOne(std::uint16_t id) {
+        const std::size_t i = id / 2;
+        return i < verdict_.size() && verdict_[i] >= 0 ? verdict_[i] != 0 : judgeFirst(id);
+    }
 
     // Per-number tables for the incremental state.
     struct NumberInfo {
@@ -159,6 +162,7 @@ class CandidatePlan {
         bool reject = false;
         Effect effect;
     };
+    bool judgeFirst(std::uint16_t id);
     void addEffect(Pending& into, int slot, int value) const;
     static void merge(Pending& into, const Pending& effect);
     std::uint16_t intern(const Pending& p);
