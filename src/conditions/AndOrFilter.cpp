@@ -77,6 +77,18 @@ int AndOrTest::mark(const Column& c) const {
     return 0;
 }
 
+NumberSet AndOrTest::keeping(const Column& c, NumberSet last) const {
+    if (quadri_.empty())
+        return anyOr_ && !orRequirement_.test(static_cast<std::size_t>(alwaysOr_)) ? 0 : last;
+    Column full = c;
+    NumberSet out = 0;
+    forEachNumber(last, [&](int n) {
+        full[4] = static_cast<std::uint8_t>(n);
+        out |= mark(full) == kDiscardMark ? 0 : NumberSet{1} << n;
+    });
+    return out;
+}
+
 QuadroScore quadroScore(const AndOrQuadro& q, const Column& c) {
     QuadroScore s;
     const std::uint64_t mask = numberMask(c);

@@ -2,6 +2,7 @@
 
 #include "conditions/CarFile.h"
 #include "conditions/FilterHits.h"
+#include "conditions/LastNumbers.h"
 #include "core/Notice.h"
 
 #include <array>
@@ -52,6 +53,9 @@ class AndOrTest {
     bool empty() const { return quadri_.empty(); }
     // 0 to keep the column, kDiscardMark to discard it.
     int mark(const Column& c) const;
+    // The numbers of `last` that keep the column as its last number after
+    // the first four numbers of c.
+    NumberSet keeping(const Column& c, NumberSet last) const;
 
   private:
     // The filter columns of every active quadro in one bank, each quadro

@@ -91,6 +91,33 @@ DelayRowsTest::DelayRowsTest(const DelayRows& rows, const DelayTables& tables, b
             for (int n = 1; n <= kMaxNumber; ++n)
                 figures_[static_cast<std::size_t>(f)][static_cast<std::size_t>(n)] =
                     tables.figure(static_cast<NumberFigure>(f), n);
+    for (std::size_t f = 0; f < figures_.size(); ++f) {
+        const auto [lo, hi] = std::minmax_element(figures_[f].begin() + 1, figures_[f].end());
+        figureMin_[f] = *lo;
+        figureMax_[f] = *hi;
+    }
+    // A number makes no pair with itself.
+    for (std::size_t a = 1; a <= kMaxNumber; ++a) {
+        pairMin_[a] = INT32_MAX;
+        pairMax_[a] = INT32_MIN;
+        for (std::size_t b = 1; b <= kMaxNumber; ++b)
+            if (b != a) {
+                pairMin_[a] = std::min(pairMin_[a], pairDelays_[a][b]);
+                pairMax_[a] = std::max(pairMax_[a], pairDelays_[a][b]);
+            }
+    }
+    // A row whose admitted intervals hold every value a column can give
+    // never refuses nor charges a level: it is left out.
+    const std::int64_t pairLo = *std::min_element(pairMin_.begin() + 1, pairMin_.end());
+    const std::int64_t pairHi = *std::max_element(pairMax_.begin() + 1, pairMax_.end());
+    std::erase_if(rows_, [&](const Row& r) {
+        const auto index = static_cast<std::size_t>(r.index);
+        if (!ambo_)
+            return admitsRange(r.intervals.admitted, kColumnSize * figureMin_[index],
+                               kColumnSize * figureMax_[index]);
+        const int pairs = index == 0 ? 10 : 1;
+        return admitsRange(r.intervals.admitted, pairs * pairLo, pairs * pairHi);
+    });
 }
 
 void DelayRowsTest::cachePrefix(const Column& c, std::uint32_t key) const {
@@ -143,6 +170,46 @@ bool DelayRowsTest::pass(const Column& c, LevelCounters& counters) const {
         }
     }
     return true;
+}
+
+LastVerdicts DelayRowsTest::lastVerdicts(const Column& c, NumberSet last) const {
+    if (rows_.empty())
+        return {};
+    const std::uint32_t key = prefixKey(c);
+    if (key != cachedPrefix_)
+        cachePrefix(c, key);
+    LastVerdicts out;
+    for (const Row& r : rows_) {
+        const auto index = static_cast<std::size_t>(r.index);
+        std::int64_t lo = prefix_[index], hi = prefix_[index];
+        // A pair of the first four numbers: one value for every last number.
+        const bool prefixPair = ambo_ && index > 0 && kPairs[index - 1][1] != 4;
+        if (!prefixPair && ambo_) {
+            for (std::size_t k = 0; k < 4; ++k)
+                if (index == 0 || kPairs[index - 1][0] == static_cast<int>(k)) {
+                    lo += pairMin_[c[k]];
+                    hi += pairMax_[c[k]];
+                }
+        } else if (!ambo_) {
+            lo += figureMin_[index];
+            hi += figureMax_[index];
+        }
+        if (admitsRange(r.intervals.admitted, lo, hi))
+            continue;
+        auto valueOf = [&](int n) -> std::int64_t {
+            if (!ambo_)
+                return prefix_[index] + figures_[index][static_cast<std::size_t>(n)];
+            if (prefixPair)
+                return prefix_[index];
+            const auto& withLast = pairDelays_[static_cast<std::size_t>(n)];
+            if (index > 0)
+                return withLast[c[static_cast<std::size_t>(kPairs[index - 1][0])]];
+            return prefix_[0] + withLast[c[0]] + withLast[c[1]] + withLast[c[2]] + withLast[c[3]];
+        };
+        judgeLastNumbers(
+            last, valueOf, [&](std::int64_t v) { return judgeRow(r.intervals, v); }, out);
+    }
+    return out;
 }
 
 std::optional<Notice> checkIntervalRows(const DelayRows& rows) {

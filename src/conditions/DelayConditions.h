@@ -4,6 +4,7 @@
 #include "conditions/ConditionSet.h"
 #include "conditions/DelayTables.h"
 #include "conditions/FamilyVerdict.h"
+#include "conditions/LastNumbers.h"
 #include "conditions/TableEditor.h"
 #include "core/Notice.h"
 
@@ -36,7 +37,6 @@ struct IntervalRow {
 std::optional<std::int64_t> ritardiVariCellValue(std::string_view typed);
 std::optional<std::int64_t> amboCellValue(std::string_view typed);
 
-enum class RowVerdict { Pass, Recovery, Fail };
 // A row with no interval in use passes.
 RowVerdict judgeRow(const IntervalRow& row, std::int64_t value);
 
@@ -62,6 +62,9 @@ class DelayRowsTest {
     DelayRowsTest(const DelayRows& rows, const DelayTables& tables, bool ambo);
     bool pass(const Column& c, LevelCounters& counters) const;
     bool empty() const { return rows_.empty(); }
+    // What the rows say of every number of `last` as the last number after
+    // the first four numbers of c.
+    LastVerdicts lastVerdicts(const Column& c, NumberSet last) const;
 
   private:
     struct Row {
@@ -74,6 +77,10 @@ class DelayRowsTest {
     std::vector<Row> rows_;
     std::array<std::array<std::int64_t, kMaxNumber + 1>, kRitardiVariRows> figures_{};
     std::array<std::array<std::int32_t, kMaxNumber + 1>, kMaxNumber + 1> pairDelays_{};
+    // The least and the most a last number adds: per figure row, and per
+    // number to its pair delays.
+    std::array<std::int64_t, kRitardiVariRows> figureMin_{}, figureMax_{};
+    std::array<std::int32_t, kMaxNumber + 1> pairMin_{}, pairMax_{};
     // What the first four numbers give, kept while they stay: the row sums
     // of "Ritardi Vari", or the six pair delays among them and their total.
     // Not for use from two threads at once.

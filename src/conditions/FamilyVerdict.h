@@ -28,4 +28,6 @@ struct Interval {
     bool operator==(const Interval&) const = default;
 };
 
+enum class RowVerdict { Pass, Recovery, Fail };
+
 } // namespace varnelo

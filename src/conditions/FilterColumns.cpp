@@ -99,6 +99,33 @@ bool FilterColumnsTest::pass(const Column& c) const {
     return true;
 }
 
+NumberSet FilterColumnsTest::passing(const Column& c, NumberSet last) const {
+    const FilterHits::Word* words = hits_.prefixWords(c);
+    NumberSet out = last;
+    for (std::size_t w = 0; w < hits_.words() && out != 0; ++w) {
+        const std::uint64_t present = hits_.present(w);
+        const std::uint64_t needIn = present & ~words[w].ifOut;
+        const std::uint64_t needOut = present & ~words[w].ifIn;
+        forEachNumber(needIn,
+                      [&](int j) { out &= store_[w * 64 + static_cast<std::size_t>(j)].numbers; });
+        forEachNumber(needOut,
+                      [&](int j) { out &= ~store_[w * 64 + static_cast<std::size_t>(j)].numbers; });
+    }
+    if (withConsecutive_.empty())
+        return out;
+    Column full = c;
+    forEachNumber(out, [&](int n) {
+        full[4] = static_cast<std::uint8_t>(n);
+        const std::uint64_t mask = numberMask(full);
+        for (const std::size_t j : withConsecutive_)
+            if ((store_[j].consecutive >> sharedConsecutive(mask & store_[j].numbers) & 1u) == 0) {
+                out &= ~(NumberSet{1} << n);
+                return;
+            }
+    });
+    return out;
+}
+
 std::uint8_t admittedHitBits(int minHits, int maxHits) {
     return bitsBetween(minHits, maxHits);
 }

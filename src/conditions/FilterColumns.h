@@ -3,6 +3,7 @@
 #include "conditions/CarFile.h"
 #include "conditions/ConditionStatistics.h"
 #include "conditions/FilterHits.h"
+#include "conditions/LastNumbers.h"
 #include "core/Notice.h"
 
 #include <cstdint>
@@ -55,6 +56,11 @@ class FilterColumnsTest {
     explicit FilterColumnsTest(const ActiveFilters& store);
     bool empty() const { return store_.empty(); }
     bool pass(const Column& c) const;
+    // The numbers of `last` that pass as the last number after the first
+    // four numbers of c. A filter column whose prefix hits sit at the edge
+    // of its admitted ones asks the last number to be among its numbers, or
+    // not to be: the answer is a few mask operations per such filter column.
+    NumberSet passing(const Column& c, NumberSet last) const;
 
   private:
     ActiveFilters store_;

@@ -36,7 +36,7 @@ class FilterHits {
 
     std::size_t words() const { return words_; }
     // Bits of the filter columns that exist in word w.
-    std::uint64_t present(std::size_t w) const;
+    std::uint64_t present(std::size_t w) const { return present_[w]; }
 
     // The words of the filter columns that hold number n.
     const std::uint64_t* holders(int n) const {
@@ -67,12 +67,14 @@ class FilterHits {
   private:
     void cachePrefix(const Column& c, std::uint32_t key) const;
 
-    std::size_t filters_;
     std::size_t words_;
     std::vector<std::uint64_t> holders_;               // (number 0..50) × words
     std::vector<std::array<std::uint64_t, 6>> admits_; // per word, per hit count
+    std::vector<std::uint64_t> present_;
     mutable std::uint32_t cachedPrefix_ = ~0u;
     mutable std::vector<Word> prefix_;
+    mutable std::uint32_t cachedThree_ = ~0u;
+    mutable std::vector<std::array<std::uint64_t, 2>> three_; // hits of the first three, planes
 };
 
 } // namespace varnelo

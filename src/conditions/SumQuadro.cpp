@@ -4,6 +4,7 @@
 #include "conditions/IntegerTokens.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace varnelo {
 
@@ -54,14 +55,24 @@ SumQuadroTest::SumQuadroTest(const SumQuadro& q, const PicchettoTable& picchetti
             if (s.recovery.inUse())
                 row.recovery.emplace_back(s.recovery, s.level);
         }
+        const auto [lo, hi] = std::minmax_element(row.weight.begin() + 1, row.weight.end() - 1);
+        row.weightMin = *lo;
+        row.weightMax = *hi;
         // A row with no interval in use has nothing to judge: it would
-        // otherwise reject every column of the development.
-        if (!row.admitted.empty() || !row.recovery.empty())
+        // otherwise reject every column of the development. Nor has one
+        // that admits every sum of five of its weights.
+        std::vector<std::int64_t> sorted(row.weight.begin() + 1, row.weight.end() - 1);
+        std::sort(sorted.begin(), sorted.end());
+        const std::int64_t least =
+            std::accumulate(sorted.begin(), sorted.begin() + kColumnSize, 0LL);
+        const std::int64_t most = std::accumulate(sorted.end() - kColumnSize, sorted.end(), 0LL);
+        if ((!row.admitted.empty() || !row.recovery.empty()) &&
+            !admitsRange(row.admitted, least, most))
             rows_.push_back(std::move(row));
     }
 }
 
-bool SumQuadroTest::pass(const Column& c, LevelCounters& counters) const {
+void SumQuadroTest::cachePrefix(const Column& c) const {
     if (const std::uint32_t key = prefixKey(c); key != cachedPrefix_) {
         prefix_.assign(rows_.size(), 0);
         for (std::size_t r = 0; r < rows_.size(); ++r)
@@ -69,6 +80,34 @@ bool SumQuadroTest::pass(const Column& c, LevelCounters& counters) const {
                 prefix_[r] += rows_[r].weight[c[k]];
         cachedPrefix_ = key;
     }
+}
+
+LastVerdicts SumQuadroTest::lastVerdicts(const Column& c, NumberSet last) const {
+    cachePrefix(c);
+    LastVerdicts out;
+    for (std::size_t at = 0; at < rows_.size(); ++at) {
+        const Row& r = rows_[at];
+        const std::int64_t base = prefix_[at];
+        if (admitsRange(r.admitted, base + r.weightMin, base + r.weightMax))
+            continue;
+        judgeLastNumbers(
+            last, [&](int n) { return base + r.weight[static_cast<std::size_t>(n)]; },
+            [&](std::int64_t s) {
+                if (std::any_of(r.admitted.begin(), r.admitted.end(),
+                                [s](const Interval& i) { return i.holds(s); }))
+                    return RowVerdict::Pass;
+                return std::any_of(r.recovery.begin(), r.recovery.end(),
+                                   [s](const auto& i) { return i.first.holds(s); })
+                           ? RowVerdict::Recovery
+                           : RowVerdict::Fail;
+            },
+            out);
+    }
+    return out;
+}
+
+bool SumQuadroTest::pass(const Column& c, LevelCounters& counters) const {
+    cachePrefix(c);
     for (std::size_t at = 0; at < rows_.size(); ++at) {
         const Row& r = rows_[at];
         const std::int64_t s = prefix_[at] + r.weight[c[4]];

@@ -3,6 +3,7 @@
 #include "conditions/ColumnPrefix.h"
 #include "conditions/ConditionSet.h"
 #include "conditions/FamilyVerdict.h"
+#include "conditions/LastNumbers.h"
 #include "conditions/Picchetto.h"
 #include "conditions/TableEditor.h"
 #include "core/Notice.h"
@@ -57,13 +58,19 @@ class SumQuadroTest {
     // charges that slot's level once.
     bool pass(const Column& c, LevelCounters& counters) const;
     bool empty() const { return rows_.empty(); }
+    // What the rows say of every number of `last` as the last number after
+    // the first four numbers of c.
+    LastVerdicts lastVerdicts(const Column& c, NumberSet last) const;
 
   private:
     struct Row {
         std::array<std::int64_t, 51> weight{};
+        std::int64_t weightMin = 0, weightMax = 0; // over the numbers 1..49
         std::vector<Interval> admitted;
         std::vector<std::pair<Interval, std::uint8_t>> recovery;
     };
+    void cachePrefix(const Column& c) const;
+
     std::vector<Row> rows_;
     // Each row's sum over the first four numbers, kept while they stay.
     // Not for use from two threads at once.

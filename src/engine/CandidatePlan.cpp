@@ -93,17 +93,9 @@ int CandidatePlan::additiveInput(const PerNumber& values) {
     PerNumber& table = additive_[static_cast<std::size_t>(additiveUsed_)];
     table = values;
     table[0] = 0;
+    const auto [lo, hi] = std::minmax_element(table.begin() + 1, table.end());
+    additiveRange_[static_cast<std::size_t>(additiveUsed_)] = {*lo, *hi};
     return kAdditive1 + additiveUsed_++;
-}
-
-std::int32_t CandidatePlan::additiveMin(int k) const {
-    const PerNumber& t = additive_[static_cast<std::size_t>(k)];
-    return *std::min_element(t.begin() + 1, t.end());
-}
-
-std::int32_t CandidatePlan::additiveMax(int k) const {
-    const PerNumber& t = additive_[static_cast<std::size_t>(k)];
-    return *std::max_element(t.begin() + 1, t.end());
 }
 
 void CandidatePlan::addEffect(Pending& into, int slot, int value) const {
@@ -209,7 +201,8 @@ std::uint16_t CandidatePlan::intern(const Pending& p) {
     return at->second;
 }
 
-bool CandidatePlan::judgeOne(std::uint16_t id) {
+// judgeOne() for an effect not judged yet.
+bool CandidatePlan::judgeFirst(std::uint16_t id) {
     if (verdict_.size() != effects_.size())
         verdict_.assign(effects_.size(), -1);
     std::int8_t& v = verdict_[id / 2];

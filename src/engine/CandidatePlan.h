@@ -115,7 +115,10 @@ class CandidatePlan {
     // The slow path: the effects a candidate collected (none a rejection).
     bool judge(const std::uint16_t* ids, int count) const;
     // The same for a single effect, remembered once judged.
-    bool judgeOne(std::uint16_t id);
+    bool judgeOne(std::uint16_t id) {
+        const std::size_t i = id / 2;
+        return i < verdict_.size() && verdict_[i] >= 0 ? verdict_[i] != 0 : judgeFirst(id);
+    }
 
     // Per-number tables for the incremental state.
     struct NumberInfo {
@@ -135,8 +138,8 @@ class CandidatePlan {
     int additiveCount() const { return additiveUsed_; }
     const PerNumber& additive(int k) const { return additive_[static_cast<std::size_t>(k)]; }
     // Smallest and largest value of additive table k.
-    std::int32_t additiveMin(int k) const;
-    std::int32_t additiveMax(int k) const;
+    std::int32_t additiveMin(int k) const { return additiveRange_[static_cast<std::size_t>(k)][0]; }
+    std::int32_t additiveMax(int k) const { return additiveRange_[static_cast<std::size_t>(k)][1]; }
 
     // Effect ids for the families judged per candidate outside the tables:
     // a slot's id per value of its row (a value beyond the row is refused),
@@ -159,6 +162,7 @@ class CandidatePlan {
         bool reject = false;
         Effect effect;
     };
+    bool judgeFirst(std::uint16_t id);
     void addEffect(Pending& into, int slot, int value) const;
     static void merge(Pending& into, const Pending& effect);
     std::uint16_t intern(const Pending& p);
@@ -178,6 +182,7 @@ class CandidatePlan {
     bool cleanPass_ = true;
     std::array<NumberInfo, kMaxNumber + 2> numbers_{};
     std::array<PerNumber, kAdditiveCount> additive_{};
+    std::array<std::array<std::int32_t, 2>, kAdditiveCount> additiveRange_{};
     int additiveUsed_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "core/ColumnsFileFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace varnelo {
 
@@ -34,9 +35,12 @@ bool ColumnOutput::open(std::string& error) {
 
 void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
     if (buffer_) {
+        const std::size_t at = buffer_->size();
+        buffer_->resize(at + static_cast<std::size_t>(count));
+        Column* out = buffer_->data() + at;
         for (int j = 0; j < count; ++j)
-            buffer_->push_back(
-                {prefix[0], prefix[1], prefix[2], prefix[3], static_cast<std::uint8_t>(last[j])});
+            out[j] = {prefix[0], prefix[1], prefix[2], prefix[3],
+                      static_cast<std::uint8_t>(last[j])};
         return;
     }
     const int inMemory = std::min(count, memoryRows_ - inMemory_);
@@ -57,6 +61,31 @@ void ColumnOutput::putRun(const Column& prefix, const int* last, int count) {
     inMemory_ += inMemory;
     for (int j = inMemory; j < count; ++j)
         spill({a, b, c, d, static_cast<std::uint8_t>(last[j])});
+}
+
+void ColumnOutput::putAll(std::span<const Column> columns) {
+    if (buffer_) {
+        buffer_->insert(buffer_->end(), columns.begin(), columns.end());
+        return;
+    }
+    const auto inMemory = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(columns.size()), memoryRows_ - inMemory_));
+    for (int p = 1; p <= kColumnSize; ++p) {
+        std::uint8_t* plane = store_->plane(p) + inMemory_ + 1;
+        for (std::size_t j = 0; j < inMemory; ++j)
+            plane[j] = columns[j][static_cast<std::size_t>(p - 1)];
+    }
+    inMemory_ += static_cast<std::int32_t>(inMemory);
+    for (std::size_t j = inMemory; j < columns.size(); ++j)
+        spill(columns[j]);
+}
+
+void ColumnOutput::moveUp(std::int32_t first, std::int32_t count) {
+    for (int p = 1; p <= kColumnSize; ++p) {
+        std::uint8_t* plane = store_->plane(p);
+        std::memmove(plane + inMemory_ + 1, plane + first, static_cast<std::size_t>(count));
+    }
+    inMemory_ += count;
 }
 
 void ColumnOutput::spill(const Column& c) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ class ColumnOutput {
     // `count` columns sharing the first four numbers of `prefix`, the last
     // number taken from `last` in turn.
     void putRun(const Column& prefix, const int* last, int count);
+    // Columns in their order, in one go.
+    void putAll(std::span<const Column> columns);
+    // Rows first.. first + count - 1 of the list, put there by a share of a
+    // parallel run, become the next rows (first lies past them).
+    void moveUp(std::int32_t first, std::int32_t count);
     std::int32_t inMemory() const { return inMemory_; }
     std::int32_t total() const { return inMemory_ + overflow_; }
     bool holdsInMemory() const { return inMemory_ < memoryRows_; }

@@ -48,7 +48,13 @@ constexpr std::array<std::array<int, 4>, 6> kPairsEndingAt = {{
 struct Check {
     int input;
     const std::uint16_t* table;
+    std::int64_t refused = 0; // prefixes it cut
 };
+
+// How a check's value moves over the completions of a prefix: unknown, the
+// sum plus the last number, the last number less an earlier position (-1:
+// the last number itself), a per-number sum, or fixed by the prefix.
+enum class Span : std::uint8_t { Unknown, Sum, FromPosition, Additive, Prefix };
 
 // Per completion of a prefix, the verdicts of its checks or-ed together.
 using Verdicts = std::array<std::uint16_t, kMaxNumber>;
@@ -56,7 +62,9 @@ using Verdicts = std::array<std::uint16_t, kMaxNumber>;
 // The columns and counts of the candidates with one first number, from a
 // worker of a parallel run.
 struct Share {
+    // Kept aside, or written straight into the list from row firstRow on.
     std::vector<Column> columns;
+    std::int32_t firstRow = 0, rows = 0;
     std::int64_t examined = 0;
     std::int32_t conditioned = 0;
 };
@@ -132,6 +140,12 @@ class Runner {
     void absorb(const Share& share) {
         examined_ += share.examined;
         conditioned_ += share.conditioned;
+        if (share.rows > 0)
+            output_.moveUp(share.firstRow, share.rows);
+        if (!options_.tally) {
+            output_.putAll(share.columns);
+            return;
+        }
         for (const Column& c : share.columns)
             store(c);
     }
@@ -189,6 +203,72 @@ class Runner {
         lastChecks_.insert(lastChecks_.end(), levelChecks_[5].begin(), levelChecks_[5].end());
         ids_.resize(lastChecks_.size());
         batchIds_.resize(lastChecks_.size() * kMaxNumber);
+        int counting = 0;
+        for (const Check& c : lastChecks_) {
+            const std::size_t size = static_cast<std::size_t>(inputTableSize(c.input));
+            counting +=
+                std::any_of(c.table, c.table + size, [](std::uint16_t id) { return id > kReject; });
+            std::vector<int>& below = passesBelow_.emplace_back(size + 1, 0);
+            for (std::size_t v = 0; v < size; ++v)
+                below[v + 1] = below[v] + (c.table[v] == kPass);
+            const auto [span, arg] =
+                below.back() > 0 ? spanOf(c.input) : std::pair{Span::Unknown, 0};
+            spans_.push_back(span);
+            spanArgs_.push_back(arg);
+        }
+        oneCounts_ = counting == 1;
+    }
+
+    // Whether every completion's value of last check k passes with nothing
+    // to count: the values lie between those of the smallest and the
+    // largest last number, and when all of them pass the check's loop is spared.
+    bool settles(std::size_t k, int first, int final) const {
+        const Prefix& s = prefix_[4];
+        const int arg = spanArgs_[k];
+        int lo = 0, hi = 0;
+        switch (spans_[k]) {
+        case Span::Unknown:
+            return false;
+        case Span::Sum:
+            lo = s.sum + first, hi = s.sum + final;
+            break;
+        case Span::FromPosition: {
+            const int from = arg < 0 ? 0 : number_[static_cast<std::size_t>(arg)];
+            lo = first - from, hi = final - from;
+            break;
+        }
+        case Span::Additive:
+            lo = s.additive[static_cast<std::size_t>(arg)] + plan_.additiveMin(arg);
+            hi = s.additive[static_cast<std::size_t>(arg)] + plan_.additiveMax(arg);
+            break;
+        case Span::Prefix:
+            lo = hi = in_[arg];
+            break;
+        }
+        const std::vector<int>& below = passesBelow_[k];
+        const int top = static_cast<int>(below.size()) - 2;
+        if (lo < 0 || hi > top)
+            return false;
+        return below[static_cast<std::size_t>(hi) + 1] - below[static_cast<std::size_t>(lo)] ==
+               hi - lo + 1;
+    }
+
+    // How the values of check `input` run over a prefix's completions, and
+    // what settles() reads for it.
+    std::pair<Span, int> spanOf(int input) const {
+        if (input == kSum)
+            return {Span::Sum, 0};
+        if (input == kExtreme)
+            return {Span::FromPosition, 0};
+        if (input == kPosition1 + 4)
+            return {Span::FromPosition, -1};
+        if (input >= kAdditive1 && input < kAdditive1 + kAdditiveCount)
+            return {Span::Additive, input - kAdditive1};
+        if (input >= kBetween1 && inputLevel(input) == 5)
+            return {Span::FromPosition, betweenPair(input - kBetween1)[0] - 1};
+        if (inputLevel(input) < 5)
+            return {Span::Prefix, input};
+        return {Span::Unknown, 0};
     }
 
     void findSumWindow() {
@@ -258,7 +338,9 @@ class Runner {
             return;
         const int m = hi - lo + 1;
         const int* last = list_.data() + lo;
-        Verdicts acc{};
+        // Only the first m entries are used: zeroing them beats clearing all.
+        Verdicts acc;
+        std::fill_n(acc.begin(), m, std::uint16_t{0});
         checkCompletions(last, m, acc);
         examined_ += m;
         work_ += static_cast<std::int64_t>(m) * (1 + weight_);
@@ -281,12 +363,17 @@ class Runner {
     // Every check not already run on the prefix, over all the completions at
     // once: one loop without branches per check.
     void checkCompletions(const int* last, int m, Verdicts& acc) {
+        settled_ = 0;
         const Prefix& s = prefix_[4];
         const int c1 = number_[0], c4 = number_[3];
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
             const Check& check = lastChecks_[k];
             const std::uint16_t* t = check.table;
             std::uint16_t* ids = batchIds_.data() + k * kMaxNumber;
+            if (spans_[k] != Span::Unknown && settles(k, last[0], last[m - 1])) {
+                settled_ |= std::uint64_t{1} << k;
+                continue;
+            }
             auto each = [&](auto input) {
                 if (counts_) {
                     for (int j = 0; j < m; ++j) {
@@ -366,34 +453,58 @@ class Runner {
     // judged one by one otherwise. False when the run must stop.
     bool takeCompletions(const int* last, int m, const Verdicts& acc) {
         const bool clean = plan_.cleanPass();
-        if (!plan_.counts() && families_.empty() && mode_ == PostFilter::Store &&
-            !options_.calculateOnly && !options_.tally) {
-            if (clean) {
-                std::array<int, kMaxNumber> passing;
-                int k = 0;
+        // The families judge all the last numbers the tables leave at once;
+        // only those they cannot settle go through them one by one.
+        FamilyChecks::Completions f;
+        NumberSet open = 0;
+        std::uint16_t counted = kPass;
+        for (int j = 0; j < m; ++j) {
+            const std::uint16_t a = acc[static_cast<std::size_t>(j)];
+            open |= a & kReject ? 0 : NumberSet{1} << last[j];
+            counted |= a & kReject ? kPass : a;
+        }
+        NumberSet slow = 0;
+        if (!families_.empty()) {
+            f = families_.completions(current(), open);
+            slow = open & f.possible & ~f.clean;
+        }
+        // A plain list takes a prefix's passing columns in one go.
+        const bool inOneGo =
+            mode_ == PostFilter::Store && !options_.calculateOnly && !options_.tally;
+        std::array<int, kMaxNumber> passing;
+        int k = 0;
+        if (counted == kPass && slow == 0 && inOneGo) {
+            if (clean)
                 for (int j = 0; j < m; ++j) {
                     passing[static_cast<std::size_t>(k)] = last[j];
-                    k += acc[static_cast<std::size_t>(j)] == kPass;
+                    k += acc[static_cast<std::size_t>(j)] == kPass && (f.possible >> last[j] & 1);
                 }
-                output_.putRun(current(), passing.data(), k);
-                conditioned_ += k;
-            }
         } else {
             for (int j = 0; j < m; ++j) {
                 const std::uint16_t a = acc[static_cast<std::size_t>(j)];
-                if (a & kReject)
+                if (a & kReject || !(f.possible >> last[j] & 1))
                     continue;
                 number_[4] = last[j];
-                const bool accepted = families_.empty() ? (a == kPass ? clean : judgeBatched(j))
-                                                        : acceptBatched(a, j);
-                if (accepted) {
-                    ++conditioned_;
-                    if (!options_.calculateOnly)
-                        postFilter(current());
-                    if (stop_)
-                        return false;
+                const bool accepted = f.clean >> last[j] & 1 ? (a == kPass   ? clean
+                                                                : oneCounts_ ? plan_.judgeOne(a)
+                                                                             : judgeBatched(j))
+                                                             : acceptBatched(a, j);
+                if (!accepted)
+                    continue;
+                if (inOneGo) {
+                    passing[static_cast<std::size_t>(k++)] = last[j];
+                    continue;
                 }
+                ++conditioned_;
+                if (!options_.calculateOnly)
+                    postFilter(current());
+                if (stop_)
+                    return false;
             }
+        }
+        if (k > 0) {
+            output_.putRun(current(), passing.data(), k);
+            conditioned_ += k;
         }
         return true;
     }
@@ -434,13 +545,13 @@ class Runner {
         }
     }
 
-    template <int P> bool withinCuts() const {
+    template <int P> bool withinCuts() {
         if constexpr (P == 1 || P == 5) {
             return true;
         } else {
             const Prefix& s = prefix_[P];
             const int rest = 5 - P;
-            for (const Cut& cut : cuts_) {
+            for (Cut& cut : cuts_) {
                 int lo = 0, hi = 0;
                 switch (cut.input) {
                 case kMinGap: // the smallest gap can only shrink
@@ -466,11 +577,18 @@ class Runner {
                     break;
                 }
                 }
-                if (!cut.admits(lo, hi))
+                if (!cut.admits(lo, hi)) {
+                    ++cut.refused;
                     return false;
+                }
             }
             return true;
         }
+    }
+
+    // What last check k gave completion j: a check settled on the prefix passes.
+    std::uint16_t batchId(std::size_t k, int j) const {
+        return settled_ >> k & 1 ? kPass : batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
     }
 
     // A candidate of the batch whose checks counted something.
@@ -478,7 +596,7 @@ class Runner {
         int found = 0;
         std::uint16_t single = kPass;
         for (std::size_t k = 0; k < lastChecks_.size(); ++k) {
-            const std::uint16_t id = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            const std::uint16_t id = batchId(k, j);
             ids_[k] = id;
             if (id != kPass) {
                 single = id;
@@ -495,7 +613,7 @@ class Runner {
             return withFamilies(nullptr, 0, true);
         const std::size_t n = lastChecks_.size();
         for (std::size_t k = 0; k < n; ++k)
-            ids_[k] = batchIds_[k * kMaxNumber + static_cast<std::size_t>(j)];
+            ids_[k] = batchId(k, j);
         return withFamilies(ids_.data(), static_cast<int>(n), false);
     }
 
@@ -602,9 +720,11 @@ class Runner {
                     n - number_[static_cast<std::size_t>(betweenPair(pair)[0] - 1)];
             }
         }
-        for (const Check& c : levelChecks_[P])
-            if (c.table[in_[c.input]] == kReject)
+        for (Check& c : levelChecks_[P])
+            if (c.table[in_[c.input]] == kReject) {
+                ++c.refused;
                 return false;
+            }
         return true;
     }
 
@@ -712,6 +832,12 @@ class Runner {
 
     void refresh() {
         work_ = 0;
+        // The checks that cut most prefixes go first: each costs one look,
+        // and which one cuts a prefix changes nothing else.
+        auto mostRefused = [](const auto& a, const auto& b) { return a.refused > b.refused; };
+        for (std::vector<Check>& checks : levelChecks_)
+            std::stable_sort(checks.begin(), checks.end(), mostRefused);
+        std::stable_sort(cuts_.begin(), cuts_.end(), mostRefused);
         publish();
         if (cancel_->load(std::memory_order_relaxed))
             stop_ = true;
@@ -737,6 +863,7 @@ class Runner {
     struct Cut {
         int input;
         std::vector<int> admittedBelow; // [v]: admitted values under v
+        std::int64_t refused = 0;
         bool admits(int lo, int hi) const {
             const int top = static_cast<int>(admittedBelow.size()) - 1;
             lo = std::clamp(lo, 0, top);
@@ -759,6 +886,15 @@ class Runner {
     std::vector<Check> lastChecks_; // every check not already tested on the prefix
     std::vector<std::uint16_t> ids_;
     std::vector<std::uint16_t> batchIds_; // per check of the last position, per completion
+    // Per check of the last position, [v]: the values under v that pass with nothing to count.
+    std::vector<std::vector<int>> passesBelow_;
+    std::vector<Span> spans_;
+    std::vector<int> spanArgs_;
+    static_assert(kInputCount <= 64, "a check per input, a bit per check");
+    std::uint64_t settled_ = 0; // checks of the last position settled on the current prefix
+    // Only one check of the last position counts anything, the others pass
+    // or refuse: a completion's or-ed verdicts are that check's effect.
+    bool oneCounts_ = false;
     std::array<Prefix, 6> prefix_{};
     std::array<int, kInputCount> in_{};
     // Ints, not bytes: a byte store may alias anything and would make the
@@ -799,11 +935,21 @@ int threadsFor(const RunInput& input, const RunOptions& options, std::int64_t ca
 // first numbers spread over the workers; the shares then go to `main` in
 // the order of their first numbers, which gives the list and the counts of
 // a single-threaded run.
-void developInParallel(const RunInput& input, const PlanInputs& inputs, const ColumnStore& columns,
+void developInParallel(const RunInput& input, const PlanInputs& inputs, ColumnStore& columns,
                        const RunOptions& options, RunProgress& progress, int threads,
                        Runner& main) {
     const auto firsts = input.chosen.size() - (kColumnSize - 1);
     std::vector<Share> shares(firsts);
+    // When every candidate fits in the list after the preset rows, each
+    // share writes into rows of its own, as many as its candidates, and the
+    // merge only moves them up: no copy aside, no memory to fault in.
+    std::int64_t row = options.presetColumns;
+    for (std::size_t i = 0; i < firsts; ++i) {
+        shares[i].firstRow = static_cast<std::int32_t>(row) + 1;
+        row += binomial(static_cast<int>(input.chosen.size() - 1 - i), kColumnSize - 1);
+    }
+    const bool inPlace = !options.tally && !options.calculateOnly &&
+                         row <= std::min(options.memoryRows, columns.capacity());
     struct Worker {
         CandidatePlan plan;
         FamilyChecks families;
@@ -820,11 +966,15 @@ void developInParallel(const RunInput& input, const PlanInputs& inputs, const Co
     auto work = [&](Worker& w) {
         for (std::size_t i = next++; i < firsts && !progress.cancelled(); i = next++) {
             Share& share = shares[i];
-            ColumnOutput out(share.columns);
+            const std::int32_t end =
+                i + 1 < firsts ? shares[i + 1].firstRow - 1 : static_cast<std::int32_t>(row);
+            ColumnOutput out = inPlace ? ColumnOutput(columns, share.firstRow - 1, end, {})
+                                       : ColumnOutput(share.columns);
             Runner r(input, columns, own, w.live, w.plan, w.families, out);
             r.watch(progress.cancel);
             r.enumerate(input.chosen, input.fixed, static_cast<int>(i));
             r.finish();
+            share.rows = inPlace ? out.inMemory() - (share.firstRow - 1) : 0;
             share.examined = r.examined();
             share.conditioned = r.conditioned();
             progress.done += share.examined;

@@ -4,6 +4,7 @@
 #include "conditions/DecadeConditions.h"
 #include "conditions/DigitConditions.h"
 #include "conditions/FamilySlotMetric.h"
+#include "engine/ColumnPack.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,15 +12,6 @@
 namespace varnelo {
 
 namespace {
-
-// Bit fields of a column's pack: 3 bits per digit count (at most 6), the
-// tens sum (at most 20), the units sum (at most 45), the count and the sum
-// of the even numbers (at most 220) and of the odd numbers (at most 225).
-constexpr int kTensAt = 30, kUnitsAt = 35, kEvenAt = 41, kOddAt = 52;
-
-int field(std::uint64_t pack, int at, int bits) {
-    return static_cast<int>(pack >> at & ((std::uint64_t{1} << bits) - 1));
-}
 
 std::vector<int> distinct(std::vector<int> levels) {
     std::sort(levels.begin(), levels.end());
@@ -34,9 +26,13 @@ std::vector<int> rowLevels(const DelayRows& rows) {
     return distinct(out);
 }
 
-int centre(std::uint64_t pack, int at) {
-    const int count = field(pack, at, 3);
-    return count > 0 ? field(pack, at + 3, 8) / count : 0;
+template <typename Groups> void joinGroup(Groups& groups, int amount, int n) {
+    const auto same = std::find_if(groups.begin(), groups.end(),
+                                   [amount](const auto& g) { return g.amount == amount; });
+    if (same == groups.end())
+        groups.push_back({amount, NumberSet{1} << n});
+    else
+        same->numbers |= NumberSet{1} << n;
 }
 
 } // namespace
@@ -87,10 +83,16 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
         p |= static_cast<std::uint64_t>(n / 10) << kTensAt;
         p |= static_cast<std::uint64_t>(n % 10) << kUnitsAt;
         const int at = kEven.isEven(n) ? kEvenAt : kOddAt;
+        evenNumbers_ |= at == kEvenAt ? NumberSet{1} << n : 0;
         p |= (std::uint64_t{1} | static_cast<std::uint64_t>(n) << 3) << at;
         pack_[static_cast<std::size_t>(n)] = p;
         decadeUnitBits_[static_cast<std::size_t>(n)] =
             static_cast<std::uint16_t>(1u << (n / 10) | 1u << (5 + n % 10));
+        for (int d = 0; d < 10; ++d)
+            joinGroup(digitGroups_[static_cast<std::size_t>(d)], field(p, 3 * d, 3), n);
+        joinGroup(decadeGroups_[0], n / 10, n);
+        joinGroup(decadeGroups_[1], n % 10, n);
+        joinGroup(decadeGroups_[2], n / 10 + n % 10, n);
     }
     const ConditionSet& set = in.conditions;
     auto row = [&](int slot) { return Row{slot, plan.valueIds(slot)}; };
@@ -110,11 +112,16 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
     for (int k = 1; k < 3; ++k)
         if (set.isActive(kBaricentreSlot + k))
             baricentres_.push_back(row(kBaricentreSlot + k));
+    for (std::size_t k = 0; k < baricentres_.size(); ++k)
+        centreOfNumbersPasses_[k] = baricentres_[k].passesAll(1, kMaxNumber);
     if (asked(kAmbataSlot)) {
         ambata_ = row(kAmbataSlot);
         for (int n = 1; n <= kMaxNumber; ++n)
             delays_[static_cast<std::size_t>(n)] =
                 in.context.delays ? (*in.context.delays)[static_cast<std::size_t>(n)] : 0;
+        const auto [lo, hi] = std::minmax_element(delays_.begin() + 1, delays_.end());
+        delayMin_ = *lo;
+        delayMax_ = *hi;
     }
     empty_ = digits_.empty() && !differentDigits_ && !decadesPlusUnits_ && decadeSums_.empty() &&
              baricentres_.empty() && !ambata_;
@@ -150,6 +157,21 @@ FamilyChecks::FamilyChecks(CandidatePlan& plan, const PlanInputs& in) {
             filterEntries_ += q.active ? q.columns.size() : 0;
     }
     empty_ = empty_ && !sums_ && !ritardiVari_ && !ambo_ && !filters_ && !andOr_;
+    // Cheap and refusing outright first, until the run has measured them.
+    const std::pair<Stage, bool> stages[] = {
+        {Stage::Filters, filters_.has_value()},
+        {Stage::Digits, !digits_.empty()},
+        {Stage::DecadeSums, !decadeSums_.empty()},
+        {Stage::PerNumber,
+         differentDigits_ || decadesPlusUnits_ || !baricentres_.empty() || ambata_.has_value()},
+        {Stage::Sums, sums_.has_value()},
+        {Stage::RitardiVari, ritardiVari_.has_value()},
+        {Stage::Ambo, ambo_.has_value()},
+        {Stage::AndOr, andOr_.has_value()},
+    };
+    for (const auto& [stage, used] : stages)
+        if (used)
+            order_.push_back(stage);
 }
 
 bool FamilyChecks::add(std::vector<std::uint16_t>& ids, std::uint16_t id) {
@@ -182,8 +204,7 @@ bool FamilyChecks::addOutcome(std::vector<std::uint16_t>& ids, const Test& test,
     return pass || add(ids, o.ids.fail);
 }
 
-bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) const {
-    // Digits, decades and units, baricentre: the value rows of the condition set.
+void FamilyChecks::preparePrefix(const Column& c) const {
     if (const std::uint32_t key = prefixKey(c); key != prefix_.key) {
         prefix_ = {key, 0, 0, 0, 0};
         for (std::size_t k = 0; k < 4; ++k) {
@@ -194,6 +215,11 @@ bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) con
             prefix_.delaySum += delays_[n];
         }
     }
+}
+
+bool FamilyChecks::collect(const Column& c, std::vector<std::uint16_t>& ids) const {
+    // Digits, decades and units, baricentre: the value rows of the condition set.
+    preparePrefix(c);
     const auto last = c[4];
     const std::uint64_t pack = prefix_.pack + pack_[last];
     const std::uint16_t digitBits = prefix_.digitBits | digitBits_[last];

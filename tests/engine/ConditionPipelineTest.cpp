@@ -257,21 +257,33 @@ TEST(ConditionPipeline, SumWindowAtItsEdges) {
 }
 
 // Values admitted only at the edge of what a prefix still allows: the cut
-// on the prefix must keep every column that reaches them.
+// on the prefix must keep every column that reaches them; windows of the
+// last number and of the distances that end on it must not be taken as
+// passed by every completion when some fall outside.
 TEST(ConditionPipeline, BoundedValuesAtTheirEdges) {
     const std::vector<int> numbers = {1, 2, 3, 11, 12, 21, 22, 25, 31, 32, 38, 41, 44, 48, 49};
     std::array<int, 52> comparison{};
     for (int n : {2, 12, 22, 32, 44, 48})
         comparison[static_cast<std::size_t>(n)] = 1;
     const MetricContext ctx{nullptr, &comparison, nullptr};
-    const struct {
+    struct Case {
         int slot;
         std::vector<int> admitted;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {116, {1}}, {116, {9}},   {116, {2, 3}}, {117, {3}},  {117, {30}}, {45, {5}},
         {45, {1}},  {45, {2}},    {62, {5}},     {62, {2}},   {46, {0}},   {46, {4}},
         {47, {5}},  {47, {0, 3}}, {115, {4}},    {115, {48}}, {115, {20}}, {116, {}},
     };
+    // Windows from..to: the last number, the extent, distances ending on the last number.
+    for (const auto& [slot, from, to] :
+         {std::array{123, 20, 40}, std::array{115, 10, 35}, std::array{148, 5, 30},
+          std::array{151, 3, 17}, std::array{154, 1, 10}}) {
+        Case c{slot, {}};
+        for (int v = from; v <= to; ++v)
+            c.admitted.push_back(v);
+        cases.push_back(c);
+    }
     for (const auto& c : cases) {
         Engine e;
         e.choose(numbers);

@@ -295,6 +295,7 @@ TEST(DevelopmentRun, ThreadsChangeNothingButTheTime) {
         {"fissa la prima", {2}},
         {"fissa l'ultima", {47}},
         {"file di riserva", {}, 700},
+        {"colonne iniziali", {}, INT32_MAX, 2},
         {"colonne iniziali e distribuzione", {}, INT32_MAX, 2, false, true},
         {"solo calcolo", {}, INT32_MAX, 0, true},
     };

@@ -7,6 +7,7 @@
 #include "conditions/ParityPatterns.h"
 #include "conditions/Remainders.h"
 
+#include <functional>
 #include <random>
 #include <tuple>
 
@@ -350,4 +351,158 @@ TEST(FamilyPipeline, FilterColumnWithZeroHitsAndAndQuadroWithZeroGuessed) {
     for (const Column& c : fx.e.columns())
         EXPECT_EQ(std::count(c.begin(), c.end(), n[1]) + std::count(c.begin(), c.end(), n[2]), 0);
     EXPECT_EQ(fx.e.columns().size(), static_cast<std::size_t>(binomial(10, 5)));
+}
+
+// Families set so that they judge every last number of a prefix alike: all
+// pass, all refused, all only on recovery, or a failure that a link turns
+// into an error; alone and together, on one thread, split, and one column
+// at a time (with the distribution table).
+TEST(FamilyPipeline, FamiliesThatJudgeEveryLastNumberAlike) {
+    auto allValues = [](ProgramState& s, int slot, CellStatus status) {
+        s.conditions.setActive(slot, true);
+        for (int v = 0; v <= slotValueRange(slot).max; ++v)
+            s.conditions.setCell(slot, v, {status, std::uint8_t(status == CellStatus::Recovery)});
+    };
+    auto link = [](ProgramState& s, int slot, int errors) {
+        s.links.table.setMembership(1, slot, 1);
+        s.links.table.range(1) = {0, errors};
+        s.links.recompute();
+    };
+    auto ritardiNothing = [](ProgramState& s) {
+        s.families.ritardiVari.rows[0].admitted[0] = {1, 2};
+        s.conditions.setActive(kRitardiVariSlot, true);
+    };
+    auto sumsOnRecovery = [](ProgramState& s) {
+        SumRow r;
+        for (int n = 1; n <= 49; ++n)
+            r.setNumber(n, true);
+        r.slots[0].recovery = {1, 30000};
+        r.slots[0].level = 1;
+        s.families.sums.rows = {r};
+        s.conditions.setActive(kSumQuadroSlot, true);
+    };
+    auto filters = [](ProgramState& s, std::uint8_t hits) {
+        s.families.filterList.columns = {{{1, 7, 13, 22, 30, 41}, hits, 0},
+                                         {{2, 3, 4, 5, 6, 8, 9}, hits, 0}};
+        s.families.filterList.active = true;
+        ASSERT_FALSE(activateFilterList(s.families.filterList, s.families.activeFilters));
+    };
+    enum Keeps { All, None, Some };
+    struct Case {
+        const char* name;
+        Keeps keeps;
+        std::function<void(ProgramState&)> set;
+    };
+    const std::vector<Case> cases = {
+        {"cifre: tutto ammesso", All,
+         [&](ProgramState& s) {
+             for (int d = 0; d < 10; ++d)
+                 allValues(s, kDigitPresenceSlot + d, CellStatus::Admitted);
+             allValues(s, kDigitCountSlot, CellStatus::Admitted);
+         }},
+        {"cifre: tutto in recupero, il livello basta", All,
+         [&](ProgramState& s) {
+             allValues(s, kDigitPresenceSlot + 3, CellStatus::Recovery);
+             s.levels.setMax(1, 1);
+         }},
+        {"cifre: tutto in recupero, il livello non basta", None,
+         [&](ProgramState& s) {
+             allValues(s, kDigitCountSlot, CellStatus::Recovery);
+             allValues(s, kDecadesPlusUnitsSlot, CellStatus::Recovery);
+             s.levels.setMax(1, 1);
+         }},
+        {"decine e unita: nulla ammesso", None,
+         [&](ProgramState& s) {
+             s.conditions.setActive(kDecadesPlusUnitsSlot, true);
+             s.conditions.setActive(kBaricentreSlot + 1, true);
+         }},
+        {"baricentro: rifiutato solo il vuoto", Some,
+         [&](ProgramState& s) {
+             for (int k = 1; k <= 2; ++k) {
+                 allValues(s, kBaricentreSlot + k, CellStatus::Admitted);
+                 s.conditions.setCell(kBaricentreSlot + k, 0, {});
+             }
+         }},
+        {"baricentro: nulla ammesso in un legame", All,
+         [&](ProgramState& s) {
+             s.conditions.setActive(kBaricentreSlot + 2, true);
+             link(s, kBaricentreSlot + 2, 1);
+         }},
+        {"somme: solo recupero", All,
+         [&](ProgramState& s) {
+             sumsOnRecovery(s);
+             s.levels.setMax(1, 1);
+         }},
+        {"somme: solo recupero, con ambo in un legame", Some,
+         [&](ProgramState& s) {
+             sumsOnRecovery(s);
+             s.levels.setMax(1, 1);
+             s.families.ambo.rows[0].admitted[0] = {1, 2};
+             s.conditions.setActive(kAmboSlot, true);
+             link(s, kAmboSlot, 1);
+         }},
+        {"somme e ritardi vari: solo recupero, il livello non basta", None,
+         [&](ProgramState& s) {
+             sumsOnRecovery(s);
+             s.families.ritardiVari.rows[0].recovery = {0, 999990000};
+             s.families.ritardiVari.rows[0].level = 1;
+             s.conditions.setActive(kRitardiVariSlot, true);
+             s.levels.setMax(1, 1);
+         }},
+        {"somme: ogni somma ammessa, i punti del quadro contano", All,
+         [&](ProgramState& s) {
+             SumRow r;
+             for (int n = 1; n <= 49; ++n)
+                 r.setNumber(n, true);
+             r.slots[0].admitted = {1, 30000};
+             s.families.sums.rows = {r};
+             s.conditions.setActive(kSumQuadroSlot, true);
+             s.quadri.table.setMembership(1, kSumQuadroSlot, 1);
+             s.quadri.table.range(1) = {1, 1};
+             s.quadri.recompute();
+         }},
+        {"ritardi vari: nulla ammesso", None, [&](ProgramState& s) { ritardiNothing(s); }},
+        {"ritardi vari: nulla ammesso in un legame senza errori", None,
+         [&](ProgramState& s) {
+             ritardiNothing(s);
+             link(s, kRitardiVariSlot, 0);
+         }},
+        {"ritardi vari: nulla ammesso in un legame con un errore", All,
+         [&](ProgramState& s) {
+             ritardiNothing(s);
+             link(s, kRitardiVariSlot, 1);
+         }},
+        {"colonne filtro: ogni punteggio", All, [&](ProgramState& s) { filters(s, 0b111111); }},
+        {"colonne filtro: nessun punteggio", None, [&](ProgramState& s) { filters(s, 0); }},
+        {"AND/OR: requisito mai raggiunto", None,
+         [&](ProgramState& s) {
+             AndOrQuadro& q = s.families.andOr.quadri[2];
+             q.active = true;
+             q.orLogic = true;
+             q.columns = {{std::uint64_t{0b1110}, 0b111111}};
+             q.guessed = {0, 1};
+             q.points = {0, 5};
+             s.families.andOr.orRequirement.set(0);
+         }},
+    };
+    std::mt19937 rng(17);
+    for (const Case& k : cases) {
+        Fixture fx(rng, 17);
+        ProgramState& s = *fx.e.state;
+        k.set(s);
+        const std::vector<Column> all = integral(fx.chosen());
+        const std::vector<Column> expected =
+            reference(s, all, fx.e.options.context, familyReference);
+        if (k.keeps != Some) {
+            EXPECT_EQ(expected.size(), k.keeps == All ? all.size() : 0u) << k.name;
+        }
+        for (int way = 0; way < 3; ++way) {
+            fx.e.options.threads = way == 1 ? 2 : 1;
+            fx.e.options.tally = way == 2;
+            const RunResult r = fx.e.develop();
+            ASSERT_EQ(fx.e.columns(), expected) << k.name << ", " << way;
+            EXPECT_EQ(r.conditioned, static_cast<std::int32_t>(expected.size())) << k.name;
+            EXPECT_EQ(r.examined, static_cast<std::int64_t>(all.size())) << k.name;
+        }
+    }
 }
