@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace varnelo {
@@ -26,6 +27,14 @@ QPushButton* namedButton(const QString& caption, const QString& name, QWidget* p
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* b : buttons)
+        row->addWidget(b);
+    return row;
 }
 
 } // namespace varnelo

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+
 class QDialog;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QPushButton;
 class QString;
 class QWidget;
@@ -19,5 +22,8 @@ void fixDialogSize(QDialog* dialog);
 
 // A command button with its objectName, as the tests and the pop-ups find it.
 QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent);
+
+// The command buttons at the foot of a window, to the right.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 } // namespace varnelo

@@ -81,14 +81,10 @@ Quote::Quote(Shell& shell) : ChildWindow(shell, "Quote") {
     connect(ok, &QPushButton::clicked, this, [this] { apply(); });
     auto* cancel = namedButton("Annulla", "CommQuote(1)", this);
     connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}));
 }
 
 void Quote::showEvent(QShowEvent* event) {

@@ -99,14 +99,10 @@ ImpostaStampaTabulato::ImpostaStampaTabulato(Shell& shell)
             closeWindow();
     });
     connect(cancel, &QPushButton::clicked, this, [this] { closeWindow(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(printers);
     layout->addWidget(shopBox);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}));
 }
 
 bool ImpostaStampaTabulato::keep() {
