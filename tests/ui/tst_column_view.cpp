@@ -98,14 +98,8 @@ class ColumnViewTest : public QObject {
     // again on reopening; then its distribution of wins.
     void editedColumnsAreSavedAndReopened() {
         QVERIFY(!openFromMenuItem()); // no columns yet: the item is shut
-        for (int n : {1, 2, 3, 5, 6, 7})
-            clickNumber(main().pronostico(), n);
         clickNumber(main().pronostico(), 4, Qt::LeftButton, Qt::ControlModifier);
-        clickNumerone(main().pronostico(), 1);
-        clickNumerone(main().pronostico(), 2);
-        main().pronostico()->findChild<QPushButton*>("CalcSviluppo(0)")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            main().developmentWindow() && !main().developmentWindow()->isRunning(), 60000);
+        developAtPronostico(main(), {1, 2, 3, 5, 6, 7}, {1, 2});
         const std::vector<Column> developed = storedColumns(state_->columns);
         QVERIFY(!developed.empty());
         const QString name = QString::fromStdString(state_->systemName);
