@@ -16,7 +16,7 @@ const Column near = col(1, 2, 30, 31, 32); // two numbers of x
 
 // A folder with the systems "a" = x, y, y and "b" = y, z, near.
 struct TwoSystems {
-    TestFolder t{{"qor"}};
+    TestFolder t = TestFolder({"qor"});
     TwoSystems() {
         EXPECT_TRUE(saveColumnSystem(t.folder(), "a", {x, y, y}).done());
         EXPECT_TRUE(saveColumnSystem(t.folder(), "b", {y, z, near}).done());

@@ -34,8 +34,8 @@ TEST(DrawLine, RefusesMalformedLinesWithAReason) {
         "05 08 21 37 46060823-03-2012", // separators
         "05-08-21-37-46060823/03/2012", //
         "05-0x-21-37-46060823-03-2012", //
-        "\x01\x02\xff\xfe\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f\x90\x91"
-        "\x92\x93\x94\x95\x96\x97"};
+        ("\x01\x02\xff\xfe\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f\x90\x91"
+         "\x92\x93\x94\x95\x96\x97")};
     for (const char* line : bad) {
         Draw d;
         std::string why;

@@ -290,7 +290,7 @@ TEST(DevelopmentRun, ThreadsChangeNothingButTheTime) {
         bool tally = false;
     };
     const std::vector<Case> cases = {
-        {"semplice"},
+        {"semplice", {}},
         {"due fisse", {9, 30}},
         {"fissa la prima", {2}},
         {"fissa l'ultima", {47}},

@@ -30,15 +30,24 @@ namespace varnelo::fuzz {
 
 namespace {
 
+// Goes with the process, so that a replay leaves nothing in the temporary folder.
+struct OwnFolder {
+    ProgramFolder folder;
+    ~OwnFolder() {
+        std::error_code ec;
+        fs::remove_all(folder.root(), ec);
+    }
+};
+
 const ProgramFolder& folder() {
-    static const ProgramFolder f = [] {
+    static const OwnFolder f{[] {
         const fs::path root =
             fs::temp_directory_path() / ("varnelo-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(root / "enal");
         fs::create_directories(root / "qor");
         return ProgramFolder(root);
-    }();
-    return f;
+    }()};
+    return f.folder;
 }
 
 fs::path put(const std::string& relative, std::string_view bytes) {

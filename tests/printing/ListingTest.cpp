@@ -190,7 +190,7 @@ TEST(ListingSizeFile, ReadsFontSizesAndIndexes) {
         test::writeFile(f / "andor/caratt.txt", std::string(c.text) + "\r\n");
         EXPECT_EQ(readListingSize(f.folder()), c.size) << c.text;
     }
-    TestFolder f{{"andor"}};
+    TestFolder f({"andor"});
     std::string error;
     ASSERT_TRUE(writeListingSize(f.folder(), ListingSize::Large, error));
     EXPECT_EQ(test::readFile(f / "andor/caratt.txt"), "2\r\n");
@@ -238,7 +238,7 @@ TEST(PrintSettingsFiles, RoundTripAndBadFilesKeepTheDefaults) {
     };
     for (const auto& b : bad) {
         SCOPED_TRACE(b.text);
-        TestFolder g{{"enal"}, "bad"};
+        TestFolder g({"enal"}, "bad");
         test::writeFile(g / b.file, b.text);
         std::optional<Notice> n;
         EXPECT_EQ(readSlipPrintSettings(g.folder(), n), SlipPrintSettings{});

@@ -64,7 +64,7 @@ TEST(SlipLayoutFile, BadFilesGiveANoticeAndNoLayout) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TestFolder f{{"enal"}, c.what};
+        TestFolder f({"enal"}, c.what);
         test::writeFile(f / "enal/stampaver.txt", c.text);
         std::optional<Notice> notice;
         EXPECT_FALSE(readSlipLayout(f.folder(), notice));
