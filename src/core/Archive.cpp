@@ -6,11 +6,6 @@
 
 namespace varnelo {
 
-namespace {
-// Room for the longest archive with generous trailing text on every line.
-constexpr std::size_t kMaxArchiveBytes = 256u << 20;
-} // namespace
-
 bool readArchive(const std::filesystem::path& path, std::size_t maxLines, ArchiveContents& out,
                  std::string& error) {
     if (!checkTextFile(path, kMaxArchiveBytes, error))

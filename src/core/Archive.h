@@ -14,6 +14,8 @@ namespace varnelo {
 // Bounds of the walks over an archive file.
 inline constexpr std::size_t kMaxArchiveLines = 1000000;
 inline constexpr std::size_t kMaxCheckingLines = 100000;
+// Room for the longest archive with generous trailing text on every line.
+inline constexpr std::size_t kMaxArchiveBytes = 256u << 20;
 
 struct ArchiveLineProblem {
     std::size_t line = 0; // 1-based line of the file

@@ -18,7 +18,7 @@ Notice loadNotice(const std::string& name, const std::string& line) {
                    "Il sistema resta senza colonne."}};
 }
 
-Notice writeNotice(const std::string& what) {
+Notice columnsWriteNotice(const std::string& what) {
     return Notice{"Salvataggio non riuscito:",
                   {"Le colonne non sono state scritte:", what,
                    "Il file salvato in precedenza e rimasto intatto."}};
@@ -37,7 +37,7 @@ TaskOutcome writeStored(AtomicWriter& writer, const ColumnStore& store, std::int
             digest->add(c);
         if (i % kProgressStep == 0 || i == n) {
             if (!writer.write(chunk))
-                return failed(writeNotice(writer.error()));
+                return failed(columnsWriteNotice(writer.error()));
             chunk.clear();
             progress.report(shown + i);
             if (progress.cancelled())
@@ -158,13 +158,13 @@ TaskOutcome writeColumns(AtomicWriter& writer, const ProgramFolder& folder,
         for (std::int64_t k = 1; k <= overflow; ++k) {
             if (!spill.next(line) || !parseColumnLine(line, c))
                 return failed(
-                    writeNotice("il file qor.qor delle colonne in eccesso e incompleto."));
+                    columnsWriteNotice("il file qor.qor delle colonne in eccesso e incompleto."));
             if (digest)
                 digest->add(c);
             appendColumnLine(chunk, c);
             if (k % kProgressStep == 0 || k == overflow) {
                 if (!writer.write(chunk))
-                    return failed(writeNotice(writer.error()));
+                    return failed(columnsWriteNotice(writer.error()));
                 chunk.clear();
                 progress.report(k);
                 if (progress.cancelled())
@@ -182,10 +182,10 @@ TaskOutcome exportColumns(const std::filesystem::path& file, const ColumnStore& 
     progress.total.store(store.storedCount);
     AtomicWriter writer(file);
     if (!writer.open())
-        return failed(writeNotice(writer.error()));
+        return failed(columnsWriteNotice(writer.error()));
     TaskOutcome out = writeStored(writer, store, 0, progress, nullptr);
     if (out.done() && !writer.commit())
-        return failed(writeNotice(writer.error()));
+        return failed(columnsWriteNotice(writer.error()));
     return out;
 }
 

@@ -4,7 +4,7 @@ namespace varnelo {
 
 namespace {
 
-std::string padded(std::string s, std::size_t width) {
+std::string paddedField(std::string s, std::size_t width) {
     if (s.size() < width)
         s.append(width - s.size(), ' ');
     return s;
@@ -18,7 +18,7 @@ std::string field(long long n, std::size_t width) {
 std::string numberRow(const std::vector<int>& numbers) {
     std::string s;
     for (int n : numbers)
-        s += padded(numberField(n), 3);
+        s += paddedField(numberField(n), 3);
     return s;
 }
 
@@ -53,7 +53,7 @@ void numbersSection(const Selection& s, std::vector<std::string>& out) {
 // it admits, then the recovered values with their levels.
 void conditionsSection(const ListingSources& src, std::vector<std::string>& out) {
     out.push_back("<<-- Condizioni -->>   <<- Recupero condizioni-->>");
-    out.push_back(padded("", 36) + "Min.  Max.   Ins.");
+    out.push_back(paddedField("", 36) + "Min.  Max.   Ins.");
     for (int slot : slotsInPlay(src.conditions)) {
         const ValueRange r = slotValueRange(slot);
         int lo = -1, hi = -1, admitted = 0;
@@ -71,14 +71,14 @@ void conditionsSection(const ListingSources& src, std::vector<std::string>& out)
         std::string name(slotDisplayName(slot));
         if (name.empty())
             name = "Condizione" + numberField(slot);
-        out.push_back("  " + padded(name, 34) + field(lo, 4) + field(hi, 6) + field(admitted, 7) +
-                      (recovery.empty() ? "" : "   " + recovery));
+        out.push_back("  " + paddedField(name, 34) + field(lo, 4) + field(hi, 6) +
+                      field(admitted, 7) + (recovery.empty() ? "" : "   " + recovery));
     }
     out.push_back("");
     out.push_back("<<--  Impostazioni Livelli  -->>");
     out.push_back("     Livelli        Min.  Max");
     for (int level = 1; level <= kLevelCount; ++level)
-        out.push_back("            Liv. " + padded(std::string(recoveryLevelName(level)), 3) +
+        out.push_back("            Liv. " + paddedField(std::string(recoveryLevelName(level)), 3) +
                       field(src.levels.min(level), 4) + field(src.levels.max(level), 6));
     out.push_back("");
     out.push_back("<<--    Livelli Mescolati   -->>");
@@ -141,7 +141,7 @@ std::vector<int> numbersOf(std::uint64_t mask) {
 
 std::string filterLine(std::size_t j, const std::vector<int>& numbers, std::uint8_t hits) {
     return "     Col. N°" + field(static_cast<long long>(j), 5) +
-           "  Punti:" + padded(flagList(hits), 13) + "Numeri: " + numberRow(numbers);
+           "  Punti:" + paddedField(flagList(hits), 13) + "Numeri: " + numberRow(numbers);
 }
 
 void andColumnsSection(const FilterList& list, std::vector<std::string>& out) {

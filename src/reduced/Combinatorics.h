@@ -28,7 +28,7 @@ inline constexpr BinomialTable kBinomials;
 
 // C(n, k) for 0 <= n <= kMaxPositions and 0 <= k <= 7; 0 outside. Inline:
 // the walks over a table's subsets call it in their innermost loops.
-inline std::uint64_t binomial(int n, int k) {
+inline std::uint64_t tableBinomial(int n, int k) {
     if (n < 0 || k < 0 || n > kMaxPositions || k > detail::kMaxBinomialK)
         return 0;
     return detail::kBinomials.c[n][k];

@@ -26,9 +26,9 @@ class Walk {
         if (need > depth)
             return false;
         for (;;) {
-            std::uint64_t r = binomial(x, g_);
+            std::uint64_t r = tableBinomial(x, g_);
             for (int i = 0; i < need; ++i)
-                r += binomial(chosen_[pick[i]], i + 1);
+                r += tableBinomial(chosen_[pick[i]], i + 1);
             if (marked_[r])
                 return true;
             int i = need - 1;
@@ -78,7 +78,7 @@ bool coversAll(const PositionTable& t, int g, int c) {
         return true;
     if (g == 0)
         return t.rows() > 0;
-    std::vector<bool> marked(binomial(t.n, g), false);
+    std::vector<bool> marked(tableBinomial(t.n, g), false);
     std::array<std::uint8_t, 5> zero{};
     std::array<int, 5> pick{};
     for (std::size_t i = 0; i < t.rows(); ++i) {
@@ -90,7 +90,7 @@ bool coversAll(const PositionTable& t, int g, int c) {
         for (;;) {
             std::uint64_t rank = 0;
             for (int j = 0; j < g; ++j)
-                rank += binomial(zero[pick[j]], j + 1);
+                rank += tableBinomial(zero[pick[j]], j + 1);
             marked[rank] = true;
             int j = g - 1;
             while (j >= 0 && pick[j] == t.rowLength - g + j)

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::array<const char*, 6> kLabels = {"Zero", "Uno", "Due", "Tre", "Quattro", "Cinque"};
-constexpr std::uintmax_t kMostBytes = 64u << 20;
+constexpr std::uintmax_t kMostRidStatBytes = 64u << 20;
 
 std::string trimmed(std::string_view s) {
     const auto a = s.find_first_not_of(" \t\r");
@@ -62,7 +62,7 @@ bool readRidStatRecord(const fs::path& file, std::string_view code, std::vector<
     std::error_code ec;
     const auto size = fs::file_size(file, ec);
     std::ifstream in(file, std::ios::binary);
-    if (ec || size > kMostBytes || !in) {
+    if (ec || size > kMostRidStatBytes || !in) {
         error = "Impossibile leggere le statistiche dei ridotti: " + file.string();
         return false;
     }

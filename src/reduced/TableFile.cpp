@@ -19,7 +19,7 @@ constexpr std::size_t kHeader = 8;
 constexpr std::size_t kSectionHeader = 9;
 // Room of the row store; no shipped table may be larger.
 constexpr std::uint32_t kMostRows = 120000;
-constexpr std::uintmax_t kMostBytes = 64u << 20;
+constexpr std::uintmax_t kMostTableBytes = 64u << 20;
 
 std::uint32_t read32(const std::string& b, std::size_t at) {
     std::uint32_t v = 0;
@@ -40,7 +40,7 @@ bool TableFile::open(const fs::path& file, std::string& error) {
     sections_.clear();
     std::error_code ec;
     const auto size = fs::file_size(file, ec);
-    if (ec || size > kMostBytes) {
+    if (ec || size > kMostTableBytes) {
         error = "Catalogo dei ridotti non leggibile: " + file.filename().string();
         return false;
     }
@@ -102,7 +102,7 @@ bool TableFile::table(int n, PositionTable& out, std::string& error) const {
     t.rowLength = rowLength_;
     t.n = n;
     t.cells.resize(static_cast<std::size_t>(s->rows) * static_cast<std::size_t>(rowLength_));
-    const std::uint64_t all = binomial(n, rowLength_);
+    const std::uint64_t all = tableBinomial(n, rowLength_);
     std::size_t at = s->offset;
     const std::size_t end = s->offset + s->bytes;
     std::uint64_t rank = 0;

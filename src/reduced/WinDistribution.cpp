@@ -13,7 +13,7 @@ class HitWalk {
   public:
     HitWalk(const PositionTable& t, TableHits& hits) : t_(t), hits_(hits) {
         for (int s = 1; s <= t.rowLength; ++s) {
-            marked_[s].assign(binomial(t.n, s), false);
+            marked_[s].assign(tableBinomial(t.n, s), false);
             for (std::size_t i = 0; i < t.rows(); ++i)
                 for (unsigned m = 1; m < 1u << t.rowLength; ++m) {
                     if (std::popcount(m) != s)
@@ -22,7 +22,7 @@ class HitWalk {
                     int j = 0;
                     for (int b = 0; b < t.rowLength; ++b)
                         if (m >> b & 1)
-                            r += binomial(t.row(i)[b] - 1, ++j);
+                            r += tableBinomial(t.row(i)[b] - 1, ++j);
                     marked_[s][r] = true;
                 }
         }
@@ -41,11 +41,11 @@ class HitWalk {
             const int s = std::popcount(m) + 1;
             if (s > t_.rowLength || s <= best)
                 continue;
-            std::uint64_t r = binomial(x, s);
+            std::uint64_t r = tableBinomial(x, s);
             int j = 0;
             for (int b = 0; b < depth; ++b)
                 if (m >> b & 1)
-                    r += binomial(chosen_[b], ++j);
+                    r += tableBinomial(chosen_[b], ++j);
             if (marked_[s][r])
                 best = s;
         }
@@ -80,8 +80,8 @@ TableHits tableHits(const PositionTable& t) {
             used[t.row(i)[0]] = true;
         const int free = t.n - static_cast<int>(std::count(used.begin(), used.end(), true));
         for (int d = 0; d <= 5; ++d) {
-            hits[d][0] = binomial(free, d);
-            hits[d][1] = binomial(t.n, d) - binomial(free, d);
+            hits[d][0] = tableBinomial(free, d);
+            hits[d][1] = tableBinomial(t.n, d) - tableBinomial(free, d);
         }
         return hits;
     }
@@ -96,7 +96,7 @@ WinDistribution winDistribution(const TableHits& hits, int n, int fixed, int uni
         for (int d = 0; d + df <= 5 && d <= n; ++d)
             for (int b = 0; b <= 5 - df; ++b) {
                 const std::uint64_t count =
-                    binomial(fixed, df) * hits[d][b] * binomial(others, 5 - df - d);
+                    tableBinomial(fixed, df) * hits[d][b] * tableBinomial(others, 5 - df - d);
                 w.draws[df + d][df + b] += count;
                 w.total += count;
             }

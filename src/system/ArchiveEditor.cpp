@@ -9,8 +9,6 @@ namespace varnelo {
 
 namespace {
 
-constexpr std::size_t kMaxArchiveBytes = 256u << 20;
-
 Notice entryNotice() {
     return Notice{"Informazione:",
                   {"Inserire nel campo data la data = Es. 16  6  2016",

@@ -16,8 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kMaxArchiveBytes = 256u << 20;
-
 const char* const kUpdated =
     "Aggiornamento effettuato regolarmente dell'archivio (Colonne vincenti).";
 const char* const kNotAvailable = "Aggiornamento non disponibile.";

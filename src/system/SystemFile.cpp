@@ -167,7 +167,7 @@ std::string formatSystemSettings(const SystemSettings& s, bool saveColumns) {
 
 namespace {
 
-using Lines = std::vector<std::string_view>;
+using LineViews = std::vector<std::string_view>;
 
 // Line 1: the header fields.
 bool readHeader(std::string_view line, SystemSettings& s) {
@@ -214,7 +214,7 @@ bool readForecast(std::string_view numbers, std::string_view numeroni, Selection
 }
 
 // Lines 5..7: the option flag, the activation flags and the coverage.
-bool readConditionLines(const Lines& lines, SystemSettings& s) {
+bool readConditionLines(const LineViews& lines, SystemSettings& s) {
     std::vector<long long> v;
     if (!readList(lines[4], v) || v.size() != 1 || v[0] < 0 || v[0] > 255)
         return false;
@@ -241,7 +241,7 @@ bool readConditionLines(const Lines& lines, SystemSettings& s) {
 
 // The named sections after line 7; anything before the first header is
 // passed over, sections no family reads are kept as they are.
-bool readSections(const Lines& lines, SystemSettings& s) {
+bool readSections(const LineViews& lines, SystemSettings& s) {
     std::vector<SystemSectionLines> found;
     std::string name;
     for (std::size_t i = kFixedLines; i < lines.size(); ++i) {

@@ -98,13 +98,13 @@ void RunWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void RunWindow::tick() {
-    elapsed_->setText(decimalText((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 2) +
-                      " s");
+    elapsed_->setText(
+        italianDecimal((QDateTime::currentMSecsSinceEpoch() - startedMs_) / 1000.0, 2) + " s");
     showProgress();
 }
 
 void RunWindow::end() {
-    elapsed_->setText(decimalText(job_->workMs() / 1000.0, 3) + " s");
+    elapsed_->setText(italianDecimal(job_->workMs() / 1000.0, 3) + " s");
     showEnd();
     stop_->setText("Chiudi");
     stop_->setEnabled(true);

@@ -19,7 +19,7 @@ inline QString countText(qlonglong n) {
 }
 
 // A decimal with the Italian comma.
-inline QString decimalText(double v, int decimals) {
+inline QString italianDecimal(double v, int decimals) {
     return QLocale(QLocale::Italian).toString(v, 'f', decimals);
 }
 

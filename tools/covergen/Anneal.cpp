@@ -11,7 +11,8 @@
 namespace varnelo::covergen {
 
 bool annealFits(const Shape& s) {
-    return s.n <= 49 && binomial(s.n, s.c) <= 3'000'000 && nearCount(s.k, s.n, s.c, s.g) <= 20000;
+    return s.n <= 49 && tableBinomial(s.n, s.c) <= 3'000'000 &&
+           nearCount(s.k, s.n, s.c, s.g) <= 20000;
 }
 
 namespace {
@@ -19,8 +20,8 @@ namespace {
 class Search {
   public:
     Search(const Shape& s, std::vector<Mask> rows, std::uint64_t random, std::vector<Mask> parts)
-        : s_(s), rows_(std::move(rows)), parts_(std::move(parts)), count_(binomial(s.n, s.c), 0),
-          uncovered_(binomial(s.n, s.c)), rng_(random) {
+        : s_(s), rows_(std::move(rows)), parts_(std::move(parts)),
+          count_(tableBinomial(s.n, s.c), 0), uncovered_(tableBinomial(s.n, s.c)), rng_(random) {
         for (Mask r : rows_)
             add(r, 0);
         for (std::uint64_t t = 0; t < count_.size(); ++t)

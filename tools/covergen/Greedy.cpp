@@ -9,13 +9,13 @@
 namespace varnelo::covergen {
 
 double greedyWork(const Shape& s) {
-    return static_cast<double>(binomial(s.n, s.c)) *
+    return static_cast<double>(tableBinomial(s.n, s.c)) *
            static_cast<double>(nearCount(s.c, s.n, s.k, s.g));
 }
 
 std::vector<Mask> greedy(const Shape& s, const std::vector<Mask>& seed, std::uint64_t random) {
-    const std::uint64_t rowCount = binomial(s.n, s.k);
-    const std::uint64_t targetCount = binomial(s.n, s.c);
+    const std::uint64_t rowCount = tableBinomial(s.n, s.k);
+    const std::uint64_t targetCount = tableBinomial(s.n, s.c);
     std::vector<std::int32_t> score(rowCount,
                                     static_cast<std::int32_t>(nearCount(s.k, s.n, s.c, s.g)));
     std::vector<std::uint8_t> covered(targetCount, 0);
@@ -60,7 +60,7 @@ std::vector<Mask> greedy(const Shape& s, const std::vector<Mask>& seed, std::uin
 }
 
 std::vector<Mask> prune(const Shape& s, std::vector<Mask> rows) {
-    std::vector<std::uint32_t> count(binomial(s.n, s.c), 0);
+    std::vector<std::uint32_t> count(tableBinomial(s.n, s.c), 0);
     for (Mask row : rows)
         forEachNear(row, s.n, s.c, s.g, [&](Mask t) { ++count[maskRank(t)]; });
     for (std::size_t i = rows.size(); i-- > 0;) {

@@ -31,7 +31,7 @@ PositionTable disjointBlocks(const Shape& s) {
 // few has its completion among them.
 std::vector<Mask> sumSeed(const Shape& s) {
     std::vector<Mask> rows;
-    for (std::uint64_t r = 0; r < binomial(s.n, s.k); ++r) {
+    for (std::uint64_t r = 0; r < tableBinomial(s.n, s.k); ++r) {
         const Mask m = unrankMask(r, s.k, s.n);
         int sum = 0;
         for (Mask x = m; x; x &= x - 1)
@@ -238,7 +238,7 @@ PositionTable Solver::solve(const Shape& s) {
                 rows = better(s, rows,
                               weightingSearch(s, rows, options_.weightSeconds, options_.random));
         }
-        if (binomial(s.n, s.c) <= 3'000'000)
+        if (tableBinomial(s.n, s.c) <= 3'000'000)
             rows = better(s, rows, prune(s, rows));
         result = toTable(rows, s.k, s.n);
     }
@@ -263,7 +263,7 @@ std::uint64_t lowerBound(const Shape& s) {
         return b;
     }
     const std::uint64_t reach = nearCount(s.k, s.n, s.c, s.g);
-    std::uint64_t bound = (binomial(s.n, s.c) + reach - 1) / reach;
+    std::uint64_t bound = (tableBinomial(s.n, s.c) + reach - 1) / reach;
     if (s.g == 2) {
         // Pairs missed by every row form a graph without a c-clique, so at
         // most Turan's count of them.
@@ -273,7 +273,7 @@ std::uint64_t lowerBound(const Shape& s) {
             const std::uint64_t v = static_cast<std::uint64_t>(s.n / parts + (p < s.n % parts));
             inside += v * (v - 1) / 2;
         }
-        const std::uint64_t perRow = binomial(s.k, 2);
+        const std::uint64_t perRow = tableBinomial(s.k, 2);
         bound = std::max(bound, (inside + perRow - 1) / perRow);
     }
     return bound;

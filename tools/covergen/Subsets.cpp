@@ -7,7 +7,7 @@ namespace varnelo::covergen {
 std::uint64_t maskRank(Mask m) {
     std::uint64_t r = 0;
     for (int i = 1; m; ++i, m &= m - 1)
-        r += binomial(std::countr_zero(m), i);
+        r += tableBinomial(std::countr_zero(m), i);
     return r;
 }
 
@@ -23,7 +23,7 @@ Mask unrankMask(std::uint64_t rank, int size, int n) {
 std::uint64_t nearCount(int aroundSize, int n, int size, int common) {
     std::uint64_t total = 0;
     for (int i = common < 0 ? 0 : common; i <= aroundSize && i <= size; ++i)
-        total += binomial(aroundSize, i) * binomial(n - aroundSize, size - i);
+        total += tableBinomial(aroundSize, i) * tableBinomial(n - aroundSize, size - i);
     return total;
 }
 

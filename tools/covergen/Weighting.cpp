@@ -37,7 +37,7 @@ struct Rotation {
 // Numbers the orbits of the `size`-sets under the rotation.
 class Orbits {
   public:
-    Orbits(const Rotation& turn, int size, int n) : of_(binomial(n, size), -1) {
+    Orbits(const Rotation& turn, int size, int n) : of_(tableBinomial(n, size), -1) {
         for (std::uint64_t r = 0; r < of_.size(); ++r) {
             if (of_[r] >= 0)
                 continue;
@@ -270,8 +270,8 @@ class Search {
 } // namespace
 
 bool weightingFits(const Shape& s) {
-    return s.n <= 49 && binomial(s.n, s.c) <= 3'000'000 &&
-           binomial(s.n, s.k) * nearCount(s.k, s.n, s.c, s.g) <= kMaxLinks;
+    return s.n <= 49 && tableBinomial(s.n, s.c) <= 3'000'000 &&
+           tableBinomial(s.n, s.k) * nearCount(s.k, s.n, s.c, s.g) <= kMaxLinks;
 }
 
 std::vector<Mask> weightingSearch(const Shape& s, const std::vector<Mask>& rows, double seconds,
@@ -282,7 +282,7 @@ std::vector<Mask> weightingSearch(const Shape& s, const std::vector<Mask>& rows,
 std::vector<Mask> rotatingSearch(const Shape& s, double seconds, std::uint64_t random) {
     std::vector<int> lengths;
     // Long runs make few orbits, so large tables fit as well.
-    const std::uint64_t links = binomial(s.n, s.k) * nearCount(s.k, s.n, s.c, s.g);
+    const std::uint64_t links = tableBinomial(s.n, s.k) * nearCount(s.k, s.n, s.c, s.g);
     // Past 20 positions only runs that nearly fill the positions once,
     // twice, ... six times: the time goes to fewer, larger tries.
     auto worth = [&](int length) {
@@ -293,7 +293,7 @@ std::vector<Mask> rotatingSearch(const Shape& s, double seconds, std::uint64_t r
                 return true;
         return false;
     };
-    if (s.n <= 49 && binomial(s.n, s.c) <= 3'000'000)
+    if (s.n <= 49 && tableBinomial(s.n, s.c) <= 3'000'000)
         for (int length = 2; length <= s.n; ++length)
             if (worth(length) && links / static_cast<std::uint64_t>(length) <= kMaxLinks)
                 lengths.push_back(length);

@@ -107,7 +107,7 @@ void Quote::showCost() {
     const QString pairText = pairs > 1 ? QString(" × %1 coppie di Numeroni").arg(pairs) : QString();
     detail_->setText(
         QString("%1 colonne%2 × %3 Euro a colonna")
-            .arg(countText(columns), pairText, decimalText(s.settings.columnPrice, 2)));
+            .arg(countText(columns), pairText, italianDecimal(s.settings.columnPrice, 2)));
     showShare();
 }
 

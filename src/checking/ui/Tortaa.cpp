@@ -56,7 +56,7 @@ QString summaryText(const NumberSpread& spread) {
                            "Presenze per numero con distribuzione uniforme: %3")
                        .arg(countText(spread.columns))
                        .arg(spread.numbers.size())
-                       .arg(decimalText(spread.even, 2));
+                       .arg(italianDecimal(spread.even, 2));
     if (spread.columns == 0 || spread.numbers.empty())
         return text;
     const auto [least, most] = std::minmax_element(

@@ -85,7 +85,7 @@ void WinLevelsRunner::end() {
         bar_->setValue(bar_->maximum());
         const qint64 ms = job_->workMs();
         status_->setText(ms < 10 ? QString("Calcolo eseguito in meno di 0,01 s")
-                                 : "Calcolo eseguito in " + decimalText(ms / 1000.0, 2) + " s");
+                                 : "Calcolo eseguito in " + italianDecimal(ms / 1000.0, 2) + " s");
     } else {
         bar_->setValue(0);
         status_->setText("Calcolo interrotto");

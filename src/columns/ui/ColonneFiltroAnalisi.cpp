@@ -282,7 +282,7 @@ void ColonneFiltroAnalisi::fillSystem() {
             ? QString("Il sistema in corso non ha colonne: svilupparlo prima dell'analisi.")
             : QString("Colonne del sistema in corso: %1.  Superano il filtro: %2 (%3).")
                   .arg(countText(d.columns), countText(d.byFailures[0]),
-                       decimalText(share(d.byFailures[0], d.columns), 2) + "%"));
+                       italianDecimal(share(d.byFailures[0], d.columns), 2) + "%"));
 }
 
 } // namespace varnelo

@@ -50,7 +50,7 @@ void SviluppoS::showEnd() {
         // One figure per line: the window stays narrow and nothing wraps.
         if (result_.kept > 0) {
             lines << "Colonne condizionate = " + countText(result_.conditioned);
-            lines << "Rapporto = " + decimalText(result_.reductionRatio(), 2);
+            lines << "Rapporto = " + italianDecimal(result_.reductionRatio(), 2);
         }
         lines << qs(result_.finalCountText());
         for (const auto& l : result_.notes)

@@ -297,7 +297,7 @@ void GestRidotti::currentChanged() {
                         std::max(1, static_cast<int>(board_.pairCount())) *
                         state().settings.columnPrice;
     cost_->setText("Lire " + countText(std::llround(euro * kLirePerEuro)) + "   Euro " +
-                   decimalText(euro, 2));
+                   italianDecimal(euro, 2));
 }
 
 std::optional<std::vector<Column>> GestRidotti::currentColumns() {
