@@ -1,6 +1,6 @@
 #include "printing/ui/ImpostaStampa.h"
 
-#include "printing/ui/OptionButtons.h"
+#include "ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "system/SystemPrinting.h"

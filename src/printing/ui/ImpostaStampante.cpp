@@ -1,7 +1,7 @@
 #include "printing/ui/ImpostaStampante.h"
 
 #include "printing/TestSlip.h"
-#include "printing/ui/OptionButtons.h"
+#include "ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"

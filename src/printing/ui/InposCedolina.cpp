@@ -1,6 +1,6 @@
 #include "printing/ui/InposCedolina.h"
 
-#include "printing/ui/OptionButtons.h"
+#include "ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"

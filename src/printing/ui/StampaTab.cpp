@@ -1,7 +1,7 @@
 #include "printing/ui/StampaTab.h"
 
 #include "printing/PrintFiles.h"
-#include "printing/ui/OptionButtons.h"
+#include "ui/OptionButtons.h"
 #include "printing/ui/PrintOutput.h"
 #include "system/ProgramState.h"
 #include "ui/Avviso.h"

@@ -6,6 +6,7 @@
 #include "ui/Avviso.h"
 #include "ui/DialogParts.h"
 #include "ui/FolderPicker.h"
+#include "ui/OptionButtons.h"
 #include "ui/Text.h"
 
 #include <QGroupBox>
@@ -22,16 +23,8 @@ namespace varnelo {
 Importa::Importa(Shell& shell) : ChildWindow(shell, "Importa") {
     setWindowTitle("Esporta,   Importa:");
 
-    auto* options = new QGroupBox(this);
-    export_ = new QRadioButton("Esporta", options);
-    export_->setObjectName("Option1(0)");
-    export_->setChecked(true);
-    import_ = new QRadioButton("Importa", options);
-    import_->setObjectName("Option1(1)");
-    auto* optionRow = new QHBoxLayout(options);
-    optionRow->addWidget(export_);
-    optionRow->addWidget(import_);
-    optionRow->addStretch();
+    auto* options =
+        optionGroup(this, QString(), "Option1", {"Esporta", "Importa"}, 0, directions_, true);
 
     grid_ = new QTableWidget(0, 2, this);
     grid_->setObjectName("MSFGestioneS");
@@ -70,7 +63,7 @@ Importa::Importa(Shell& shell) : ChildWindow(shell, "Importa") {
     layout->addLayout(buttons);
     setMinimumSize(520, 560);
 
-    connect(export_, &QRadioButton::toggled, this, &Importa::fillGrid);
+    connect(directions_[0], &QRadioButton::toggled, this, &Importa::fillGrid);
     connect(picker_, &FolderPicker::folderChanged, this, [this] {
         if (direction() == Direction::Import)
             fillGrid();
@@ -87,7 +80,7 @@ Importa::Importa(Shell& shell) : ChildWindow(shell, "Importa") {
 }
 
 Direction Importa::direction() const {
-    return export_->isChecked() ? Direction::Export : Direction::Import;
+    return chosenOption(directions_) == 0 ? Direction::Export : Direction::Import;
 }
 
 // Exports list the program's items, imports those of the other folder.

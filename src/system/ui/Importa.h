@@ -3,6 +3,8 @@
 #include "system/TransferItems.h"
 #include "ui/ChildWindow.h"
 
+#include <QList>
+
 #include <vector>
 
 class QPushButton;
@@ -27,8 +29,7 @@ class Importa : public ChildWindow {
     void transfer();
     void removeReduced();
 
-    QRadioButton* export_ = nullptr;
-    QRadioButton* import_ = nullptr;
+    QList<QRadioButton*> directions_; // "Esporta", "Importa"
     QTableWidget* grid_ = nullptr;
     FolderPicker* picker_ = nullptr;
     QPushButton* remove_ = nullptr;

@@ -1,4 +1,4 @@
-#include "printing/ui/OptionButtons.h"
+#include "ui/OptionButtons.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
