@@ -16,18 +16,12 @@ namespace {
 // Row sums are kept × 10000 and typed with up to two decimals.
 constexpr std::int64_t kScale = 10000;
 
-QStringList rowNames() {
-    QStringList names;
-    for (int r = 0; r < kRitardiVariRows; ++r)
-        names << qs(ritardiVariRowName(r));
-    return names;
-}
-
 } // namespace
 
 CondRitardiVari::CondRitardiVari(Shell& shell)
     : IntervalRowsEditor(
-          shell, "CondRitardiVari", "Ritardi Vari", {19, 21}, kRitardiVariSlot, rowNames(),
+          shell, "CondRitardiVari", "Ritardi Vari", {19, 21}, kRitardiVariSlot,
+          rowCaptions(kRitardiVariRows, ritardiVariRowName),
           {ritardiVariCellValue, [](std::int64_t v) { return qs(scaledText(v, 4)); }, kScale}) {
     numbers_ = new NumberFiguresTable(state(), this);
     addSideFrame(numbers_);

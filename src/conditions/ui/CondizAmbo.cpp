@@ -8,13 +8,6 @@ namespace varnelo {
 
 namespace {
 
-QStringList rowNames() {
-    QStringList names;
-    for (int r = 0; r < kAmboRows; ++r)
-        names << qs(amboRowName(r));
-    return names;
-}
-
 QStringList latestCaptions() {
     QStringList captions{"Tot. Ambi = "};
     for (const char* pair : {"1-2", "1-3", "1-4", "1-5", "2-3", "2-4", "2-5", "3-4", "3-5", "4-5"})
@@ -26,7 +19,7 @@ QStringList latestCaptions() {
 
 CondizAmbo::CondizAmbo(Shell& shell)
     : IntervalRowsEditor(shell, "CondizAmbo", "Ritardo Somma Ambo   (dell'ultima colonna vincente)",
-                         {23, 25}, kAmboSlot, rowNames(),
+                         {23, 25}, kAmboSlot, rowCaptions(kAmboRows, amboRowName),
                          {amboCellValue, [](std::int64_t v) { return QString::number(v); }, 1}) {
     latest_ = new LatestDrawFrame(latestCaptions(), this);
     addSideFrame(latest_);

@@ -165,6 +165,13 @@ IntervalRowsEditor::IntervalRowsEditor(Shell& shell, const QString& name, const 
     layout->addLayout(commands);
 }
 
+QStringList IntervalRowsEditor::rowCaptions(int rows, std::string_view (*name)(int)) {
+    QStringList captions;
+    for (int r = 0; r < rows; ++r)
+        captions << qs(name(r));
+    return captions;
+}
+
 IntervalRowsEditor::~IntervalRowsEditor() = default;
 
 void IntervalRowsEditor::addSideFrame(QWidget* frame) {

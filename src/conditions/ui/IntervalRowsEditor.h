@@ -40,6 +40,9 @@ class IntervalRowsEditor : public ChildWindow {
                        int slot, QStringList rowNames, Values values);
     ~IntervalRowsEditor() override;
 
+    // The captions of a family's `rows` rows, as `name` calls them.
+    static QStringList rowCaptions(int rows, std::string_view (*name)(int));
+
     // The grid's columns: three admitted intervals, the level, the recovery interval.
     enum GridColumn { Level = 6, RecoveryMin = 7, RecoveryMax = 8, ColumnCount = 9 };
 
